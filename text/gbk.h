@@ -1,0 +1,21 @@
+#pragma once
+// Conversions between the program's GBK texts (code page 936, one Chinese
+// character in two bytes) and the encodings of the world outside.
+
+#include <string>
+#include <string_view>
+
+namespace text {
+
+// Bytes that do not form a valid character become U+FFFD.
+std::string GbkToUtf8(std::string_view gbk);
+
+// Characters with no GBK form become '?'.
+std::string Utf8ToGbk(std::string_view utf8);
+
+#ifdef _WIN32
+std::wstring GbkToWide(std::string_view gbk);
+std::string WideToGbk(std::wstring_view wide);
+#endif
+
+}  // namespace text
