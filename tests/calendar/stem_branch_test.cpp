@@ -1,0 +1,80 @@
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "calendar_test_support.h"
+
+using calendar_test::Day;
+using calendar_test::Utf8;
+
+namespace {
+
+std::string Animal(double date) { return Utf8(DateCn::YearBranchAnimal(date)); }
+std::string StemBranch(double date) { return Utf8(DateCn::YearStemBranch(date)); }
+
+TEST(StemBranch, YearChangesAtLunarNewYear) {
+  EXPECT_EQ(Animal(Day(2024, 2, 9)), "卯兔");
+  EXPECT_EQ(StemBranch(Day(2024, 2, 9)), "癸卯");
+  EXPECT_EQ(Animal(Day(2024, 2, 10)), "辰龙");
+  EXPECT_EQ(StemBranch(Day(2024, 2, 10)), "甲辰");
+  EXPECT_EQ(Animal(Day(2023, 1, 21)), "寅虎");
+  EXPECT_EQ(StemBranch(Day(2023, 1, 21)), "壬寅");
+  EXPECT_EQ(Animal(Day(2023, 1, 22)), "卯兔");
+  EXPECT_EQ(StemBranch(Day(2023, 1, 22)), "癸卯");
+}
+
+TEST(StemBranch, JanuaryInTheEleventhMonthsBelongsToTheYearBefore) {
+  EXPECT_EQ(Animal(Day(2034, 1, 1)), "丑牛");  // 闰冬
+  EXPECT_EQ(StemBranch(Day(2034, 1, 1)), "癸丑");
+  EXPECT_EQ(Animal(Day(1901, 1, 1)), "子鼠");
+  EXPECT_EQ(StemBranch(Day(1901, 1, 1)), "庚子");
+  EXPECT_EQ(Animal(Day(1901, 2, 19)), "丑牛");
+  EXPECT_EQ(StemBranch(Day(1901, 2, 19)), "辛丑");
+  EXPECT_EQ(Animal(Day(1972, 1, 1)), "亥猪");
+  EXPECT_EQ(StemBranch(Day(1972, 1, 1)), "辛亥");
+}
+
+TEST(StemBranch, CyclesReachBackBeforeTheirFirstYears) {
+  EXPECT_EQ(Animal(Day(2019, 6, 1)), "亥猪");
+  EXPECT_EQ(StemBranch(Day(2019, 6, 1)), "己亥");
+  EXPECT_EQ(Animal(Day(1974, 6, 1)), "寅虎");
+  EXPECT_EQ(StemBranch(Day(1974, 6, 1)), "甲寅");
+  EXPECT_EQ(Animal(Day(2024, 12, 31)), "辰龙");
+  EXPECT_EQ(StemBranch(Day(2024, 12, 31)), "甲辰");
+  EXPECT_EQ(Animal(Day(2050, 12, 31)), "午马");
+  EXPECT_EQ(StemBranch(Day(2050, 12, 31)), "庚午");
+  EXPECT_EQ(StemBranch(Day(1971, 6, 1)), "辛亥");
+}
+
+TEST(StemBranch, OutsideTheTableTheGregorianYearCounts) {
+  EXPECT_EQ(StemBranch(Day(2051, 1, 1)), "辛未");
+  EXPECT_EQ(StemBranch(Day(1900, 12, 31)), "庚子");
+}
+
+// Over 1901-2050 the year's names change exactly on the lunar new years, the
+// branch of the stem-branch pair is the animal's branch, and the 60 pairs cycle.
+TEST(StemBranch, NamesChangeOnlyAtNewYearAndCycleThroughSixtyPairs) {
+  std::string animal = DateCn::YearBranchAnimal(calendar_test::FirstDay());
+  std::string pair = DateCn::YearStemBranch(calendar_test::FirstDay());
+  std::vector<std::string> pairs_by_year;
+  for (double date = calendar_test::FirstDay() + 1; date <= calendar_test::LastDay(); ++date) {
+    const std::string next_animal = DateCn::YearBranchAnimal(date);
+    const std::string next_pair = DateCn::YearStemBranch(date);
+    ASSERT_EQ(next_pair.substr(2), next_animal.substr(0, 2)) << date;
+    const bool new_year = DateCn::LunarDate(date) == 101;
+    ASSERT_EQ(next_animal != animal, new_year) << date;
+    ASSERT_EQ(next_pair != pair, new_year) << date;
+    if (new_year) pairs_by_year.push_back(next_pair);
+    animal = next_animal;
+    pair = next_pair;
+  }
+  ASSERT_EQ(pairs_by_year.size(), 150u);
+  EXPECT_EQ(std::set<std::string>(pairs_by_year.begin(), pairs_by_year.begin() + 60).size(), 60u);
+  for (std::size_t year = 60; year < pairs_by_year.size(); ++year) {
+    EXPECT_EQ(pairs_by_year[year], pairs_by_year[year - 60]) << 1901 + year;
+  }
+}
+
+}  // namespace
