@@ -1,0 +1,130 @@
+#include "skin/data/lzh_decoder.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <new>
+
+#include "skin/data/lzh_distance_code.h"
+#include "skin/data/lzh_exception.h"
+#include "skin/data/lzh_model.h"
+
+namespace skin {
+
+namespace {
+
+using lzh::kWindowSize;
+
+// Bits most significant first, with zero bits once the input has ended.
+class TBitInput {
+ public:
+  explicit TBitInput(const TLZH::ReadByte& read) : read_(read) {}
+
+  int Bit() {
+    Fill();
+    const int bit = buffer_ >> 15;
+    buffer_ = static_cast<std::uint16_t>(buffer_ << 1);
+    --count_;
+    return bit;
+  }
+
+  int Byte() {
+    Fill();
+    const int byte = buffer_ >> 8;
+    buffer_ = static_cast<std::uint16_t>(buffer_ << 8);
+    count_ -= 8;
+    return byte;
+  }
+
+ private:
+  void Fill() {
+    while (count_ < 9) {
+      std::uint8_t b = 0;
+      if (read_(b) == 0) b = 0;
+      buffer_ |= static_cast<std::uint16_t>(b << (8 - count_));
+      count_ += 8;
+    }
+  }
+
+  const TLZH::ReadByte& read_;
+  std::uint16_t buffer_ = 0;
+  std::uint8_t count_ = 0;
+};
+
+// The tables of one decompression.
+struct TDecoderTables {
+  TLzhModel model;
+  std::array<std::uint8_t, kWindowSize> window;
+};
+
+std::unique_ptr<TDecoderTables> AllocateTables() {
+  try {
+    return std::make_unique<TDecoderTables>();
+  } catch (const std::bad_alloc&) {
+    throw ElzhException(kLzhNoMemoryMessage);
+  }
+}
+
+int DecodeSymbol(TLzhModel& model, TBitInput& bits) {
+  int c = model.Child(lzh::kRoot);
+  while (c < lzh::kNodeCount) c = model.Child(c + bits.Bit());
+  const int symbol = c - lzh::kNodeCount;
+  model.Update(symbol);
+  return symbol;
+}
+
+int DecodeDistance(TBitInput& bits) {
+  int b = bits.Byte();
+  const lzh::TDistancePrefix prefix = lzh::DistancePrefixOf(b);
+  for (int n = prefix.length - 2; n > 0; --n) b = 2 * b + bits.Bit();
+  return prefix.highBits * 64 + (b & 63);
+}
+
+}  // namespace
+
+void TLZH::Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write) {
+  const std::unique_ptr<TDecoderTables> tables = AllocateTables();
+  std::array<std::uint8_t, kWindowSize>& window = tables->window;
+  // Bytes a well-formed stream never reads before writing them start as zero.
+  constexpr int kFirstWrite = kWindowSize - lzh::kLongestMatch;
+  window.fill(0);
+  std::fill(window.begin(), window.begin() + kFirstWrite, ' ');
+  int r = kFirstWrite;
+
+  TBitInput bits(read);
+  auto produce = [&](std::uint8_t byte) {
+    write(byte);
+    window[r] = byte;
+    r = (r + 1) & (kWindowSize - 1);
+  };
+
+  std::int64_t count = 0;
+  while (count < size) {
+    const int c = DecodeSymbol(tables->model, bits);
+    if (c < 256) {
+      produce(static_cast<std::uint8_t>(c));
+      ++count;
+      continue;
+    }
+    const int start = (r - DecodeDistance(bits) - 1) & (kWindowSize - 1);
+    const int length = lzh::MatchLength(c);
+    for (int k = 0; k < length; ++k) produce(window[(start + k) & (kWindowSize - 1)]);
+    count += length;
+  }
+}
+
+std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream) {
+  std::vector<std::uint8_t> output;
+  std::size_t position = 0;
+  TLZH().Unpack(
+      size,
+      [&](std::uint8_t& byte) -> std::size_t {
+        if (position == stream.size()) return 0;
+        byte = stream[position++];
+        return 1;
+      },
+      [&](std::uint8_t byte) { output.push_back(byte); });
+  return output;
+}
+
+}  // namespace skin

@@ -1,0 +1,28 @@
+#pragma once
+// TLZH: the decoder of the skin archive's LZHUF stream (LZSS over a 4,096-byte
+// ring window, adaptive Huffman coding of literals and match lengths).
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace skin {
+
+class TLZH {
+ public:
+  // Gives the next input byte and returns 1, or returns 0 at the end of the input.
+  using ReadByte = std::function<std::size_t(std::uint8_t& byte)>;
+  using WriteByte = std::function<void(std::uint8_t byte)>;
+
+  // Decodes until at least `size` bytes have been written. A match is always
+  // copied whole, so up to 59 bytes more may come; input that ends early reads
+  // as zero bits. Throws ElzhException when the tables cannot be allocated.
+  void Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write);
+};
+
+// Decodes `stream` (the bit stream alone) with a reader that stops at its end.
+std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream);
+
+}  // namespace skin

@@ -1,0 +1,44 @@
+#include "skin/data/skin_names.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using skin::SplitNameLines;
+using Names = std::vector<std::string>;
+
+TEST(SkinNames, EveryKindOfLineBreakEndsAName) {
+  EXPECT_EQ(SplitNameLines("a.bmp\r\nb.bmp\r\n"), (Names{"a.bmp", "b.bmp"}));
+  EXPECT_EQ(SplitNameLines("a\rb\nc"), (Names{"a", "b", "c"}));
+  // LF then CR is two breaks, CR then LF is one.
+  EXPECT_EQ(SplitNameLines("a\n\rb"), (Names{"a", "", "b"}));
+}
+
+TEST(SkinNames, EmptyLinesAreNamesButAFinalBreakIsNot) {
+  EXPECT_EQ(SplitNameLines(""), Names{});
+  EXPECT_EQ(SplitNameLines("\r\n"), (Names{""}));
+  EXPECT_EQ(SplitNameLines("a\r\n\r\nb\r\n"), (Names{"a", "", "b"}));
+  EXPECT_EQ(SplitNameLines("a\r\r"), (Names{"a", ""}));
+}
+
+TEST(SkinNames, ZeroByteEndsTheText) {
+  EXPECT_EQ(SplitNameLines(std::string("a\r\nb\0c\r\nd", 9)), (Names{"a", "b"}));
+  EXPECT_EQ(SplitNameLines(std::string("\0a", 2)), Names{});
+}
+
+TEST(SkinNames, OnlyTheLettersAToZAreLowered) {
+  EXPECT_EQ(skin::LowerAsciiLetters("@AZ[`az{"), "@az[`az{");
+  // Trail bytes of double-byte characters in the A-Z range are lowered too.
+  EXPECT_EQ(skin::LowerAsciiLetters("\xB0\x41\xC1\xDA"), "\xB0\x61\xC1\xDA");
+}
+
+TEST(SkinNames, JoinedNamesSplitBackUnchanged) {
+  const Names names = {"left.bmp", "", "Settings.ini"};
+  EXPECT_EQ(skin::JoinNameLines(names), "left.bmp\r\n\r\nSettings.ini\r\n");
+  EXPECT_EQ(SplitNameLines(skin::JoinNameLines(names)), names);
+}
+
+}  // namespace

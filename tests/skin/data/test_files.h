@@ -1,0 +1,22 @@
+#pragma once
+// The shared test vectors: their bytes and what manifest.json says of them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace skintest {
+
+// The bytes of a file below the shared test-data folder, e.g. "lzhuf/ini.lzh".
+std::vector<std::uint8_t> ReadTestFile(const std::string& relativePath);
+
+struct TManifestEntry {
+  std::string name;
+  std::size_t size;
+  std::string sha256;
+};
+
+// The entries manifest.json lists for sample.skn, in archive order.
+std::vector<TManifestEntry> SampleSkinManifest();
+
+}  // namespace skintest
