@@ -15,17 +15,17 @@ std::string MonthName(double date) { return Utf8(DateCn::LunarMonthName(date)); 
 std::string DayName(double date) { return Utf8(DateCn::LunarDayName(date)); }
 std::string Festival(double date) { return Utf8(DateCn::LunarFestival(date)); }
 
+void ExpectNames(double date, const std::string& month, const std::string& day, const std::string& festival) {
+  EXPECT_EQ(MonthName(date), month) << date;
+  EXPECT_EQ(DayName(date), day) << date;
+  EXPECT_EQ(Festival(date), festival) << date;
+}
+
 TEST(LunarNames, NewYearAndItsEve) {
-  EXPECT_EQ(MonthName(Day(2024, 2, 10)), "正月");
-  EXPECT_EQ(DayName(Day(2024, 2, 10)), "初一");
-  EXPECT_EQ(Festival(Day(2024, 2, 10)), "春节");
-  EXPECT_EQ(MonthName(Day(2024, 2, 9)), "腊月");
-  EXPECT_EQ(DayName(Day(2024, 2, 9)), "三十");
-  EXPECT_EQ(Festival(Day(2024, 2, 9)), "除夕");
+  ExpectNames(Day(2024, 2, 10), "正月", "初一", "春节");
+  ExpectNames(Day(2024, 2, 9), "腊月", "三十", "除夕");
   // The eve of a 29-day twelfth month is its 29th day.
-  EXPECT_EQ(MonthName(Day(2025, 1, 28)), "腊月");
-  EXPECT_EQ(DayName(Day(2025, 1, 28)), "廿九");
-  EXPECT_EQ(Festival(Day(2025, 1, 28)), "除夕");
+  ExpectNames(Day(2025, 1, 28), "腊月", "廿九", "除夕");
   EXPECT_EQ(Festival(Day(2025, 1, 29)), "春节");
 }
 
@@ -40,24 +40,16 @@ TEST(LunarNames, FestivalsOfTheYear) {
 }
 
 TEST(LunarNames, LeapMonthsCarryNoFestival) {
-  EXPECT_EQ(MonthName(Day(2023, 3, 22)), "闰二");
-  EXPECT_EQ(DayName(Day(2023, 3, 22)), "初一");
-  EXPECT_EQ(Festival(Day(2023, 3, 22)), "");
-  EXPECT_EQ(MonthName(Day(2009, 6, 27)), "闰五");
-  EXPECT_EQ(Festival(Day(2009, 6, 27)), "");
+  ExpectNames(Day(2023, 3, 22), "闰二", "初一", "");
+  ExpectNames(Day(2009, 6, 27), "闰五", "初五", "");
   EXPECT_EQ(Festival(Day(2009, 5, 28)), "端午节");
   EXPECT_EQ(Festival(Day(2020, 6, 25)), "端午节");  // the fifth month after the leap fourth
-  EXPECT_EQ(MonthName(Day(2034, 1, 1)), "闰冬");
-  EXPECT_EQ(DayName(Day(2034, 1, 1)), "十一");
+  ExpectNames(Day(2034, 1, 1), "闰冬", "十一", "");
 }
 
 TEST(LunarNames, TableEdges) {
-  EXPECT_EQ(MonthName(Day(1901, 1, 1)), "冬月");
-  EXPECT_EQ(DayName(Day(1901, 1, 1)), "十一");
-  EXPECT_EQ(Festival(Day(1901, 1, 1)), "");
-  EXPECT_EQ(MonthName(Day(2050, 12, 30)), "冬月");
-  EXPECT_EQ(DayName(Day(2050, 12, 30)), "十七");
-  EXPECT_EQ(Festival(Day(2050, 12, 30)), "");
+  ExpectNames(Day(1901, 1, 1), "冬月", "十一", "");
+  ExpectNames(Day(2050, 12, 30), "冬月", "十七", "");
   EXPECT_EQ(Festival(Day(2050, 12, 31)), "");  // asks for the month of 1 January 2051
 }
 

@@ -14,37 +14,30 @@ namespace {
 std::string Animal(double date) { return Utf8(DateCn::YearBranchAnimal(date)); }
 std::string StemBranch(double date) { return Utf8(DateCn::YearStemBranch(date)); }
 
+void ExpectYear(double date, const std::string& branch_animal, const std::string& stem_branch) {
+  EXPECT_EQ(Animal(date), branch_animal) << date;
+  EXPECT_EQ(StemBranch(date), stem_branch) << date;
+}
+
 TEST(StemBranch, YearChangesAtLunarNewYear) {
-  EXPECT_EQ(Animal(Day(2024, 2, 9)), "卯兔");
-  EXPECT_EQ(StemBranch(Day(2024, 2, 9)), "癸卯");
-  EXPECT_EQ(Animal(Day(2024, 2, 10)), "辰龙");
-  EXPECT_EQ(StemBranch(Day(2024, 2, 10)), "甲辰");
-  EXPECT_EQ(Animal(Day(2023, 1, 21)), "寅虎");
-  EXPECT_EQ(StemBranch(Day(2023, 1, 21)), "壬寅");
-  EXPECT_EQ(Animal(Day(2023, 1, 22)), "卯兔");
-  EXPECT_EQ(StemBranch(Day(2023, 1, 22)), "癸卯");
+  ExpectYear(Day(2024, 2, 9), "卯兔", "癸卯");
+  ExpectYear(Day(2024, 2, 10), "辰龙", "甲辰");
+  ExpectYear(Day(2023, 1, 21), "寅虎", "壬寅");
+  ExpectYear(Day(2023, 1, 22), "卯兔", "癸卯");
 }
 
 TEST(StemBranch, JanuaryInTheEleventhMonthsBelongsToTheYearBefore) {
-  EXPECT_EQ(Animal(Day(2034, 1, 1)), "丑牛");  // 闰冬
-  EXPECT_EQ(StemBranch(Day(2034, 1, 1)), "癸丑");
-  EXPECT_EQ(Animal(Day(1901, 1, 1)), "子鼠");
-  EXPECT_EQ(StemBranch(Day(1901, 1, 1)), "庚子");
-  EXPECT_EQ(Animal(Day(1901, 2, 19)), "丑牛");
-  EXPECT_EQ(StemBranch(Day(1901, 2, 19)), "辛丑");
-  EXPECT_EQ(Animal(Day(1972, 1, 1)), "亥猪");
-  EXPECT_EQ(StemBranch(Day(1972, 1, 1)), "辛亥");
+  ExpectYear(Day(2034, 1, 1), "丑牛", "癸丑");  // 闰冬
+  ExpectYear(Day(1901, 1, 1), "子鼠", "庚子");
+  ExpectYear(Day(1901, 2, 19), "丑牛", "辛丑");
+  ExpectYear(Day(1972, 1, 1), "亥猪", "辛亥");
 }
 
 TEST(StemBranch, CyclesReachBackBeforeTheirFirstYears) {
-  EXPECT_EQ(Animal(Day(2019, 6, 1)), "亥猪");
-  EXPECT_EQ(StemBranch(Day(2019, 6, 1)), "己亥");
-  EXPECT_EQ(Animal(Day(1974, 6, 1)), "寅虎");
-  EXPECT_EQ(StemBranch(Day(1974, 6, 1)), "甲寅");
-  EXPECT_EQ(Animal(Day(2024, 12, 31)), "辰龙");
-  EXPECT_EQ(StemBranch(Day(2024, 12, 31)), "甲辰");
-  EXPECT_EQ(Animal(Day(2050, 12, 31)), "午马");
-  EXPECT_EQ(StemBranch(Day(2050, 12, 31)), "庚午");
+  ExpectYear(Day(2019, 6, 1), "亥猪", "己亥");
+  ExpectYear(Day(1974, 6, 1), "寅虎", "甲寅");
+  ExpectYear(Day(2024, 12, 31), "辰龙", "甲辰");
+  ExpectYear(Day(2050, 12, 31), "午马", "庚午");
   EXPECT_EQ(StemBranch(Day(1971, 6, 1)), "辛亥");
 }
 

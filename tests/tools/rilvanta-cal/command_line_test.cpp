@@ -1,0 +1,82 @@
+#include "tools/rilvanta-cal/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+using rilvanta_cal::Request;
+
+Request Parse(std::initializer_list<std::string_view> arguments) {
+  const std::vector<std::string_view> list(arguments);
+  return rilvanta_cal::ParseCommandLine(list);
+}
+
+std::string ErrorOf(const Request& request) {
+  const auto* error = std::get_if<rilvanta_cal::UsageError>(&request);
+  return error ? error->message : "(no error)";
+}
+
+TEST(CommandLine, DayTakesOneDate) {
+  const Request request = Parse({"day", "2024-02-10"});
+  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::DayRequest>(request)) << ErrorOf(request);
+  const auto& day = std::get<rilvanta_cal::DayRequest>(request);
+  EXPECT_EQ(day.date.year, 2024);
+  EXPECT_EQ(day.date.month, 2);
+  EXPECT_EQ(day.date.day, 10);
+  EXPECT_EQ(ErrorOf(Parse({"day"})), "rilvanta-cal: 'day' takes one date, YYYY-MM-DD");
+  EXPECT_EQ(ErrorOf(Parse({"day", "2024-02-10", "2024-02-11"})), "rilvanta-cal: 'day' takes one date, YYYY-MM-DD");
+}
+
+TEST(CommandLine, DumpTakesAnInclusiveRangeInOrder) {
+  const Request request = Parse({"dump", "1901-01-01", "2050-12-31"});
+  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::DumpRequest>(request)) << ErrorOf(request);
+  EXPECT_EQ(std::get<rilvanta_cal::DumpRequest>(request).from.year, 1901);
+  EXPECT_EQ(std::get<rilvanta_cal::DumpRequest>(request).to.year, 2050);
+  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::DumpRequest>(Parse({"dump", "2024-02-10", "2024-02-10"})));
+  EXPECT_EQ(ErrorOf(Parse({"dump", "2024-02-11", "2024-02-10"})),
+            "rilvanta-cal: FROM '2024-02-11' comes after TO '2024-02-10'");
+  EXPECT_EQ(ErrorOf(Parse({"dump", "2024-02-11"})), "rilvanta-cal: 'dump' takes two dates, FROM and TO, as YYYY-MM-DD");
+}
+
+TEST(CommandLine, DatesMustBeWellFormedRealAndInRange) {
+  for (const std::string_view bad :
+       {"2024-2-10", "2024/02/10", "20240210", "2024-02-1x", "+024-02-10", "2024-02-10 ", "", "２０２４-02-10"}) {
+    EXPECT_EQ(ErrorOf(Parse({"day", bad})),
+              "rilvanta-cal: '" + std::string(bad) + "' is not a date of the form YYYY-MM-DD");
+  }
+  EXPECT_EQ(ErrorOf(Parse({"day", "2023-02-29"})), "rilvanta-cal: '2023-02-29' is no day of the calendar");
+  EXPECT_EQ(ErrorOf(Parse({"day", "2024-13-01"})), "rilvanta-cal: '2024-13-01' is no day of the calendar");
+  EXPECT_EQ(ErrorOf(Parse({"day", "2024-04-31"})), "rilvanta-cal: '2024-04-31' is no day of the calendar");
+  EXPECT_EQ(ErrorOf(Parse({"dump", "1900-12-31", "1901-01-01"})),
+            "rilvanta-cal: '1900-12-31' lies outside the years 1901-2050");
+  EXPECT_EQ(ErrorOf(Parse({"dump", "2050-12-31", "2051-01-01"})),
+            "rilvanta-cal: '2051-01-01' lies outside the years 1901-2050");
+  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::DayRequest>(Parse({"day", "2024-02-29"})));
+}
+
+TEST(CommandLine, UnknownOrMissingCommand) {
+  EXPECT_EQ(ErrorOf(Parse({})), "rilvanta-cal: no command given; try 'rilvanta-cal --help'");
+  EXPECT_EQ(ErrorOf(Parse({"days", "2024-02-10"})), "rilvanta-cal: unknown command 'days'; try 'rilvanta-cal --help'");
+  EXPECT_EQ(ErrorOf(Parse({"DAY"})), "rilvanta-cal: unknown command 'DAY'; try 'rilvanta-cal --help'");
+}
+
+TEST(CommandLine, ErrorsStayOnOneLine) {
+  const std::string error = ErrorOf(Parse({"day\nrm -rf /\r"}));
+  EXPECT_EQ(error, "rilvanta-cal: unknown command 'day?rm -rf /?'; try 'rilvanta-cal --help'");
+  EXPECT_EQ(ErrorOf(Parse({"day", "2024-02-1\n"})).find('\n'), std::string::npos);
+}
+
+TEST(CommandLine, HelpNamesEveryCommand) {
+  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::HelpRequest>(Parse({"--help"})));
+  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::HelpRequest>(Parse({"-h"})));
+  const std::string_view help = rilvanta_cal::HelpText();
+  for (const std::string_view command : {"day YYYY-MM-DD", "dump FROM TO", "--help"}) {
+    EXPECT_NE(help.find(command), std::string_view::npos) << command;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#include "tools/rilvanta-cal/command_line.h"
+
+#include <optional>
+#include <utility>
+
+#include "tools/rilvanta-cal/iso_date.h"
+
+namespace rilvanta_cal {
+namespace {
+
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+
+constexpr std::string_view kHelp =
+    "Usage: rilvanta-cal COMMAND ...\n"
+    "The Chinese lunar calendar of 1901-2050, printed as UTF-8.\n"
+    "\n"
+    "Commands:\n"
+    "  day YYYY-MM-DD     that day's lunar date, festivals, solar term, year names\n"
+    "                     and star sign, in Chinese\n"
+    "  dump FROM TO       one line per day from FROM to TO (YYYY-MM-DD, inclusive),\n"
+    "                     ten tab-separated columns: date, lunar date code (month x 100\n"
+    "                     + day, negative in a leap month), lunar month name, lunar day\n"
+    "                     name, lunar festival, year stem and branch, year branch and\n"
+    "                     animal, solar term, Gregorian festival, star sign\n"
+    "  --help             this text\n"
+    "\n"
+    "Bad arguments give a one-line message on stderr and exit status 2.\n";
+
+UsageError Error(std::string message) { return UsageError{"rilvanta-cal: " + std::move(message)}; }
+
+// An argument inside a message, made harmless: control characters would break
+// the message's single line.
+std::string Quoted(std::string_view argument) {
+  std::string quoted = "'";
+  for (const char c : argument) quoted += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+  return quoted + "'";
+}
+
+// A date argument, or the reason it is not one.
+std::variant<DateCn::CivilDate, UsageError> ParseDateArgument(std::string_view text) {
+  const std::optional<DateCn::CivilDate> date = ParseIsoDate(text);
+  const std::string quoted = Quoted(text);
+  if (!date) return Error(quoted + " is not a date of the form YYYY-MM-DD");
+  if (!DateCn::IsValidDate(date->year, date->month, date->day)) return Error(quoted + " is no day of the calendar");
+  if (date->year < kFirstYear || date->year > kLastYear) return Error(quoted + " lies outside the years 1901-2050");
+  return *date;
+}
+
+Request ParseDay(std::span<const std::string_view> operands) {
+  if (operands.size() != 1) return Error("'day' takes one date, YYYY-MM-DD");
+  auto date = ParseDateArgument(operands[0]);
+  if (auto* error = std::get_if<UsageError>(&date)) return *error;
+  return DayRequest{std::get<DateCn::CivilDate>(date)};
+}
+
+Request ParseDump(std::span<const std::string_view> operands) {
+  if (operands.size() != 2) return Error("'dump' takes two dates, FROM and TO, as YYYY-MM-DD");
+  auto from = ParseDateArgument(operands[0]);
+  if (auto* error = std::get_if<UsageError>(&from)) return *error;
+  auto to = ParseDateArgument(operands[1]);
+  if (auto* error = std::get_if<UsageError>(&to)) return *error;
+  const DateCn::CivilDate first = std::get<DateCn::CivilDate>(from);
+  const DateCn::CivilDate last = std::get<DateCn::CivilDate>(to);
+  if (DateCn::EncodeDate(first.year, first.month, first.day) > DateCn::EncodeDate(last.year, last.month, last.day)) {
+    return Error("FROM " + Quoted(operands[0]) + " comes after TO " + Quoted(operands[1]));
+  }
+  return DumpRequest{first, last};
+}
+
+}  // namespace
+
+Request ParseCommandLine(std::span<const std::string_view> arguments) {
+  if (arguments.empty()) return Error("no command given; try 'rilvanta-cal --help'");
+  const std::string_view command = arguments[0];
+  const std::span<const std::string_view> operands = arguments.subspan(1);
+  if (command == "--help" || command == "-h") return HelpRequest{};
+  if (command == "day") return ParseDay(operands);
+  if (command == "dump") return ParseDump(operands);
+  return Error("unknown command " + Quoted(command) + "; try 'rilvanta-cal --help'");
+}
+
+std::string_view HelpText() { return kHelp; }
+
+}  // namespace rilvanta_cal

@@ -1,0 +1,33 @@
+#pragma once
+// What the command line of rilvanta-cal asks for. Every malformed request becomes
+// a UsageError whose message is the one line the tool prints on stderr.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "calendar/date_value.h"
+
+namespace rilvanta_cal {
+
+struct HelpRequest {};
+struct DayRequest {
+  DateCn::CivilDate date;
+};
+struct DumpRequest {
+  DateCn::CivilDate from;
+  DateCn::CivilDate to;  // not before `from`
+};
+struct UsageError {
+  std::string message;
+};
+
+using Request = std::variant<HelpRequest, DayRequest, DumpRequest, UsageError>;
+
+// `arguments` excludes the program name. Dates must lie in 1901-2050.
+Request ParseCommandLine(std::span<const std::string_view> arguments);
+
+std::string_view HelpText();
+
+}  // namespace rilvanta_cal
