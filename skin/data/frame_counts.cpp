@@ -1,0 +1,42 @@
+#include "skin/data/frame_counts.h"
+
+#include <algorithm>
+
+#include "skin/data/element_table.h"
+
+namespace skin {
+namespace {
+
+// Glyphs are 13 pixels square in a picture under 16 pixels high, else 16; at least four states.
+std::int32_t GlyphStates(std::int32_t given, const TSkinBitmap& glyphs) {
+  if (given > 0) return given;
+  const int side = glyphs.Height() < 16 ? 13 : 16;
+  return std::max(glyphs.Width() / side, 4);
+}
+
+}  // namespace
+
+void SetFrameCounts(TSkinSettings& skin, const TIniText& ini) {
+  TDataSkinButton& buttons = skin.Buttons;
+  buttons.FrameCount = 5;
+  buttons.RadioFrameCount = GlyphStates(buttons.RadioFrameCount, buttons.RadioBitmap);
+  buttons.CheckFrameCount = GlyphStates(buttons.CheckFrameCount, buttons.CheckBitmap);
+
+  skin.Title.FrameCount = 2;
+  if (skin.Progress) skin.Progress->FrameCount = 2;
+  if (skin.MenuBar) skin.MenuBar->FrameCount = 2;
+  for (const TElementEntry& entry : kElementTable) {
+    TDataSkinObject* element = std::visit(
+        [&skin](auto field) -> TDataSkinObject* {
+          auto& record = skin.*field;
+          return record ? &*record : nullptr;
+        },
+        entry.Record);
+    if (!element) continue;
+    element->FrameCount = entry.FrameCount == kFrameCountFromSection
+                              ? AtLeastOneState(ini.ReadInteger(entry.Section, "FrameCount", 3))
+                              : entry.FrameCount;
+  }
+}
+
+}  // namespace skin

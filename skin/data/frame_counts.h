@@ -1,0 +1,20 @@
+#pragma once
+// How many states each element's picture holds.
+
+#include <cstdint>
+
+#include "skin/data/ini_text.h"
+#include "skin/data/skin_settings.h"
+
+namespace skin {
+
+// Painters divide a picture by its state count, so a count the settings text
+// gives as 0 or less is taken as 1.
+constexpr std::int32_t AtLeastOneState(std::int32_t count) { return count < 1 ? 1 : count; }
+
+// Gives every present element its state count: fixed ones from the element
+// table, the scroll thumbs' from their sections, and the check and radio
+// glyph counts from the glyph pictures when the skin gives none.
+void SetFrameCounts(TSkinSettings& skin, const TIniText& ini);
+
+}  // namespace skin

@@ -1,0 +1,56 @@
+#pragma once
+// A settings text in INI form, read in memory with the rules of the Windows
+// profile functions (GetPrivateProfileString and friends):
+// - a line whose first non-blank character is ';' is a comment;
+// - "[name]" starts a section (the text up to the line's last ']');
+// - "key=value" lines belong to the section above them; blanks around names and
+//   values do not count, and a line without '=' holds no value;
+// - section and key names compare without regard to ASCII case; when a section
+//   or key occurs twice, the first one counts;
+// - a value enclosed in a pair of equal quotes (' or ") loses them, and values
+//   are cut to 2,047 characters.
+// Lines end at LF; a CR before it is a blank.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skin {
+
+class TIniText {
+ public:
+  explicit TIniText(std::string_view text);
+
+  // The key's value, or `fallback` when the section or key is missing.
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
+
+  // A decimal number, or a hexadecimal one written "0x..." (longer than two
+  // characters); `fallback` for a missing key and for any other text.
+  std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const;
+
+  // Every section name in file order, repeats included, unnamed sections left out.
+  std::vector<std::string> ReadSections() const;
+
+  static constexpr std::size_t kMaxValueLength = 2047;
+
+ private:
+  struct Key {
+    std::string name;
+    std::string value;
+  };
+  struct Section {
+    std::string name;
+    std::vector<Key> keys;
+  };
+
+  const std::string* FindValue(std::string_view section, std::string_view key) const;
+
+  std::vector<Section> sections_;
+};
+
+// The Windows profile reading of an integer text (see ReadInteger); false when
+// the text is no integer.
+bool ParseIniInteger(std::string_view text, std::int32_t& value);
+
+}  // namespace skin

@@ -1,0 +1,49 @@
+#pragma once
+// The skin's picture type: 24 bits per pixel, rows top-down, each row padded to
+// a multiple of four bytes, pixels stored blue, green, red. That is exactly the
+// pixel block of a top-down 24-bit device-independent bitmap, so the Win32 side
+// hands Bits() to CreateDIBSection/SetDIBits without converting anything.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "skin/data/colour.h"
+
+namespace skin {
+
+class TSkinBitmap {
+ public:
+  TSkinBitmap() = default;
+  // A black picture; a side of 0 or less gives the empty picture.
+  TSkinBitmap(int width, int height);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Empty() const { return width_ == 0; }
+  void Clear() { *this = TSkinBitmap(); }
+
+  // Bytes from one row to the next (width * 3 rounded up to four).
+  std::size_t Stride() const { return stride_; }
+  std::uint8_t* Row(int y) { return bits_.data() + static_cast<std::size_t>(y) * stride_; }
+  const std::uint8_t* Row(int y) const { return bits_.data() + static_cast<std::size_t>(y) * stride_; }
+  std::span<const std::uint8_t> Bits() const { return bits_; }
+
+  // Colours in the program's RGB form (red in the low byte); x, y must lie inside.
+  TColour Pixel(int x, int y) const;
+  void SetPixel(int x, int y, TColour rgb);
+
+  // The part of the picture inside the rectangle, clipped to the picture.
+  TSkinBitmap Copy(int x, int y, int width, int height) const;
+
+  bool operator==(const TSkinBitmap&) const = default;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::size_t stride_ = 0;
+  std::vector<std::uint8_t> bits_;
+};
+
+}  // namespace skin
