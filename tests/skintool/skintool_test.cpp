@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "skin/data/skin_archive_writer.h"
+#include "skin/data/skin_reader.h"
+#include "skin/data/skin_stream.h"
+#include "text/gbk.h"
+#include "tools/skintool/file_io.h"
+#include "tools/skintool/skintool_cli.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const std::string kSkins = std::string(RILVANTA_TESTDATA_DIR) + "/skins/";
+
+struct TRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+TRun RunTool(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = skintool::RunSkinTool(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// A fresh folder per test, removed afterwards.
+class SkinTool : public testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+    scratch_ = fs::temp_directory_path() /
+               (std::string("skintool-") + test->name() + "-" + std::to_string(std::random_device()()));
+    fs::create_directories(scratch_);
+  }
+  void TearDown() override { fs::remove_all(scratch_); }
+
+  std::string Scratch(const std::string& name) const {
+    return skintool::Utf8FromPath(scratch_ / skintool::PathFromUtf8(name));
+  }
+
+  void WriteFile(const std::string& name, const std::string& content) const {
+    skintool::WriteFileBytes(skintool::PathFromUtf8(Scratch(name)), Bytes(content.begin(), content.end()));
+  }
+
+  std::string WriteArchive(const std::vector<skin::TSkinEntry>& entries) const {
+    const std::string path = Scratch("made.skn");
+    skintool::WriteFileBytes(skintool::PathFromUtf8(path), skin::ComposeSkinArchive(entries));
+    return path;
+  }
+
+  skin::TSkinReader LoadFile(const std::string& path) const {
+    skin::TSkinReader reader;
+    EXPECT_TRUE(reader.LoadArchive(skintool::ReadFileBytes(skintool::PathFromUtf8(path))));
+    return reader;
+  }
+
+  fs::path scratch_;
+};
+
+std::size_t LineCount(const std::string& text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(SkinTool, InfoSaysWhichLayerWasReadAndDescribesTheArchive) {
+  for (const auto& [file, layer] :
+       {std::pair{"sample.skn", "skin file"}, std::pair{"sample.skinstream", "SkinStream value"}}) {
+    const TRun run = RunTool({"info", kSkins + file});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find(std::string("read as: ") + layer + "\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("version: 20000\n"), std::string::npos);
+    EXPECT_NE(run.out.find("declared decompressed size: 23522\nactual decompressed size: 23522\n"), std::string::npos);
+    EXPECT_NE(run.out.find("entries: 10\n"), std::string::npos);
+    EXPECT_NE(run.out.find("skin name: Sample Gray\n"), std::string::npos);
+  }
+}
+
+TEST_F(SkinTool, ListGivesNameTabSizeInArchiveOrder) {
+  const TRun run = RunTool({"list", kSkins + "sample.skinstream"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out.starts_with("left.bmp\t534\nright.bmp\t534\ntop.bmp\t1462\n"));
+  EXPECT_TRUE(run.out.ends_with("edge.bmp\t3126\nleft.bmp\t70\nsample.ini\t692\n"));
+  EXPECT_EQ(LineCount(run.out), 10u);
+  EXPECT_NE(run.err.find("SkinStream value"), std::string::npos);
+}
+
+TEST_F(SkinTool, ExtractWritesTheFirstEntryOfTheName) {
+  const TRun run = RunTool({"extract", kSkins + "sample.skn", "Left.BMP", Scratch("left.bmp")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "left.bmp").size(), 534u);
+
+  const TRun missing = RunTool({"extract", kSkins + "sample.skn", "nothing.bmp", Scratch("x")});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("nothing.bmp"), std::string::npos);
+  EXPECT_FALSE(fs::exists(scratch_ / "x"));
+}
+
+TEST_F(SkinTool, UnpackThenPackGivesEveryReachableEntryInOrder) {
+  ASSERT_EQ(RunTool({"unpack", kSkins + "sample.skinstream", Scratch("dir")}).status, 0);
+  const TRun pack = RunTool({"pack", Scratch("dir"), Scratch("again.skn")});
+  ASSERT_EQ(pack.status, 0) << pack.err;
+
+  const skin::TSkinReader original = LoadFile(kSkins + "sample.skn");
+  const skin::TSkinReader again = LoadFile(Scratch("again.skn"));
+  // The second left.bmp, which no lookup reaches, is the one entry left out.
+  ASSERT_EQ(again.EntryCount(), original.EntryCount() - 1);
+  for (std::size_t i = 0, j = 0; i < original.EntryCount(); ++i) {
+    if (i == 8) continue;
+    EXPECT_EQ(again.Names()[j], original.Names()[i]);
+    EXPECT_TRUE(std::ranges::equal(again.Entry(j), original.Entry(i)));
+    ++j;
+  }
+}
+
+TEST_F(SkinTool, UnpackNamesTheUnreachableDuplicate) {
+  const TRun run = RunTool({"unpack", kSkins + "sample.skn", Scratch("dir")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("entry 9 'left.bmp'"), std::string::npos) << run.err;
+  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / "left.bmp").size(), 534u);
+}
+
+TEST_F(SkinTool, PackWithoutOrderTakesBitmapsByNameThenTheSettingsText) {
+  WriteFile("a.ini", "[TitlebarSkin]\nSkinName=Made\n");
+  WriteFile("b.bmp", "BM b");
+  WriteFile("A2.BMP", "BM a2");
+  WriteFile("c.bmp", "BM c");
+  WriteFile("draw.py", "print('not packed')");
+  WriteFile("notes.txt", "not packed");
+  const TRun pack = RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")});
+  ASSERT_EQ(pack.status, 0) << pack.err;
+  const skin::TSkinReader reader = LoadFile(Scratch("out.skn"));
+  EXPECT_EQ(reader.Names(), (std::vector<std::string>{"a2.bmp", "b.bmp", "c.bmp", "a.ini"}));
+  EXPECT_EQ(RunTool({"info", Scratch("out.skn")}).out.find("skin name: Made\n") != std::string::npos, true);
+}
+
+TEST_F(SkinTool, PackFollowsOrderTxt) {
+  WriteFile("z.bmp", "zz");
+  WriteFile("s.ini", "[x]");
+  WriteFile("m.dat", "data");
+  WriteFile("order.txt", "\xEF\xBB\xBFs.ini\r\nz.bmp\r\n\r\nm.dat\r\n");
+  ASSERT_EQ(RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")}).status, 0);
+  EXPECT_EQ(LoadFile(Scratch("out.skn")).Names(), (std::vector<std::string>{"s.ini", "z.bmp", "m.dat"}));
+
+  WriteFile("order.txt", "z.bmp\ngone.bmp\n");
+  const TRun missing = RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out2.skn")});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("gone.bmp"), std::string::npos);
+
+  WriteFile("order.txt", "../z.bmp\n");
+  EXPECT_EQ(RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out3.skn")}).status, 2);
+}
+
+TEST_F(SkinTool, PackRefusesAFolderWithoutExactlyOneSettingsText) {
+  WriteFile("b.bmp", "BM");
+  const TRun none = RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")});
+  EXPECT_EQ(none.status, 2);
+  EXPECT_NE(none.err.find("0 settings texts"), std::string::npos);
+  WriteFile("one.ini", "");
+  WriteFile("two.INI", "");
+  EXPECT_EQ(RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")}).status, 2);
+}
+
+TEST_F(SkinTool, ChineseNamesTravelAsGbkInsideAndUtf8Outside) {
+  const std::string gbkName = text::Utf8ToGbk("皮肤.bmp");
+  const std::string archive = WriteArchive({{gbkName, {1, 2, 3}}, {"skin.ini", {}}});
+  const TRun list = RunTool({"list", archive});
+  EXPECT_TRUE(list.out.starts_with("皮肤.bmp\t3\n")) << list.out;
+
+  ASSERT_EQ(RunTool({"unpack", archive, Scratch("dir")}).status, 0);
+  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / skintool::PathFromUtf8("皮肤.bmp")), (Bytes{1, 2, 3}));
+  ASSERT_EQ(RunTool({"pack", Scratch("dir"), Scratch("again.skn")}).status, 0);
+  EXPECT_EQ(LoadFile(Scratch("again.skn")).Names()[0], gbkName);
+}
+
+TEST_F(SkinTool, UnpackRefusesNamesThatAreNoPlainFileNames) {
+  for (const std::string name : {"../evil.bmp", "sub/x.bmp", "c:x.bmp", "", "..", "order.txt", "tail."}) {
+    SCOPED_TRACE(name);
+    const std::string archive = WriteArchive({{"fine.bmp", {1}}, {name, {2}}});
+    const TRun run = RunTool({"unpack", archive, Scratch("dir")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(LineCount(run.err), 1u);
+    EXPECT_NE(run.err.find("entry 2"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(scratch_ / "dir" / "fine.bmp"));
+    EXPECT_FALSE(fs::exists(scratch_ / "evil.bmp"));
+  }
+}
+
+TEST_F(SkinTool, BadInputEndsWithOneLineAndStatus2) {
+  WriteFile("garbage.skn", "no skin at all, just text");
+  WriteFile("short.skn", "ab");
+  const Bytes stream =
+      skin::WriteSkinStream(skintool::ReadFileBytes(skintool::PathFromUtf8(kSkins + "oldversion.skn")));
+  skintool::WriteFileBytes(scratch_ / "old.skinstream", stream);
+  const std::vector<std::vector<std::string>> commands = {
+      {"info", Scratch("missing.skn")},
+      {"info", Scratch("garbage.skn")},
+      {"list", Scratch("short.skn")},
+      {"info", kSkins + "oldversion.skn"},
+      {"unpack", Scratch("old.skinstream"), Scratch("dir")},
+      {"pack", Scratch("no-such-folder"), Scratch("out.skn")},
+      {"info"},
+      {"frobnicate", "x"},
+  };
+  for (const std::vector<std::string>& command : commands) {
+    SCOPED_TRACE(command[0] + (command.size() > 1 ? " " + command[1] : ""));
+    const TRun run = RunTool(command);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(LineCount(run.err), 1u) << run.err;
+    EXPECT_TRUE(run.out.empty());
+  }
+  EXPECT_NE(RunTool({"info", kSkins + "oldversion.skn"}).err.find("19999"), std::string::npos);
+  EXPECT_NE(RunTool({"info", Scratch("old.skinstream")}).err.find("SkinStream value"), std::string::npos);
+}
+
+}  // namespace

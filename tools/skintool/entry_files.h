@@ -1,0 +1,35 @@
+#pragma once
+// Archive entries as files of a folder: their file names, extraction and unpacking.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "skin/data/skin_reader.h"
+
+namespace skintool {
+
+// The file of a skin folder that lists the entries in archive order.
+inline constexpr std::string_view kOrderFileName = "order.txt";
+
+// The UTF-8 file name for a GBK entry name, or nothing when the name cannot
+// safely name a file of one folder (empty, "." or "..", a path separator, a
+// drive colon, a control or reserved character, or bytes that are no GBK text).
+std::optional<std::string> EntryFileName(std::string_view entryName);
+
+// The bytes of the first entry of that name (UTF-8, compared without regard to
+// ASCII case); throws TToolError when there is none.
+std::vector<std::uint8_t> ExtractNamed(const skin::TSkinReader& reader, std::string_view utf8Name);
+
+// Writes every entry to `dir` (created when missing) and the archive order to
+// the order file, so that packing the folder gives the same archive. A later
+// entry with an earlier entry's name, which no lookup reaches, is not written;
+// `notes` says so. Throws TToolError, before writing anything, when a name
+// cannot be a file name.
+void UnpackTo(const skin::TSkinReader& reader, const std::filesystem::path& dir, std::ostream& notes);
+
+}  // namespace skintool

@@ -1,0 +1,35 @@
+#include "tools/skintool/skin_report.h"
+
+#include <vector>
+
+#include "skin/data/ini_text.h"
+#include "text/gbk.h"
+
+namespace skintool {
+
+std::string SkinNameOf(const skin::TSkinReader& reader) {
+  std::vector<std::uint8_t> settings;
+  std::string settingsName;
+  if (!reader.ExtractEntryContaining(".ini", settings, settingsName)) return {};
+  const skin::TIniText ini(std::string_view(reinterpret_cast<const char*>(settings.data()), settings.size()));
+  return text::GbkToUtf8(ini.ReadString("TitlebarSkin", "SkinName", ""));
+}
+
+void PrintInfo(const TLoadedSkin& skin, std::ostream& out) {
+  const skin::TSkinReader& reader = skin.reader;
+  out << "read as: " << LayerName(skin.layer) << '\n'
+      << "version: " << reader.Version() << '\n'
+      << "declared decompressed size: " << reader.DeclaredSize() << '\n'
+      << "actual decompressed size: " << reader.ImageSize() << '\n'
+      << "names length: " << reader.NamesLength() << '\n'
+      << "entries: " << reader.EntryCount() << '\n'
+      << "skin name: " << SkinNameOf(reader) << '\n';
+}
+
+void PrintList(const TLoadedSkin& skin, std::ostream& out) {
+  for (std::size_t i = 0; i < skin.reader.EntryCount(); ++i) {
+    out << text::GbkToUtf8(skin.reader.Names()[i]) << '\t' << skin.reader.Sizes()[i] << '\n';
+  }
+}
+
+}  // namespace skintool

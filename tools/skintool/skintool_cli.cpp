@@ -1,0 +1,103 @@
+#include "tools/skintool/skintool_cli.h"
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+
+#include "skin/data/skin_archive_writer.h"
+#include "tools/skintool/entry_files.h"
+#include "tools/skintool/file_io.h"
+#include "tools/skintool/pack_entries.h"
+#include "tools/skintool/skin_input.h"
+#include "tools/skintool/skin_report.h"
+#include "tools/skintool/tool_error.h"
+
+namespace skintool {
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+constexpr const char* kUsage =
+    "usage: skintool info FILE | list FILE | extract FILE NAME OUT | unpack FILE DIR | pack DIR OUT";
+
+TLoadedSkin LoadSkinFile(const std::string& file) {
+  try {
+    return LoadSkin(ReadFileBytes(PathFromUtf8(file)));
+  } catch (const TToolError& error) {
+    throw TToolError(file + ": " + error.what());
+  }
+}
+
+void ReadAs(const TLoadedSkin& skin, const std::string& file, std::ostream& log) {
+  log << "read " << file << " as a " << LayerName(skin.layer) << '\n';
+}
+
+void Info(const Args& args, std::ostream& out, std::ostream&) { PrintInfo(LoadSkinFile(args[1]), out); }
+
+// The entry lines alone on standard output, for scripts.
+void List(const Args& args, std::ostream& out, std::ostream& err) {
+  const TLoadedSkin skin = LoadSkinFile(args[1]);
+  ReadAs(skin, args[1], err);
+  PrintList(skin, out);
+}
+
+void Extract(const Args& args, std::ostream& out, std::ostream&) {
+  const TLoadedSkin skin = LoadSkinFile(args[1]);
+  ReadAs(skin, args[1], out);
+  const std::vector<std::uint8_t> bytes = ExtractNamed(skin.reader, args[2]);
+  WriteFileBytes(PathFromUtf8(args[3]), bytes);
+  out << "wrote " << args[2] << " (" << bytes.size() << " bytes) to " << args[3] << '\n';
+}
+
+void Unpack(const Args& args, std::ostream& out, std::ostream& err) {
+  const TLoadedSkin skin = LoadSkinFile(args[1]);
+  ReadAs(skin, args[1], out);
+  UnpackTo(skin.reader, PathFromUtf8(args[2]), err);
+  out << "unpacked " << skin.reader.EntryCount() << " entries into " << args[2] << '\n';
+}
+
+void Pack(const Args& args, std::ostream& out, std::ostream&) {
+  const std::vector<skin::TSkinEntry> entries = CollectPackEntries(PathFromUtf8(args[1]));
+  std::vector<std::uint8_t> archive;
+  try {
+    archive = skin::ComposeSkinArchive(entries);
+  } catch (const std::invalid_argument& error) {
+    throw TToolError(std::string("cannot pack: ") + error.what());
+  }
+  WriteFileBytes(PathFromUtf8(args[2]), archive);
+  out << "packed " << entries.size() << " entries into " << args[2] << " (" << archive.size() << " bytes)\n";
+}
+
+struct TCommand {
+  std::size_t argumentCount;
+  std::function<void(const Args&, std::ostream&, std::ostream&)> run;
+};
+
+const std::map<std::string, TCommand>& Commands() {
+  static const std::map<std::string, TCommand> commands = {
+      {"info", {2, Info}}, {"list", {2, List}}, {"extract", {4, Extract}}, {"unpack", {3, Unpack}}, {"pack", {3, Pack}},
+  };
+  return commands;
+}
+
+}  // namespace
+
+int RunSkinTool(const Args& args, std::ostream& out, std::ostream& err) {
+  const auto command = args.empty() ? Commands().end() : Commands().find(args[0]);
+  if (command == Commands().end() || args.size() != command->second.argumentCount) {
+    err << kUsage << '\n';
+    return kExitBadInput;
+  }
+  try {
+    command->second.run(args, out, err);
+    return 0;
+  } catch (const TToolError& error) {
+    err << "skintool: " << error.what() << '\n';
+  } catch (const std::exception& error) {
+    err << "skintool: " << error.what() << '\n';
+  }
+  return kExitBadInput;
+}
+
+}  // namespace skintool

@@ -1,0 +1,16 @@
+#pragma once
+// The skintool command line: info, list, extract, unpack and pack.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace skintool {
+
+inline constexpr int kExitBadInput = 2;
+
+// Runs one command; `args` are the words after the program name, in UTF-8.
+// Returns the exit status: 0, or kExitBadInput after one line on `err`.
+int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace skintool
