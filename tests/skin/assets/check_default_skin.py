@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
 """Checks the default skin folder before it is packed and embedded.
 
-    check_default_skin.py SKIN_DIR
+    check_default_skin.py SKIN_DIR [SKINTOOL]
 
 Faults it catches: a picture that the settings text names but the archive
 order leaves out (or the reverse), a picture that is not a plain 24-bit BMP,
 strips whose width or height does not divide into the state count the skin
 reader gives the element, nine-slice margins larger than a state, the fixed
 facts of the embedded skin (title-bar button sections, glyph and MDI button
-sizes, numbered colours, button face), and committed pictures that differ from
-what the drawing script draws now.
+sizes, numbered colours, button face), committed pictures that differ from
+what the drawing script draws now, and (given the skin tool) a committed
+archive default.skn that differs from a fresh pack of the folder.
 """
 
 import pathlib
@@ -20,6 +21,7 @@ import tempfile
 import unittest
 
 SKIN_DIR = pathlib.Path(sys.argv.pop(1) if len(sys.argv) > 1 else ".").resolve()
+SKINTOOL = sys.argv.pop(1) if len(sys.argv) > 1 else None
 MAGENTA = (255, 0, 255)
 
 # Element sections with their image key and the state count the skin reader
@@ -201,6 +203,17 @@ class DefaultSkinTest(unittest.TestCase):
             for name in self.order + ["order.txt"]:
                 same = (pathlib.Path(fresh) / name).read_bytes() == (SKIN_DIR / name).read_bytes()
                 self.assertTrue(same, "%s is stale: run assets/skin/draw_skin.py" % name)
+
+    @unittest.skipUnless(SKINTOOL, "needs the skin tool")
+    def test_committed_archive_is_a_fresh_pack_with_the_settings_last(self):
+        with tempfile.TemporaryDirectory() as fresh:
+            packed = pathlib.Path(fresh) / "default.skn"
+            subprocess.run([SKINTOOL, "pack", str(SKIN_DIR), str(packed)], check=True, capture_output=True)
+            same = packed.read_bytes() == (SKIN_DIR / "default.skn").read_bytes()
+            self.assertTrue(same, "default.skn is stale: pack assets/skin again")
+        listing = subprocess.run([SKINTOOL, "list", str(SKIN_DIR / "default.skn")], check=True, capture_output=True,
+                                 text=True).stdout.splitlines()
+        self.assertEqual([line.split("\t")[0] for line in listing], self.order)
 
 
 if __name__ == "__main__":
