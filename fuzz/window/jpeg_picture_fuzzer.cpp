@@ -1,0 +1,19 @@
+// Any bytes given to the JPEG decoder yield a picture whose pixel block matches
+// its size, or nothing; never a crash, an overrun or an exit.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "window/picture/jpeg_picture.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto picture = window::DecodeJpeg({data, size});
+  if (!picture) return 0;
+  const bool consistent = picture->width > 0 && picture->height > 0 &&
+                          static_cast<std::uint64_t>(picture->width) * picture->height <= window::kMaxJpegPixels &&
+                          picture->stride >= static_cast<std::size_t>(picture->width) * 3 && picture->stride % 4 == 0 &&
+                          picture->pixels.size() == picture->stride * static_cast<std::size_t>(picture->height);
+  if (!consistent) std::abort();
+  return 0;
+}
