@@ -37,7 +37,6 @@ FACE_LIGHT = (241, 239, 226)
 SHADOW = (172, 168, 153)
 DARK_SHADOW = (113, 111, 100)
 TEXT = (33, 27, 19)
-WINDOW = (255, 255, 255)
 DISABLED_TEXT = (161, 155, 140)
 
 MENU = (252, 250, 244)
@@ -655,6 +654,17 @@ def tool_buttons():
     ])
 
 
+def grip_dots(size):
+    """The size grip: six raised dots in the bottom-right corner, on the face."""
+    c = Canvas(size, size)
+    for i in range(3):
+        for j in range(3 - i):
+            x, y = size - 5 - 4 * j, size - 5 - 4 * i
+            c.fill(x + 1, y + 1, x + 3, y + 3, WHITE)
+            c.fill(x, y, x + 2, y + 2, (182, 174, 154))
+    return c
+
+
 def status_bar():
     """Three frames: 1 the bar, 2 a panel, 3 the size grip."""
     s = 16
@@ -667,13 +677,7 @@ def status_bar():
     panel.fill(0, s - 1, s, s, WHITE)
     panel.fill(s - 1, 0, s, s, WHITE)
     panel.transparent()
-    grip = Canvas(s, s)
-    for i in range(3):
-        for j in range(3 - i):
-            x, y = s - 4 - 4 * j, s - 4 - 4 * i
-            grip.fill(x + 1, y + 1, x + 3, y + 3, WHITE)
-            grip.fill(x, y, x + 2, y + 2, (182, 174, 154))
-    return beside([bar, panel, grip])
+    return beside([bar, panel, grip_dots(s).transparent()])
 
 
 # ---------------------------------------------------------------------------
@@ -842,14 +846,6 @@ def grip(vertical_thumb, state):
     return c.transparent()
 
 
-def size_grip():
-    c = Canvas(SCROLL, SCROLL)
-    for i in range(3):
-        for j in range(3 - i):
-            x, y = SCROLL - 5 - 4 * j, SCROLL - 5 - 4 * i
-            c.fill(x + 1, y + 1, x + 3, y + 3, WHITE)
-            c.fill(x, y, x + 2, y + 2, (182, 174, 154))
-    return c
 
 
 def scroll_bar():
@@ -861,7 +857,7 @@ def scroll_bar():
         frames += [arrow_button(direction, state) for state in range(1, 5)]
     frames += [grip(True, state) for state in range(1, 4)]
     frames += [grip(False, state) for state in range(1, 4)]
-    frames.append(size_grip())
+    frames.append(grip_dots(SCROLL))
     return beside(frames)
 
 
