@@ -76,12 +76,16 @@ TEST(JpegLayout, RowsArePaddedToFourBytesWithZeros) {
   }
 }
 
-TEST(JpegKinds, ProgressiveDecodesLikeBaseline) {
-  JpegRecipe recipe = Quadrants();
-  recipe.progressive = true;
-  const auto picture = DecodeJpeg(EncodeJpeg(recipe));
-  ASSERT_TRUE(picture);
-  ExpectQuadrants(*picture);
+TEST(JpegKinds, ProgressiveAndArithmeticCodedDecodeLikeBaseline) {
+  for (const auto& [progressive, arithmetic_coded] : {std::pair{true, false}, {false, true}, {true, true}}) {
+    SCOPED_TRACE(testing::Message() << "progressive " << progressive << ", arithmetic " << arithmetic_coded);
+    JpegRecipe recipe = Quadrants();
+    recipe.progressive = progressive;
+    recipe.arithmetic_coded = arithmetic_coded;
+    const auto picture = DecodeJpeg(EncodeJpeg(recipe));
+    ASSERT_TRUE(picture);
+    ExpectQuadrants(*picture);
+  }
 }
 
 TEST(JpegKinds, GreyscaleFillsAllThreeChannels) {

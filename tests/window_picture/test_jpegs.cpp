@@ -25,6 +25,7 @@ std::vector<std::uint8_t> EncodeJpeg(const JpegRecipe& recipe) {
     compress.comp_info[i].v_samp_factor = 1;
   }
   if (recipe.progressive) jpeg_simple_progression(&compress);
+  compress.arith_code = recipe.arithmetic_coded ? TRUE : FALSE;
   if (!recipe.scans.empty()) {
     compress.scan_info = recipe.scans.data();
     compress.num_scans = static_cast<int>(recipe.scans.size());

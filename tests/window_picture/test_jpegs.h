@@ -16,6 +16,7 @@ struct JpegRecipe {
   J_COLOR_SPACE colour_space = JCS_RGB;  // JCS_GRAYSCALE, JCS_RGB or JCS_CMYK
   std::vector<std::uint8_t> samples;     // rows top down, the colour space's components per pixel
   bool progressive = false;
+  bool arithmetic_coded = false;
   std::vector<jpeg_scan_info> scans;  // a scan script of its own; empty for libjpeg's
 };
 
