@@ -50,7 +50,7 @@ function(rilvanta_add_gui_gtest name)
   set_tests_properties(wine:${name} PROPERTIES RESOURCE_LOCK display)
 endfunction()
 
-# rilvanta_add_fuzzer(NAME SOURCES ... [LIBRARIES ...] [SEEDS file-or-dir ...])
+# rilvanta_add_fuzzer(NAME SOURCES ... [LIBRARIES ...] [SEEDS folder ...])
 # A libFuzzer target, and a ctest test that runs it for a bounded time from its seeds.
 set(RILVANTA_FUZZ_SECONDS 20 CACHE STRING "Seconds each fuzzer runs under ctest")
 function(rilvanta_add_fuzzer name)
