@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include "bmp_builder.h"
 #include "skin/data/bmp_decoder.h"
@@ -40,92 +38,6 @@ TSkinSettings Read(std::string_view text, const TEntries& entries = {}) {
   TSkinSettings skin;
   ReadSkinSettings(skin, text, entries.Lookup());
   return skin;
-}
-
-std::string SampleSettingsText() {
-  std::ifstream file(RILVANTA_TESTDATA_DIR "/skins/sample.ini", std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-TEST(ReadSkinSettings, SampleSettingsText) {
-  TEntries entries;
-  entries.AddPicture("left.bmp", 8, 30);
-  entries.AddPicture("right.bmp", 8, 30);
-  entries.AddPicture("top.bmp", 40, 12);
-  entries.AddPicture("bottom.bmp", 40, 12);
-  entries.AddPicture("button.bmp", 75, 21);
-  entries.AddPicture("check.bmp", 65, 13);
-  entries.AddPicture("close.bmp", 126, 21);
-  entries.AddPicture("edge.bmp", 16, 16);
-  const std::string text = SampleSettingsText();
-  ASSERT_FALSE(text.empty());
-  const TSkinSettings skin = Read(text, entries);
-
-  EXPECT_FALSE(skin.SkinEmpty);
-  EXPECT_EQ(skin.SkinName, "Sample Gray");
-
-  EXPECT_EQ(skin.LeftBorder.Bitmap.Width(), 8);  // "Left.bmp" finds the lower-case entry
-  EXPECT_EQ(skin.LeftBorder.FrameCount, 2);
-  EXPECT_EQ(skin.LeftBorder.TopHeight, 4);
-  EXPECT_EQ(skin.LeftBorder.BottomHeight, 4);
-  EXPECT_EQ(skin.LeftBorder.LeftWidth, 0);
-  EXPECT_EQ(skin.LeftBorder.Tile, 1);  // no "LeftStretch": 1
-  EXPECT_EQ(skin.LeftBorder.Trans, 1);
-  EXPECT_EQ(skin.RightBorder.TopHeight, 0);
-  EXPECT_EQ(skin.TopBorder.LeftWidth, 6);
-  EXPECT_EQ(skin.TopBorder.RightWidth, 6);
-  EXPECT_EQ(skin.TopBorder.TopHeight, 0);
-  EXPECT_EQ(skin.TopBorder.Tile, 0);
-  EXPECT_EQ(skin.TopBorder.Bitmap.Height(), 12);  // "TOP.bmp"
-  EXPECT_EQ(skin.BottomBorder.FrameCount, 2);
-
-  EXPECT_TRUE(skin.Title.Bitmap.Empty());
-  EXPECT_EQ(skin.Title.LeftWidth, 8);
-  EXPECT_EQ(skin.Title.TextAlignment, 1);
-  EXPECT_EQ(skin.Title.FontHeight, 14);
-  EXPECT_EQ(skin.Title.FrameCount, 2);
-  EXPECT_EQ(skin.Title.ActiveTextColour, RgbColour(255, 255, 255));
-  EXPECT_EQ(skin.Title.InactiveTextColour, TDataSkinTitle::kNoTextColour);
-  EXPECT_FALSE(skin.MenuBar.has_value());  // "menuBar=" is empty
-
-  EXPECT_EQ(skin.ButtonFaceColour, RgbColour(236, 233, 216));
-  EXPECT_EQ(skin.MenubarColour, RgbColour(236, 233, 216));
-  EXPECT_EQ(skin.WindowTextColour, RgbColour(0, 0, 0));
-  EXPECT_EQ(skin.HilightColour, RgbColour(49, 106, 197));
-  EXPECT_EQ(skin.MenuColour, SystemColour(4));  // "Menu=" is empty
-  EXPECT_EQ(skin.ButtonTextColour, SystemColour(18));
-  EXPECT_EQ(skin.NumberedColours, (std::vector<TColour>{RgbColour(255, 0, 0), RgbColour(0, 255, 0)}));
-
-  EXPECT_EQ(skin.Buttons.Bitmap.Width(), 75);
-  EXPECT_EQ(skin.Buttons.LeftWidth, 3);
-  EXPECT_EQ(skin.Buttons.Tile, 2);
-  EXPECT_EQ(skin.Buttons.FrameCount, 5);
-  EXPECT_EQ(skin.Buttons.CheckFrameCount, 5);
-  EXPECT_EQ(skin.Buttons.RadioFrameCount, 5);
-  EXPECT_EQ(skin.Buttons.NormalColour, -1);
-  EXPECT_EQ(skin.Buttons.PressedColour2, SystemColour(18));
-
-  ASSERT_EQ(skin.SysButtons.size(), 4u);
-  const TDataSkinSysButton& close = skin.SysButtons[0];
-  EXPECT_EQ(close.Name, "BUTTON0");
-  EXPECT_EQ(close.Align, 1);
-  EXPECT_EQ(close.XCoord, 22);
-  EXPECT_EQ(close.YCoord, 5);
-  EXPECT_EQ(close.CombineOp, -1);
-  EXPECT_EQ(close.FrameCount, 6);
-  EXPECT_EQ(skin.SysButtons[1].Action, 7);
-  EXPECT_TRUE(skin.SysButtons[1].Bitmap.Empty());  // no "MDICONTROLS"
-
-  // "edge.BMP" has no lower-case ".bmp": the element exists without a picture.
-  ASSERT_TRUE(skin.SunkEdge.has_value());
-  EXPECT_TRUE(skin.SunkEdge->Bitmap.Empty());
-  EXPECT_EQ(skin.SunkEdge->Name, "SunkEdge");
-  EXPECT_EQ(skin.SunkEdge->Tile, 0);
-  EXPECT_EQ(skin.SunkEdge->FrameCount, 4);
-  EXPECT_FALSE(skin.Progress.has_value());
-  EXPECT_FALSE(skin.Scrollbar.has_value());
 }
 
 TEST(ReadSkinSettings, EmptyTextGivesTheDefaults) {
