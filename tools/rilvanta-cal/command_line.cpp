@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "tools/rilvanta-cal/iso_date.h"
 
@@ -23,6 +24,9 @@ constexpr std::string_view kHelp =
     "                     + day, negative in a leap month), lunar month name, lunar day\n"
     "                     name, lunar festival, year stem and branch, year branch and\n"
     "                     animal, solar term, Gregorian festival, star sign\n"
+    "  month YYYY MM      the month as the calendar window shows it: day numbers and,\n"
+    "                     under each, its lunar day, lunar month, festival or solar\n"
+    "                     term; in colour on a terminal unless --no-color is given\n"
     "  --help             this text\n"
     "\n"
     "Bad arguments give a one-line message on stderr and exit status 2.\n";
@@ -68,6 +72,30 @@ Request ParseDump(std::span<const std::string_view> operands) {
   return DumpRequest{first, last};
 }
 
+std::optional<int> Number(std::string_view text, std::size_t min_digits, std::size_t max_digits) {
+  if (text.size() < min_digits || text.size() > max_digits) return std::nullopt;
+  return ParseDigits(text);
+}
+
+Request ParseMonth(std::span<const std::string_view> operands) {
+  std::vector<std::string_view> fields;
+  bool colour = true;
+  for (const std::string_view operand : operands) {
+    if (operand == "--no-color") {
+      colour = false;
+    } else {
+      fields.push_back(operand);
+    }
+  }
+  if (fields.size() != 2) return Error("'month' takes a year and a month, YYYY MM, and may take --no-color");
+  const std::optional<int> year = Number(fields[0], 4, 4);
+  if (!year) return Error(Quoted(fields[0]) + " is not a year of four digits");
+  if (*year < kFirstYear || *year > kLastYear) return Error(Quoted(fields[0]) + " lies outside the years 1901-2050");
+  const std::optional<int> month = Number(fields[1], 1, 2);
+  if (!month || *month < 1 || *month > 12) return Error(Quoted(fields[1]) + " is not a month, 1-12");
+  return MonthRequest{*year, *month, colour};
+}
+
 }  // namespace
 
 Request ParseCommandLine(std::span<const std::string_view> arguments) {
@@ -77,6 +105,7 @@ Request ParseCommandLine(std::span<const std::string_view> arguments) {
   if (command == "--help" || command == "-h") return HelpRequest{};
   if (command == "day") return ParseDay(operands);
   if (command == "dump") return ParseDump(operands);
+  if (command == "month") return ParseMonth(operands);
   return Error("unknown command " + Quoted(command) + "; try 'rilvanta-cal --help'");
 }
 

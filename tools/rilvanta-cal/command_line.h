@@ -19,11 +19,16 @@ struct DumpRequest {
   DateCn::CivilDate from;
   DateCn::CivilDate to;  // not before `from`
 };
+struct MonthRequest {
+  int year;
+  int month;
+  bool colour;  // false with --no-color; colour needs a terminal too
+};
 struct UsageError {
   std::string message;
 };
 
-using Request = std::variant<HelpRequest, DayRequest, DumpRequest, UsageError>;
+using Request = std::variant<HelpRequest, DayRequest, DumpRequest, MonthRequest, UsageError>;
 
 // `arguments` excludes the program name. Dates must lie in 1901-2050.
 Request ParseCommandLine(std::span<const std::string_view> arguments);

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 namespace rilvanta_cal {
-namespace {
 
-std::optional<int> Digits(std::string_view text) {
+std::optional<int> ParseDigits(std::string_view text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
   int value = 0;
   for (const char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
@@ -14,13 +14,11 @@ std::optional<int> Digits(std::string_view text) {
   return value;
 }
 
-}  // namespace
-
 std::optional<DateCn::CivilDate> ParseIsoDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  const std::optional<int> year = Digits(text.substr(0, 4));
-  const std::optional<int> month = Digits(text.substr(5, 2));
-  const std::optional<int> day = Digits(text.substr(8, 2));
+  const std::optional<int> year = ParseDigits(text.substr(0, 4));
+  const std::optional<int> month = ParseDigits(text.substr(5, 2));
+  const std::optional<int> day = ParseDigits(text.substr(8, 2));
   if (!year || !month || !day) return std::nullopt;
   return DateCn::CivilDate{*year, *month, *day};
 }

@@ -15,4 +15,7 @@ std::optional<DateCn::CivilDate> ParseIsoDate(std::string_view text);
 
 std::string FormatIsoDate(const DateCn::CivilDate& date);
 
+// One to four decimal digits and nothing else.
+std::optional<int> ParseDigits(std::string_view text);
+
 }  // namespace rilvanta_cal

@@ -1,6 +1,9 @@
 // rilvanta-cal: the calendar engine's results for people and scripts.
 
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -10,6 +13,7 @@
 #include "tools/rilvanta-cal/command_line.h"
 #include "tools/rilvanta-cal/day_report.h"
 #include "tools/rilvanta-cal/dump_line.h"
+#include "tools/rilvanta-cal/month_grid.h"
 #include "tools/rilvanta-cal/standard_output.h"
 
 namespace {
@@ -41,6 +45,28 @@ bool Run(const rilvanta_cal::DumpRequest& request, rilvanta_cal::StandardOutput&
     }
   }
   return out.Write(buffer);
+}
+
+std::optional<DateCn::CivilDate> Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  if (localtime_s(&local, &now) != 0) return std::nullopt;
+#else
+  if (localtime_r(&now, &local) == nullptr) return std::nullopt;
+#endif
+  return DateCn::CivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+// Colour only on a terminal, and not when the user asked for none (--no-color,
+// or the NO_COLOR convention).
+bool UseColour(const rilvanta_cal::MonthRequest& request, const rilvanta_cal::StandardOutput& out) {
+  const char* no_colour = std::getenv("NO_COLOR");
+  return request.colour && out.IsTerminal() && (no_colour == nullptr || *no_colour == '\0');
+}
+
+bool Run(const rilvanta_cal::MonthRequest& request, rilvanta_cal::StandardOutput& out) {
+  return out.Write(rilvanta_cal::MonthGrid(request.year, request.month, Today(), UseColour(request, out)));
 }
 
 }  // namespace

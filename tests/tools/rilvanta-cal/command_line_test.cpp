@@ -58,6 +58,29 @@ TEST(CommandLine, DatesMustBeWellFormedRealAndInRange) {
   EXPECT_TRUE(std::holds_alternative<rilvanta_cal::DayRequest>(Parse({"day", "2024-02-29"})));
 }
 
+TEST(CommandLine, MonthTakesYearMonthAndAColourSwitch) {
+  const Request request = Parse({"month", "2024", "2"});
+  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::MonthRequest>(request)) << ErrorOf(request);
+  EXPECT_EQ(std::get<rilvanta_cal::MonthRequest>(request).year, 2024);
+  EXPECT_EQ(std::get<rilvanta_cal::MonthRequest>(request).month, 2);
+  EXPECT_TRUE(std::get<rilvanta_cal::MonthRequest>(request).colour);
+  for (const Request& plain :
+       {Parse({"month", "2024", "02", "--no-color"}), Parse({"month", "--no-color", "2024", "12"})}) {
+    ASSERT_TRUE(std::holds_alternative<rilvanta_cal::MonthRequest>(plain)) << ErrorOf(plain);
+    EXPECT_FALSE(std::get<rilvanta_cal::MonthRequest>(plain).colour);
+  }
+  const std::string usage = "rilvanta-cal: 'month' takes a year and a month, YYYY MM, and may take --no-color";
+  EXPECT_EQ(ErrorOf(Parse({"month", "2024"})), usage);
+  EXPECT_EQ(ErrorOf(Parse({"month", "2024", "2", "3"})), usage);
+  EXPECT_EQ(ErrorOf(Parse({"month", "24", "2"})), "rilvanta-cal: '24' is not a year of four digits");
+  EXPECT_EQ(ErrorOf(Parse({"month", "2o24", "2"})), "rilvanta-cal: '2o24' is not a year of four digits");
+  EXPECT_EQ(ErrorOf(Parse({"month", "1900", "12"})), "rilvanta-cal: '1900' lies outside the years 1901-2050");
+  EXPECT_EQ(ErrorOf(Parse({"month", "2024", "13"})), "rilvanta-cal: '13' is not a month, 1-12");
+  EXPECT_EQ(ErrorOf(Parse({"month", "2024", "0"})), "rilvanta-cal: '0' is not a month, 1-12");
+  EXPECT_EQ(ErrorOf(Parse({"month", "2024", "002"})), "rilvanta-cal: '002' is not a month, 1-12");
+  EXPECT_EQ(ErrorOf(Parse({"month", "2024", "-2"})), "rilvanta-cal: '-2' is not a month, 1-12");
+}
+
 TEST(CommandLine, UnknownOrMissingCommand) {
   EXPECT_EQ(ErrorOf(Parse({})), "rilvanta-cal: no command given; try 'rilvanta-cal --help'");
   EXPECT_EQ(ErrorOf(Parse({"days", "2024-02-10"})), "rilvanta-cal: unknown command 'days'; try 'rilvanta-cal --help'");
@@ -74,7 +97,7 @@ TEST(CommandLine, HelpNamesEveryCommand) {
   EXPECT_TRUE(std::holds_alternative<rilvanta_cal::HelpRequest>(Parse({"--help"})));
   EXPECT_TRUE(std::holds_alternative<rilvanta_cal::HelpRequest>(Parse({"-h"})));
   const std::string_view help = rilvanta_cal::HelpText();
-  for (const std::string_view command : {"day YYYY-MM-DD", "dump FROM TO", "--help"}) {
+  for (const std::string_view command : {"day YYYY-MM-DD", "dump FROM TO", "month YYYY MM", "--no-color", "--help"}) {
     EXPECT_NE(help.find(command), std::string_view::npos) << command;
   }
 }

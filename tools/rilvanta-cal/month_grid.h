@@ -1,0 +1,20 @@
+#pragma once
+// `rilvanta-cal month`: a month as the calendar window fills it, for a terminal.
+// UTF-8 lines: a title ("2024年2月"), the weekday header (Sunday first), then per week one
+// line of day numbers and one of the lunar texts the window's cells show, each
+// cell eight columns wide (a Chinese character takes two). With colour, the
+// texts take ANSI colours after the window's (red weekends, green lunar days,
+// orange festivals, blue solar terms) and today is shown reversed; without,
+// today's number stands in brackets.
+
+#include <optional>
+#include <string>
+
+#include "calendar/date_value.h"
+
+namespace rilvanta_cal {
+
+// `year` 1901-2050, `month` 1-12.
+std::string MonthGrid(int year, int month, const std::optional<DateCn::CivilDate>& today, bool colour);
+
+}  // namespace rilvanta_cal

@@ -1,0 +1,24 @@
+#include "window/model/month_dates.h"
+
+#include <algorithm>
+
+#include "calendar/date_value.h"
+
+namespace DateWin {
+
+std::uint16_t MonthLength(std::uint16_t year, std::uint16_t month) {
+  if (month < 1 || month > 12) return 0;
+  return static_cast<std::uint16_t>(DateCn::DaysInMonth(year, month));
+}
+
+std::uint16_t MonthLengthOf(double date) {
+  const DateCn::CivilDate civil = DateCn::DecodeDate(date);
+  return MonthLength(static_cast<std::uint16_t>(civil.year), static_cast<std::uint16_t>(civil.month));
+}
+
+double ClampedDate(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
+  const std::uint16_t in_year = std::clamp<std::uint16_t>(month, 1, 12);
+  return DateCn::EncodeDate(year, in_year, std::clamp<std::uint16_t>(day, 1, MonthLength(year, in_year)));
+}
+
+}  // namespace DateWin
