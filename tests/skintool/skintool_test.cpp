@@ -175,7 +175,11 @@ TEST_F(SkinTool, ChineseNamesTravelAsGbkInsideAndUtf8Outside) {
   const TRun list = RunTool({"list", archive});
   EXPECT_TRUE(list.out.starts_with("皮肤.bmp\t3\n")) << list.out;
 
-  ASSERT_EQ(RunTool({"unpack", archive, Scratch("dir")}).status, 0);
+  // Wine maps file names through the host's locale; without a UTF-8 one it
+  // cannot create this name at all.
+  if (!std::ofstream(scratch_ / skintool::PathFromUtf8("探针"))) GTEST_SKIP() << "no Chinese file names here";
+  const TRun unpack = RunTool({"unpack", archive, Scratch("dir")});
+  ASSERT_EQ(unpack.status, 0) << unpack.err;
   EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / skintool::PathFromUtf8("皮肤.bmp")), (Bytes{1, 2, 3}));
   ASSERT_EQ(RunTool({"pack", Scratch("dir"), Scratch("again.skn")}).status, 0);
   EXPECT_EQ(LoadFile(Scratch("again.skn")).Names()[0], gbkName);

@@ -7,8 +7,9 @@
 #include "tools/skintool/skintool_cli.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 namespace {
 
