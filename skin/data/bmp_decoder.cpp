@@ -51,6 +51,7 @@ class TChannel {
     if (std::countl_zero(mask) + shift_ + bits_ != 32) Refuse("BMP bit field mask is not contiguous");
   }
   std::uint8_t Of(std::uint32_t pixel) const {
+    if (bits_ == 0) return 0;
     const std::uint32_t value = (pixel & mask_) >> shift_;
     if (bits_ >= 8) return static_cast<std::uint8_t>(value >> (bits_ - 8));
     const std::uint32_t top = (1u << bits_) - 1;
@@ -60,7 +61,7 @@ class TChannel {
  private:
   std::uint32_t mask_;
   int shift_ = 0;
-  int bits_ = 0;  // 0 only for an empty mask, whose channel reads 0
+  int bits_ = 0;  // 0 for an empty mask, whose channel reads 0
 };
 
 struct TBmpLayout {
@@ -178,9 +179,11 @@ class TPixelWriter {
   TSkinBitmap& bitmap_;
 };
 
-void DecodeRows(const TBmpLayout& layout, TSkinBitmap& bitmap) {
+TSkinBitmap DecodeRows(const TBmpLayout& layout) {
   const std::size_t stride = (static_cast<std::size_t>(layout.width) * layout.bitCount + 31) / 32 * 4;
+  // Checked before the picture is made, so a lying header cannot make us allocate.
   if (layout.pixels.size() / stride < static_cast<std::size_t>(layout.height)) Refuse("BMP pixel data cut short");
+  TSkinBitmap bitmap(layout.width, layout.height);
   const std::array<TChannel, 3> channels{TChannel(layout.masks[0]), TChannel(layout.masks[1]),
                                          TChannel(layout.masks[2])};
   TPixelWriter writer(layout, bitmap);
@@ -208,13 +211,15 @@ void DecodeRows(const TBmpLayout& layout, TSkinBitmap& bitmap) {
       }
     }
   }
+  return bitmap;
 }
 
 // Run-length pictures (always bottom-up): pairs of count and value, or an escape
 // (0 then 0 end of line, 1 end of picture, 2 move, 3-255 literal run padded to a
 // 16-bit boundary). Pixels that the stream skips stay black; pixels it puts
 // outside the picture are dropped.
-void DecodeRunLength(const TBmpLayout& layout, TSkinBitmap& bitmap) {
+TSkinBitmap DecodeRunLength(const TBmpLayout& layout) {
+  TSkinBitmap bitmap(layout.width, layout.height);
   const bool rle4 = layout.compression == kRle4;
   const std::span<const std::uint8_t> data = layout.pixels;
   TPixelWriter writer(layout, bitmap);
@@ -235,7 +240,7 @@ void DecodeRunLength(const TBmpLayout& layout, TSkinBitmap& bitmap) {
       x = 0;
       ++row;
     } else if (value == 1) {
-      return;
+      break;
     } else if (value == 2) {
       if (data.size() - pos < 2) Refuse("BMP run-length data cut short");
       x = std::min(x + data[pos], layout.width);
@@ -250,19 +255,15 @@ void DecodeRunLength(const TBmpLayout& layout, TSkinBitmap& bitmap) {
       pos += std::min(length + length % 2, data.size() - pos);
     }
   }
+  return bitmap;
 }
 
 }  // namespace
 
 TSkinBitmap DecodeBmp(std::span<const std::uint8_t> file) {
   const TBmpLayout layout = ReadLayout(file);
-  TSkinBitmap bitmap(layout.width, layout.height);
-  if (layout.compression == kRle4 || layout.compression == kRle8) {
-    DecodeRunLength(layout, bitmap);
-  } else {
-    DecodeRows(layout, bitmap);
-  }
-  return bitmap;
+  const bool runLength = layout.compression == kRle4 || layout.compression == kRle8;
+  return runLength ? DecodeRunLength(layout) : DecodeRows(layout);
 }
 
 }  // namespace skin

@@ -109,6 +109,16 @@ TEST(BmpDecoder, BitFieldsPlaceTheChannelsWhereTheMasksSay) {
                [](int x, int) { return x == 0 ? RgbColour(0x78, 0x56, 0x12) : RgbColour(0, 0, 0x80); });
 }
 
+TEST(BmpDecoder, ChannelWithAnEmptyMaskIsZero) {
+  TBmpFields f;
+  f.width = 1;
+  f.bitCount = 16;
+  f.compression = 3;
+  f.masks = {0xF800, 0, 0x001F};
+  f.pixels = {0xFF, 0xFF, 0, 0};
+  ExpectPixels(Decode(f), 1, 1, [](int, int) { return RgbColour(255, 0, 255); });
+}
+
 TEST(BmpDecoder, ThirtyTwoBitWithoutMasksIgnoresTheFourthByte) {
   TBmpFields f;
   f.width = 2;

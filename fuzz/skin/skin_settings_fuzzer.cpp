@@ -1,0 +1,70 @@
+// Any bytes as the settings text of a skin whose pictures are the entries of
+// the sample skin, plus one entry that is no BMP file: the read completes with
+// every state count usable by the painters, or ends with EInvalidGraphic and
+// the skin still empty.
+
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+#include "skin/data/archive_settings.h"
+#include "skin/data/bmp_decoder.h"
+#include "skin/data/element_table.h"
+#include "skin/data/skin_settings_reader.h"
+
+namespace {
+
+const skin::TSkinReader& SampleSkin() {
+  static const skin::TSkinReader reader = [] {
+    std::ifstream file(RILVANTA_TESTDATA_DIR "/skins/sample.skn", std::ios::binary);
+    const std::vector<std::uint8_t> archive((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    skin::TSkinReader loaded;
+    if (!loaded.LoadArchive(archive)) __builtin_trap();
+    return loaded;
+  }();
+  return reader;
+}
+
+void CheckStates(const skin::TDataSkinObject& element) {
+  if (element.FrameCount < 1) __builtin_trap();
+}
+
+void CheckLoaded(const skin::TSkinSettings& skin) {
+  const std::initializer_list<const skin::TDataSkinObject*> permanent = {
+      &skin.LeftBorder, &skin.RightBorder, &skin.TopBorder, &skin.BottomBorder, &skin.Title, &skin.Buttons};
+  for (const skin::TDataSkinObject* element : permanent) CheckStates(*element);
+  if (skin.Progress) CheckStates(*skin.Progress);
+  if (skin.MenuBar) CheckStates(*skin.MenuBar);
+  if (skin.Buttons.CheckFrameCount < 1 || skin.Buttons.RadioFrameCount < 1) __builtin_trap();
+  if (skin.SysButtons.size() < 3) __builtin_trap();
+  for (const skin::TDataSkinSysButton& button : skin.SysButtons) CheckStates(button);
+  for (const skin::TElementEntry& entry : skin::kElementTable) {
+    std::visit(
+        [&skin](auto field) {
+          if (const auto& element = skin.*field) CheckStates(*element);
+        },
+        entry.Record);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const skin::TEntryLookup sample = skin::ArchiveEntries(SampleSkin());
+  const skin::TEntryLookup entries = [&sample](std::string_view name) {
+    if (name == "bad.bmp") return std::vector<std::uint8_t>{'B', 'M', 'x'};
+    return sample(name);
+  };
+  skin::TSkinSettings skin;
+  try {
+    skin::ReadSkinSettings(skin, std::string_view(reinterpret_cast<const char*>(data), size), entries);
+    if (skin.SkinEmpty) __builtin_trap();
+    CheckLoaded(skin);
+  } catch (const skin::EInvalidGraphic&) {
+    if (!skin.SkinEmpty) __builtin_trap();
+  }
+  return 0;
+}
