@@ -1,0 +1,113 @@
+#pragma once
+// TSkinManage: the program's one skin manager. It keeps the loaded skin
+// components, watches the user-interface thread's windows through a CBT hook,
+// holds the frame skinners of skinned top-level windows, and carries out the
+// skin components' activate, deactivate and refresh requests on a 250 ms
+// one-shot timer, so that they run outside the code that made them.
+//
+// Before the first window activation (Started 0) requests take effect at
+// once; after it they go through the timer.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "skin/engine/form_skinner.h"
+#include "skin/engine/message_timer.h"
+
+namespace skin {
+
+class TSkinData;
+
+enum class TSkinAction { None = 0, Activate = 1, Deactivate = 2, SkinChanged = 3, Purge = 6 };
+
+class TSkinManage {
+ public:
+  static constexpr int kStartedDestroying = 4;
+
+  TSkinManage();
+  // Removes the hook and detaches every frame skinner without restoring its window.
+  ~TSkinManage();
+  TSkinManage(const TSkinManage&) = delete;
+  TSkinManage& operator=(const TSkinManage&) = delete;
+
+  // Skin components in load order; a component is registered once.
+  void RegisterSkinData(TSkinData* data);
+  // Also forgets a pending action of that component.
+  void UnregisterSkinData(TSkinData* data);
+  const std::vector<TSkinData*>& SkinDatas() const { return skinDatas_; }
+
+  // The skin component for a window: the last one serving only that window,
+  // else for a dialog the last dialog component, else the last main one, else
+  // the first of all; nullptr when none is registered.
+  TSkinData* FindSkinData(HWND window) const;
+  // Whether windows of this class get a frame skinner, as the first main-form
+  // component says (its OnFormSkin, or else everything but month calendars and
+  // report designer windows).
+  bool AskFormSkin(const std::string& className) const;
+
+  // Installs the CBT hook for the current thread (a second call replaces the stored handle).
+  void InstallHook();
+  HHOOK CbtHook() const { return cbtHook_; }
+
+  // Runs `action` after `delayMs` on the timer for PendingSkinData, or, before
+  // the first activation, applies it at once (activate and deactivate only
+  // switch Enabled then).
+  void ScheduleAction(TSkinAction action, unsigned delayMs);
+  // The timer tick: carries out the pending action, fires the component's
+  // OnSkinChanged and forgets the component. Without a pending component the
+  // timer goes on ticking.
+  void RunPendingAction();
+  TSkinAction PendingAction() const { return pendingAction_; }
+  TSkinData* PendingSkinData() const { return pendingSkinData_; }
+  void SetPendingSkinData(TSkinData* data) { pendingSkinData_ = data; }
+  const TMessageTimer& ActionTimer() const { return actionTimer_; }
+
+  // When false no new window is attached.
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  // 0 until the first window activation (or a component serving only some
+  // windows loaded); kStartedDestroying while the manager is destroyed.
+  int Started() const { return started_; }
+  void SetStarted(int started) { started_ = started; }
+
+  // Frame skinners, in attach order. The manager takes over the skinner.
+  void AddFormSkinner(TFormSkinner* skinner);
+  TFormSkinner* FindFormSkinner(HWND window) const;
+  // Drops the first skinner of that window from the list without freeing it.
+  void RemoveFormSkinner(HWND window);
+  const std::vector<TFormSkinner*>& FormSkinners() const { return formSkinners_; }
+  // Every frame skinner frees its caption buttons (before a skin change).
+  void ReleaseAllCaptionButtons();
+
+ private:
+  static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
+  // A size grip inside a skinned window is refused: the skin draws its own frame.
+  bool RefusesCreation(HWND window, const CBT_CREATEWNDW& creation) const;
+
+  void Deactivate(const TSkinData* onlyOf);
+  void RefreshSkins(const TSkinData* data, bool firstOnly);
+  void Purge();
+  std::vector<TFormSkinner*>::const_iterator FormSkinnerEntry(HWND window) const;
+  // Takes the skinner at `index` out of the list and frees it.
+  void FreeFormSkinner(std::size_t index);
+
+  TMessageTimer actionTimer_;
+  HHOOK cbtHook_ = nullptr;
+  std::vector<TFormSkinner*> formSkinners_;
+  std::vector<TSkinData*> skinDatas_;
+  bool enabled_ = false;
+  int started_ = 0;
+  TSkinAction pendingAction_ = TSkinAction::None;
+  TSkinData* pendingSkinData_ = nullptr;
+};
+
+// The program's manager, or nullptr before the first skin component loaded.
+TSkinManage* SkinManager();
+// The program's manager, made now if there is none; freed when the program ends.
+TSkinManage& CreateSkinManager();
+// Frees the manager (at the end of the program, or to start afresh).
+void FreeSkinManager();
+
+}  // namespace skin
