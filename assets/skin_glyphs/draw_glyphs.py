@@ -5,11 +5,14 @@ One 64 x 16 picture of 1 bit per pixel holding four 16 x 16 glyphs from left
 to right: restore, maximize, minimize, close. Black strokes on white; the menu
 draws white transparent.
 
-    draw_glyphs.py      writes quorvelmenu.bmp beside this script
+    draw_glyphs.py           writes quorvelmenu.bmp beside this script
+    draw_glyphs.py --check   exits 1 when quorvelmenu.bmp differs from a fresh drawing
 """
 
+import argparse
 import pathlib
 import struct
+import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
 SIDE = 16
@@ -120,7 +123,15 @@ def one_bit_bmp(rows):
 
 
 def main():
-    (HERE / "quorvelmenu.bmp").write_bytes(one_bit_bmp(strip_rows()))
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--check", action="store_true", help="compare instead of writing")
+    args = parser.parse_args()
+    output = HERE / "quorvelmenu.bmp"
+    picture = one_bit_bmp(strip_rows())
+    if not args.check:
+        output.write_bytes(picture)
+    elif not output.exists() or output.read_bytes() != picture:
+        sys.exit(f"{output} is not what draw_glyphs.py draws; run it again")
 
 
 if __name__ == "__main__":
