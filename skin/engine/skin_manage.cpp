@@ -104,7 +104,11 @@ bool TSkinManage::AskFormSkin(const std::string& className) const {
   return !(data.SkinControls().Contains(TSkinControlType::xcFastReport) && className.starts_with("Tfr"));
 }
 
-void TSkinManage::InstallHook() { cbtHook_ = SetWindowsHookExW(WH_CBT, CbtHookProc, nullptr, GetCurrentThreadId()); }
+void TSkinManage::InstallHook() {
+  // Every main-form component installs it; one hook is enough, so the old one goes.
+  if (cbtHook_) UnhookWindowsHookEx(cbtHook_);
+  cbtHook_ = SetWindowsHookExW(WH_CBT, CbtHookProc, nullptr, GetCurrentThreadId());
+}
 
 LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
   TSkinManage* manager = theManager;
@@ -161,8 +165,9 @@ void TSkinManage::RunPendingAction() {
     case TSkinAction::None:
       break;
   }
-  if (data->OnSkinChanged) data->OnSkinChanged(data);
+  // Forgotten before the event, so that a request the handler makes stands.
   pendingSkinData_ = nullptr;
+  if (data->OnSkinChanged) data->OnSkinChanged(data);
 }
 
 void TSkinManage::Deactivate(const TSkinData* onlyOf) {

@@ -47,7 +47,7 @@ class TSkinManage {
   // report designer windows).
   bool AskFormSkin(const std::string& className) const;
 
-  // Installs the CBT hook for the current thread (a second call replaces the stored handle).
+  // Installs the CBT hook for the current thread; a second call replaces the first hook.
   void InstallHook();
   HHOOK CbtHook() const { return cbtHook_; }
 
@@ -55,9 +55,9 @@ class TSkinManage {
   // the first activation, applies it at once (activate and deactivate only
   // switch Enabled then).
   void ScheduleAction(TSkinAction action, unsigned delayMs);
-  // The timer tick: carries out the pending action, fires the component's
-  // OnSkinChanged and forgets the component. Without a pending component the
-  // timer goes on ticking.
+  // The timer tick: carries out the pending action, forgets the component
+  // and fires its OnSkinChanged. Without a pending component the timer goes
+  // on ticking.
   void RunPendingAction();
   TSkinAction PendingAction() const { return pendingAction_; }
   TSkinData* PendingSkinData() const { return pendingSkinData_; }

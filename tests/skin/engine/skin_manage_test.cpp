@@ -174,6 +174,30 @@ TEST_F(SkinManageTest, AfterTheFirstActivationTheTimerRunsTheActionOnce) {
   EXPECT_EQ(manager->PendingSkinData(), nullptr);
 }
 
+TEST_F(SkinManageTest, ARequestMadeInOnSkinChangedStands) {
+  TSkinData& data = NewSkinData(TSkinFormType::sfMainform);
+  manager->SetStarted(1);
+  data.OnSkinChanged = [&](ui::TComponent*) {
+    manager->ScheduleAction(TSkinAction::SkinChanged, 250);
+    manager->SetPendingSkinData(&data);
+  };
+  manager->ScheduleAction(TSkinAction::Activate, 250);
+  manager->SetPendingSkinData(&data);
+  manager->RunPendingAction();
+  EXPECT_TRUE(manager->Enabled());
+  EXPECT_EQ(manager->PendingAction(), TSkinAction::SkinChanged);
+  EXPECT_EQ(manager->PendingSkinData(), &data);
+  EXPECT_TRUE(manager->ActionTimer().Enabled());
+}
+
+TEST_F(SkinManageTest, ASecondHookReplacesTheFirst) {
+  manager->InstallHook();
+  const HHOOK first = manager->CbtHook();
+  manager->InstallHook();
+  EXPECT_NE(manager->CbtHook(), nullptr);
+  EXPECT_FALSE(UnhookWindowsHookEx(first));  // already removed
+}
+
 TEST_F(SkinManageTest, ATickWithoutAPendingComponentDoesNothing) {
   manager->SetStarted(1);
   manager->ScheduleAction(TSkinAction::Activate, 250);
