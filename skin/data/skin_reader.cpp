@@ -79,13 +79,13 @@ bool TSkinReader::ReadDirectory(std::span<const std::uint8_t> image) {
   const std::size_t sizesStart = kHeaderSize + block.size();
   const std::size_t dataStart = sizesStart + 4 * names_.size();
   if (dataStart > image.size()) return Refuse(TArchiveFault::SizesBeyondImage);
-  std::size_t offset = 0;
+  std::uint64_t offset = 0;  // up to 1,001 sizes of 2 GiB each
   for (std::size_t i = 0; i < names_.size(); ++i) {
     const std::int32_t size = ReadInt32Le(image, sizesStart + 4 * i);
     if (size < 0) return Refuse(TArchiveFault::NegativeSize);
     sizes_.push_back(size);
     offsets_.push_back(offset);
-    offset += static_cast<std::size_t>(size);
+    offset += static_cast<std::uint64_t>(size);
   }
   if (offset > image.size() - dataStart) return Refuse(TArchiveFault::SizesBeyondData);
   data_.assign(image.begin() + static_cast<std::ptrdiff_t>(dataStart), image.end());
