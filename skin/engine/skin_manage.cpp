@@ -1,6 +1,7 @@
 #include "skin/engine/skin_manage.h"
 
 #include <algorithm>
+#include <string>
 
 #include "skin/data/skin_data.h"
 #include "ui/win_control.h"
@@ -22,7 +23,8 @@ std::wstring WindowClassName(HWND window) {
 }
 
 std::wstring Lowered(std::wstring text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c + 32 : c; });
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; });
   return text;
 }
 
