@@ -1,0 +1,115 @@
+#include "ui/application.h"
+
+#include "text/gbk.h"
+#include "ui/form.h"
+#include "ui/menu_item.h"
+#include "ui/screen.h"
+
+namespace ui {
+namespace {
+
+constexpr UINT kFreeForm = WM_APP + 1;
+
+// The application while it is alive; forms freed at exit must not reach for it after that.
+TApplication* living = nullptr;
+
+}  // namespace
+
+TApplication& Application() {
+  Screen();  // made first, so it outlives the forms the application frees
+  static TApplication application;
+  return application;
+}
+
+TApplication::TApplication() : TComponent(nullptr) { living = this; }
+
+TApplication::~TApplication() {
+  BeginDestroy();
+  living = nullptr;
+  mainForm_ = nullptr;
+  while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+  if (handle_) DestroyWindow(handle_);
+}
+
+HWND TApplication::Handle() {
+  if (!handle_) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"TApplication";
+    RegisterClassExW(&windowClass);
+    const std::wstring title = text::GbkToWide(title_);
+    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"TApplication", title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  }
+  return handle_;
+}
+
+LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  try {
+    switch (msg) {
+      case WM_MEASUREITEM:
+      case WM_DRAWITEM:
+        if (TMenuItem::HandleOwnerDraw(msg, lParam)) return TRUE;
+        break;
+      case kFreeForm:
+        delete reinterpret_cast<TForm*>(lParam);
+        return 0;
+    }
+  } catch (const std::exception& error) {
+    Application().HandleException(error);
+    return 0;
+  }
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+void TApplication::Run() {
+  if (mainForm_ && !mainForm_->Visible()) mainForm_->Show();
+  MSG msg;
+  while (!terminated_) {
+    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  terminated_ = true;
+}
+
+void TApplication::Terminate() {
+  terminated_ = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      terminated_ = true;
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void TApplication::FreeLater(TForm* form) { PostMessageW(Handle(), kFreeForm, 0, reinterpret_cast<LPARAM>(form)); }
+
+void TApplication::HandleException(const std::exception& error) {
+  if (OnException)
+    OnException(error);
+  else
+    ShowException(error);
+}
+
+void TApplication::ShowException(const std::exception& error) {
+  std::string message = error.what();
+  if (!message.empty() && message.back() != '.') message += '.';
+  const std::wstring text = text::GbkToWide(message), caption = text::GbkToWide(title_);
+  MessageBoxW(handle_, text.c_str(), caption.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::FormDestroyed(TForm* form) {
+  if (living && living->mainForm_ == form) living->mainForm_ = nullptr;
+}
+
+}  // namespace ui

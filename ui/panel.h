@@ -1,0 +1,31 @@
+#pragma once
+// A container window with optional raised or lowered bevels and a caption.
+
+#include "ui/win_control.h"
+
+namespace ui {
+
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+
+class TPanel : public TWinControl {
+ public:
+  explicit TPanel(TComponent* owner);
+  std::string ClassName() const override { return "TPanel"; }
+
+  TBevelCut BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TBevelCut cut);
+  TBevelCut BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TBevelCut cut);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
+
+ protected:
+  void PaintWindow(HDC dc) override;
+
+ private:
+  TBevelCut bevelOuter_ = TBevelCut::bvRaised;
+  TBevelCut bevelInner_ = TBevelCut::bvNone;
+  TAlignment alignment_ = TAlignment::taCenter;
+};
+
+}  // namespace ui
