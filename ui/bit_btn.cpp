@@ -2,31 +2,11 @@
 
 namespace ui {
 
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner), TButtonGlyph([this] { Invalidate(); }) {}
 
 void TBitBtn::CreateParams(TCreateParams& params) {
   TButton::CreateParams(params);
   params.Style = (params.Style & ~BS_TYPEMASK) | BS_OWNERDRAW;
-}
-
-void TBitBtn::SetNumGlyphs(int count) {
-  glyph_.SetNumGlyphs(count);
-  Invalidate();
-}
-
-void TBitBtn::SetLayout(TButtonLayout layout) {
-  layout_ = layout;
-  Invalidate();
-}
-
-void TBitBtn::SetMargin(int margin) {
-  margin_ = margin;
-  Invalidate();
-}
-
-void TBitBtn::SetSpacing(int spacing) {
-  spacing_ = spacing;
-  Invalidate();
 }
 
 void TBitBtn::WndProc(TMessage& message) {
@@ -48,7 +28,7 @@ void TBitBtn::DrawButton(const DRAWITEMSTRUCT& item) {
   canvas.Font.Assign(Font());
   canvas.Font.SetColor(disabled ? clGrayText : clBtnText);
   const TButtonState state = disabled ? TButtonState::bsDisabled : pressed ? TButtonState::bsDown : TButtonState::bsUp;
-  glyph_.DrawWithCaption(canvas, face, Caption(), layout_, margin_, spacing_, state);
+  DrawGlyphAndCaption(canvas, face, Caption(), state);
   if (item.itemState & ODS_FOCUS) {
     RECT focus{3, 3, buffer.Width() - 3, buffer.Height() - 3};
     DrawFocusRect(canvas.Handle(), &focus);

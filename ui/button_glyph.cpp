@@ -55,15 +55,33 @@ TGlyphPlacement PlaceGlyphAndCaption(SIZE face, SIZE glyph, SIZE text, TButtonLa
   return placement;
 }
 
-void TButtonGlyph::SetNumGlyphs(int count) { numGlyphs_ = std::clamp(count, 1, 4); }
+void TButtonGlyph::SetNumGlyphs(int count) {
+  numGlyphs_ = std::clamp(count, 1, 4);
+  changed_();
+}
 
-SIZE TButtonGlyph::ImageSize() const {
+void TButtonGlyph::SetLayout(TButtonLayout layout) {
+  layout_ = layout;
+  changed_();
+}
+
+void TButtonGlyph::SetMargin(int margin) {
+  margin_ = margin;
+  changed_();
+}
+
+void TButtonGlyph::SetSpacing(int spacing) {
+  spacing_ = spacing;
+  changed_();
+}
+
+SIZE TButtonGlyph::GlyphSize() const {
   if (bitmap_.Empty()) return SIZE{0, 0};
   return SIZE{bitmap_.Width() / numGlyphs_, bitmap_.Height()};
 }
 
-void TButtonGlyph::Draw(TCanvas& canvas, POINT at, TButtonState state) {
-  const SIZE size = ImageSize();
+void TButtonGlyph::DrawGlyph(TCanvas& canvas, POINT at, TButtonState state) {
+  const SIZE size = GlyphSize();
   if (size.cx == 0) return;
   int index = static_cast<int>(state);
   if (index >= numGlyphs_) index = 0;
@@ -71,8 +89,8 @@ void TButtonGlyph::Draw(TCanvas& canvas, POINT at, TButtonState state) {
                  size.cy, ColorToRGB(bitmap_.TransparentColor()));
 }
 
-void TButtonGlyph::DrawWithCaption(TCanvas& canvas, const RECT& face, const std::string& caption, TButtonLayout layout,
-                                   int margin, int spacing, TButtonState state) {
+void TButtonGlyph::DrawGlyphAndCaption(TCanvas& canvas, const RECT& face, const std::string& caption,
+                                       TButtonState state) {
   SIZE text{0, 0};
   if (!caption.empty()) {
     RECT measured{0, 0, face.right - face.left, face.bottom - face.top};
@@ -80,8 +98,8 @@ void TButtonGlyph::DrawWithCaption(TCanvas& canvas, const RECT& face, const std:
     text = SIZE{measured.right - measured.left, measured.bottom - measured.top};
   }
   const TGlyphPlacement placement = PlaceGlyphAndCaption(SIZE{face.right - face.left, face.bottom - face.top},
-                                                         ImageSize(), text, layout, margin, spacing);
-  Draw(canvas, POINT{face.left + placement.Glyph.x, face.top + placement.Glyph.y}, state);
+                                                         GlyphSize(), text, layout_, margin_, spacing_);
+  DrawGlyph(canvas, POINT{face.left + placement.Glyph.x, face.top + placement.Glyph.y}, state);
   RECT textRect = placement.Text;
   OffsetRect(&textRect, face.left, face.top);
   canvas.Brush.Style = TBrushStyle::bsClear;

@@ -39,8 +39,13 @@ class TComponent {
   // True once destruction has begun (owned components are still alive).
   bool Destroying() const { return destroying_; }
 
-  // Called once everything a component was built from is in place.
-  virtual void Loaded() {}
+  // While a component is being built from stored settings (a window's
+  // layout), between BeginLoading and Loaded; setters may defer work then.
+  bool Loading() const { return loading_; }
+  void BeginLoading() { loading_ = true; }
+  // Called once everything a component was built from is in place; overrides
+  // call this first.
+  virtual void Loaded() { loading_ = false; }
 
  protected:
   // Told when a component is inserted into or removed from the owner; by
@@ -56,6 +61,7 @@ class TComponent {
   int tag_ = 0;
   std::vector<TComponent*> components_;
   bool destroying_ = false;
+  bool loading_ = false;
 };
 
 }  // namespace ui

@@ -6,26 +6,8 @@
 
 namespace ui {
 
-TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 23, 22); }
-
-void TSpeedButton::SetNumGlyphs(int count) {
-  glyph_.SetNumGlyphs(count);
-  Invalidate();
-}
-
-void TSpeedButton::SetLayout(TButtonLayout layout) {
-  layout_ = layout;
-  Invalidate();
-}
-
-void TSpeedButton::SetMargin(int margin) {
-  margin_ = margin;
-  Invalidate();
-}
-
-void TSpeedButton::SetSpacing(int spacing) {
-  spacing_ = spacing;
-  Invalidate();
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), TButtonGlyph([this] { Invalidate(); }) {
+  SetBounds(0, 0, 23, 22);
 }
 
 void TSpeedButton::SetDown(bool down) {
@@ -83,7 +65,7 @@ void TSpeedButton::Paint() {
                              : Pressed() ? TButtonState::bsDown
                                          : TButtonState::bsUp;
   if (!Enabled()) canvas.Font.SetColor(clGrayText);
-  glyph_.DrawWithCaption(canvas, face, Caption(), layout_, margin_, spacing_, state);
+  DrawGlyphAndCaption(canvas, face, Caption(), state);
 }
 
 }  // namespace ui

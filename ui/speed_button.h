@@ -7,20 +7,10 @@
 
 namespace ui {
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TButtonGlyph {
  public:
   explicit TSpeedButton(TComponent* owner);
   std::string ClassName() const override { return "TSpeedButton"; }
-
-  TBitmap& Glyph() { return glyph_.Bitmap(); }
-  int NumGlyphs() const { return glyph_.NumGlyphs(); }
-  void SetNumGlyphs(int count);
-  TButtonLayout Layout() const { return layout_; }
-  void SetLayout(TButtonLayout layout);
-  int Margin() const { return margin_; }
-  void SetMargin(int margin);
-  int Spacing() const { return spacing_; }
-  void SetSpacing(int spacing);
 
   // Buttons of the same parent with the same non-zero GroupIndex latch: a
   // click puts one down and the others up.
@@ -41,10 +31,6 @@ class TSpeedButton : public TGraphicControl {
   void Paint() override;
 
  private:
-  TButtonGlyph glyph_;
-  TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
-  int margin_ = -1;
-  int spacing_ = 4;
   int groupIndex_ = 0;
   bool allowAllUp_ = false;
   bool down_ = false;

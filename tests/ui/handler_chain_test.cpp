@@ -106,6 +106,29 @@ TEST_F(HandlerChain, GraphicControlGetsMouseInItsOwnCoordinatesAndPaintWithADevi
   EXPECT_EQ(spy.paintDcType, static_cast<DWORD>(OBJ_MEMDC)) << "graphic controls paint off-screen";
 }
 
+TEST_F(HandlerChain, DoubleBufferedSystemControlPaintsOffScreenSoAChainedHandlerCanPaintOverIt) {
+  auto* button = new ui::TButton(form);
+  button->SetParent(panel);
+  button->SetBounds(10, 100, 80, 30);
+  button->SetDoubleBuffered(true);
+  const ui::TWndMethod saved = button->WindowProc();
+  DWORD paintDcType = 0;
+  button->SetWindowProc([&](ui::TMessage& message) {
+    saved(message);
+    if (message.Msg != WM_PAINT || !message.WParam) return;
+    // As a skinner does: the system button has painted, now the skin goes over it.
+    paintDcType = GetObjectType(reinterpret_cast<HDC>(message.WParam));
+    ui::TCanvas canvas(reinterpret_cast<HDC>(message.WParam));
+    canvas.Brush.Color = 0x0000FF;
+    canvas.FillRect(RECT{0, 0, 80, 30});
+  });
+  button->Invalidate();
+  auto shot = Snapshot();
+  button->SetWindowProc(saved);
+  EXPECT_EQ(paintDcType, static_cast<DWORD>(OBJ_MEMDC));
+  EXPECT_EQ(shot->Pixel(50, 115), 0x0000FFu) << "what the handler painted reached the screen";
+}
+
 TEST_F(HandlerChain, TwoChainedHandlersUnchainInReverseOrder) {
   Spy first(*label);
   Spy second(*label);

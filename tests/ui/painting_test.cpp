@@ -44,6 +44,14 @@ TEST_F(Painting, LaterGraphicControlsCoverEarlierOnesUntilTheOrderChanges) {
   EXPECT_EQ(Snapshot()->Pixel(80, 80), ui::clWhite);
 }
 
+TEST_F(Painting, SystemColoursAreLookedUpWhenPainted) {
+  panel->SetColor(ui::clBtnFace);
+  AddShape({10, 10, 20, 20}, ui::clHighlight);
+  auto shot = Snapshot();
+  EXPECT_EQ(shot->Pixel(100, 100), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(shot->Pixel(15, 15), GetSysColor(COLOR_HIGHLIGHT));
+}
+
 TEST_F(Painting, ShapeOutlineAndFillAreItsPenAndBrush) {
   ui::TShape* shape = AddShape({20, 20, 60, 50}, kGreen);
   shape->SetPen(ui::TPen{ui::clBlack});
