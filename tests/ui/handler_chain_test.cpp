@@ -38,9 +38,8 @@ class Spy {
     if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MBUTTONDBLCLK) mouse.push_back(message);
     if (message.Msg == WM_PAINT) paintDcType = GetObjectType(reinterpret_cast<HDC>(message.WParam));
     if (message.Msg == swallow) return;
-    const ui::TWndMethod next = saved_;  // Detach below may replace the handler that runs now
-    if (message.Msg == detachOn) Detach();
-    next(message);
+    if (message.Msg == detachOn) Detach();  // replaces the very handler that runs now
+    saved_(message);
   }
 
   ui::TControl& control_;
@@ -155,8 +154,13 @@ TEST_F(HandlerChain, NotificationsOfTheLibraryTravelThroughTheHandler) {
   EXPECT_FALSE(IsWindowEnabled(button->Handle()));
   EXPECT_TRUE(labelSpy.Saw(ui::CM_ENABLEDCHANGED));
 
+  SendMessageW(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  EXPECT_TRUE(buttonSpy.Saw(ui::CM_MOUSEENTER)) << "the first move over the window";
+  SendMessageW(button->Handle(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_TRUE(buttonSpy.Saw(ui::CM_MOUSELEAVE));
+  buttonSpy.seen.clear();
   SendMessageW(button->Handle(), ui::CM_MOUSELEAVE, 0, 0);
-  EXPECT_TRUE(buttonSpy.Saw(ui::CM_MOUSELEAVE)) << "sent to the window, it reaches the handler";
+  EXPECT_TRUE(buttonSpy.Saw(ui::CM_MOUSELEAVE)) << "sent to the window, a notification reaches the handler";
 
   button->SetCaption("\xB0\xD9\xB6\xC8\xD2\xBB\xCF\xC2");  // 百度一下
   EXPECT_TRUE(buttonSpy.Saw(WM_SETTEXT));
