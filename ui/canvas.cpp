@@ -83,12 +83,6 @@ void TCanvas::LineTo(int x, int y) {
   ::LineTo(dc_, x, y);
 }
 
-void TCanvas::TextOut(int x, int y, std::string_view text) {
-  Selection selection(*this);
-  const std::wstring wide = text::GbkToWide(text);
-  ::TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
-}
-
 SIZE TCanvas::TextExtent(std::string_view text) {
   Selection selection(*this);
   const std::wstring wide = text::GbkToWide(text);

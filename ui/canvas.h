@@ -52,7 +52,6 @@ class TCanvas {
   void LineTo(int x, int y);
 
   // Texts are GBK. The background is the brush unless the brush is clear.
-  void TextOut(int x, int y, std::string_view text);
   SIZE TextExtent(std::string_view text);
   int TextWidth(std::string_view text) { return TextExtent(text).cx; }
   int TextHeight(std::string_view text) { return TextExtent(text).cy; }

@@ -15,22 +15,12 @@ void TEdit::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TEdit::SetMaxLength(int length) {
-  maxLength_ = length;
-  if (HandleAllocated()) SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(length), 0);
-}
-
-void TEdit::SelectAll() {
-  if (HandleAllocated()) SendMessageW(Handle(), EM_SETSEL, 0, -1);
-}
-
 void TEdit::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND) {
     if (HIWORD(message.WParam) == EN_CHANGE && OnChange) OnChange(this);
     return;
   }
   TWinControl::WndProc(message);
-  if (message.Msg == WM_CREATE && maxLength_) SendMessageW(Handle(), EM_LIMITTEXT, maxLength_, 0);
 }
 
 }  // namespace ui

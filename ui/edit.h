@@ -10,10 +10,7 @@ class TEdit : public TWinControl {
   explicit TEdit(TComponent* owner);
   std::string ClassName() const override { return "TEdit"; }
 
-  int MaxLength() const { return maxLength_; }
-  void SetMaxLength(int length);
   void Clear() { SetText(""); }
-  void SelectAll();
 
   // After every change of the text, by the user or by the program.
   TNotifyEvent OnChange;
@@ -22,9 +19,6 @@ class TEdit : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
   bool ClicksOnMouseUp() const override { return false; }
-
- private:
-  int maxLength_ = 0;
 };
 
 }  // namespace ui

@@ -35,17 +35,11 @@ void TLabel::SetTransparent(bool on) {
   Invalidate();
 }
 
-void TLabel::SetWordWrap(bool on) {
-  wordWrap_ = on;
-  AdjustBounds();
-  Invalidate();
-}
-
 UINT TLabel::TextFormat() const {
   const UINT align = alignment_ == TAlignment::taCenter         ? DT_CENTER
                      : alignment_ == TAlignment::taRightJustify ? DT_RIGHT
                                                                 : DT_LEFT;
-  return align | DT_EXPANDTABS | DT_NOPREFIX | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE);
+  return align | DT_EXPANDTABS | DT_NOPREFIX | DT_SINGLELINE;
 }
 
 void TLabel::WndProc(TMessage& message) {
@@ -58,7 +52,7 @@ void TLabel::AdjustBounds() {
   HDC screen = GetDC(nullptr);
   TCanvas canvas(screen);
   canvas.Font.Assign(Font());
-  RECT measured{0, 0, wordWrap_ ? Width() : 0, 0};
+  RECT measured{0, 0, 0, 0};
   canvas.DrawText(Measurable(Caption()), measured, TextFormat() | DT_CALCRECT);
   ReleaseDC(nullptr, screen);
   const int left = alignment_ == TAlignment::taRightJustify ? Left() + Width() - measured.right : Left();

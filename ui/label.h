@@ -23,8 +23,6 @@ class TLabel : public TGraphicControl {
   // A transparent label leaves what lies behind it showing around its text.
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool on);
-  bool WordWrap() const { return wordWrap_; }
-  void SetWordWrap(bool on);
 
  protected:
   void WndProc(TMessage& message) override;
@@ -38,7 +36,6 @@ class TLabel : public TGraphicControl {
   TAlignment alignment_ = TAlignment::taLeftJustify;
   TTextLayout layout_ = TTextLayout::tlTop;
   bool transparent_ = false;
-  bool wordWrap_ = false;
 };
 
 }  // namespace ui

@@ -96,12 +96,6 @@ void TMenuItem::Remove(TMenuItem* item) {
   Changed();
 }
 
-int TMenuItem::MenuIndex() const {
-  if (!parent_) return -1;
-  const auto& siblings = parent_->items_;
-  return static_cast<int>(std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
-}
-
 TMenu* TMenuItem::GetParentMenu() const {
   const TMenuItem* root = this;
   while (root->parent_) root = root->parent_;

@@ -51,7 +51,6 @@ class TMenuItem : public TComponent {
   void Insert(int index, TMenuItem* item);
   void Remove(TMenuItem* item);
   TMenuItem* Parent() const { return parent_; }
-  int MenuIndex() const;
   // The menu this item belongs to, through its parents; nullptr when none.
   TMenu* GetParentMenu() const;
 

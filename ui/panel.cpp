@@ -30,11 +30,6 @@ void TPanel::SetBevelInner(TBevelCut cut) {
   Invalidate();
 }
 
-void TPanel::SetAlignment(TAlignment alignment) {
-  alignment_ = alignment;
-  Invalidate();
-}
-
 void TPanel::PaintWindow(HDC dc) {
   RECT face = ClientRect();
   for (const UINT edge : {EdgeFor(bevelOuter_, BDR_RAISEDOUTER, BDR_SUNKENOUTER),
@@ -46,10 +41,7 @@ void TPanel::PaintWindow(HDC dc) {
   TCanvas canvas(dc);
   canvas.Font.Assign(Font());
   canvas.Brush.Style = TBrushStyle::bsClear;
-  const UINT align = alignment_ == TAlignment::taCenter         ? DT_CENTER
-                     : alignment_ == TAlignment::taRightJustify ? DT_RIGHT
-                                                                : DT_LEFT;
-  canvas.DrawText(caption, face, align | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS);
+  canvas.DrawText(caption, face, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS);
 }
 
 }  // namespace ui

@@ -1,5 +1,5 @@
 #pragma once
-// A container window with optional raised or lowered bevels and a caption.
+// A container window with optional raised or lowered bevels and a centred caption.
 
 #include "ui/win_control.h"
 
@@ -16,8 +16,6 @@ class TPanel : public TWinControl {
   void SetBevelOuter(TBevelCut cut);
   TBevelCut BevelInner() const { return bevelInner_; }
   void SetBevelInner(TBevelCut cut);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment alignment);
 
  protected:
   void PaintWindow(HDC dc) override;
@@ -25,7 +23,6 @@ class TPanel : public TWinControl {
  private:
   TBevelCut bevelOuter_ = TBevelCut::bvRaised;
   TBevelCut bevelInner_ = TBevelCut::bvNone;
-  TAlignment alignment_ = TAlignment::taCenter;
 };
 
 }  // namespace ui

@@ -27,26 +27,14 @@ void TShape::Paint() {
   canvas.Pen = pen_;
   // The pen's middle runs inside the control, so a wide outline stays whole.
   const int inset = pen_.Width / 2;
-  int width = Width() - pen_.Width + 1, height = Height() - pen_.Width + 1;
-  int left = inset, top = inset;
-  const bool square =
-      shape_ == TShapeType::stSquare || shape_ == TShapeType::stRoundSquare || shape_ == TShapeType::stCircle;
-  if (square) {
-    const int side = std::min(width, height);
-    left += (width - side) / 2;
-    top += (height - side) / 2;
-    width = height = side;
-  }
-  const RECT figure{left, top, left + width, top + height};
+  const int width = Width() - pen_.Width + 1, height = Height() - pen_.Width + 1;
+  const RECT figure{inset, inset, inset + width, inset + height};
   switch (shape_) {
     case TShapeType::stRectangle:
-    case TShapeType::stSquare:
       return canvas.Rectangle(figure);
     case TShapeType::stRoundRect:
-    case TShapeType::stRoundSquare:
       return canvas.RoundRect(figure, std::min(width, height) / 4, std::min(width, height) / 4);
     case TShapeType::stEllipse:
-    case TShapeType::stCircle:
       return canvas.Ellipse(figure);
   }
 }

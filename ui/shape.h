@@ -5,7 +5,7 @@
 
 namespace ui {
 
-enum class TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
+enum class TShapeType { stRectangle, stRoundRect, stEllipse };
 
 class TShape : public TGraphicControl {
  public:

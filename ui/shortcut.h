@@ -10,10 +10,6 @@ namespace ui {
 using TShortCut = WORD;
 inline constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
 
-constexpr TShortCut ShortCut(WORD virtualKey, TShortCut modifiers) {
-  return static_cast<TShortCut>(virtualKey | modifiers);
-}
-
 // "Ctrl+Shift+F4" style text; empty for 0 and for keys without a name here.
 std::string ShortCutToText(TShortCut shortCut);
 

@@ -206,6 +206,14 @@ void TWinControl::WndProc(TMessage& message) {
 }
 
 void TWinControl::HandleKey(TMessage& message) {
+  if (IsTabNavigation(message)) {
+    if (message.Msg == WM_KEYDOWN) {
+      TWinControl* form = this;
+      while (form->Parent()) form = form->Parent();
+      form->SelectNext(this, GetKeyState(VK_SHIFT) >= 0);
+    }
+    return;  // the key and its character are used up
+  }
   switch (message.Msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -232,6 +240,41 @@ void TWinControl::HandleKey(TMessage& message) {
       DefaultHandler(message);
     }
   }
+}
+
+bool TWinControl::IsTabNavigation(const TMessage& message) {
+  const bool tab =
+      (message.Msg == WM_KEYDOWN && message.WParam == VK_TAB) || (message.Msg == WM_CHAR && message.WParam == L'\t');
+  if (!tab || !Parent() || GetKeyState(VK_CONTROL) < 0) return false;
+  if (message.Msg == WM_KEYDOWN && OnKeyDown) {
+    WORD key = VK_TAB;
+    OnKeyDown(this, key, KeyboardShiftState());
+    if (key == 0) return true;
+  }
+  return !(SendMessageW(handle_, WM_GETDLGCODE, VK_TAB, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS));
+}
+
+void TWinControl::CollectTabStops(std::vector<TWinControl*>& stops) {
+  for (TControl* control : controls_) {
+    auto* child = dynamic_cast<TWinControl*>(control);
+    if (!child || !child->Visible() || !child->Enabled() || !child->handle_) continue;
+    if (child->tabStop_) stops.push_back(child);
+    child->CollectTabStops(stops);
+  }
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool forward) {
+  std::vector<TWinControl*> stops;
+  CollectTabStops(stops);
+  if (stops.empty()) return;
+  const auto found = std::find(stops.begin(), stops.end(), current);
+  const size_t count = stops.size();
+  size_t next = forward ? 0 : count - 1;
+  if (found != stops.end()) {
+    const size_t index = static_cast<size_t>(found - stops.begin());
+    next = forward ? (index + 1) % count : (index + count - 1) % count;
+  }
+  stops[next]->SetFocus();
 }
 
 bool TWinControl::ReflectToChild(TMessage& message) {

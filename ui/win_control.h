@@ -42,6 +42,9 @@ class TWinControl : public TControl {
   void SetTabStop(bool on);
   void SetFocus();
   bool Focused() const;
+  // Moves the focus to the next (or previous) tab stop among this control's
+  // windowed descendants, in creation order, wrapping around.
+  void SelectNext(TWinControl* current, bool forward);
 
   std::string Caption() const override;
   POINT ClientToScreen(POINT point) const override;
@@ -72,8 +75,6 @@ class TWinControl : public TControl {
   void BoundsChanged() override;
   // Paints the window's own look; the background is already filled.
   virtual void PaintWindow(HDC) {}
-  // Whether the library paints the window (no system control underneath).
-  bool PaintsItself() const { return paintsItself_; }
   // The brush of the control's colour, for WM_CTLCOLOR* answers.
   HBRUSH ColorBrush();
 
@@ -91,6 +92,9 @@ class TWinControl : public TControl {
   void PaintGraphicControls(HDC dc);
   bool ReflectToChild(TMessage& message);
   void HandleKey(TMessage& message);
+  // Tab moves the focus unless the control wants the key itself (an edit does not).
+  bool IsTabNavigation(const TMessage& message);
+  void CollectTabStops(std::vector<TWinControl*>& stops);
 
   HWND handle_ = nullptr;
   WNDPROC defaultProc_ = DefWindowProcW;

@@ -130,6 +130,32 @@ TEST_F(ControlEvents, EditReportsKeysTypedCharactersAndChanges) {
   EXPECT_EQ(changes.back(), "");
 }
 
+TEST_F(ControlEvents, TabMovesTheFocusThroughTabStopsInCreationOrder) {
+  auto* edit = Add<ui::TEdit>(10, 10, 100, 25);
+  auto* hidden = Add<ui::TButton>(10, 40, 70, 25);
+  auto* button = Add<ui::TButton>(10, 70, 70, 25);
+  hidden->Hide();
+  std::vector<WORD> keys;
+  edit->OnKeyDown = [&](ui::TComponent*, WORD& key, ui::TShiftState) { keys.push_back(key); };
+  edit->SetFocus();
+  SendMessageW(edit->Handle(), WM_KEYDOWN, VK_TAB, 0);
+  SendMessageW(edit->Handle(), WM_CHAR, L'\t', 0);
+  EXPECT_TRUE(button->Focused()) << "the hidden button is passed over";
+  EXPECT_EQ(edit->Text(), "") << "the tab character is used up";
+  EXPECT_EQ(keys, std::vector<WORD>{VK_TAB}) << "the edit still heard the key";
+  SendMessageW(button->Handle(), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_TRUE(edit->Focused()) << "wrapped around";
+
+  BYTE state[256];
+  GetKeyboardState(state);
+  state[VK_SHIFT] = 0x80;
+  SetKeyboardState(state);
+  SendMessageW(edit->Handle(), WM_KEYDOWN, VK_TAB, 0);
+  state[VK_SHIFT] = 0;
+  SetKeyboardState(state);
+  EXPECT_TRUE(button->Focused()) << "Shift+Tab goes backwards";
+}
+
 TEST_F(ControlEvents, SpeedButtonsOfAGroupLatchOneAtATime) {
   auto* first = Add<ui::TSpeedButton>(10, 10, 20, 20);
   auto* second = Add<ui::TSpeedButton>(40, 10, 20, 20);

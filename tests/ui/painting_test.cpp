@@ -52,6 +52,16 @@ TEST_F(Painting, SystemColoursAreLookedUpWhenPainted) {
   EXPECT_EQ(shot->Pixel(15, 15), GetSysColor(COLOR_HIGHLIGHT));
 }
 
+TEST_F(Painting, PanelBevelsAreRaisedOrLowered) {
+  auto* box = new ui::TPanel(form);
+  box->SetParent(panel);
+  box->SetBounds(20, 20, 60, 40);
+  box->SetBevelOuter(ui::TBevelCut::bvRaised);
+  EXPECT_EQ(Snapshot()->Pixel(20 + 59, 20 + 39), GetSysColor(COLOR_3DDKSHADOW));
+  box->SetBevelOuter(ui::TBevelCut::bvLowered);
+  EXPECT_EQ(Snapshot()->Pixel(20, 20), GetSysColor(COLOR_3DSHADOW));
+}
+
 TEST_F(Painting, ShapeOutlineAndFillAreItsPenAndBrush) {
   ui::TShape* shape = AddShape({20, 20, 60, 50}, kGreen);
   shape->SetPen(ui::TPen{ui::clBlack});
