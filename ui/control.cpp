@@ -99,8 +99,6 @@ void TControl::SetVisible(bool visible) {
   Perform(CM_VISIBLECHANGED, visible);
 }
 
-bool TControl::Showing() const { return visible_ && (!parent_ || parent_->Showing()); }
-
 void TControl::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
@@ -160,10 +158,6 @@ void TControl::Invalidate() {
   if (!parent_ || !parent_->HandleAllocated() || parent_->Destroying()) return;
   const RECT bounds = BoundsRect();
   InvalidateRect(parent_->Handle(), &bounds, FALSE);
-}
-
-void TControl::Update() {
-  if (parent_) parent_->Update();
 }
 
 void TControl::Click() {

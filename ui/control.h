@@ -69,8 +69,6 @@ class TControl : public TComponent {
   void SetVisible(bool visible);
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
-  // Visible itself and every parent up to a form that is visible.
-  bool Showing() const;
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
@@ -98,9 +96,6 @@ class TControl : public TComponent {
   virtual void SendToBack();
 
   virtual void Invalidate();
-  // Paints now what is invalid.
-  virtual void Update();
-  void Repaint() { Invalidate(), Update(); }
 
   virtual void Click();
 

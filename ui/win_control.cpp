@@ -207,7 +207,9 @@ void TWinControl::WndProc(TMessage& message) {
 
 void TWinControl::HandleKey(TMessage& message) {
   if (IsTabNavigation(message)) {
-    if (message.Msg == WM_KEYDOWN) {
+    WORD key = VK_TAB;
+    if (message.Msg == WM_KEYDOWN && OnKeyDown) OnKeyDown(this, key, KeyboardShiftState());
+    if (message.Msg == WM_KEYDOWN && key != 0) {
       TWinControl* form = this;
       while (form->Parent()) form = form->Parent();
       form->SelectNext(this, GetKeyState(VK_SHIFT) >= 0);
@@ -242,15 +244,10 @@ void TWinControl::HandleKey(TMessage& message) {
   }
 }
 
-bool TWinControl::IsTabNavigation(const TMessage& message) {
+bool TWinControl::IsTabNavigation(const TMessage& message) const {
   const bool tab =
       (message.Msg == WM_KEYDOWN && message.WParam == VK_TAB) || (message.Msg == WM_CHAR && message.WParam == L'\t');
   if (!tab || !Parent() || GetKeyState(VK_CONTROL) < 0) return false;
-  if (message.Msg == WM_KEYDOWN && OnKeyDown) {
-    WORD key = VK_TAB;
-    OnKeyDown(this, key, KeyboardShiftState());
-    if (key == 0) return true;
-  }
   return !(SendMessageW(handle_, WM_GETDLGCODE, VK_TAB, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS));
 }
 
@@ -415,12 +412,14 @@ POINT TWinControl::ScreenToClient(POINT point) const {
   return point;
 }
 
-void TWinControl::Invalidate() {
-  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+void TWinControl::SetParent(TWinControl* parent) {
+  if (handle_ && !parent) DestroyWindow(handle_);  // a child window cannot stand alone
+  TControl::SetParent(parent);
+  if (handle_ && parent) ::SetParent(handle_, parent->Handle());
 }
 
-void TWinControl::Update() {
-  if (handle_) UpdateWindow(handle_);
+void TWinControl::Invalidate() {
+  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TWinControl::BoundsChanged() {

@@ -49,8 +49,8 @@ class TWinControl : public TControl {
   std::string Caption() const override;
   POINT ClientToScreen(POINT point) const override;
   POINT ScreenToClient(POINT point) const override;
+  void SetParent(TWinControl* parent) override;
   void Invalidate() override;
-  void Update() override;
   void BringToFront() override;
   void SendToBack() override;
 
@@ -93,7 +93,7 @@ class TWinControl : public TControl {
   bool ReflectToChild(TMessage& message);
   void HandleKey(TMessage& message);
   // Tab moves the focus unless the control wants the key itself (an edit does not).
-  bool IsTabNavigation(const TMessage& message);
+  bool IsTabNavigation(const TMessage& message) const;
   void CollectTabStops(std::vector<TWinControl*>& stops);
 
   HWND handle_ = nullptr;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/bit_btn.h"
+#include "ui/button.h"
 #include "ui/label.h"
 #include "ui/popup_menu.h"
 #include "ui/speed_button.h"
@@ -92,6 +93,22 @@ TEST_F(ParentOwnership, FreeingAParentFreesItsChildControlsWhoeverOwnsThem) {
   EXPECT_EQ(form->ComponentCount(), owned - 2);
   EXPECT_EQ(form->FindComponent("Inner"), nullptr);
   EXPECT_EQ(panel->ControlCount(), children - 1);
+}
+
+TEST_F(ParentOwnership, WindowedControlFollowsItsParentWithItsWindow) {
+  auto* box = new ui::TPanel(form);
+  box->SetParent(panel);
+  auto* button = new ui::TButton(form);
+  button->SetParent(box);
+  EXPECT_EQ(GetParent(button->Handle()), box->Handle());
+  button->SetParent(panel);
+  EXPECT_EQ(GetParent(button->Handle()), panel->Handle());
+  EXPECT_EQ(box->ControlCount(), 0);
+  button->SetParent(nullptr);
+  EXPECT_FALSE(button->HandleAllocated()) << "no window without a parent";
+  button->SetParent(box);
+  EXPECT_TRUE(IsWindow(button->Handle()));
+  EXPECT_EQ(GetParent(button->Handle()), box->Handle());
 }
 
 TEST_F(ParentOwnership, SiblingsLetGoOfAFreedComponent) {
