@@ -8,6 +8,7 @@
 
 #include "text/gbk.h"
 #include "ui/application.h"
+#include "ui/menu_item.h"
 #include "ui/window_class.h"
 
 namespace ui {
@@ -151,8 +152,21 @@ void TWinControl::WndProc(TMessage& message) {
         return;
       }
       return TControl::WndProc(message);
-    case WM_COMMAND:
+    case WM_MEASUREITEM:
+      // Items of the library's menus, whichever window tracks them.
+      if (TMenuItem::HandleOwnerDraw(message.Msg, message.LParam))
+        message.Result = TRUE;
+      else
+        DefaultHandler(message);
+      return;
     case WM_DRAWITEM:
+      if (reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU &&
+          TMenuItem::HandleOwnerDraw(message.Msg, message.LParam)) {
+        message.Result = TRUE;
+        return;
+      }
+      [[fallthrough]];
+    case WM_COMMAND:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

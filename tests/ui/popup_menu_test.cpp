@@ -136,6 +136,21 @@ TEST_F(PopupMenus, OwnerDrawnItemsAreMeasuredFromTheDefaultSizeAndDrawnWithTheir
   EXPECT_GT(plain->rect.top, 0) << "rectangles are in the menu's client area, item by item";
 }
 
+TEST_F(PopupMenus, OwnerDrawnItemsAreServedWhenAFormTracksTheMenuItself) {
+  menu->SetOwnerDraw(true);
+  ui::TMenuItem* item = AddItem(menu->Items(), "item", 1);
+  int measured = 0, drawn = 0;
+  item->OnMeasureItem = [&](ui::TMenuItem*, ui::TCanvas&, int&, int&) { ++measured; };
+  item->OnDrawItem = [&](ui::TMenuItem*, ui::TCanvas&, RECT, bool) { ++drawn; };
+  pendingKeys = {VK_DOWN, VK_RETURN};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 40, PressNextKey);
+  const UINT command = TrackPopupMenuEx(menu->Handle(), TPM_RETURNCMD, 120, 120, form->Handle(), nullptr);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(command, item->Command());
+  EXPECT_EQ(measured, 1);
+  EXPECT_GE(drawn, 1);
+}
+
 TEST_F(PopupMenus, RightToLeftRequestHoldsOnlyUnderARightToLeftLocale) {
   menu->SetBiDiMode(ui::TBiDiMode::bdRightToLeft);
   AddItem(menu->Items(), "item", 1);
