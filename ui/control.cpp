@@ -191,11 +191,8 @@ void TControl::WndProc(TMessage& message) {
       Perform(CM_TEXTCHANGED);
       return;
     case CM_MOUSEENTER:
-      mouseInside_ = true;
-      return;
     case CM_MOUSELEAVE:
-      mouseInside_ = false;
-      return;
+      return;  // for chained handlers
     case CM_VISIBLECHANGED:
     case CM_ENABLEDCHANGED:
     case CM_COLORCHANGED:

@@ -120,8 +120,6 @@ class TControl : public TComponent {
   void ParentColorChanged(TColor parentColor);
   virtual void BoundsChanged() {}
 
-  bool mouseInside_ = false;
-
  private:
   void HandleMouse(TMessage& message);
   void HandleContextMenu(TMessage& message);

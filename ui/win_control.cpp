@@ -133,14 +133,13 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_PAINT:
       return PaintHandler(message);
     case WM_ERASEBKGND:
-      if (!paintsItself_ && message.WParam != static_cast<WPARAM>(message.LParam)) return DefaultHandler(message);
-      if (paintsItself_ && message.WParam == static_cast<WPARAM>(message.LParam)) {
-        // The library's own call (WParam == LParam) on the off-screen bitmap.
+      if (!paintsItself_) return DefaultHandler(message);
+      // Only the library's own call (WParam == LParam, on the off-screen
+      // bitmap) erases; the system's is left out, the off-screen paint covers all.
+      if (message.WParam == static_cast<WPARAM>(message.LParam)) {
         RECT client;
         GetClientRect(handle_, &client);
         FillRect(reinterpret_cast<HDC>(message.WParam), &client, ColorBrush());
-      } else if (!paintsItself_) {
-        DefaultHandler(message);
       }
       message.Result = 1;
       return;
@@ -190,7 +189,7 @@ void TWinControl::WndProc(TMessage& message) {
       return HandleKey(message);
     case WM_MOUSELEAVE:
       if (hoverControl_) std::exchange(hoverControl_, nullptr)->Perform(CM_MOUSELEAVE);
-      if (mouseInside_) Perform(CM_MOUSELEAVE);
+      if (std::exchange(mouseInside_, false)) Perform(CM_MOUSELEAVE);
       return DefaultHandler(message);
     case WM_CAPTURECHANGED:
       captureControl_ = nullptr;
@@ -304,6 +303,7 @@ bool TWinControl::ReflectToChild(TMessage& message) {
 void TWinControl::TrackMouse(TMessage& message) {
   if (message.Msg != WM_MOUSEMOVE) return;
   if (!mouseInside_) {
+    mouseInside_ = true;
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
     TrackMouseEvent(&track);
     Perform(CM_MOUSEENTER);

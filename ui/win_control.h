@@ -102,6 +102,7 @@ class TWinControl : public TControl {
   std::vector<TControl*> controls_;
   TControl* captureControl_ = nullptr;
   TControl* hoverControl_ = nullptr;
+  bool mouseInside_ = false;
   bool doubleBuffered_ = false;
   bool tabStop_ = false;
   HBRUSH colorBrush_ = nullptr;
