@@ -342,6 +342,46 @@ bool TWinControl::RouteMouseToGraphicControl(TMessage& message) {
   return true;
 }
 
+// One system paint of a window through a bitmap of its client size; cleans
+// up (and validates the window) even when a painter throws.
+class TWinControl::OffscreenPaint {
+ public:
+  explicit OffscreenPaint(HWND window) : window_(window), screen_(BeginPaint(window, &paint_)) {
+    RECT client;
+    GetClientRect(window, &client);
+    buffer_ = CreateCompatibleDC(screen_);
+    bitmap_ = CreateCompatibleBitmap(screen_, client.right, client.bottom);
+    oldBitmap_ = SelectObject(buffer_, bitmap_);
+    const RECT& area = paint_.rcPaint;
+    IntersectClipRect(buffer_, area.left, area.top, area.right, area.bottom);
+  }
+  ~OffscreenPaint() {
+    SelectObject(buffer_, oldBitmap_);
+    DeleteObject(bitmap_);
+    DeleteDC(buffer_);
+    EndPaint(window_, &paint_);
+  }
+  OffscreenPaint(const OffscreenPaint&) = delete;
+  OffscreenPaint& operator=(const OffscreenPaint&) = delete;
+
+  bool Empty() const { return IsRectEmpty(&paint_.rcPaint); }
+  HDC Buffer() const { return buffer_; }
+  // The one transfer to the screen.
+  void CopyToScreen() const {
+    const RECT& area = paint_.rcPaint;
+    BitBlt(screen_, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer_, area.left, area.top,
+           SRCCOPY);
+  }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_;
+  HDC screen_;
+  HDC buffer_;
+  HBITMAP bitmap_;
+  HGDIOBJ oldBitmap_;
+};
+
 void TWinControl::PaintHandler(TMessage& message) {
   if (HDC dc = reinterpret_cast<HDC>(message.WParam)) {
     if (!paintsItself_) return DefaultHandler(message);
@@ -350,26 +390,12 @@ void TWinControl::PaintHandler(TMessage& message) {
     return;
   }
   if (!paintsItself_ && !doubleBuffered_) return DefaultHandler(message);
-  PAINTSTRUCT paint;
-  HDC screen = BeginPaint(handle_, &paint);
-  const RECT& area = paint.rcPaint;
-  if (area.right > area.left && area.bottom > area.top) {
-    RECT client;
-    GetClientRect(handle_, &client);
-    HDC buffer = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ oldBitmap = SelectObject(buffer, bitmap);
-    IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
-    const auto dc = reinterpret_cast<WPARAM>(buffer);
-    Perform(WM_ERASEBKGND, dc, static_cast<LPARAM>(dc));
-    Perform(WM_PAINT, dc, 0);
-    BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
-           SRCCOPY);
-    SelectObject(buffer, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
-  }
-  EndPaint(handle_, &paint);
+  const OffscreenPaint paint(handle_);
+  if (paint.Empty()) return;
+  const auto dc = reinterpret_cast<WPARAM>(paint.Buffer());
+  Perform(WM_ERASEBKGND, dc, static_cast<LPARAM>(dc));
+  Perform(WM_PAINT, dc, 0);
+  paint.CopyToScreen();
 }
 
 void TWinControl::PaintGraphicControls(HDC dc) {

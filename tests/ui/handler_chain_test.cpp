@@ -2,8 +2,10 @@
 // for windowed and graphic controls alike, with real messages.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
+#include "ui/application.h"
 #include "ui/button.h"
 #include "ui/label.h"
 #include "ui_test_support.h"
@@ -126,6 +128,22 @@ TEST_F(HandlerChain, DoubleBufferedSystemControlPaintsOffScreenSoAChainedHandler
   button->SetWindowProc(saved);
   EXPECT_EQ(paintDcType, static_cast<DWORD>(OBJ_MEMDC));
   EXPECT_EQ(shot->Pixel(50, 115), 0x0000FFu) << "what the handler painted reached the screen";
+}
+
+TEST_F(HandlerChain, HandlerThrowingWhilePaintingIsReportedAndThePaintStillEnds) {
+  const ui::TWndMethod saved = label->WindowProc();
+  label->SetWindowProc([&](ui::TMessage& message) {
+    if (message.Msg == WM_PAINT) throw std::runtime_error("broken painter");
+    saved(message);
+  });
+  int reports = 0;
+  ui::Application().OnException = [&](const std::exception&) { ++reports; };
+  label->Invalidate();
+  UpdateWindow(panel->Handle());
+  ui::Application().OnException = nullptr;
+  label->SetWindowProc(saved);
+  EXPECT_EQ(reports, 1);
+  EXPECT_FALSE(GetUpdateRect(panel->Handle(), nullptr, FALSE)) << "the window was validated all the same";
 }
 
 TEST_F(HandlerChain, TwoChainedHandlersUnchainInReverseOrder) {
