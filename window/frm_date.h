@@ -1,0 +1,165 @@
+#pragma once
+// The calendar window FRM_Date: its controls by their layout names, the month
+// grid, the selection and every event handler. The handlers live in files by
+// concept: frm_date.cpp (construction and FormCreate), layout.cpp (controls),
+// menus.cpp, day_cells.cpp, month_view.cpp (ShowMonth), navigation.cpp,
+// window_behaviour.cpp (dragging and closing), web_and_startup_handlers.cpp.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "ui/bevel.h"
+#include "ui/bit_btn.h"
+#include "ui/button.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/image.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+#include "ui/popup_menu.h"
+#include "ui/shape.h"
+#include "ui/speed_button.h"
+#include "window/clock.h"
+#include "window/model/month_view_model.h"
+
+namespace DateWin {
+
+class TFRM_Date : public ui::TForm {
+ public:
+  // `today` gives the current date; tests hand in a fixed one.
+  explicit TFRM_Date(ui::TComponent* owner, TodaySource today = SystemToday);
+  std::string ClassName() const override { return "TFRM_Date"; }
+
+  // Fills the header, the grid and the information labels for `date`; the
+  // selection is left as it is.
+  void ShowMonth(double date);
+
+  // The selection; a day-cell click changes the day only, the menus the month
+  // or the year. The day is kept when a shorter month is chosen.
+  std::uint16_t SelectedYear = 0;
+  std::uint16_t SelectedMonth = 0;
+  std::uint16_t SelectedDay = 0;
+  // The date shown first, set by FormCreate.
+  double StartDate = 0;
+
+  // Controls on Panel1, graphic ones from back to front.
+  ui::TPanel* Panel1;
+  ui::TShape* Shape1;
+  ui::TLabel* Label20;
+  ui::TLabel* Label16;
+  ui::TImage* Image1;
+  ui::TShape* Shape2;
+  ui::TLabel* day1;
+  ui::TImage* image_month;
+  ui::TImage* image_year;
+  ui::TBevel* Bevel2;
+  ui::TLabel* Label1;
+  ui::TLabel* Label2;
+  ui::TLabel* Label3;
+  ui::TLabel* Label4;
+  ui::TLabel* Label6;
+  ui::TLabel* Label5;
+  ui::TLabel* Label8;
+  ui::TLabel* Label7;
+  ui::TLabel* Cnday;
+  ui::TLabel* Label17;
+  ui::TLabel* Label18;
+  ui::TLabel* Label19;
+  ui::TLabel* Label21;
+  ui::TLabel* Label22;
+  ui::TLabel* lbl1;
+  ui::TLabel* lbl2;
+  ui::TLabel* lbl3;
+  ui::TLabel* lbl4;
+  ui::TImage* image_today;
+  ui::TSpeedButton* SpeedButton1;
+  ui::TSpeedButton* SpeedButton2;
+  // Windowed controls in tab order.
+  ui::TBitBtn* BitBtn1;
+  ui::TBitBtn* BitBtn2;
+  ui::TBitBtn* BitBtn3;
+  ui::TBitBtn* BitBtn4;
+  ui::TEdit* Edit1;
+  ui::TBitBtn* BitBtn6;
+  ui::TButton* Button1;
+  ui::TBitBtn* BitBtn5;
+
+  ui::TPopupMenu* MenuMonth;  // items MenuMonth_1 ... MenuMonth_12, Tag 1 ... 12
+  ui::TPopupMenu* MenuYear;   // filled by FormCreate
+  ui::TPopupMenu* PopupMenu1;
+  ui::TMenuItem* N1;
+  ui::TMenuItem* N2;
+  ui::TMenuItem* N3;
+  ui::TMenuItem* N4;
+  ui::TMenuItem* N5;
+
+  // The grid, built by CreateDayCells; index 0 is unused, cells are 1 ... 37.
+  std::array<ui::TLabel*, kCellCount + 1> DayCells{};
+  std::array<ui::TLabel*, kCellCount + 1> LunarCells{};
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  // Construction (layout.cpp, menus.cpp).
+  void CreateLayout();
+  void CreateGraphicControls();
+  void CreateWindowedControls();
+  void CreateMenus();
+  void LoadPictures();
+  void FinishLoading();
+
+  // FormCreate's run-time parts (menus.cpp, day_cells.cpp).
+  void SetMonthMenuCaptions();
+  void CreateYearMenu();
+  void CreateDayCells();
+
+  void ShowInformation(double date);
+
+  // Form events.
+  void FormCreate(ui::TComponent* sender);
+  void FormShow(ui::TComponent* sender);
+  void FormDeactivate(ui::TComponent* sender);
+  void FormClose(ui::TComponent* sender, ui::TCloseAction& action);
+  // Dragging: the form, its background, the grid area, the header areas, the year.
+  void FormMouseDown(ui::TComponent* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+
+  // Navigation.
+  void image_todayClick(ui::TComponent* sender);
+  void lbl4Click(ui::TComponent* sender);
+  void N1Click(ui::TComponent* sender);
+  void ShowToday();
+  void MenuMonth_1Click(ui::TComponent* sender);
+  void MenuYearClick(ui::TComponent* sender);
+  void SpeedButton1Click(ui::TComponent* sender);
+  void SpeedButton2Click(ui::TComponent* sender);
+  void BitBtn5Click(ui::TComponent* sender);
+  void CnDayMouseDown(ui::TComponent* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+  void ChnDateMouseDown(ui::TComponent* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+  void SelectCellDay(const ui::TControl& cell);
+  void CnDayClick(ui::TComponent* sender);
+  void CHnDayClick(ui::TComponent* sender);
+
+  // The search box, the web shortcuts and start-with-Windows: bound now,
+  // filled in with that work (web_and_startup_handlers.cpp).
+  void Edit1Change(ui::TComponent* sender);
+  void Edit1KeyDown(ui::TComponent* sender, WORD& key, ui::TShiftState shift);
+  void Edit1KeyPress(ui::TComponent* sender, wchar_t& key);
+  void BitBtn6Click(ui::TComponent* sender);
+  void Button1Click(ui::TComponent* sender);
+  void BitBtn1Click(ui::TComponent* sender);
+  void BitBtn2Click(ui::TComponent* sender);
+  void BitBtn3Click(ui::TComponent* sender);
+  void BitBtn4Click(ui::TComponent* sender);
+  // Shared by BitBtn1 ... BitBtn5 and Button1.
+  void BitBtn1MouseUp(ui::TComponent* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+  void N2Click(ui::TComponent* sender);
+  void N3Click(ui::TComponent* sender);
+  void N4Click(ui::TComponent* sender);
+  void N5Click(ui::TComponent* sender);
+
+  TodaySource today_;
+};
+
+}  // namespace DateWin

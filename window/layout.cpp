@@ -1,0 +1,289 @@
+// The controls of the window as its layout places them. Positions are in
+// Panel1's client area, which is the window's.
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "window/frm_date.h"
+#include "window/gbk_literal.h"
+#include "window/pictures.h"
+#include "window/resource_names.h"
+
+namespace DateWin {
+namespace {
+
+using ui::TAlignment;
+using ui::TTextLayout;
+
+constexpr ui::TColor kYearWatermarkColour = 14543103;   // #FFE8DD
+constexpr ui::TColor kMonthWatermarkColour = 15461355;  // #EBEBEB
+constexpr ui::TColor kMarkerColour = 8512126;           // #7EE281
+constexpr ui::TColor kMonthNumberColour = 12615808;     // #8080C0
+
+struct FontSpec {
+  std::string_view face;  // UTF-8
+  int height;             // pixels
+  ui::TColor color = ui::clBlack;
+  ui::TFontStyles style = 0;
+};
+
+void SetFont(ui::TControl& control, const FontSpec& spec) {
+  ui::TFont& font = control.Font();
+  font.SetName(Gbk(spec.face));
+  font.SetHeight(spec.height);
+  font.SetColor(spec.color);
+  font.SetStyle(spec.style);
+  // A Latin face with the Chinese character set would be swapped for a Chinese font.
+  const bool latin =
+      std::all_of(spec.face.begin(), spec.face.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  font.SetCharset(latin ? DEFAULT_CHARSET : GB2312_CHARSET);
+}
+
+const FontSpec kSongTi12{"宋体", 12};
+const FontSpec kInformationFont{"宋体", 12, ui::clFuchsia};
+
+template <class Control>
+Control* Place(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds) {
+  auto* control = new Control(form);
+  control->SetName(std::move(name));
+  control->SetParent(parent);
+  control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+  return control;
+}
+
+struct LabelSpec {
+  std::string name;
+  RECT bounds;                     // left, top, width, height
+  std::string_view caption;        // UTF-8
+  const FontSpec* font = nullptr;  // nullptr: the window's font
+  TAlignment alignment = TAlignment::taLeftJustify;
+  TTextLayout layout = TTextLayout::tlTop;
+  bool transparent = false;
+  bool autoSize = false;  // true: the label takes the size of its text
+  bool visible = true;
+};
+
+ui::TLabel* PlaceLabel(TFRM_Date* form, ui::TWinControl* parent, const LabelSpec& spec) {
+  auto* label = new ui::TLabel(form);
+  label->SetName(spec.name);
+  label->SetAutoSize(false);
+  label->SetParent(parent);
+  label->SetBounds(spec.bounds.left, spec.bounds.top, spec.bounds.right, spec.bounds.bottom);
+  if (spec.font) SetFont(*label, *spec.font);
+  label->SetAlignment(spec.alignment);
+  label->SetLayout(spec.layout);
+  label->SetTransparent(spec.transparent);
+  label->SetVisible(spec.visible);
+  label->SetCaption(Gbk(spec.caption));
+  label->SetAutoSize(spec.autoSize);
+  return label;
+}
+
+ui::TShape* PlaceShape(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds, ui::TColor fill,
+                       ui::TColor outline) {
+  auto* shape = Place<ui::TShape>(form, parent, std::move(name), bounds);
+  shape->SetBrush(ui::TBrush{fill});
+  shape->SetPen(ui::TPen{outline});
+  return shape;
+}
+
+ui::TBitBtn* PlaceBitBtn(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds,
+                         std::string_view caption, const char* glyph) {
+  auto* button = Place<ui::TBitBtn>(form, parent, std::move(name), bounds);
+  button->SetCaption(Gbk(caption));
+  button->SetTabStop(true);
+  if (glyph) LoadGlyph(button->Glyph(), glyph);
+  return button;
+}
+
+}  // namespace
+
+void TFRM_Date::CreateLayout() {
+  SetBorderStyle(ui::TFormBorderStyle::bsNone);
+  SetCaption("Rilvanta");
+  SetColor(ui::clWhite);
+  SetBounds(700, 160, 312, 311);  // borderless: the client area is the whole window
+  SetFont(*this, FontSpec{"宋体", 12, ui::clWindowText});
+  Font().SetCharset(GB2312_CHARSET);
+
+  Panel1 = Place<ui::TPanel>(this, this, "Panel1", RECT{0, 0, 312, 311});
+  Panel1->SetBevelOuter(ui::TBevelCut::bvNone);
+  Panel1->SetColor(ui::clWhite);
+
+  CreateGraphicControls();
+  CreateWindowedControls();
+  CreateMenus();
+  Label18->SetPopupMenu(MenuMonth);
+  Label19->SetPopupMenu(MenuYear);
+}
+
+void TFRM_Date::CreateGraphicControls() {
+  const auto drag = [this](ui::TComponent* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
+    FormMouseDown(s, b, sh, x, y);
+  };
+  Shape1 = PlaceShape(this, Panel1, "Shape1", RECT{0, 0, 312, 311}, ui::clWhite, ui::clBlack);
+  Shape1->OnMouseDown = drag;
+  const FontSpec yearWatermark{"Arial Black", 64, kYearWatermarkColour};
+  Label20 = PlaceLabel(this, Panel1,
+                       {.name = "Label20",
+                        .bounds = {0, 56, 313, 72},
+                        .caption = "",
+                        .font = &yearWatermark,
+                        .alignment = TAlignment::taCenter,
+                        .layout = TTextLayout::tlCenter,
+                        .transparent = true});
+  const FontSpec monthWatermark{"Arial Black", 120, kMonthWatermarkColour};
+  Label16 = PlaceLabel(this, Panel1,
+                       {.name = "Label16",
+                        .bounds = {0, 98, 313, 134},
+                        .caption = "",
+                        .font = &monthWatermark,
+                        .alignment = TAlignment::taCenter,
+                        .layout = TTextLayout::tlCenter,
+                        .transparent = true});
+  Image1 = Place<ui::TImage>(this, Panel1, "Image1", RECT{9, 56, 297, 191});
+  Image1->OnMouseDown = drag;
+  Shape2 = PlaceShape(this, Panel1, "Shape2", RECT{12, 56, 38, 30}, kMarkerColour, ui::clGreen);
+  const FontSpec dayFont{"Arial Black", 14, ui::clBlack};
+  day1 = PlaceLabel(this, Panel1,
+                    {.name = "day1",
+                     .bounds = {14, 56, 36, 16},
+                     .caption = "",
+                     .font = &dayFont,
+                     .alignment = TAlignment::taCenter,
+                     .layout = TTextLayout::tlCenter,
+                     .transparent = true,
+                     .visible = false});
+  image_month = Place<ui::TImage>(this, Panel1, "image_month", RECT{0, 0, 95, 40});
+  image_month->OnMouseDown = drag;
+  image_year = Place<ui::TImage>(this, Panel1, "image_year", RECT{94, 0, 154, 40});
+  image_year->OnMouseDown = drag;
+  Bevel2 = Place<ui::TBevel>(this, Panel1, "Bevel2", RECT{9, 46, 297, 10});
+  Bevel2->SetShape(ui::TBevelShape::bsBottomLine);
+  const FontSpec yearFont{"Arial Black", 29, ui::clBlue};
+  Label1 = PlaceLabel(this, Panel1,
+                      {.name = "Label1",
+                       .bounds = {118, -1, 76, 41},
+                       .caption = "",
+                       .font = &yearFont,
+                       .alignment = TAlignment::taCenter,
+                       .transparent = true,
+                       .autoSize = true});
+  Label1->OnMouseDown = drag;
+
+  const FontSpec weekend{"宋体", 12, ui::clRed};
+  const auto weekday = [this](std::string name, int left, std::string_view caption, const FontSpec& font) {
+    return PlaceLabel(this, Panel1,
+                      {.name = std::move(name),
+                       .bounds = {left, 40, 36, 12},
+                       .caption = caption,
+                       .font = &font,
+                       .alignment = TAlignment::taCenter});
+  };
+  Label2 = weekday("Label2", 19, "星期日", weekend);
+  Label3 = weekday("Label3", 59, "星期一", kSongTi12);
+  Label4 = weekday("Label4", 99, "星期二", kSongTi12);
+  Label6 = weekday("Label6", 139, "星期三", kSongTi12);
+  Label5 = weekday("Label5", 179, "星期四", kSongTi12);
+  Label8 = weekday("Label8", 219, "星期五", kSongTi12);
+  Label7 = weekday("Label7", 259, "星期六", weekend);
+
+  const FontSpec lunarFont{"宋体", 12, kLunarWeekdayColour};
+  Cnday = PlaceLabel(this, Panel1,
+                     {.name = "Cnday",
+                      .bounds = {13, 73, 36, 12},
+                      .caption = "",
+                      .font = &lunarFont,
+                      .alignment = TAlignment::taCenter,
+                      .layout = TTextLayout::tlCenter,
+                      .transparent = true,
+                      .visible = false});
+  Cnday->OnClick = [this](ui::TComponent* s) { CnDayClick(s); };
+  const FontSpec monthFont{"Arial", 32, kMonthNumberColour, ui::fsBold};
+  Label17 = PlaceLabel(this, Panel1,
+                       {.name = "Label17",
+                        .bounds = {14, 3, 36, 37},
+                        .caption = "",
+                        .font = &monthFont,
+                        .alignment = TAlignment::taCenter,
+                        .transparent = true,
+                        .autoSize = true});
+  const FontSpec headerWord{"宋体", 14, ui::clWindowText, ui::fsBold};
+  Label18 =
+      PlaceLabel(this, Panel1, {.name = "Label18", .bounds = {64, 17, 15, 14}, .caption = "月", .font = &headerWord});
+  Label19 =
+      PlaceLabel(this, Panel1, {.name = "Label19", .bounds = {210, 17, 15, 14}, .caption = "年", .font = &headerWord});
+
+  const auto information = [this](std::string name, RECT bounds) {
+    return PlaceLabel(this, Panel1,
+                      {.name = std::move(name),
+                       .bounds = bounds,
+                       .caption = "",
+                       .font = &kInformationFont,
+                       .transparent = true,
+                       .visible = false});
+  };
+  Label21 = information("Label21", RECT{219, 278, 36, 12});
+  Label22 = information("Label22", RECT{140, 278, 24, 12});
+  lbl1 = information("lbl1", RECT{13, 256, 24, 12});
+  lbl2 = information("lbl2", RECT{9, 278, 24, 12});
+  lbl3 = information("lbl3", RECT{219, 256, 24, 12});
+
+  lbl4 =
+      PlaceLabel(this, Panel1,
+                 {.name = "lbl4", .bounds = {271, 19, 24, 12}, .caption = "今天", .alignment = TAlignment::taCenter});
+  lbl4->OnClick = [this](ui::TComponent* s) { lbl4Click(s); };
+  image_today = Place<ui::TImage>(this, Panel1, "image_today", RECT{247, 3, 65, 33});
+  LoadTodayPicture(image_today->Picture().Bitmap());
+  image_today->OnClick = [this](ui::TComponent* s) { image_todayClick(s); };
+
+  SpeedButton1 = Place<ui::TSpeedButton>(this, Panel1, "SpeedButton1", RECT{51, 12, 12, 20});
+  SpeedButton1->SetCaption(">");
+  SpeedButton1->OnClick = [this](ui::TComponent* s) { SpeedButton1Click(s); };
+  SpeedButton2 = Place<ui::TSpeedButton>(this, Panel1, "SpeedButton2", RECT{196, 12, 12, 20});
+  SpeedButton2->SetCaption(">");
+  SpeedButton2->OnClick = [this](ui::TComponent* s) { SpeedButton2Click(s); };
+}
+
+void TFRM_Date::CreateWindowedControls() {
+  const auto mouseUp = [this](ui::TComponent* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
+    BitBtn1MouseUp(s, b, sh, x, y);
+  };
+  BitBtn1 = PlaceBitBtn(this, Panel1, "BitBtn1", RECT{3, 256, 73, 25}, "网址导航", kNavigationGlyph);
+  BitBtn1->OnClick = [this](ui::TComponent* s) { BitBtn1Click(s); };
+  BitBtn2 = PlaceBitBtn(this, Panel1, "BitBtn2", RECT{159, 256, 76, 25}, "网上购物", kShoppingGlyph);
+  BitBtn2->OnClick = [this](ui::TComponent* s) { BitBtn2Click(s); };
+  BitBtn3 = PlaceBitBtn(this, Panel1, "BitBtn3", RECT{150, 160, 76, 25}, "淘宝商城", kMallGlyph);
+  BitBtn3->OnClick = [this](ui::TComponent* s) { BitBtn3Click(s); };
+  BitBtn3->SetVisible(false);
+  BitBtn4 = PlaceBitBtn(this, Panel1, "BitBtn4", RECT{79, 256, 77, 25}, "淘 宝 网", kTaobaoGlyph);
+  BitBtn4->OnClick = [this](ui::TComponent* s) { BitBtn4Click(s); };
+
+  Edit1 = Place<ui::TEdit>(this, Panel1, "Edit1", RECT{3, 283, 232, 25});
+  SetFont(*Edit1, FontSpec{"宋体", 16, ui::clWindowText});
+  Edit1->OnChange = [this](ui::TComponent* s) { Edit1Change(s); };
+  Edit1->OnKeyDown = [this](ui::TComponent* s, WORD& key, ui::TShiftState shift) { Edit1KeyDown(s, key, shift); };
+  Edit1->OnKeyPress = [this](ui::TComponent* s, wchar_t& key) { Edit1KeyPress(s, key); };
+
+  BitBtn6 = PlaceBitBtn(this, Panel1, "BitBtn6", RECT{223, 283, 12, 25}, "×", nullptr);
+  BitBtn6->OnClick = [this](ui::TComponent* s) { BitBtn6Click(s); };
+  BitBtn6->SetVisible(false);
+
+  Button1 = Place<ui::TButton>(this, Panel1, "Button1", RECT{238, 283, 71, 25});
+  Button1->SetCaption(Gbk("百度一下"));
+  SetFont(*Button1, FontSpec{"宋体", 12, ui::clWindowText});
+  Button1->SetTabStop(true);
+  Button1->OnClick = [this](ui::TComponent* s) { Button1Click(s); };
+
+  BitBtn5 = PlaceBitBtn(this, Panel1, "BitBtn5", RECT{238, 256, 71, 25}, "软件设置", kSettingsGlyph);
+  BitBtn5->OnClick = [this](ui::TComponent* s) { BitBtn5Click(s); };
+
+  for (ui::TControl* button :
+       {static_cast<ui::TControl*>(BitBtn1), static_cast<ui::TControl*>(BitBtn2), static_cast<ui::TControl*>(BitBtn3),
+        static_cast<ui::TControl*>(BitBtn4), static_cast<ui::TControl*>(BitBtn5), static_cast<ui::TControl*>(Button1)})
+    button->OnMouseUp = mouseUp;
+}
+
+}  // namespace DateWin

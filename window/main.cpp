@@ -1,0 +1,7 @@
+// rilvanta.exe: the pop-up desk calendar.
+
+#include <windows.h>
+
+#include "window/start_up.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return DateWin::RunCalendar(); }

@@ -1,0 +1,82 @@
+// Moving through the calendar: today, the month and year menus, and choosing
+// a day in the grid.
+
+#include <windows.h>
+
+#include "calendar/date_value.h"
+#include "window/frm_date.h"
+#include "window/locale_texts.h"
+#include "window/model/month_dates.h"
+
+namespace DateWin {
+namespace {
+
+void PopupAtCursor(ui::TPopupMenu& menu) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  menu.Popup(cursor.x, cursor.y);
+}
+
+}  // namespace
+
+void TFRM_Date::ShowToday() {
+  const double today = today_();
+  const DateCn::CivilDate civil = DateCn::DecodeDate(today);
+  SelectedYear = static_cast<std::uint16_t>(civil.year);
+  SelectedMonth = static_cast<std::uint16_t>(civil.month);
+  SelectedDay = static_cast<std::uint16_t>(civil.day);
+  ShowMonth(today);
+}
+
+void TFRM_Date::image_todayClick(ui::TComponent*) { ShowToday(); }
+void TFRM_Date::lbl4Click(ui::TComponent*) { ShowToday(); }
+void TFRM_Date::N1Click(ui::TComponent*) { ShowToday(); }
+
+void TFRM_Date::MenuMonth_1Click(ui::TComponent* sender) {
+  SelectedMonth = static_cast<std::uint16_t>(sender->Tag());
+  ShowMonth(ClampedDate(SelectedYear, SelectedMonth, SelectedDay));
+}
+
+void TFRM_Date::MenuYearClick(ui::TComponent* sender) {
+  SelectedYear = static_cast<std::uint16_t>(sender->Tag());
+  ShowMonth(ClampedDate(SelectedYear, SelectedMonth, SelectedDay));
+}
+
+void TFRM_Date::SpeedButton1Click(ui::TComponent*) { PopupAtCursor(*MenuMonth); }
+void TFRM_Date::SpeedButton2Click(ui::TComponent*) { PopupAtCursor(*MenuYear); }
+void TFRM_Date::BitBtn5Click(ui::TComponent*) { PopupAtCursor(*PopupMenu1); }
+
+// The marker frames the day number and the lunar text under it; from either
+// cell of a pair it lands at the same place.
+void TFRM_Date::CnDayMouseDown(ui::TComponent* sender, ui::TMouseButton, ui::TShiftState, int, int) {
+  const auto& cell = static_cast<const ui::TControl&>(*sender);
+  Shape2->SetLeft(cell.Left() - 1);
+  Shape2->SetTop(cell.Top() + 1);
+  SelectCellDay(cell);
+}
+
+void TFRM_Date::ChnDateMouseDown(ui::TComponent* sender, ui::TMouseButton, ui::TShiftState, int, int) {
+  const auto& cell = static_cast<const ui::TControl&>(*sender);
+  Shape2->SetLeft(cell.Left());
+  Shape2->SetTop(cell.Top() - 16);
+  SelectCellDay(cell);
+}
+
+// The grid stays as it is; only the information texts follow the new day.
+void TFRM_Date::SelectCellDay(const ui::TControl& cell) {
+  SelectedDay = static_cast<std::uint16_t>(cell.Tag());
+  ShowInformation(ClampedDate(SelectedYear, SelectedMonth, SelectedDay));
+}
+
+void TFRM_Date::ShowInformation(double date) {
+  const InformationTexts info = InformationFor(date, ShortDateText(date));
+  Label22->SetCaption(info.star_sign);
+  lbl1->SetCaption(info.selected_date);
+  lbl2->SetCaption(info.lunar_date);
+  lbl3->SetCaption(info.special_days);
+}
+
+void TFRM_Date::CnDayClick(ui::TComponent* sender) { SelectedDay = static_cast<std::uint16_t>(sender->Tag()); }
+void TFRM_Date::CHnDayClick(ui::TComponent* sender) { SelectedDay = static_cast<std::uint16_t>(sender->Tag()); }
+
+}  // namespace DateWin

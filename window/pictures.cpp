@@ -1,0 +1,43 @@
+#include "window/pictures.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+
+#include "window/picture/jpeg_picture.h"
+#include "window/resource_names.h"
+
+namespace DateWin {
+namespace {
+
+std::span<const std::uint8_t> ResourceBytes(const wchar_t* name) {
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (!found) return {};
+  HGLOBAL loaded = LoadResource(module, found);
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  if (!bytes) return {};
+  return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
+}
+
+}  // namespace
+
+void LoadTodayPicture(ui::TBitmap& picture) {
+  const std::optional<window::JpegPicture> decoded = window::DecodeJpeg(ResourceBytes(kTodayPictureResource));
+  if (!decoded) return picture.Clear();
+  picture.SetSize(decoded->width, decoded->height);
+  for (int y = 0; y < decoded->height; ++y) {
+    const std::uint8_t* source = decoded->pixels.data() + static_cast<std::size_t>(y) * decoded->stride;
+    std::uint32_t* row = picture.ScanLine(y);
+    for (int x = 0; x < decoded->width; ++x, source += 3)
+      row[x] = static_cast<std::uint32_t>(source[0]) | static_cast<std::uint32_t>(source[1]) << 8 |
+               static_cast<std::uint32_t>(source[2]) << 16;
+  }
+}
+
+void LoadGlyph(ui::TBitmap& glyph, const char* resource) {
+  if (!glyph.LoadFromResourceName(GetModuleHandleW(nullptr), resource)) glyph.Clear();
+}
+
+}  // namespace DateWin

@@ -1,0 +1,13 @@
+#pragma once
+// Names of the pictures embedded in rilvanta.exe (see rilvanta.rc).
+
+namespace DateWin {
+
+inline constexpr wchar_t kTodayPictureResource[] = L"TODAY_JPEG";  // RCDATA: the today lettering
+inline constexpr char kNavigationGlyph[] = "GLYPH_NAV";
+inline constexpr char kShoppingGlyph[] = "GLYPH_SHOPPING";
+inline constexpr char kMallGlyph[] = "GLYPH_MALL";
+inline constexpr char kTaobaoGlyph[] = "GLYPH_TAOBAO";
+inline constexpr char kSettingsGlyph[] = "GLYPH_SETTINGS";
+
+}  // namespace DateWin

@@ -1,0 +1,40 @@
+// The window as a transient pop-up: shown once on today, moved by dragging
+// anywhere that is not a control, closed (ending the program) as soon as it
+// loses activation.
+
+#include <windows.h>
+
+#include "calendar/date_value.h"
+#include "ui/application.h"
+#include "window/frm_date.h"
+
+namespace DateWin {
+namespace {
+
+// The system's move command with the caption hit-test code: the window
+// follows the mouse as if its caption bar were dragged.
+constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
+
+}  // namespace
+
+void TFRM_Date::FormShow(ui::TComponent*) {
+  const DateCn::CivilDate start = DateCn::DecodeDate(StartDate);
+  SelectedYear = static_cast<std::uint16_t>(start.year);
+  SelectedMonth = static_cast<std::uint16_t>(start.month);
+  SelectedDay = static_cast<std::uint16_t>(start.day);
+  ShowMonth(StartDate);
+}
+
+void TFRM_Date::FormMouseDown(ui::TComponent*, ui::TMouseButton, ui::TShiftState shift, int, int) {
+  if (!(shift & ui::ssLeft)) return;
+  ReleaseCapture();
+  SendMessageW(Handle(), WM_SYSCOMMAND, kMoveByCaption, 0);
+}
+
+void TFRM_Date::FormDeactivate(ui::TComponent*) { Close(); }
+
+// The application must not free the window at exit; closing the main window
+// ends the program.
+void TFRM_Date::FormClose(ui::TComponent*, ui::TCloseAction&) { ui::Application().RemoveComponent(this); }
+
+}  // namespace DateWin
