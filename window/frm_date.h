@@ -115,7 +115,7 @@ class TFRM_Date : public ui::TForm {
   void CreateYearMenu();
   void CreateDayCells();
 
-  void ShowInformation(double date);
+  void ShowInformation(const InformationTexts& info);
 
   // Form events.
   void FormCreate(ui::TComponent* sender);

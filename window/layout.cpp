@@ -81,6 +81,20 @@ ui::TLabel* PlaceLabel(TFRM_Date* form, ui::TWinControl* parent, const LabelSpec
   return label;
 }
 
+// The watermarks and the cell templates: text centred both ways, nothing behind it painted.
+ui::TLabel* PlaceCentredText(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds,
+                             const FontSpec& font, bool visible) {
+  return PlaceLabel(form, parent,
+                    {.name = std::move(name),
+                     .bounds = bounds,
+                     .caption = "",
+                     .font = &font,
+                     .alignment = TAlignment::taCenter,
+                     .layout = TTextLayout::tlCenter,
+                     .transparent = true,
+                     .visible = visible});
+}
+
 ui::TShape* PlaceShape(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds, ui::TColor fill,
                        ui::TColor outline) {
   auto* shape = Place<ui::TShape>(form, parent, std::move(name), bounds);
@@ -126,36 +140,14 @@ void TFRM_Date::CreateGraphicControls() {
   Shape1 = PlaceShape(this, Panel1, "Shape1", RECT{0, 0, 312, 311}, ui::clWhite, ui::clBlack);
   Shape1->OnMouseDown = drag;
   const FontSpec yearWatermark{"Arial Black", 64, kYearWatermarkColour};
-  Label20 = PlaceLabel(this, Panel1,
-                       {.name = "Label20",
-                        .bounds = {0, 56, 313, 72},
-                        .caption = "",
-                        .font = &yearWatermark,
-                        .alignment = TAlignment::taCenter,
-                        .layout = TTextLayout::tlCenter,
-                        .transparent = true});
+  Label20 = PlaceCentredText(this, Panel1, "Label20", RECT{0, 56, 313, 72}, yearWatermark, true);
   const FontSpec monthWatermark{"Arial Black", 120, kMonthWatermarkColour};
-  Label16 = PlaceLabel(this, Panel1,
-                       {.name = "Label16",
-                        .bounds = {0, 98, 313, 134},
-                        .caption = "",
-                        .font = &monthWatermark,
-                        .alignment = TAlignment::taCenter,
-                        .layout = TTextLayout::tlCenter,
-                        .transparent = true});
+  Label16 = PlaceCentredText(this, Panel1, "Label16", RECT{0, 98, 313, 134}, monthWatermark, true);
   Image1 = Place<ui::TImage>(this, Panel1, "Image1", RECT{9, 56, 297, 191});
   Image1->OnMouseDown = drag;
   Shape2 = PlaceShape(this, Panel1, "Shape2", RECT{12, 56, 38, 30}, kMarkerColour, ui::clGreen);
   const FontSpec dayFont{"Arial Black", 14, ui::clBlack};
-  day1 = PlaceLabel(this, Panel1,
-                    {.name = "day1",
-                     .bounds = {14, 56, 36, 16},
-                     .caption = "",
-                     .font = &dayFont,
-                     .alignment = TAlignment::taCenter,
-                     .layout = TTextLayout::tlCenter,
-                     .transparent = true,
-                     .visible = false});
+  day1 = PlaceCentredText(this, Panel1, "day1", RECT{14, 56, 36, 16}, dayFont, false);
   image_month = Place<ui::TImage>(this, Panel1, "image_month", RECT{0, 0, 95, 40});
   image_month->OnMouseDown = drag;
   image_year = Place<ui::TImage>(this, Panel1, "image_year", RECT{94, 0, 154, 40});
@@ -191,15 +183,7 @@ void TFRM_Date::CreateGraphicControls() {
   Label7 = weekday("Label7", 259, "星期六", weekend);
 
   const FontSpec lunarFont{"宋体", 12, kLunarWeekdayColour};
-  Cnday = PlaceLabel(this, Panel1,
-                     {.name = "Cnday",
-                      .bounds = {13, 73, 36, 12},
-                      .caption = "",
-                      .font = &lunarFont,
-                      .alignment = TAlignment::taCenter,
-                      .layout = TTextLayout::tlCenter,
-                      .transparent = true,
-                      .visible = false});
+  Cnday = PlaceCentredText(this, Panel1, "Cnday", RECT{13, 73, 36, 12}, lunarFont, false);
   Cnday->OnClick = [this](ui::TComponent* s) { CnDayClick(s); };
   const FontSpec monthFont{"Arial", 32, kMonthNumberColour, ui::fsBold};
   Label17 = PlaceLabel(this, Panel1,

@@ -41,9 +41,7 @@ void TFRM_Date::ShowMonth(double date) {
   Label17->SetCaption(view.month_text);
   Label16->SetCaption(view.month_text);
   Label21->SetCaption(view.info.year_names);
-  lbl1->SetCaption(view.info.selected_date);
-  lbl2->SetCaption(view.info.lunar_date);
-  lbl3->SetCaption(view.info.special_days);
+  ShowInformation(view.info);
 
   const int dayFontHeight = PointsToPixels(kDayCellFontPoints);
   for (int cell = 1; cell <= kCellCount; ++cell)
@@ -52,7 +50,6 @@ void TFRM_Date::ShowMonth(double date) {
   if (view.selected_cell != 0) {
     Shape2->SetLeft(view.marker.left);
     Shape2->SetTop(view.marker.top);
-    Label22->SetCaption(view.info.star_sign);
   }
 }
 

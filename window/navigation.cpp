@@ -65,11 +65,12 @@ void TFRM_Date::ChnDateMouseDown(ui::TComponent* sender, ui::TMouseButton, ui::T
 // The grid stays as it is; only the information texts follow the new day.
 void TFRM_Date::SelectCellDay(const ui::TControl& cell) {
   SelectedDay = static_cast<std::uint16_t>(cell.Tag());
-  ShowInformation(ClampedDate(SelectedYear, SelectedMonth, SelectedDay));
+  const double date = ClampedDate(SelectedYear, SelectedMonth, SelectedDay);
+  ShowInformation(InformationFor(date, ShortDateText(date)));
 }
 
-void TFRM_Date::ShowInformation(double date) {
-  const InformationTexts info = InformationFor(date, ShortDateText(date));
+// Label21 is left alone: only a shown month sets it.
+void TFRM_Date::ShowInformation(const InformationTexts& info) {
   Label22->SetCaption(info.star_sign);
   lbl1->SetCaption(info.selected_date);
   lbl2->SetCaption(info.lunar_date);
