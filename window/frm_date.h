@@ -107,7 +107,6 @@ class TFRM_Date : public ui::TForm {
   void CreateGraphicControls();
   void CreateWindowedControls();
   void CreateMenus();
-  void LoadPictures();
   void FinishLoading();
 
   // FormCreate's run-time parts (menus.cpp, day_cells.cpp).
