@@ -21,10 +21,9 @@ constexpr int kRightOfCentre = 220;
 TFRM_Date::TFRM_Date(ui::TComponent* owner, TodaySource today) : ui::TForm(owner), today_(std::move(today)) {
   BeginLoading();
   CreateLayout();
-  // The skin component SkinData1 belongs here: constructed with this window
-  // as its owner, marked as loading, and its SkinStream read (which loads the
-  // embedded skin) before FinishLoading calls its Loaded, which hands it to
-  // the skin manager. FormCreate runs after that.
+  // Loads the embedded skin; FinishLoading then hands SkinData1 to the skin
+  // manager, and FormCreate runs after that.
+  CreateSkinData();
   FinishLoading();
   OnCreate = [this](ui::TComponent* s) { FormCreate(s); };
   OnShow = [this](ui::TComponent* s) { FormShow(s); };

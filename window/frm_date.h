@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "skin/data/skin_data.h"
 #include "ui/bevel.h"
 #include "ui/bit_btn.h"
 #include "ui/button.h"
@@ -94,6 +95,9 @@ class TFRM_Date : public ui::TForm {
   ui::TMenuItem* N4;
   ui::TMenuItem* N5;
 
+  // Skins the window, its controls and its menus with the embedded skin.
+  skin::TSkinData* SkinData1;
+
   // The grid, built by CreateDayCells; index 0 is unused, cells are 1 ... 37.
   std::array<ui::TLabel*, kCellCount + 1> DayCells{};
   std::array<ui::TLabel*, kCellCount + 1> LunarCells{};
@@ -107,6 +111,8 @@ class TFRM_Date : public ui::TForm {
   void CreateGraphicControls();
   void CreateWindowedControls();
   void CreateMenus();
+  // SkinData1 with its stored settings, its SkinStream read from the program's resource (skin_data1.cpp).
+  void CreateSkinData();
   void FinishLoading();
 
   // FormCreate's run-time parts (menus.cpp, day_cells.cpp).

@@ -3,25 +3,12 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <span>
 
 #include "window/picture/jpeg_picture.h"
+#include "window/resource_bytes.h"
 #include "window/resource_names.h"
 
 namespace DateWin {
-namespace {
-
-std::span<const std::uint8_t> ResourceBytes(const wchar_t* name) {
-  HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!found) return {};
-  HGLOBAL loaded = LoadResource(module, found);
-  const void* bytes = loaded ? LockResource(loaded) : nullptr;
-  if (!bytes) return {};
-  return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
-}
-
-}  // namespace
 
 void LoadTodayPicture(ui::TBitmap& picture) {
   const std::optional<window::JpegPicture> decoded = window::DecodeJpeg(ResourceBytes(kTodayPictureResource));

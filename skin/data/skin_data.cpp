@@ -64,7 +64,7 @@ void TSkinData::SetActive(bool active) {
   active_ = active;
   TSkinManage* manager = SkinManager();
   // Until the component is handed to the manager the value is only stored; Loaded acts on it.
-  if (reading_ || !manager) return;
+  if (Loading() || !manager) return;
   const bool refused = active && SkinEmpty();
   const TSkinAction action = active ? TSkinAction::Activate : TSkinAction::Deactivate;
   switch (formType_) {
@@ -111,7 +111,6 @@ bool TSkinData::LoadSkinStream() {
 
 void TSkinData::Loaded() {
   ui::TComponent::Loaded();
-  reading_ = false;
   TSkinManage& manager = CreateSkinManager();
   manager.RegisterSkinData(this);
   if (formType_ != TSkinFormType::sfMainform) {
@@ -128,7 +127,7 @@ void TSkinData::Loaded() {
 }
 
 void TSkinData::ReapplySkin() {
-  if (reading_) return;
+  if (Loading()) return;
   if (!SkinManager()) Loaded();
   TSkinManage& manager = *SkinManager();
   manager.SetPendingSkinData(this);

@@ -5,7 +5,7 @@
 // activate, deactivate or refresh the skin.
 //
 // Life of the calendar window's component: construction; the stored
-// properties are read (BeginReading, then the setters only store);
+// properties are read (BeginLoading, then the setters only store);
 // ReadSkinStream loads the embedded skin; Loaded hands the component to the
 // skin manager, which installs its hook and enables skinning.
 
@@ -80,10 +80,8 @@ class TSkinData : public ui::TComponent {
   ui::TNotifyEvent OnSkinChanged;
   TOnSkinControl OnSkinControl;
 
-  // --- Reading from the window resource ---
-  // Until Loaded, property setters only store their values.
-  void BeginReading() { reading_ = true; }
-  bool Reading() const { return reading_; }
+  // --- Reading from the window resource (between BeginLoading and Loaded
+  // the property setters only store their values) ---
   // The stored SkinStream value: a 32-bit little-endian length L, then L bytes
   // of archive. With L > 0 the archive replaces ArchiveData and is loaded at
   // once; a value cut short loads nothing.
@@ -128,7 +126,6 @@ class TSkinData : public ui::TComponent {
   std::string skinFile_;
   TSkinFormType formType_ = TSkinFormType::sfMainform;
   bool menuUpdate_ = true;
-  bool reading_ = false;
 
   std::vector<std::uint8_t> archiveData_;
   TSkinSettings skin_;

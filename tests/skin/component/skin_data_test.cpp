@@ -51,7 +51,7 @@ class SkinDataTest : public testing::Test {
   // Reads the component as the calendar window's resource does: the stored
   // properties, then SkinStream, then Loaded.
   void ReadAsStored(TSkinData& data, bool active, std::span<const std::uint8_t> skinStream) {
-    data.BeginReading();
+    data.BeginLoading();
     data.SetActive(active);
     data.ReadSkinStream(skinStream);
     data.Loaded();
@@ -157,7 +157,7 @@ TEST_F(SkinDataTest, TheDefaultSkinLoadsFromItsSkinStream) {
 
 TEST_F(SkinDataTest, TheCalendarWindowsSequenceEnablesSkinningOnLoaded) {
   const auto data = NewSkinData();
-  data->BeginReading();
+  data->BeginLoading();
   data->SetActive(true);  // only stored while reading
   EXPECT_EQ(SkinManager(), nullptr);
   data->ReadSkinStream(WriteSkinStream(DefaultSkin()));
@@ -166,7 +166,7 @@ TEST_F(SkinDataTest, TheCalendarWindowsSequenceEnablesSkinningOnLoaded) {
 
   TSkinManage* manager = SkinManager();
   ASSERT_NE(manager, nullptr);
-  EXPECT_FALSE(data->Reading());
+  EXPECT_FALSE(data->Loading());
   EXPECT_TRUE(data->Active());
   EXPECT_EQ(manager->SkinDatas(), std::vector<TSkinData*>{data.get()});
   EXPECT_NE(manager->CbtHook(), nullptr);
