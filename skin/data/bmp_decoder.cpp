@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <new>
 #include <vector>
 
 namespace skin {
@@ -263,7 +264,13 @@ TSkinBitmap DecodeRunLength(const TBmpLayout& layout) {
 TSkinBitmap DecodeBmp(std::span<const std::uint8_t> file) {
   const TBmpLayout layout = ReadLayout(file);
   const bool runLength = layout.compression == kRle4 || layout.compression == kRle8;
-  return runLength ? DecodeRunLength(layout) : DecodeRows(layout);
+  try {
+    return runLength ? DecodeRunLength(layout) : DecodeRows(layout);
+  } catch (const std::bad_alloc&) {
+    // A run-length header may ask for 16,384 x 16,384 pixels in a few bytes; where
+    // memory runs out that is one more picture the skin cannot have.
+    Refuse("not enough memory for the BMP picture");
+  }
 }
 
 }  // namespace skin
