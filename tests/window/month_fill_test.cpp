@@ -12,8 +12,15 @@ namespace {
 
 constexpr ui::TColor kRed = 255, kBlack = 0, kLunarGreen = 16384, kFestival = 33023, kSolarTerm = 16733011;
 
-class MonthFill : public WindowTest {
+// One window for all: each test shows the month it looks at.
+class MonthFill : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { form = OpenWindow(Date(2026, 5, 15)); }
+  static void TearDownTestSuite() { CloseWindow(form); }
+  static inline DateWin::TFRM_Date* form = nullptr;
+
+  void Show(double date) { form->ShowMonth(date); }
+  int CellShowing(int day) { return window_test::CellShowing(*form, day); }
   ui::TLabel& Day(int day) { return *form->DayCells[CellShowing(day)]; }
   ui::TLabel& Lunar(int day) { return *form->LunarCells[CellShowing(day)]; }
   std::vector<int> VisibleCells() {
@@ -32,7 +39,7 @@ class MonthFill : public WindowTest {
 };
 
 TEST_F(MonthFill, ThirtyOneDayMonthBeginningOnSaturdayFillsCellsSevenToThirtySeven) {
-  Open(Date(2005, 10, 15));  // 1 October 2005 was a Saturday
+  Show(Date(2005, 10, 15));  // 1 October 2005 was a Saturday
   EXPECT_EQ(VisibleCells(), Range(7, 37));
   EXPECT_EQ(Text(*form->DayCells[7]), "1");
   EXPECT_EQ(Text(*form->DayCells[37]), "31");
@@ -41,61 +48,60 @@ TEST_F(MonthFill, ThirtyOneDayMonthBeginningOnSaturdayFillsCellsSevenToThirtySev
 }
 
 TEST_F(MonthFill, TwentyEightDayFebruaryBeginningOnSundayLeavesTheLastRowsEmpty) {
-  Open(Date(2009, 2, 1));
+  Show(Date(2009, 2, 1));
   EXPECT_EQ(VisibleCells(), Range(1, 28));
   EXPECT_EQ(Text(*form->DayCells[1]), "1");
   EXPECT_EQ(Text(*form->DayCells[28]), "28");
 }
 
 TEST_F(MonthFill, ShortMonthAfterALongOneHidesTheCellsItDoesNotUse) {
-  Open(Date(2005, 10, 15));
-  ChooseYear(2009);
-  ChooseMonth(2);
+  Show(Date(2005, 10, 15));
+  Show(Date(2009, 2, 1));
   EXPECT_EQ(VisibleCells(), Range(1, 28));
 }
 
 TEST_F(MonthFill, SelectionMarkerFramesTheDayAndItsLunarText) {
-  Open(Date(2009, 2, 1));
+  Show(Date(2009, 2, 1));
   EXPECT_EQ(form->Shape2->Left(), 13);
   EXPECT_EQ(form->Shape2->Top(), 57);
-  form->ShowMonth(Date(2009, 2, 18));  // cell 18: column 3 of row 2
+  Show(Date(2009, 2, 18));  // cell 18: column 3 of row 2
   EXPECT_EQ(form->Shape2->Left(), 14 + 42 * 3 - 1);
   EXPECT_EQ(form->Shape2->Top(), 56 + 32 * 2 + 1);
 }
 
 TEST_F(MonthFill, HeaderAndWatermarksShowYearAndMonthWithoutLeadingZero) {
-  Open(Date(2009, 2, 1));
+  Show(Date(2009, 2, 1));
   EXPECT_EQ(Text(*form->Label1), "2009");
   EXPECT_EQ(Text(*form->Label20), "2009");
   EXPECT_EQ(Text(*form->Label17), "2");
   EXPECT_EQ(Text(*form->Label16), "2");
-  form->ShowMonth(Date(2009, 11, 1));
+  Show(Date(2009, 11, 1));
   EXPECT_EQ(Text(*form->Label17), "11");
   EXPECT_EQ(Text(*form->Label16), "11");
 }
 
 TEST_F(MonthFill, LunarNewYearShowsTheFestivalNotTheMonthName) {
-  Open(Date(2010, 2, 1));
+  Show(Date(2010, 2, 1));
   EXPECT_EQ(Text(Lunar(14)), Gbk("春节"));
   EXPECT_EQ(Lunar(14).Font().Color(), kFestival);
   EXPECT_EQ(Text(Lunar(13)), Gbk("除夕"));
 }
 
 TEST_F(MonthFill, FirstDayOfALunarMonthShowsTheMonthNameInRed) {
-  Open(Date(2005, 10, 15));
+  Show(Date(2005, 10, 15));
   EXPECT_EQ(Text(Lunar(3)), Gbk("九月"));  // a Monday
   EXPECT_EQ(Lunar(3).Font().Color(), kRed);
 }
 
 TEST_F(MonthFill, SolarTermOutranksAGregorianFestivalOnTheSameDay) {
   ASSERT_EQ(DateCn::GregorianFestival(21, Date(2003, 3, 1)), Gbk("森林日"));
-  Open(Date(2003, 3, 1));
+  Show(Date(2003, 3, 1));
   EXPECT_EQ(Text(Lunar(21)), Gbk("春分"));
   EXPECT_EQ(Lunar(21).Font().Color(), kSolarTerm);
 }
 
 TEST_F(MonthFill, TextsAndColoursFollowThePriorityAndTheWeekendColumns) {
-  Open(Date(2005, 10, 15));
+  Show(Date(2005, 10, 15));
   struct Expected {
     int day;
     const char* lunar;
@@ -118,16 +124,16 @@ TEST_F(MonthFill, TextsAndColoursFollowThePriorityAndTheWeekendColumns) {
 }
 
 TEST_F(MonthFill, ColoursOfAFormerMonthDoNotLinger) {
-  Open(Date(2005, 10, 15));
+  Show(Date(2005, 10, 15));
   ASSERT_EQ(Text(*form->LunarCells[17]), Gbk("重阳节"));
-  form->ShowMonth(Date(2005, 11, 15));
+  Show(Date(2005, 11, 15));
   ASSERT_EQ(CellShowing(15), 17);  // a plain Tuesday
   EXPECT_EQ(Text(*form->LunarCells[17]), Gbk("十四"));
   EXPECT_EQ(form->LunarCells[17]->Font().Color(), kLunarGreen);
 }
 
 TEST_F(MonthFill, DayNumbersAreElevenPoints) {
-  Open(Date(2005, 10, 15));
+  Show(Date(2005, 10, 15));
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
@@ -137,7 +143,7 @@ TEST_F(MonthFill, DayNumbersAreElevenPoints) {
 }
 
 TEST_F(MonthFill, InformationLabelsDescribeTheShownDate) {
-  Open(Date(2009, 2, 4));
+  Show(Date(2009, 2, 4));
   const std::string prefix = Gbk("选定日期为：");
   EXPECT_EQ(Text(*form->lbl1).substr(0, prefix.size()), prefix);
   EXPECT_NE(Text(*form->lbl1).find("2009"), std::string::npos) << Text(*form->lbl1);

@@ -72,9 +72,9 @@ void WindowTest::ChooseYear(int year) {
   ClickControl(*form->SpeedButton2);
 }
 
-int WindowTest::CellShowing(int day) const {
+int CellShowing(const DateWin::TFRM_Date& form, int day) {
   for (int cell = 1; cell <= DateWin::kCellCount; ++cell)
-    if (form->DayCells[cell]->Visible() && form->DayCells[cell]->Tag() == day) return cell;
+    if (form.DayCells[cell]->Visible() && form.DayCells[cell]->Tag() == day) return cell;
   ADD_FAILURE() << "no cell shows day " << day;
   return 1;
 }

@@ -25,6 +25,9 @@ DateWin::TFRM_Date* OpenWindow(double today);
 void CloseWindow(DateWin::TFRM_Date* form);
 void Pump();
 
+// The grid cell (1-37) that shows `day`; fails the test when none does.
+int CellShowing(const DateWin::TFRM_Date& form, int day);
+
 class WindowTest : public ::testing::Test {
  protected:
   void TearDown() override;
@@ -46,8 +49,7 @@ class WindowTest : public ::testing::Test {
   // Opens the year menu with its ">" button and chooses the year's item.
   void ChooseYear(int year);
 
-  // The grid cell (1-37) that shows `day`; fails the test when none does.
-  int CellShowing(int day) const;
+  int CellShowing(int day) const { return window_test::CellShowing(*form, day); }
 
   DateWin::TFRM_Date* form = nullptr;
 };
