@@ -64,6 +64,11 @@ LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT msg, WPARAM wPa
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 
+void TApplication::SetTitle(std::string title) {
+  title_ = std::move(title);
+  if (handle_) SetWindowTextW(handle_, text::GbkToWide(title_).c_str());
+}
+
 void TApplication::Run() {
   if (mainForm_ && !mainForm_->Visible()) mainForm_->Show();
   MSG msg;

@@ -51,7 +51,8 @@ class TApplication : public TComponent {
   std::function<void(const std::exception& error)> OnException;
 
   const std::string& Title() const { return title_; }
-  void SetTitle(std::string title) { title_ = std::move(title); }
+  // Also the text of the hidden window, as the task list would show it.
+  void SetTitle(std::string title);
 
   // A form tells this as it is destroyed; it stops being the main form.
   static void FormDestroyed(TForm* form);

@@ -48,9 +48,11 @@ TEST_F(StartUpSettings, WindowIsFoundByTheClassAndCaptionASecondCopyLooksFor) {
 }
 
 TEST_F(StartUpSettings, ApplicationTitleIsEmptiedAndItsHiddenWindowIsOnlyAToolWindow) {
+  ui::Application().Handle();
   ui::Application().SetTitle("Rilvanta");
   Open(Date(2026, 5, 15));
   EXPECT_EQ(ui::Application().Title(), "");
+  EXPECT_EQ(WindowText(ui::Application().Handle()), L"");
   EXPECT_EQ(GetWindowLongW(ui::Application().Handle(), GWL_EXSTYLE), WS_EX_TOOLWINDOW);
   EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), ui::Application().Handle())
       << "owned by the hidden window, so the calendar has no taskbar button";
