@@ -52,15 +52,5 @@ TEST_F(CellGeometry, EveryCellTakesItsTemplatesShape) {
   }
 }
 
-TEST_F(CellGeometry, CellColumnsDriftTwoPixelsAColumnFromTheHeaderAsTheLayoutHasIt) {
-  // Cell columns step by 42 pixels, the header by 40: the layout keeps the drift.
-  for (int column = 0; column < 7; ++column) {
-    ui::TLabel* header[] = {form->Label2, form->Label3, form->Label4, form->Label6,
-                            form->Label5, form->Label8, form->Label7};
-    const int drift = form->DayCells[column + 1]->Left() - header[column]->Left();
-    EXPECT_EQ(drift, -5 + 2 * column) << "column " << column;
-  }
-}
-
 }  // namespace
 }  // namespace window_test
