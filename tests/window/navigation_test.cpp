@@ -138,6 +138,33 @@ TEST_F(Navigation, LeftPressOnTheBareWindowStartsTheCaptionDrag) {
   EXPECT_TRUE(drags.empty()) << "cells and the marker do not drag";
 }
 
+// The system's move loop runs until the button is released; a timer moves the
+// mouse during it and then releases the button.
+TEST_F(Navigation, DraggingTheBareWindowMovesItWithTheMouse) {
+  Open(Date(2009, 2, 1));
+  RECT before, after;
+  GetWindowRect(form->Handle(), &before);
+  const POINT grab{100, 230};  // the empty grid area
+  SetCursorPos(before.left + grab.x, before.top + grab.y);
+  Pump();
+  static POINT target;
+  static HWND window;
+  static int ticks;
+  target = {before.left + grab.x + 40, before.top + grab.y + 25};
+  window = form->Handle();
+  ticks = 0;
+  SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    if (++ticks == 1) SetCursorPos(target.x, target.y);
+    if (ticks >= 4) PostMessageW(window, WM_LBUTTONUP, 0, 0);
+    if (ticks >= 8) KillTimer(nullptr, timer);
+  });
+  SendMessageW(form->Panel1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grab.x, grab.y));
+  Pump();
+  GetWindowRect(form->Handle(), &after);
+  EXPECT_EQ(after.left - before.left, 40);
+  EXPECT_EQ(after.top - before.top, 25);
+}
+
 TEST_F(Navigation, UsingTheMenusKeepsTheWindowActiveAndOpen) {
   Open(Date(2026, 5, 15));
   ChooseMonth(7);
