@@ -120,7 +120,6 @@ void TFRM_Date::CreateLayout() {
   SetColor(ui::clWhite);
   SetBounds(700, 160, 312, 311);  // borderless: the client area is the whole window
   SetFont(*this, FontSpec{"宋体", 12, ui::clWindowText});
-  Font().SetCharset(GB2312_CHARSET);
 
   Panel1 = Place<ui::TPanel>(this, this, "Panel1", RECT{0, 0, 312, 311});
   Panel1->SetBevelOuter(ui::TBevelCut::bvNone);
