@@ -21,8 +21,11 @@
 #include "ui/popup_menu.h"
 #include "ui/shape.h"
 #include "ui/speed_button.h"
+#include "window/browser.h"
 #include "window/clock.h"
 #include "window/model/month_view_model.h"
+#include "window/start_with_windows.h"
+#include "window/web/web_endpoints.h"
 
 namespace DateWin {
 
@@ -98,6 +101,11 @@ class TFRM_Date : public ui::TForm {
   // Skins the window, its controls and its menus with the embedded skin.
   skin::TSkinData* SkinData1;
 
+  // How the search and the shortcuts open pages, and where the start-with-
+  // Windows items write; tests record or redirect them.
+  TPageOpener OpenPage = OpenInDefaultBrowser;
+  TStartWithWindows StartWithWindows;
+
   // The grid, built by CreateDayCells; index 0 is unused, cells are 1 ... 37.
   std::array<ui::TLabel*, kCellCount + 1> DayCells{};
   std::array<ui::TLabel*, kCellCount + 1> LunarCells{};
@@ -146,8 +154,8 @@ class TFRM_Date : public ui::TForm {
   void CnDayClick(ui::TComponent* sender);
   void CHnDayClick(ui::TComponent* sender);
 
-  // The search box, the web shortcuts and start-with-Windows: bound now,
-  // filled in with that work (web_and_startup_handlers.cpp).
+  // The search box, the web shortcuts and start-with-Windows
+  // (web_and_startup_handlers.cpp).
   void Edit1Change(ui::TComponent* sender);
   void Edit1KeyDown(ui::TComponent* sender, WORD& key, ui::TShiftState shift);
   void Edit1KeyPress(ui::TComponent* sender, wchar_t& key);
@@ -163,6 +171,7 @@ class TFRM_Date : public ui::TForm {
   void N3Click(ui::TComponent* sender);
   void N4Click(ui::TComponent* sender);
   void N5Click(ui::TComponent* sender);
+  void OpenShortcut(Site site);
 
   TodaySource today_;
 };

@@ -1,24 +1,53 @@
 // Handlers of the search box, the web shortcuts and the start-with-Windows
-// items. Their controls and menu items are bound already; what they do comes
-// with the search and start-up work, until then they do nothing.
+// items. Pages open in the default browser, which takes activation and so
+// closes the calendar.
 
+#include "ui/application.h"
 #include "window/frm_date.h"
+#include "window/web/search_route.h"
 
 namespace DateWin {
+namespace {
 
-void TFRM_Date::Edit1Change(ui::TComponent*) {}
-void TFRM_Date::Edit1KeyDown(ui::TComponent*, WORD&, ui::TShiftState) {}
-void TFRM_Date::Edit1KeyPress(ui::TComponent*, wchar_t&) {}
-void TFRM_Date::BitBtn6Click(ui::TComponent*) {}
-void TFRM_Date::Button1Click(ui::TComponent*) {}
-void TFRM_Date::BitBtn1Click(ui::TComponent*) {}
-void TFRM_Date::BitBtn2Click(ui::TComponent*) {}
-void TFRM_Date::BitBtn3Click(ui::TComponent*) {}
-void TFRM_Date::BitBtn4Click(ui::TComponent*) {}
-void TFRM_Date::BitBtn1MouseUp(ui::TComponent*, ui::TMouseButton, ui::TShiftState, int, int) {}
-void TFRM_Date::N2Click(ui::TComponent*) {}
-void TFRM_Date::N3Click(ui::TComponent*) {}
-void TFRM_Date::N4Click(ui::TComponent*) {}
-void TFRM_Date::N5Click(ui::TComponent*) {}
+constexpr wchar_t kEnter = 13;
+
+}  // namespace
+
+// The clear button comes with any key and goes when the text is empty.
+void TFRM_Date::Edit1KeyDown(ui::TComponent*, WORD&, ui::TShiftState) { BitBtn6->SetVisible(true); }
+
+void TFRM_Date::Edit1Change(ui::TComponent*) {
+  if (Edit1->Caption().empty()) BitBtn6->SetVisible(false);
+}
+
+void TFRM_Date::BitBtn6Click(ui::TComponent*) { Edit1->Clear(); }
+
+// Enter searches as the button does; swallowed, so the edit does not beep.
+void TFRM_Date::Edit1KeyPress(ui::TComponent*, wchar_t& key) {
+  if (key != kEnter) return;
+  Edit1->SetFocus();
+  key = 0;
+  Button1Click(Button1);
+}
+
+void TFRM_Date::Button1Click(ui::TComponent*) { OpenPage(Handle(), SearchButtonAddress(Edit1->Caption())); }
+
+void TFRM_Date::OpenShortcut(Site site) { OpenPage(ui::Application().Handle(), ShortcutAddress(site)); }
+
+void TFRM_Date::BitBtn1Click(ui::TComponent*) { OpenShortcut(Site::kWebDirectory); }
+void TFRM_Date::BitBtn2Click(ui::TComponent*) { OpenShortcut(Site::kOnlineShopping); }
+void TFRM_Date::BitBtn3Click(ui::TComponent*) { OpenShortcut(Site::kMall); }
+void TFRM_Date::BitBtn4Click(ui::TComponent*) { OpenShortcut(Site::kShoppingSite); }
+void TFRM_Date::N4Click(ui::TComponent*) { OpenShortcut(Site::kProgramHelp); }
+void TFRM_Date::N5Click(ui::TComponent*) { OpenShortcut(Site::kProgramHome); }
+
+// A button released over takes the keyboard focus.
+void TFRM_Date::BitBtn1MouseUp(ui::TComponent* sender, ui::TMouseButton, ui::TShiftState, int x, int y) {
+  auto& button = static_cast<ui::TWinControl&>(*sender);
+  if (x >= 0 && y >= 0 && x < button.Width() && y < button.Height()) button.SetFocus();
+}
+
+void TFRM_Date::N2Click(ui::TComponent*) { StartWithWindows.Register(); }
+void TFRM_Date::N3Click(ui::TComponent*) { StartWithWindows.Register(); }
 
 }  // namespace DateWin

@@ -1,0 +1,28 @@
+#include "window/start_with_windows.h"
+
+#include "text/gbk.h"
+
+namespace DateWin {
+
+std::string RunningProgramPath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return text::WideToGbk(path);
+    }
+    path.resize(path.size() * 2);  // cut short: a long path
+  }
+}
+
+void WriteRunValue(ui::TRegistry& key, const RunValue& value) { key.WriteString(value.name, value.data); }
+
+void TStartWithWindows::Register() const {
+  ui::TRegistry registry(KEY_ALL_ACCESS);
+  registry.SetRootKey(Root);
+  if (!registry.OpenKey(KeyPath, false)) return;
+  WriteValue(registry, RunValueFor(ProgramPath()));
+}
+
+}  // namespace DateWin
