@@ -57,11 +57,15 @@ void WindowTest::QueueMenuKeys(std::initializer_list<WORD> keys) {
   }
 }
 
-void WindowTest::ChooseMonth(int month) {
-  for (int item = 0; item < month; ++item) QueueMenuKeys({VK_DOWN});
+void WindowTest::ChooseFromMenu(ui::TControl& opener, int item) {
+  for (int down = 0; down < item; ++down) QueueMenuKeys({VK_DOWN});
   QueueMenuKeys({VK_RETURN});
-  ClickControl(*form->SpeedButton1);
+  ClickControl(opener);
 }
+
+void WindowTest::ChooseMonth(int month) { ChooseFromMenu(*form->SpeedButton1, month); }
+
+void WindowTest::ChooseSetting(int item) { ChooseFromMenu(*form->BitBtn5, item); }
 
 void WindowTest::ChooseYear(int year) {
   const int decade = (year - 1901) / 10, inDecade = (year - 1901) % 10;

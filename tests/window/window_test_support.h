@@ -48,8 +48,13 @@ class WindowTest : public ::testing::Test {
   void ChooseMonth(int month);
   // Opens the year menu with its ">" button and chooses the year's item.
   void ChooseYear(int year);
+  // Opens the settings menu with "软件设置" and chooses its item 1-5 (N1 ... N5).
+  void ChooseSetting(int item);
 
   int CellShowing(int day) const { return window_test::CellShowing(*form, day); }
+
+  // Opens a menu by clicking `opener` and chooses its item 1, 2, ...
+  void ChooseFromMenu(ui::TControl& opener, int item);
 
   DateWin::TFRM_Date* form = nullptr;
 };

@@ -1,0 +1,211 @@
+// The start-with-Windows items, for real in the machine's Run key: the value
+// they write, overwriting and renaming, the key that cannot be opened and the
+// write that is refused, whose error the application's box shows.
+
+#include <windows.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "text/gbk.h"
+#include "window_test_support.h"
+
+namespace window_test {
+namespace {
+
+constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The string values of the machine's Run key, read without the program's code.
+class RunKey {
+ public:
+  RunKey() { RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ | KEY_SET_VALUE, &key_); }
+  ~RunKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  std::set<std::wstring> Names() const {
+    std::set<std::wstring> names;
+    wchar_t name[512];
+    for (DWORD index = 0;; ++index) {
+      DWORD length = 512;
+      if (RegEnumValueW(key_, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+      names.insert(std::wstring(name, length));
+    }
+    return names;
+  }
+  // The data of a REG_SZ value stored with its terminating zero, else nothing.
+  std::optional<std::wstring> String(const std::wstring& name) const {
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExW(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
+      return std::nullopt;
+    std::wstring data(size / sizeof(wchar_t), L'\0');
+    RegQueryValueExW(key_, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size);
+    if (data.empty() || data.back() != L'\0') return std::nullopt;
+    data.pop_back();
+    return data;
+  }
+  void Delete(const std::wstring& name) const { RegDeleteValueW(key_, name.c_str()); }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+// Message boxes of this thread, read and closed with OK as they appear.
+class BoxWatcher {
+ public:
+  struct Box {
+    std::wstring caption, text;
+    bool stopIcon;
+  };
+  BoxWatcher() {
+    current_ = this;
+    timer_ = SetTimer(nullptr, 0, 50, &BoxWatcher::Look);
+  }
+  ~BoxWatcher() {
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
+  }
+  const std::vector<Box>& Boxes() const { return boxes_; }
+
+ private:
+  static void CALLBACK Look(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+          wchar_t name[16];
+          GetClassNameW(window, name, 16);
+          if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) current_->Read(window);
+          return TRUE;
+        },
+        0);
+  }
+  void Read(HWND box) {
+    if (!handled_.insert(box).second) return;  // closing already
+    Box seen{WindowText(box), L"", false};
+    const HICON stop = LoadIconW(nullptr, IDI_HAND);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t name[16];
+      GetClassNameW(child, name, 16);
+      if (lstrcmpiW(name, L"Static") != 0) continue;
+      if (reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) == stop) seen.stopIcon = true;
+      if (!WindowText(child).empty()) seen.text = WindowText(child);
+    }
+    boxes_.push_back(seen);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+  static std::wstring WindowText(HWND window) {
+    wchar_t text[256];
+    return std::wstring(text, static_cast<size_t>(GetWindowTextW(window, text, 256)));
+  }
+
+  static inline BoxWatcher* current_ = nullptr;
+  UINT_PTR timer_ = 0;
+  std::vector<Box> boxes_;
+  std::set<HWND> handled_;
+};
+
+std::wstring Wide(std::string_view utf8) { return text::GbkToWide(text::Utf8ToGbk(utf8)); }
+
+class StartWithWindowsTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    Open(Date(2026, 5, 15));
+    ASSERT_TRUE(RunKeyOpens()) << "the prefix has a Run key";
+    before = run.Names();
+  }
+  void TearDown() override {
+    for (const std::wstring& name : written) run.Delete(name);
+    WindowTest::TearDown();
+  }
+  static bool RunKeyOpens() {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+  }
+  // The program path the items see; its value is removed after the test.
+  void RunFrom(std::string_view utf8Path, std::string_view utf8FileName) {
+    const std::string path = text::Utf8ToGbk(utf8Path);
+    form->StartWithWindows.ProgramPath = [path] { return path; };
+    written.push_back(Wide(utf8FileName));
+    run.Delete(written.back());
+  }
+  // Value names added since the test began.
+  std::set<std::wstring> Added() const {
+    std::set<std::wstring> added;
+    for (const std::wstring& name : run.Names())
+      if (!before.contains(name)) added.insert(name);
+    return added;
+  }
+
+  RunKey run;
+  std::set<std::wstring> before;
+  std::vector<std::wstring> written;
+};
+
+TEST_F(StartWithWindowsTest, BothItemsWriteTheRunningProgramsNameAndPathOnce) {
+  wchar_t module[MAX_PATH];
+  const std::wstring path(module, GetModuleFileNameW(nullptr, module, MAX_PATH));
+  const std::wstring name = path.substr(path.find_last_of(L'\\') + 1);
+  ASSERT_EQ(path.find(L' '), std::wstring::npos) << "the build folder has no blank";
+  written.push_back(name);
+  run.Delete(name);
+
+  ChooseSetting(2);  // 开机启动
+  EXPECT_EQ(run.String(name), path);
+  ChooseSetting(3);  // 开机运行
+  EXPECT_EQ(run.String(name), path);
+  EXPECT_EQ(Added(), std::set<std::wstring>{name}) << "one value, overwritten";
+}
+
+TEST_F(StartWithWindowsTest, APathWithABlankIsWrittenInQuotes) {
+  RunFrom("C:\\Program Files\\Rilvanta 日历\\日历 test.exe", "日历 test.exe");
+  ChooseSetting(2);
+  EXPECT_EQ(run.String(Wide("日历 test.exe")), Wide("\"C:\\Program Files\\Rilvanta 日历\\日历 test.exe\""));
+  EXPECT_EQ(Added().size(), 1u);
+}
+
+TEST_F(StartWithWindowsTest, ARenamedProgramAddsASecondValueAndTheFirstStays) {
+  RunFrom("D:\\tools\\rilvanta-test-calendar.exe", "rilvanta-test-calendar.exe");
+  ChooseSetting(3);
+  RunFrom("D:\\tools\\rilvanta-test-renamed.exe", "rilvanta-test-renamed.exe");
+  ChooseSetting(3);
+  EXPECT_EQ(run.String(L"rilvanta-test-calendar.exe"), L"D:\\tools\\rilvanta-test-calendar.exe");
+  EXPECT_EQ(run.String(L"rilvanta-test-renamed.exe"), L"D:\\tools\\rilvanta-test-renamed.exe");
+  EXPECT_EQ(Added().size(), 2u);
+}
+
+TEST_F(StartWithWindowsTest, AKeyThatCannotBeOpenedChangesNothingAndShowsNothing) {
+  RunFrom("D:\\tools\\rilvanta-test-calendar.exe", "rilvanta-test-calendar.exe");
+  form->StartWithWindows.KeyPath = "SOFTWARE\\Rilvanta test key that is not there\\Run";
+  BoxWatcher boxes;
+  ChooseSetting(2);
+  Pump();
+  EXPECT_TRUE(boxes.Boxes().empty());
+  EXPECT_EQ(run.Names(), before);
+  HKEY created;
+  EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Rilvanta test key that is not there", 0, KEY_READ, &created),
+            ERROR_SUCCESS)
+      << "the key is not created";
+}
+
+TEST_F(StartWithWindowsTest, ARefusedWriteShowsTheApplicationsErrorBox) {
+  RunFrom("D:\\tools\\rilvanta-test-calendar.exe", "rilvanta-test-calendar.exe");
+  // The key, opened again for reading only, refuses the value.
+  form->StartWithWindows.WriteValue = [](ui::TRegistry& key, const DateWin::RunValue& value) {
+    key.OpenKeyReadOnly("SOFTWARE\\MicroSoft\\Windows\\CurrentVersion\\Run");
+    DateWin::WriteRunValue(key, value);
+  };
+  BoxWatcher boxes;
+  ChooseSetting(2);
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  const BoxWatcher::Box& box = boxes.Boxes().front();
+  EXPECT_EQ(box.text, L"Failed to set data for 'rilvanta-test-calendar.exe'.");
+  EXPECT_EQ(box.caption, L"") << "the application's title, which is empty";
+  EXPECT_TRUE(box.stopIcon);
+  EXPECT_EQ(run.Names(), before);
+}
+
+}  // namespace
+}  // namespace window_test

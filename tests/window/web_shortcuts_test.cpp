@@ -1,0 +1,66 @@
+// The four shortcut buttons and the help and home items open their sites'
+// bare hosts, owned by the application's hidden window; a button released
+// over takes the keyboard focus.
+
+#include <windows.h>
+
+#include "opened_pages.h"
+#include "ui/application.h"
+#include "window/web/web_endpoints.h"
+
+namespace window_test {
+namespace {
+
+using DateWin::Site;
+
+using WebShortcutsTest = PageRecordingTest;
+
+std::string BareHost(Site site) { return std::string(DateWin::SiteRoot(site)); }
+
+TEST_F(WebShortcutsTest, ButtonsOpenTheirSitesBareHosts) {
+  ClickControl(*form->BitBtn1);
+  ClickControl(*form->BitBtn2);
+  ClickControl(*form->BitBtn4);
+  ASSERT_EQ(opened.size(), 3u);
+  EXPECT_EQ(opened[0].address, BareHost(Site::kWebDirectory));
+  EXPECT_EQ(opened[1].address, BareHost(Site::kOnlineShopping));
+  EXPECT_EQ(opened[2].address, BareHost(Site::kShoppingSite));
+  for (const OpenedPage& page : opened) EXPECT_EQ(page.owner, ui::Application().Handle()) << page.address;
+}
+
+TEST_F(WebShortcutsTest, TheHiddenMallButtonWouldOpenTheMallsBareHost) {
+  EXPECT_FALSE(IsWindowVisible(form->BitBtn3->Handle()));
+  form->BitBtn3->Click();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].address, BareHost(Site::kMall));
+}
+
+TEST_F(WebShortcutsTest, HelpAndHomeItemsOpenTheProgramsPages) {
+  ChooseSetting(4);  // 人工帮助
+  ChooseSetting(5);  // 官方网站
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0].address, BareHost(Site::kProgramHelp));
+  EXPECT_EQ(opened[1].address, BareHost(Site::kProgramHome));
+  EXPECT_EQ(opened[0].owner, ui::Application().Handle());
+  EXPECT_EQ(opened[1].owner, ui::Application().Handle());
+}
+
+TEST_F(WebShortcutsTest, AButtonReleasedOverTakesTheFocus) {
+  for (ui::TWinControl* button :
+       {static_cast<ui::TWinControl*>(form->BitBtn1), static_cast<ui::TWinControl*>(form->BitBtn2),
+        static_cast<ui::TWinControl*>(form->BitBtn4), static_cast<ui::TWinControl*>(form->BitBtn5),
+        static_cast<ui::TWinControl*>(form->Button1)}) {
+    SetFocus(form->Edit1->Handle());
+    // Only the release: the press was elsewhere, so the system gives no focus.
+    SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(button->Width() - 1, button->Height() - 1));
+    EXPECT_EQ(GetFocus(), button->Handle()) << button->Name();
+
+    SetFocus(form->Edit1->Handle());
+    SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(button->Width(), 2));
+    EXPECT_EQ(GetFocus(), form->Edit1->Handle()) << button->Name() << ": released beside it";
+  }
+  EXPECT_TRUE(opened.empty()) << "a release alone is no click";
+}
+
+}  // namespace
+}  // namespace window_test
