@@ -26,7 +26,8 @@ std::wstring ToWide(UINT code_page, std::string_view bytes) {
 
 std::string FromWide(UINT code_page, std::wstring_view wide) {
   if (wide.empty()) return {};
-  int length = WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  int length =
+      WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   std::string bytes(length, '\0');
   WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), length, nullptr, nullptr);
   return bytes;
