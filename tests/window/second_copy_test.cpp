@@ -5,90 +5,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "running_program.h"
 #include "text/gbk.h"
 
+namespace window_test {
 namespace {
-
-// The program's Unix path as Wine's drive Z: sees it.
-std::wstring ProgramPath() {
-  std::string path = "Z:" RILVANTA_EXE;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return std::wstring(path.begin(), path.end());
-}
-
-class Program {
- public:
-  Program() {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
-    started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &process_) != 0;
-  }
-  ~Program() {
-    if (!started_) return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 5000);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-  bool Started() const { return started_; }
-  DWORD Id() const { return process_.dwProcessId; }
-  // The exit code once the program ended within the time, else nothing.
-  std::optional<DWORD> WaitForExit(DWORD milliseconds) const {
-    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return std::nullopt;
-    DWORD code = 0;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
-  }
-
- private:
-  PROCESS_INFORMATION process_{};
-  bool started_ = false;
-};
-
-// Top-level windows of a class, optionally of one process only.
-std::vector<HWND> TopLevelWindows(const wchar_t* className, DWORD processId = 0) {
-  struct Search {
-    const wchar_t* className;
-    DWORD processId;
-    std::vector<HWND> found;
-  } search{className, processId, {}};
-  EnumWindows(
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(parameter);
-        wchar_t name[64];
-        GetClassNameW(window, name, 64);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (lstrcmpW(name, s.className) == 0 && (s.processId == 0 || owner == s.processId)) s.found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND WaitForWindow(const std::function<HWND()>& find) {
-  for (int attempt = 0; attempt < 300; ++attempt) {
-    if (HWND window = find()) return window;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return nullptr;
-}
-
-HWND CalendarWindow() { return FindWindowW(L"TFRM_Date", L"Rilvanta"); }
-
-std::wstring WindowText(HWND window) {
-  wchar_t text[128];
-  return std::wstring(text, static_cast<size_t>(GetWindowTextW(window, text, 128)));
-}
 
 TEST(Program, ShowsOneBorderlessWindowRightOfCentreAndEndsWhenAnotherWindowIsActivated) {
   ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280) << "the tests run on a 1280-pixel-wide virtual screen";
@@ -147,3 +71,4 @@ TEST(Program, SecondCopyTellsTheUserAndEndsWithoutAWindowOfItsOwn) {
 }
 
 }  // namespace
+}  // namespace window_test

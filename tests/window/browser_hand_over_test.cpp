@@ -1,0 +1,158 @@
+// rilvanta.exe hands its addresses to the browser: Wine's browser launcher is
+// pointed at a script that logs what it is given, and the program is driven
+// from outside, as the user drives it.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "running_program.h"
+#include "text/gbk.h"
+#include "window/web/web_endpoints.h"
+
+namespace window_test {
+namespace {
+
+constexpr wchar_t kBrowserKey[] = L"Software\\Wine\\WineBrowser";
+
+// The log's Windows path, as the test reads it through drive Z:.
+std::string WindowsPath(std::string unixPath) {
+  for (char& c : unixPath)
+    if (c == '/') c = '\\';
+  return "Z:" + unixPath;
+}
+
+// Points Wine's browser launcher at the logging script for as long as it
+// lives, then puts the user's setting back.
+class LoggingBrowser {
+ public:
+  LoggingBrowser() {
+    DWORD disposition = 0;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kBrowserKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, &disposition);
+    createdKey_ = disposition == REG_CREATED_NEW_KEY;
+    DWORD size = 0;
+    if (RegQueryValueExW(key_, L"Browsers", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
+      saved_.emplace(size / sizeof(wchar_t), L'\0');
+      RegQueryValueExW(key_, L"Browsers", nullptr, nullptr, reinterpret_cast<BYTE*>(saved_->data()), &size);
+    }
+    DeleteFileA(WindowsPath(RILVANTA_BROWSER_LOG).c_str());
+    const std::string command = "\"" RILVANTA_LOG_BROWSER_SCRIPT "\" \"" RILVANTA_BROWSER_LOG "\"";
+    Set(std::wstring(command.begin(), command.end()) + L'\0');
+  }
+  ~LoggingBrowser() {
+    if (saved_)
+      Set(*saved_);
+    else
+      RegDeleteValueW(key_, L"Browsers");
+    RegCloseKey(key_);
+    if (createdKey_) RegDeleteKeyW(HKEY_CURRENT_USER, kBrowserKey);
+  }
+  // The addresses logged so far.
+  std::vector<std::string> Addresses() const {
+    std::vector<std::string> lines;
+    std::ifstream log(WindowsPath(RILVANTA_BROWSER_LOG));
+    for (std::string line; std::getline(log, line);) lines.push_back(line);
+    return lines;
+  }
+  // Waits up to 20 s for the log to hold `count` addresses.
+  std::vector<std::string> WaitForAddresses(std::size_t count) const {
+    for (int attempt = 0; attempt < 200 && Addresses().size() < count; ++attempt)
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return Addresses();
+  }
+
+ private:
+  void Set(const std::wstring& data) {
+    RegSetValueExW(key_, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>(data.size() * sizeof(wchar_t)));
+  }
+  HKEY key_ = nullptr;
+  bool createdKey_ = false;
+  std::optional<std::wstring> saved_;
+};
+
+// The child window of a class (and caption, when given) anywhere in `parent`.
+HWND FindControl(HWND parent, const wchar_t* className, const std::wstring& caption = L"") {
+  struct Search {
+    const wchar_t* className;
+    const std::wstring& caption;
+    HWND found = nullptr;
+  } search{className, caption};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM parameter) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(parameter);
+        wchar_t name[64];
+        GetClassNameW(child, name, 64);
+        if (lstrcmpW(name, s.className) != 0 || (!s.caption.empty() && WindowText(child) != s.caption)) return TRUE;
+        s.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void TypeAndPressEnter(HWND edit, const std::wstring& text) {
+  SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  for (wchar_t character : text) {
+    SendMessageW(edit, WM_KEYDOWN, VK_PACKET, 1);
+    SendMessageW(edit, WM_CHAR, character, 1);
+    SendMessageW(edit, WM_KEYUP, VK_PACKET, 0xC0000001);
+  }
+  SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
+  SendMessageW(edit, WM_CHAR, L'\r', 1);
+  SendMessageW(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
+void Click(HWND button) {
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+std::wstring Wide(std::string_view utf8) { return text::GbkToWide(text::Utf8ToGbk(utf8)); }
+
+TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses) {
+  LoggingBrowser browser;
+  std::optional<Program> calendar;
+  calendar.emplace();
+  ASSERT_TRUE(calendar->Started());
+  HWND window = WaitForWindow(CalendarWindow);
+  ASSERT_NE(window, nullptr);
+  HWND edit = FindControl(window, L"TEdit");
+  ASSERT_NE(edit, nullptr);
+
+  TypeAndPressEnter(edit, Wide("火车票 & \"c++\""));
+  std::vector<std::string> addresses = browser.WaitForAddresses(1);
+  ASSERT_EQ(addresses.size(), 1u) << "the search reached no browser";
+  EXPECT_EQ(addresses[0], std::string(DateWin::SiteRoot(DateWin::Site::kSearch)) +
+                              "/s?wd=%E7%81%AB%E8%BD%A6%E7%A5%A8%20%26%20%22c%2B%2B%22")
+      << "one argument, encoded";
+
+  // A real browser takes activation and so closes the calendar; start it
+  // again if that happened here.
+  if (!IsWindow(window)) {
+    calendar.reset();
+    calendar.emplace();
+    window = WaitForWindow(CalendarWindow);
+    ASSERT_NE(window, nullptr);
+  }
+  HWND directory = FindControl(window, L"TBitBtn", Wide("网址导航"));
+  ASSERT_NE(directory, nullptr);
+  Click(directory);
+  addresses = browser.WaitForAddresses(2);
+  ASSERT_EQ(addresses.size(), 2u) << "the shortcut reached no browser";
+  // Wine's launcher passes the address on in its canonical form, in which a
+  // bare host ends in "/".
+  const std::string host(DateWin::SiteRoot(DateWin::Site::kWebDirectory));
+  EXPECT_TRUE(addresses[1] == host || addresses[1] == host + "/") << addresses[1];
+}
+
+}  // namespace
+}  // namespace window_test
