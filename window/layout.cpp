@@ -22,27 +22,27 @@ constexpr ui::TColor kMonthWatermarkColour = 15461355;  // #EBEBEB
 constexpr ui::TColor kMarkerColour = 8512126;           // #7EE281
 constexpr ui::TColor kMonthNumberColour = 12615808;     // #8080C0
 
-struct FontSpec {
+struct FontLook {
   std::string_view face;  // UTF-8
   int height;             // pixels
   ui::TColor color = ui::clBlack;
   ui::TFontStyles style = 0;
 };
 
-void SetFont(ui::TControl& control, const FontSpec& spec) {
+void SetFont(ui::TControl& control, const FontLook& look) {
   ui::TFont& font = control.Font();
-  font.SetName(Gbk(spec.face));
-  font.SetHeight(spec.height);
-  font.SetColor(spec.color);
-  font.SetStyle(spec.style);
+  font.SetName(Gbk(look.face));
+  font.SetHeight(look.height);
+  font.SetColor(look.color);
+  font.SetStyle(look.style);
   // A Latin face with the Chinese character set would be swapped for a Chinese font.
   const bool latin =
-      std::all_of(spec.face.begin(), spec.face.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+      std::all_of(look.face.begin(), look.face.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   font.SetCharset(latin ? DEFAULT_CHARSET : GB2312_CHARSET);
 }
 
-const FontSpec kSongTi12{"宋体", 12};
-const FontSpec kInformationFont{"宋体", 12, ui::clFuchsia};
+const FontLook kSongTi12{"宋体", 12};
+const FontLook kInformationFont{"宋体", 12, ui::clFuchsia};
 
 template <class Control>
 Control* Place(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds) {
@@ -53,11 +53,11 @@ Control* Place(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT 
   return control;
 }
 
-struct LabelSpec {
+struct LabelLook {
   std::string name;
   RECT bounds;                     // left, top, width, height
   std::string_view caption;        // UTF-8
-  const FontSpec* font = nullptr;  // nullptr: the window's font
+  const FontLook* font = nullptr;  // nullptr: the window's font
   TAlignment alignment = TAlignment::taLeftJustify;
   TTextLayout layout = TTextLayout::tlTop;
   bool transparent = false;
@@ -65,25 +65,25 @@ struct LabelSpec {
   bool visible = true;
 };
 
-ui::TLabel* PlaceLabel(TFRM_Date* form, ui::TWinControl* parent, const LabelSpec& spec) {
+ui::TLabel* PlaceLabel(TFRM_Date* form, ui::TWinControl* parent, const LabelLook& look) {
   auto* label = new ui::TLabel(form);
-  label->SetName(spec.name);
+  label->SetName(look.name);
   label->SetAutoSize(false);
   label->SetParent(parent);
-  label->SetBounds(spec.bounds.left, spec.bounds.top, spec.bounds.right, spec.bounds.bottom);
-  if (spec.font) SetFont(*label, *spec.font);
-  label->SetAlignment(spec.alignment);
-  label->SetLayout(spec.layout);
-  label->SetTransparent(spec.transparent);
-  label->SetVisible(spec.visible);
-  label->SetCaption(Gbk(spec.caption));
-  label->SetAutoSize(spec.autoSize);
+  label->SetBounds(look.bounds.left, look.bounds.top, look.bounds.right, look.bounds.bottom);
+  if (look.font) SetFont(*label, *look.font);
+  label->SetAlignment(look.alignment);
+  label->SetLayout(look.layout);
+  label->SetTransparent(look.transparent);
+  label->SetVisible(look.visible);
+  label->SetCaption(Gbk(look.caption));
+  label->SetAutoSize(look.autoSize);
   return label;
 }
 
 // The watermarks and the cell templates: text centred both ways, nothing behind it painted.
 ui::TLabel* PlaceCentredText(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds,
-                             const FontSpec& font, bool visible) {
+                             const FontLook& font, bool visible) {
   return PlaceLabel(form, parent,
                     {.name = std::move(name),
                      .bounds = bounds,
@@ -119,7 +119,7 @@ void TFRM_Date::CreateLayout() {
   SetCaption("Rilvanta");
   SetColor(ui::clWhite);
   SetBounds(700, 160, 312, 311);  // borderless: the client area is the whole window
-  SetFont(*this, FontSpec{"宋体", 12, ui::clWindowText});
+  SetFont(*this, FontLook{"宋体", 12, ui::clWindowText});
 
   Panel1 = Place<ui::TPanel>(this, this, "Panel1", RECT{0, 0, 312, 311});
   Panel1->SetBevelOuter(ui::TBevelCut::bvNone);
@@ -138,14 +138,14 @@ void TFRM_Date::CreateGraphicControls() {
   };
   Shape1 = PlaceShape(this, Panel1, "Shape1", RECT{0, 0, 312, 311}, ui::clWhite, ui::clBlack);
   Shape1->OnMouseDown = drag;
-  const FontSpec yearWatermark{"Arial Black", 64, kYearWatermarkColour};
+  const FontLook yearWatermark{"Arial Black", 64, kYearWatermarkColour};
   Label20 = PlaceCentredText(this, Panel1, "Label20", RECT{0, 56, 313, 72}, yearWatermark, true);
-  const FontSpec monthWatermark{"Arial Black", 120, kMonthWatermarkColour};
+  const FontLook monthWatermark{"Arial Black", 120, kMonthWatermarkColour};
   Label16 = PlaceCentredText(this, Panel1, "Label16", RECT{0, 98, 313, 134}, monthWatermark, true);
   Image1 = Place<ui::TImage>(this, Panel1, "Image1", RECT{9, 56, 297, 191});
   Image1->OnMouseDown = drag;
   Shape2 = PlaceShape(this, Panel1, "Shape2", RECT{12, 56, 38, 30}, kMarkerColour, ui::clGreen);
-  const FontSpec dayFont{"Arial Black", 14, ui::clBlack};
+  const FontLook dayFont{"Arial Black", 14, ui::clBlack};
   day1 = PlaceCentredText(this, Panel1, "day1", RECT{14, 56, 36, 16}, dayFont, false);
   image_month = Place<ui::TImage>(this, Panel1, "image_month", RECT{0, 0, 95, 40});
   image_month->OnMouseDown = drag;
@@ -153,7 +153,7 @@ void TFRM_Date::CreateGraphicControls() {
   image_year->OnMouseDown = drag;
   Bevel2 = Place<ui::TBevel>(this, Panel1, "Bevel2", RECT{9, 46, 297, 10});
   Bevel2->SetShape(ui::TBevelShape::bsBottomLine);
-  const FontSpec yearFont{"Arial Black", 29, ui::clBlue};
+  const FontLook yearFont{"Arial Black", 29, ui::clBlue};
   Label1 = PlaceLabel(this, Panel1,
                       {.name = "Label1",
                        .bounds = {118, -1, 76, 41},
@@ -164,8 +164,8 @@ void TFRM_Date::CreateGraphicControls() {
                        .autoSize = true});
   Label1->OnMouseDown = drag;
 
-  const FontSpec weekend{"宋体", 12, ui::clRed};
-  const auto weekday = [this](std::string name, int left, std::string_view caption, const FontSpec& font) {
+  const FontLook weekend{"宋体", 12, ui::clRed};
+  const auto weekday = [this](std::string name, int left, std::string_view caption, const FontLook& font) {
     return PlaceLabel(this, Panel1,
                       {.name = std::move(name),
                        .bounds = {left, 40, 36, 12},
@@ -181,10 +181,10 @@ void TFRM_Date::CreateGraphicControls() {
   Label8 = weekday("Label8", 219, "星期五", kSongTi12);
   Label7 = weekday("Label7", 259, "星期六", weekend);
 
-  const FontSpec lunarFont{"宋体", 12, kLunarWeekdayColour};
+  const FontLook lunarFont{"宋体", 12, kLunarWeekdayColour};
   Cnday = PlaceCentredText(this, Panel1, "Cnday", RECT{13, 73, 36, 12}, lunarFont, false);
   Cnday->OnClick = [this](ui::TComponent* s) { CnDayClick(s); };
-  const FontSpec monthFont{"Arial", 32, kMonthNumberColour, ui::fsBold};
+  const FontLook monthFont{"Arial", 32, kMonthNumberColour, ui::fsBold};
   Label17 = PlaceLabel(this, Panel1,
                        {.name = "Label17",
                         .bounds = {14, 3, 36, 37},
@@ -193,7 +193,7 @@ void TFRM_Date::CreateGraphicControls() {
                         .alignment = TAlignment::taCenter,
                         .transparent = true,
                         .autoSize = true});
-  const FontSpec headerWord{"宋体", 14, ui::clWindowText, ui::fsBold};
+  const FontLook headerWord{"宋体", 14, ui::clWindowText, ui::fsBold};
   Label18 =
       PlaceLabel(this, Panel1, {.name = "Label18", .bounds = {64, 17, 15, 14}, .caption = "月", .font = &headerWord});
   Label19 =
@@ -245,7 +245,7 @@ void TFRM_Date::CreateWindowedControls() {
   BitBtn4->OnClick = [this](ui::TComponent* s) { BitBtn4Click(s); };
 
   Edit1 = Place<ui::TEdit>(this, Panel1, "Edit1", RECT{3, 283, 232, 25});
-  SetFont(*Edit1, FontSpec{"宋体", 16, ui::clWindowText});
+  SetFont(*Edit1, FontLook{"宋体", 16, ui::clWindowText});
   Edit1->OnChange = [this](ui::TComponent* s) { Edit1Change(s); };
   Edit1->OnKeyDown = [this](ui::TComponent* s, WORD& key, ui::TShiftState shift) { Edit1KeyDown(s, key, shift); };
   Edit1->OnKeyPress = [this](ui::TComponent* s, wchar_t& key) { Edit1KeyPress(s, key); };
@@ -256,7 +256,7 @@ void TFRM_Date::CreateWindowedControls() {
 
   Button1 = Place<ui::TButton>(this, Panel1, "Button1", RECT{238, 283, 71, 25});
   Button1->SetCaption(Gbk("百度一下"));
-  SetFont(*Button1, FontSpec{"宋体", 12, ui::clWindowText});
+  SetFont(*Button1, FontLook{"宋体", 12, ui::clWindowText});
   Button1->SetTabStop(true);
   Button1->OnClick = [this](ui::TComponent* s) { Button1Click(s); };
 
