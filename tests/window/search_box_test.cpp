@@ -76,7 +76,7 @@ TEST_F(SearchBoxTest, EnterSearchesLikeTheButtonWithTheWindowAsOwner) {
   EXPECT_EQ(opened[1].owner, form->Handle());
 }
 
-TEST_F(SearchBoxTest, EnterIsSwallowedAndLeavesTheFocusInTheEdit) {
+TEST_F(SearchBoxTest, EnterLeavesTheFocusInTheEditAndTheTextAsTyped) {
   ClickControl(*form->Edit1);
   Type(Edit(), "abc");
   SetFocus(form->Button1->Handle());

@@ -16,6 +16,7 @@ namespace window_test {
 namespace {
 
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kMissingKeyParent[] = L"SOFTWARE\\Rilvanta test key that is not there";
 
 // The string values of the machine's Run key, read without the program's code.
 class RunKey {
@@ -178,16 +179,19 @@ TEST_F(StartWithWindowsTest, ARenamedProgramAddsASecondValueAndTheFirstStays) {
 
 TEST_F(StartWithWindowsTest, AKeyThatCannotBeOpenedChangesNothingAndShowsNothing) {
   RunFrom("D:\\tools\\rilvanta-test-calendar.exe", "rilvanta-test-calendar.exe");
-  form->StartWithWindows.KeyPath = "SOFTWARE\\Rilvanta test key that is not there\\Run";
+  form->StartWithWindows.KeyPath = text::WideToGbk(kMissingKeyParent) + "\\Run";
   BoxWatcher boxes;
   ChooseSetting(2);
   Pump();
   EXPECT_TRUE(boxes.Boxes().empty());
   EXPECT_EQ(run.Names(), before);
   HKEY created;
-  EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Rilvanta test key that is not there", 0, KEY_READ, &created),
-            ERROR_SUCCESS)
-      << "the key is not created";
+  const bool keyMade = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMissingKeyParent, 0, KEY_READ, &created) == ERROR_SUCCESS;
+  EXPECT_FALSE(keyMade) << "the key is not created";
+  if (keyMade) {
+    RegCloseKey(created);
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMissingKeyParent);
+  }
 }
 
 TEST_F(StartWithWindowsTest, ARefusedWriteShowsTheApplicationsErrorBox) {
