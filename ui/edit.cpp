@@ -1,5 +1,7 @@
 #include "ui/edit.h"
 
+#include "ui/input_method.h"
+
 namespace ui {
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
@@ -21,6 +23,7 @@ void TEdit::WndProc(TMessage& message) {
     return;
   }
   TWinControl::WndProc(message);
+  if (message.Msg == WM_SETFOCUS) ActivateInputMethod(imeName_);
 }
 
 }  // namespace ui

@@ -246,6 +246,7 @@ void TFRM_Date::CreateWindowedControls() {
 
   Edit1 = Place<ui::TEdit>(this, Panel1, "Edit1", RECT{3, 283, 232, 25});
   SetFont(*Edit1, FontLook{"宋体", 16, ui::clWindowText});
+  Edit1->SetImeName(Gbk("中文 (简体) - 搜狗拼音输入法"));
   Edit1->OnChange = [this](ui::TComponent* s) { Edit1Change(s); };
   Edit1->OnKeyDown = [this](ui::TComponent* s, WORD& key, ui::TShiftState shift) { Edit1KeyDown(s, key, shift); };
   Edit1->OnKeyPress = [this](ui::TComponent* s, wchar_t& key) { Edit1KeyPress(s, key); };

@@ -173,6 +173,10 @@ TEST_F(Layout, CaptionsReadAsTheLayoutWritesThem) {
   for (const auto& [name, caption] : captions) EXPECT_EQ(Control(name).Caption(), Gbk(caption)) << name;
 }
 
+TEST_F(Layout, SearchBoxAsksForThePinyinInputMethodByItsFullName) {
+  EXPECT_EQ(form->Edit1->ImeName(), Gbk("中文 (简体) - 搜狗拼音输入法"));
+}
+
 TEST_F(Layout, MarkerBorderAndWatermarksHaveTheirShapesAndAlignment) {
   EXPECT_EQ(form->Shape1->Brush().Color, ui::clWhite);
   EXPECT_EQ(form->Shape1->Pen().Color, ui::clBlack);
