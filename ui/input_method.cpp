@@ -26,7 +26,7 @@ std::wstring VariantLayoutKey(WORD layoutId) {
   HKEY layouts;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLayoutsKey, 0, KEY_READ, &layouts) != ERROR_SUCCESS) return {};
   std::wstring found;
-  wchar_t keyName[16];
+  wchar_t keyName[256];  // the longest key name the registry allows, plus one
   for (DWORD index = 0;; ++index) {
     DWORD length = std::size(keyName);
     if (RegEnumKeyExW(layouts, index, keyName, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;

@@ -5,6 +5,7 @@
 
 #include <imm.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 namespace {
 
 const std::string kUninstalledName = text::Utf8ToGbk("中文 (简体) - 搜狗拼音输入法");
+constexpr const wchar_t* kLayoutText = L"中文 (简体) - 测试键盘";
 
 HKL CurrentLayout() { return GetKeyboardLayout(0); }
 
@@ -27,14 +29,25 @@ std::string CurrentDescription() {
   return text::WideToGbk(description);
 }
 
-// Gives the current layout a "Layout Text" in the registry for the test's
-// length (Wine's registry has none), then puts back what was there.
+std::wstring CurrentKeyName() {
+  wchar_t keyName[KL_NAMELENGTH];
+  GetKeyboardLayoutNameW(keyName);
+  return keyName;
+}
+
+std::vector<HKL> InstalledLayouts() {
+  std::vector<HKL> layouts(GetKeyboardLayoutList(0, nullptr));
+  layouts.resize(GetKeyboardLayoutList(static_cast<int>(layouts.size()), layouts.data()));
+  return layouts;
+}
+
+// Gives a layout's registry key a "Layout Text" (Wine's registry has none)
+// and, for a key it makes, a "Layout Id" (which installs a variant layout),
+// for the test's length; then puts back what was there.
 class ScopedLayoutText {
  public:
-  explicit ScopedLayoutText(const std::wstring& text) {
-    wchar_t keyName[KL_NAMELENGTH];
-    GetKeyboardLayoutNameW(keyName);
-    const std::wstring path = std::wstring(L"SYSTEM\\CurrentControlSet\\Control\\Keyboard Layouts\\") + keyName;
+  ScopedLayoutText(const std::wstring& keyName, const std::wstring& text, const std::wstring& layoutId = L"") {
+    const std::wstring path = L"SYSTEM\\CurrentControlSet\\Control\\Keyboard Layouts\\" + keyName;
     DWORD disposition = 0;
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
                         &disposition) != ERROR_SUCCESS)
@@ -44,11 +57,14 @@ class ScopedLayoutText {
     DWORD size = sizeof(old) - sizeof(wchar_t);
     hadText_ = RegGetValueW(key_, nullptr, L"Layout Text", RRF_RT_REG_SZ, nullptr, old, &size) == ERROR_SUCCESS;
     oldText_ = old;
-    Write(text);
+    Write(L"Layout Text", text);
+    if (layoutId.empty()) return;
+    if (path_.empty()) ADD_FAILURE() << "a layout id goes only to a key of the test's own";
+    Write(L"Layout Id", layoutId);
   }
   ~ScopedLayoutText() {
     if (hadText_)
-      Write(oldText_);
+      Write(L"Layout Text", oldText_);
     else
       RegDeleteValueW(key_, L"Layout Text");
     RegCloseKey(key_);
@@ -56,8 +72,8 @@ class ScopedLayoutText {
   }
 
  private:
-  void Write(const std::wstring& text) {
-    RegSetValueExW(key_, L"Layout Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+  void Write(const wchar_t* name, const std::wstring& text) {
+    RegSetValueExW(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   }
   HKEY key_ = nullptr;
@@ -66,15 +82,38 @@ class ScopedLayoutText {
   std::wstring oldText_;
 };
 
+// The Dvorak variant of the US layout, installed by the test: its handle names
+// it by its "Layout Id", not by its key.
+class ScopedVariantLayout {
+ public:
+  static constexpr const wchar_t* kName = L"United States-Dvorak";
+  HKL Layout() const { return layout_; }
+
+ private:
+  static HKL AddedSince(const std::vector<HKL>& before) {
+    for (HKL layout : InstalledLayouts())
+      if (std::find(before.begin(), before.end(), layout) == before.end()) return layout;
+    ADD_FAILURE() << "the variant layout is not installed";
+    return nullptr;
+  }
+  std::vector<HKL> before_ = InstalledLayouts();
+  ScopedLayoutText key_{L"00010409", kName, L"0002"};
+  HKL layout_ = AddedSince(before_);
+};
+
 TEST(InputMethodNames, AnInstalledLayoutIsFoundByItsImeDescriptionOrItsLayoutText) {
   ASSERT_TRUE(ImmIsIME(CurrentLayout())) << "the Chinese test locale's layout is an IME";
   const std::string description = CurrentDescription();
   ASSERT_FALSE(description.empty());
   EXPECT_EQ(ui::FindKeyboardLayout(description), CurrentLayout());
 
-  ScopedLayoutText layoutText(L"中文 (简体) - 测试键盘");
-  EXPECT_EQ(ui::FindKeyboardLayout(text::Utf8ToGbk("中文 (简体) - 测试键盘")), CurrentLayout());
+  ScopedLayoutText layoutText(CurrentKeyName(), kLayoutText);
+  EXPECT_EQ(ui::FindKeyboardLayout(text::WideToGbk(kLayoutText)), CurrentLayout());
   EXPECT_EQ(ui::FindKeyboardLayout(description), CurrentLayout()) << "the description still names it";
+
+  ScopedVariantLayout variant;
+  ASSERT_NE(variant.Layout(), nullptr);
+  EXPECT_EQ(ui::FindKeyboardLayout(text::WideToGbk(ScopedVariantLayout::kName)), variant.Layout());
 }
 
 TEST(InputMethodNames, OnlyAWholeInstalledNameFindsALayout) {
@@ -166,14 +205,17 @@ TEST_F(EditInputMethod, FocusWithoutAnInstalledNameLeavesTheLayoutAlone) {
 
 TEST_F(EditInputMethod, FocusActivatesTheLayoutNamedByItsDescriptionOrLayoutText) {
   const HKL named = CurrentLayout();
-  ScopedLayoutText layoutText(L"中文 (简体) - 测试键盘");
+  ScopedLayoutText layoutText(CurrentKeyName(), kLayoutText);
+  ScopedVariantLayout variant;
   ActivationRecorder recorder;
   edit->SetImeName(CurrentDescription());
   FocusEdit();
-  edit->SetImeName(text::Utf8ToGbk("中文 (简体) - 测试键盘"));
+  edit->SetImeName(text::WideToGbk(kLayoutText));
   FocusEdit();
-  EXPECT_EQ(recorder.Calls(), (std::vector<HKL>{named, named}));
   EXPECT_EQ(CurrentLayout(), named);
+  edit->SetImeName(text::WideToGbk(ScopedVariantLayout::kName));
+  FocusEdit();  // asked for, though Wine keeps its locale's layout
+  EXPECT_EQ(recorder.Calls(), (std::vector<HKL>{named, named, variant.Layout()}));
   EXPECT_TRUE(errors.empty()) << errors.front();
 }
 
