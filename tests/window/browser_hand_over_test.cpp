@@ -116,6 +116,14 @@ void Click(HWND button) {
   SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
+// The calendar window of this copy, not of one that may still be closing.
+HWND WaitForCalendarOf(const Program& calendar) {
+  return WaitForWindow([&] {
+    std::vector<HWND> windows = TopLevelWindows(L"TFRM_Date", calendar.Id());
+    return windows.empty() ? nullptr : windows.front();
+  });
+}
+
 std::wstring Wide(std::string_view utf8) { return text::GbkToWide(text::Utf8ToGbk(utf8)); }
 
 TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses) {
@@ -123,9 +131,10 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
   std::optional<Program> calendar;
   calendar.emplace();
   ASSERT_TRUE(calendar->Started());
-  HWND window = WaitForWindow(CalendarWindow);
+  HWND window = WaitForCalendarOf(*calendar);
   ASSERT_NE(window, nullptr);
-  HWND edit = FindControl(window, L"TEdit");
+  // The window exists before its controls: wait for them too.
+  HWND edit = WaitForWindow([&] { return FindControl(window, L"TEdit"); });
   ASSERT_NE(edit, nullptr);
 
   TypeAndPressEnter(edit, Wide("火车票 & \"c++\""));
@@ -140,10 +149,10 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
   if (!IsWindow(window)) {
     calendar.reset();
     calendar.emplace();
-    window = WaitForWindow(CalendarWindow);
+    window = WaitForCalendarOf(*calendar);
     ASSERT_NE(window, nullptr);
   }
-  HWND directory = FindControl(window, L"TBitBtn", Wide("网址导航"));
+  HWND directory = WaitForWindow([&] { return FindControl(window, L"TBitBtn", Wide("网址导航")); });
   ASSERT_NE(directory, nullptr);
   Click(directory);
   addresses = browser.WaitForAddresses(2);
