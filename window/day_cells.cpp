@@ -1,17 +1,13 @@
 // CreateDayCells: the 37 pairs of labels of the month grid, shaped after the
-// templates day1 (day numbers) and Cnday (lunar texts). A row holds seven
-// cells 42 pixels apart; rows are 32 pixels apart.
+// templates day1 (day numbers) and Cnday (lunar texts) and placed where the
+// month view model says (DayCellPosition, LunarCellPosition).
 
 #include "window/frm_date.h"
 
 namespace DateWin {
 namespace {
 
-constexpr int kColumnStep = 42;
-constexpr int kRowStep = 32;
-
-ui::TLabel* CreateCell(ui::TComponent* owner, ui::TWinControl* parent, const ui::TLabel& shape,
-                       const ui::TLabel* previous, int cell) {
+ui::TLabel* CreateCell(ui::TComponent* owner, ui::TWinControl* parent, const ui::TLabel& shape, Point corner) {
   auto* label = new ui::TLabel(owner);
   label->SetParent(parent);
   label->SetAutoSize(false);
@@ -19,13 +15,8 @@ ui::TLabel* CreateCell(ui::TComponent* owner, ui::TWinControl* parent, const ui:
   label->SetHeight(shape.Height());
   label->SetAlignment(shape.Alignment());
   label->SetLayout(shape.Layout());
-  if (cell == 1) {
-    label->SetLeft(shape.Left()), label->SetTop(shape.Top());
-  } else if ((cell - 1) % kColumns == 0) {
-    label->SetLeft(shape.Left()), label->SetTop(previous->Top() + kRowStep);
-  } else {
-    label->SetLeft(previous->Left() + kColumnStep), label->SetTop(previous->Top());
-  }
+  label->SetLeft(corner.left);
+  label->SetTop(corner.top);
   label->Font().Assign(shape.Font());
   label->SetAutoSize(false);
   label->SetTransparent(true);
@@ -36,8 +27,8 @@ ui::TLabel* CreateCell(ui::TComponent* owner, ui::TWinControl* parent, const ui:
 
 void TFRM_Date::CreateDayCells() {
   for (int cell = 1; cell <= kCellCount; ++cell) {
-    ui::TLabel* day = CreateCell(this, Panel1, *day1, DayCells[cell - 1], cell);
-    ui::TLabel* lunar = CreateCell(this, Panel1, *Cnday, LunarCells[cell - 1], cell);
+    ui::TLabel* day = CreateCell(this, Panel1, *day1, DayCellPosition(cell));
+    ui::TLabel* lunar = CreateCell(this, Panel1, *Cnday, LunarCellPosition(cell));
     day->OnClick = [this](ui::TComponent* s) { CnDayClick(s); };
     day->OnMouseDown = [this](ui::TComponent* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
       CnDayMouseDown(s, b, sh, x, y);
