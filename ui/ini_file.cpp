@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include <cstdlib>
-#include <limits>
+#include <cstdint>
 
 #include "text/gbk.h"
+#include "text/ini_integer.h"
 
 namespace ui {
 namespace {
@@ -36,20 +36,9 @@ std::vector<std::string> ReadNames(Reader read) {
 
 }  // namespace
 
-int ParseIniInteger(const std::string& text, int fallback) {
-  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-  const char* digits = text.c_str() + (hex ? 2 : 0);
-  if (*digits == '\0' || (hex && (*digits == '-' || *digits == '+'))) return fallback;
-  char* end = nullptr;
-  errno = 0;
-  const long long value = std::strtoll(digits, &end, hex ? 16 : 10);
-  if (*end != '\0' || errno == ERANGE) return fallback;
-  if (hex) {
-    if (value > std::numeric_limits<unsigned>::max()) return fallback;
-    return static_cast<int>(static_cast<unsigned>(value));  // 0xFFFFFFFF is -1
-  }
-  if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return fallback;
-  return static_cast<int>(value);
+int ParseIniInteger(const std::string& number, int fallback) {
+  std::int32_t value = 0;
+  return text::ParseIniInteger(number, value) ? value : fallback;
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,

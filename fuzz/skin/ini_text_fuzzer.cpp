@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "skin/data/ini_text.h"
+#include "text/ini_integer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (value.size() > skin::TIniText::kMaxValueLength) __builtin_trap();
       // The integer reading agrees with the text reading (a missing key reads as "", no number).
       std::int32_t parsed = 0;
-      const std::int32_t expected = skin::ParseIniInteger(value, parsed) ? parsed : 7;
+      const std::int32_t expected = text::ParseIniInteger(value, parsed) ? parsed : 7;
       if (ini.ReadInteger(section, key, 7) != expected) __builtin_trap();
     }
   }

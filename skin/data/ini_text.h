@@ -49,8 +49,4 @@ class TIniText {
   std::vector<Section> sections_;
 };
 
-// The Windows profile reading of an integer text (see ReadInteger); false when
-// the text is no integer.
-bool ParseIniInteger(std::string_view text, std::int32_t& value);
-
 }  // namespace skin
