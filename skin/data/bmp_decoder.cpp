@@ -6,6 +6,8 @@
 #include <new>
 #include <vector>
 
+#include "skin/data/little_endian.h"
+
 namespace skin {
 namespace {
 
@@ -28,11 +30,11 @@ class TBytes {
     const std::uint8_t* p = Checked(offset, 2);
     return p[0] | p[1] << 8;
   }
-  std::uint32_t U32(std::size_t offset) const {
-    const std::uint8_t* p = Checked(offset, 4);
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+  std::uint32_t U32(std::size_t offset) const { return static_cast<std::uint32_t>(S32(offset)); }
+  std::int32_t S32(std::size_t offset) const {
+    Checked(offset, 4);  // refuses a header cut short
+    return ReadInt32Le(data_, offset);
   }
-  std::int32_t S32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
 
  private:
   const std::uint8_t* Checked(std::size_t offset, std::size_t count) const {
