@@ -150,7 +150,7 @@ class TFRM_Date : public ui::TForm {
   void BitBtn5Click(ui::TComponent* sender);
   void CnDayMouseDown(ui::TComponent* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
   void ChnDateMouseDown(ui::TComponent* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
-  void SelectCellDay(const ui::TControl& cell);
+  void SelectCellDay(const ui::TComponent& label);
   void CnDayClick(ui::TComponent* sender);
   void CHnDayClick(ui::TComponent* sender);
 

@@ -46,25 +46,26 @@ void TFRM_Date::SpeedButton1Click(ui::TComponent*) { PopupAtCursor(*MenuMonth); 
 void TFRM_Date::SpeedButton2Click(ui::TComponent*) { PopupAtCursor(*MenuYear); }
 void TFRM_Date::BitBtn5Click(ui::TComponent*) { PopupAtCursor(*PopupMenu1); }
 
-// The marker frames the day number and the lunar text under it; from either
-// cell of a pair it lands at the same place.
 void TFRM_Date::CnDayMouseDown(ui::TComponent* sender, ui::TMouseButton, ui::TShiftState, int, int) {
-  const auto& cell = static_cast<const ui::TControl&>(*sender);
-  Shape2->SetLeft(cell.Left() - 1);
-  Shape2->SetTop(cell.Top() + 1);
-  SelectCellDay(cell);
+  SelectCellDay(*sender);
 }
 
 void TFRM_Date::ChnDateMouseDown(ui::TComponent* sender, ui::TMouseButton, ui::TShiftState, int, int) {
-  const auto& cell = static_cast<const ui::TControl&>(*sender);
-  Shape2->SetLeft(cell.Left());
-  Shape2->SetTop(cell.Top() - 16);
-  SelectCellDay(cell);
+  SelectCellDay(*sender);
 }
 
-// The grid stays as it is; only the information texts follow the new day.
-void TFRM_Date::SelectCellDay(const ui::TControl& cell) {
-  SelectedDay = static_cast<std::uint16_t>(cell.Tag());
+// The grid stays as it is; the marker moves to the pressed cell, whichever of
+// its two labels was pressed, and the information texts follow the new day.
+void TFRM_Date::SelectCellDay(const ui::TComponent& label) {
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    if (DayCells[cell] == &label || LunarCells[cell] == &label) {
+      const Point marker = MarkerForCell(cell);
+      Shape2->SetLeft(marker.left);
+      Shape2->SetTop(marker.top);
+      break;
+    }
+  }
+  SelectedDay = static_cast<std::uint16_t>(label.Tag());
   const double date = ClampedDate(SelectedYear, SelectedMonth, SelectedDay);
   ShowInformation(InformationFor(date, ShortDateText(date)));
 }
