@@ -36,7 +36,8 @@ std::string FromWide(UINT code_page, std::wstring_view wide) {
 
 std::wstring GbkToWide(std::string_view gbk) { return ToWide(kGbkCodePage, gbk); }
 std::string WideToGbk(std::wstring_view wide) { return FromWide(kGbkCodePage, wide); }
-std::string GbkToUtf8(std::string_view gbk) { return FromWide(CP_UTF8, GbkToWide(gbk)); }
+std::string WideToUtf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
+std::string GbkToUtf8(std::string_view gbk) { return WideToUtf8(GbkToWide(gbk)); }
 std::string Utf8ToGbk(std::string_view utf8) { return WideToGbk(ToWide(CP_UTF8, utf8)); }
 
 #else

@@ -16,6 +16,8 @@ std::string Utf8ToGbk(std::string_view utf8);
 #ifdef _WIN32
 std::wstring GbkToWide(std::string_view gbk);
 std::string WideToGbk(std::wstring_view wide);
+// For the tools, which take wide command lines and print UTF-8.
+std::string WideToUtf8(std::wstring_view wide);
 #endif
 
 }  // namespace text

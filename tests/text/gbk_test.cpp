@@ -18,3 +18,10 @@ TEST(Gbk, CutCharacterIsReplacedNotDropped) {
   EXPECT_EQ(utf8.substr(0, 3), "正");
   EXPECT_GT(utf8.size(), 3u);
 }
+
+#ifdef _WIN32
+TEST(Gbk, WideTextsBecomeUtf8) {
+  EXPECT_EQ(text::WideToUtf8(L"\u6B63\u6708 2024"), "正月 2024");
+  EXPECT_EQ(text::WideToUtf8(L""), "");
+}
+#endif

@@ -11,6 +11,8 @@
 // After windows.h, which it builds on.
 #include <shellapi.h>
 
+#include "text/gbk.h"
+
 namespace {
 
 // The command line as UTF-8 words, whatever the console's code page.
@@ -18,12 +20,7 @@ std::vector<std::string> Utf8Arguments() {
   int count = 0;
   wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> args;
-  for (int i = 1; i < count; ++i) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, words[i], -1, nullptr, 0, nullptr, nullptr);
-    std::string word(length > 0 ? length - 1 : 0, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, words[i], -1, word.data(), length, nullptr, nullptr);
-    args.push_back(word);
-  }
+  for (int i = 1; i < count; ++i) args.push_back(text::WideToUtf8(words[i]));
   LocalFree(words);
   return args;
 }
