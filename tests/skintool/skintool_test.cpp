@@ -223,6 +223,8 @@ TEST_F(SkinTool, BadInputEndsWithOneLineAndStatus2) {
   }
   EXPECT_NE(RunTool({"info", kSkins + "oldversion.skn"}).err.find("19999"), std::string::npos);
   EXPECT_NE(RunTool({"info", Scratch("old.skinstream")}).err.find("SkinStream value"), std::string::npos);
+  EXPECT_EQ(RunTool({"info", Scratch("missing.skn")}).err, "skintool: " + Scratch("missing.skn") + ": no such file\n")
+      << "the file is named once";
 }
 
 }  // namespace

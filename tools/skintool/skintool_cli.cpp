@@ -21,9 +21,11 @@ using Args = std::vector<std::string>;
 constexpr const char* kUsage =
     "usage: skintool info FILE | list FILE | extract FILE NAME OUT | unpack FILE DIR | pack DIR OUT";
 
+// ReadFileBytes names the file in its own errors; those of the archive get its name here.
 TLoadedSkin LoadSkinFile(const std::string& file) {
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(PathFromUtf8(file));
   try {
-    return LoadSkin(ReadFileBytes(PathFromUtf8(file)));
+    return LoadSkin(bytes);
   } catch (const TToolError& error) {
     throw TToolError(file + ": " + error.what());
   }
