@@ -6,7 +6,8 @@
 # there is none.
 
 set(RILVANTA_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources to build with the project")
-set(RILVANTA_TESTDATA_DIR ${CMAKE_SOURCE_DIR}/../shared/testdata CACHE PATH "Shared test vectors")
+# The test vectors the repository carries (made by an independent encoder).
+set(RILVANTA_TESTDATA_DIR ${CMAKE_SOURCE_DIR}/tests/data)
 
 if(NOT RILVANTA_FUZZ)
   if(EXISTS ${RILVANTA_GOOGLETEST_SOURCE}/CMakeLists.txt)

@@ -1,6 +1,6 @@
 #pragma once
-// SHA-256 digests, to compare decoded bytes with the digests the shared test
-// vectors list.
+// SHA-256 digests, to compare decoded bytes with the digests the test vectors
+// list in tests/data/manifest.json.
 
 #include <cstdint>
 #include <span>

@@ -1,5 +1,5 @@
 #pragma once
-// The shared test vectors: their bytes and what manifest.json says of them.
+// The test vectors in tests/data: their bytes and what manifest.json says of them.
 
 #include <cstdint>
 #include <string>
@@ -7,7 +7,7 @@
 
 namespace skintest {
 
-// The bytes of a file below the shared test-data folder, e.g. "lzhuf/ini.lzh".
+// The bytes of a file below tests/data, e.g. "lzhuf/ini.lzh".
 std::vector<std::uint8_t> ReadTestFile(const std::string& relativePath);
 
 struct TManifestEntry {
