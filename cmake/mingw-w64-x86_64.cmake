@@ -6,7 +6,7 @@ set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-# Debian's MinGW files, and libjpeg-turbo as scripts/build-libjpeg-mingw installs it.
+# Debian's MinGW files, and libjpeg-turbo as `scripts/build-libjpeg mingw` installs it.
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 /opt/rilvanta-mingw)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
