@@ -13,6 +13,10 @@ std::string GbkToUtf8(std::string_view gbk);
 // Characters with no GBK form become '?'.
 std::string Utf8ToGbk(std::string_view utf8);
 
+// UTF-16 code units (a text Windows reads as Unicode); characters with no GBK
+// form, and unpaired surrogates, become '?'.
+std::string Utf16ToGbk(std::u16string_view utf16);
+
 #ifdef _WIN32
 std::wstring GbkToWide(std::string_view gbk);
 std::string WideToGbk(std::wstring_view wide);

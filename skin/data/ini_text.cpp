@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/gbk.h"
 #include "text/ini_integer.h"
 
 namespace skin {
@@ -33,14 +34,37 @@ std::string ProfileValue(std::string_view raw) {
   return std::string(value);
 }
 
+// UTF-16 code units of `bytes` in the given byte order; an odd last byte is dropped.
+std::u16string Utf16Units(std::string_view bytes, bool bigEndian) {
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const auto first = static_cast<unsigned char>(bytes[2 * i]);
+    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+    units[i] = static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+  }
+  return units;
+}
+
+// The text in GBK: Unicode behind a byte-order mark converted, anything else as it is.
+std::string GbkText(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xFE")) return text::Utf16ToGbk(Utf16Units(bytes.substr(2), false));
+  if (bytes.starts_with("\xFE\xFF")) return text::Utf16ToGbk(Utf16Units(bytes.substr(2), true));
+  if (bytes.starts_with("\xEF\xBB\xBF")) return text::Utf8ToGbk(bytes.substr(3));
+  return std::string(bytes);
+}
+
 }  // namespace
 
-TIniText::TIniText(std::string_view text) {
+TIniText::TIniText(std::string_view bytes) {
+  const std::string gbk = GbkText(bytes);
+  std::string_view text = gbk;
   sections_.push_back({});  // keys above the first section header, unreachable by name
   while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
     const std::string_view line = Trim(text.substr(0, end));
-    text.remove_prefix(std::min(end + 1, text.size()));
+    // A CR LF pair ends one line.
+    const std::size_t breakLength = text.substr(end).starts_with("\r\n") ? 2 : 1;
+    text.remove_prefix(std::min(end + breakLength, text.size()));
 
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[') {

@@ -9,7 +9,9 @@
 //   or key occurs twice, the first one counts;
 // - a value enclosed in a pair of equal quotes (' or ") loses them, and values
 //   are cut to 2,047 characters.
-// Lines end at LF; a CR before it is a blank.
+// Lines end at CR, LF or CR LF. A text that starts with a UTF-16 byte-order
+// mark (either byte order) or a UTF-8 one is read as Unicode, as the profile
+// functions do, and turned into the engine's GBK text; any other text is GBK.
 
 #include <cstdint>
 #include <string>
@@ -20,7 +22,8 @@ namespace skin {
 
 class TIniText {
  public:
-  explicit TIniText(std::string_view text);
+  // `bytes`: the settings text as stored.
+  explicit TIniText(std::string_view bytes);
 
   // The key's value, or `fallback` when the section or key is missing.
   std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;

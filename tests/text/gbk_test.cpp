@@ -19,6 +19,12 @@ TEST(Gbk, CutCharacterIsReplacedNotDropped) {
   EXPECT_GT(utf8.size(), 3u);
 }
 
+TEST(Gbk, Utf16TextsBecomeGbkAndACharacterWithoutAGbkFormOneQuestionMark) {
+  EXPECT_EQ(text::Utf16ToGbk(u"\u6B63\u6708 ok"), "\xD5\xFD\xD4\xC2 ok");
+  EXPECT_EQ(text::Utf16ToGbk(u"a\u0E01b"), "a?b");
+  EXPECT_EQ(text::Utf8ToGbk("a\u0E01b"), "a?b");
+}
+
 #ifdef _WIN32
 TEST(Gbk, WideTextsBecomeUtf8) {
   EXPECT_EQ(text::WideToUtf8(L"\u6B63\u6708 2024"), "正月 2024");

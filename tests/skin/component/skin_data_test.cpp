@@ -261,6 +261,21 @@ TEST_F(SkinDataTest, TheSharedSampleSkinsLoadAsStreamAndAsFile) {
   EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(SkinDataTest, ASettingsTextSavedAsUnicodeLoadsWithItsKeys) {
+  // As Notepad saves "Unicode": UTF-16LE behind its byte-order mark.
+  std::vector<std::uint8_t> settings = {0xFF, 0xFE};
+  for (char16_t unit :
+       std::u16string_view(u"[TitlebarSkin]\r\nSkinName=\u76AE\u80A4\r\n[Colours]\r\nButtonFace=1 2 3")) {
+    settings.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+    settings.push_back(static_cast<std::uint8_t>(unit >> 8));
+  }
+  const auto data = NewSkinData();
+  data->ReadSkinStream(WriteSkinStream(ComposeSkinArchive({{"unicode.ini", settings}})));
+  EXPECT_FALSE(data->SkinEmpty());
+  EXPECT_EQ(data->Skin().SkinName, "\xC6\xA4\xB7\xF4");  // 皮肤 in GBK
+  EXPECT_EQ(BrushColour(data->FaceBrush()), RGB(1, 2, 3));
+}
+
 TEST_F(SkinDataTest, ABadArchiveLeavesTheComponentUnskinnedWithoutAMessage) {
   const std::vector<std::vector<std::uint8_t>> values = {
       WriteSkinStream(Bytes("no archive at all")),                             // declares gigabytes of output

@@ -76,6 +76,31 @@ TEST(IniText, LinesEndAtLineFeedAndAFinalLineNeedsNone) {
   EXPECT_EQ(ini.ReadInteger("s", "b", 0), 2);
 }
 
+// The bytes of `text` in UTF-16 behind its byte-order mark.
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t unit : text) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes.append({bigEndian ? high : low, bigEndian ? low : high});
+  }
+  return bytes;
+}
+
+TEST(IniText, UnicodeBehindAByteOrderMarkAndBareCarriageReturnsReadAsWindowsReadsThem) {
+  const std::string gbkName = "\xC6\xA4\xB7\xF4";  // 皮肤
+  const std::u16string unicode = u"[TitlebarSkin]\r\nSkinName=\u76AE\u80A4\r\n[Personality]\r\nLeftFrame=0x2\r\n";
+  for (const std::string& bytes : {Utf16Bytes(unicode, false), Utf16Bytes(unicode, true),
+                                   std::string("\xEF\xBB\xBF[TitlebarSkin]\nSkinName=\xE7\x9A\xAE\xE8\x82\xA4\n"
+                                               "[Personality]\nLeftFrame=0x2\n"),
+                                   "[TitlebarSkin]\rSkinName=" + gbkName + "\r\r[Personality]\rLeftFrame=0x2"}) {
+    SCOPED_TRACE(testing::PrintToString(bytes));
+    const TIniText ini(bytes);
+    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"TitlebarSkin", "Personality"}));
+    EXPECT_EQ(ini.ReadString("TitlebarSkin", "SkinName", ""), gbkName);
+    EXPECT_EQ(ini.ReadInteger("Personality", "LeftFrame", 0), 2);
+  }
+}
+
 TEST(IniText, IntegersAreDecimalOrLongerThanTwoCharacterHex) {
   const TIniText ini(
       "[n]\ndec=42\nneg=-7\nplus=+5\nhex=0x1F\nupper=0XfF\nbare0x=0x\nbadhex=0x1G\nword=abc\ntrail=12px\n"
