@@ -1,5 +1,7 @@
 #include "skin/data/skin_reader.h"
 
+#include <algorithm>
+
 #include "skin/data/little_endian.h"
 #include "skin/data/lzh_decoder.h"
 #include "skin/data/skin_names.h"
@@ -59,14 +61,18 @@ bool TSkinReader::Refuse(TArchiveFault fault) {
 }
 
 bool TSkinReader::ReadDirectory(std::span<const std::uint8_t> image) {
-  // An empty image (declared size 0 or less) has version 0 and fails the
-  // version check like any other old archive; a cut header is malformed.
-  if (!image.empty() && image.size() < kHeaderSize) return Refuse(TArchiveFault::HeaderCut);
-  version_ = image.empty() ? 0 : ReadInt32Le(image, 0);
+  // The version is read from what the image holds, missing bytes as zero:
+  // an empty image (declared size 0 or less) has version 0, and an image too
+  // short for its header still gets the version message when its version is
+  // wrong. Only a cut header with the right version is malformed.
+  std::uint8_t versionBytes[4] = {};
+  std::copy_n(image.begin(), std::min(image.size(), sizeof versionBytes), versionBytes);
+  version_ = ReadInt32Le(versionBytes, 0);
   if (version_ != kSkinArchiveVersion) {
     if (showMessage_) showMessage_(kOlderSkinMessage);
     return Refuse(TArchiveFault::OlderVersion);
   }
+  if (image.size() < kHeaderSize) return Refuse(TArchiveFault::HeaderCut);
   namesLength_ = ReadInt32Le(image, 4);
   if (namesLength_ < 0 || static_cast<std::size_t>(namesLength_) > image.size() - kHeaderSize) {
     return Refuse(TArchiveFault::NamesBeyondImage);

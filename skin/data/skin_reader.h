@@ -29,7 +29,7 @@ enum class TArchiveFault {
   NoDeclaredSize,    // fewer than 4 bytes
   ImageTooLarge,     // declared size above kMaxSkinImageSize
   OlderVersion,      // version other than 20000 (the message has been shown)
-  HeaderCut,         // image shorter than its 16-byte header
+  HeaderCut,         // image of version 20000 shorter than its 16-byte header
   NamesBeyondImage,  // names length negative or past the end of the image
   TooManyEntries,    // more than kMaxSkinEntries names
   SizesBeyondImage,  // the size table runs past the end of the image

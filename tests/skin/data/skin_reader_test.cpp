@@ -194,6 +194,12 @@ TEST(SkinReaderVersion, VersionsNextTo20000AndAnEmptyImageShowTheMessage) {
     EXPECT_EQ(outcome.fault, TArchiveFault::OlderVersion);
     EXPECT_EQ(outcome.messages, 1u);
   }
+  // An image too short for its header still has a version to tell the user about.
+  for (const Bytes& shortImage : {Bytes{0x1F, 0x4E, 0, 0}, Bytes{0x21, 0x4E, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}) {
+    const TLoadOutcome outcome = Load(ArchiveOf(shortImage));
+    EXPECT_EQ(outcome.fault, TArchiveFault::OlderVersion);
+    EXPECT_EQ(outcome.messages, 1u);
+  }
 }
 
 TEST(SkinReaderMalformed, ShortArchiveOrHeaderIsRefusedSilently) {
