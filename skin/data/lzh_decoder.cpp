@@ -25,6 +25,7 @@ class TBitInput {
     const int bit = buffer_ >> 15;
     buffer_ = static_cast<std::uint16_t>(buffer_ << 1);
     --count_;
+    ++used_;
     return bit;
   }
 
@@ -33,8 +34,11 @@ class TBitInput {
     const int byte = buffer_ >> 8;
     buffer_ = static_cast<std::uint16_t>(buffer_ << 8);
     count_ -= 8;
+    used_ += 8;
     return byte;
   }
+
+  std::int64_t Used() const { return used_; }
 
  private:
   void Fill() {
@@ -49,6 +53,7 @@ class TBitInput {
   const TLZH::ReadByte& read_;
   std::uint16_t buffer_ = 0;
   std::uint8_t count_ = 0;
+  std::int64_t used_ = 0;
 };
 
 // The tables of one decompression.
@@ -82,7 +87,7 @@ int DecodeDistance(TBitInput& bits) {
 
 }  // namespace
 
-void TLZH::Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write) {
+std::int64_t TLZH::Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write) {
   const std::unique_ptr<TDecoderTables> tables = AllocateTables();
   std::array<std::uint8_t, kWindowSize>& window = tables->window;
   // Bytes a well-formed stream never reads before writing them start as zero.
@@ -111,12 +116,13 @@ void TLZH::Unpack(std::int32_t size, const ReadByte& read, const WriteByte& writ
     for (int k = 0; k < length; ++k) produce(window[(start + k) & (kWindowSize - 1)]);
     count += length;
   }
+  return bits.Used();
 }
 
-std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream) {
+std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream, bool* endedEarly) {
   std::vector<std::uint8_t> output;
   std::size_t position = 0;
-  TLZH().Unpack(
+  const std::int64_t used = TLZH().Unpack(
       size,
       [&](std::uint8_t& byte) -> std::size_t {
         if (position == stream.size()) return 0;
@@ -124,6 +130,7 @@ std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint
         return 1;
       },
       [&](std::uint8_t byte) { output.push_back(byte); });
+  if (endedEarly) *endedEarly = used > 8 * static_cast<std::int64_t>(stream.size());
   return output;
 }
 

@@ -18,11 +18,16 @@ class TLZH {
 
   // Decodes until at least `size` bytes have been written. A match is always
   // copied whole, so up to 59 bytes more may come; input that ends early reads
-  // as zero bits. Throws ElzhException when the tables cannot be allocated.
-  void Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write);
+  // as zero bits. Returns the number of input bits the decoding used (zero bits
+  // after the end included; bytes read ahead and never used do not count).
+  // Throws ElzhException when the tables cannot be allocated.
+  std::int64_t Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write);
 };
 
 // Decodes `stream` (the bit stream alone) with a reader that stops at its end.
-std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream);
+// `endedEarly`, when given, tells whether the decoding used zero bits past the
+// stream's end: a stream cut short, which decodes anyway.
+std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream,
+                                    bool* endedEarly = nullptr);
 
 }  // namespace skin

@@ -46,7 +46,8 @@ bool TSkinReader::LoadArchive(std::span<const std::uint8_t> archive) {
   if (archive.size() < kDeclaredSizeBytes) return Refuse(TArchiveFault::NoDeclaredSize);
   declaredSize_ = ReadInt32Le(archive, 0);
   if (declaredSize_ > kMaxSkinImageSize) return Refuse(TArchiveFault::ImageTooLarge);
-  const std::vector<std::uint8_t> image = LzhDecode(declaredSize_, archive.subspan(kDeclaredSizeBytes));
+  const std::vector<std::uint8_t> image =
+      LzhDecode(declaredSize_, archive.subspan(kDeclaredSizeBytes), &streamEndedEarly_);
   imageSize_ = image.size();
   return ReadDirectory(image);
 }

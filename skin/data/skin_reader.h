@@ -62,6 +62,9 @@ class TSkinReader {
                               std::string& foundName) const;
 
   TArchiveFault Fault() const { return fault_; }
+  // The compressed stream ended before the declared size was decoded; zero
+  // bits stood in for the rest, as the format allows. Set by every load.
+  bool StreamEndedEarly() const { return streamEndedEarly_; }
   std::int32_t DeclaredSize() const { return declaredSize_; }
   std::size_t ImageSize() const { return imageSize_; }
   std::int32_t Version() const { return version_; }
@@ -84,6 +87,7 @@ class TSkinReader {
   TArchiveFault fault_ = TArchiveFault::None;
   std::int32_t declaredSize_ = 0;
   std::size_t imageSize_ = 0;
+  bool streamEndedEarly_ = false;
   std::int32_t version_ = 0;
   std::int32_t namesLength_ = 0;
   std::vector<std::string> names_;

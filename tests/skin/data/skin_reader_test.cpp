@@ -99,6 +99,17 @@ TEST(SkinReaderSample, ContainingLookupTakesThePatternAsGiven) {
   EXPECT_EQ(found, "unchanged");
 }
 
+TEST(SkinReaderSample, AStreamCutShortStillLoadsAndTheReaderSaysSo) {
+  Bytes archive = ReadTestFile("skins/sample.skn");
+  TSkinReader reader;
+  ASSERT_TRUE(reader.LoadArchive(archive));
+  EXPECT_FALSE(reader.StreamEndedEarly());
+  archive.resize(archive.size() - 200);
+  ASSERT_TRUE(reader.LoadArchive(archive));
+  EXPECT_TRUE(reader.StreamEndedEarly());
+  EXPECT_EQ(reader.EntryCount(), 10u);
+}
+
 TEST(SkinReaderSample, SkinStreamValueHoldsTheSameArchive) {
   const Bytes value = ReadTestFile("skins/sample.skinstream");
   const Bytes file = ReadTestFile("skins/sample.skn");
