@@ -227,4 +227,12 @@ TEST_F(SkinTool, BadInputEndsWithOneLineAndStatus2) {
       << "the file is named once";
 }
 
+TEST_F(SkinTool, VersionIsTheProjectsOnOneLine) {
+  const TRun run = RunTool({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "skintool " RILVANTA_EXPECTED_VERSION "\n");
+  EXPECT_TRUE(run.err.empty());
+  EXPECT_EQ(RunTool({"--version", "extra"}).status, 2);
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "identity/version.h"
 #include "tools/rilvanta-cal/iso_date.h"
 
 namespace rilvanta_cal {
@@ -28,6 +29,7 @@ constexpr std::string_view kHelp =
     "                     under each, its lunar day, lunar month, festival or solar\n"
     "                     term; in colour on a terminal unless --no-color is given\n"
     "  --help             this text\n"
+    "  --version          the version of the tool\n"
     "\n"
     "Bad arguments give a one-line message on stderr and exit status 2.\n";
 
@@ -103,6 +105,7 @@ Request ParseCommandLine(std::span<const std::string_view> arguments) {
   const std::string_view command = arguments[0];
   const std::span<const std::string_view> operands = arguments.subspan(1);
   if (command == "--help" || command == "-h") return HelpRequest{};
+  if (command == "--version") return VersionRequest{};
   if (command == "day") return ParseDay(operands);
   if (command == "dump") return ParseDump(operands);
   if (command == "month") return ParseMonth(operands);
@@ -110,5 +113,7 @@ Request ParseCommandLine(std::span<const std::string_view> arguments) {
 }
 
 std::string_view HelpText() { return kHelp; }
+
+std::string_view VersionText() { return "rilvanta-cal " RILVANTA_VERSION "\n"; }
 
 }  // namespace rilvanta_cal

@@ -12,6 +12,7 @@
 namespace rilvanta_cal {
 
 struct HelpRequest {};
+struct VersionRequest {};
 struct DayRequest {
   DateCn::CivilDate date;
 };
@@ -28,11 +29,14 @@ struct UsageError {
   std::string message;
 };
 
-using Request = std::variant<HelpRequest, DayRequest, DumpRequest, MonthRequest, UsageError>;
+using Request = std::variant<HelpRequest, VersionRequest, DayRequest, DumpRequest, MonthRequest, UsageError>;
 
 // `arguments` excludes the program name. Dates must lie in 1901-2050.
 Request ParseCommandLine(std::span<const std::string_view> arguments);
 
 std::string_view HelpText();
+
+// "rilvanta-cal VERSION" and a line end.
+std::string_view VersionText();
 
 }  // namespace rilvanta_cal

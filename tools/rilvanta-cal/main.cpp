@@ -27,6 +27,10 @@ bool Run(const rilvanta_cal::HelpRequest&, rilvanta_cal::StandardOutput& out) {
   return out.Write(rilvanta_cal::HelpText());
 }
 
+bool Run(const rilvanta_cal::VersionRequest&, rilvanta_cal::StandardOutput& out) {
+  return out.Write(rilvanta_cal::VersionText());
+}
+
 bool Run(const rilvanta_cal::DayRequest& request, rilvanta_cal::StandardOutput& out) {
   return out.Write(rilvanta_cal::DayReport(DateValue(request.date)));
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "identity/version.h"
 #include "skin/data/skin_archive_writer.h"
 #include "tools/skintool/entry_files.h"
 #include "tools/skintool/file_io.h"
@@ -19,7 +20,7 @@ namespace {
 using Args = std::vector<std::string>;
 
 constexpr const char* kUsage =
-    "usage: skintool info FILE | list FILE | extract FILE NAME OUT | unpack FILE DIR | pack DIR OUT";
+    "usage: skintool info FILE | list FILE | extract FILE NAME OUT | unpack FILE DIR | pack DIR OUT | --version";
 
 // ReadFileBytes names the file in its own errors; those of the archive get its name here.
 TLoadedSkin LoadSkinFile(const std::string& file) {
@@ -71,6 +72,8 @@ void Pack(const Args& args, std::ostream& out, std::ostream&) {
   out << "packed " << entries.size() << " entries into " << args[2] << " (" << archive.size() << " bytes)\n";
 }
 
+void Version(const Args&, std::ostream& out, std::ostream&) { out << "skintool " RILVANTA_VERSION "\n"; }
+
 struct TCommand {
   std::size_t argumentCount;
   std::function<void(const Args&, std::ostream&, std::ostream&)> run;
@@ -78,7 +81,8 @@ struct TCommand {
 
 const std::map<std::string, TCommand>& Commands() {
   static const std::map<std::string, TCommand> commands = {
-      {"info", {2, Info}}, {"list", {2, List}}, {"extract", {4, Extract}}, {"unpack", {3, Unpack}}, {"pack", {3, Pack}},
+      {"info", {2, Info}},     {"list", {2, List}}, {"extract", {4, Extract}},
+      {"unpack", {3, Unpack}}, {"pack", {3, Pack}}, {"--version", {1, Version}},
   };
   return commands;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The skintool command line: info, list, extract, unpack and pack.
+// The skintool command line: info, list, extract, unpack, pack and --version.
 
 #include <ostream>
 #include <string>

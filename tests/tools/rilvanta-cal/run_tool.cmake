@@ -1,8 +1,8 @@
 # Runs the built rilvanta-cal as a user would (under Wine for the Windows build)
 # and checks its bytes, exit statuses and messages.
-#   -DTOOL=path -DEXPECTED_DUMP=path -DWORK_DIR=path [-DEMULATOR=wine-run]
+#   -DTOOL=path -DEXPECTED_DUMP=path -DWORK_DIR=path -DVERSION=x.y.z [-DEMULATOR=wine-run]
 cmake_minimum_required(VERSION 3.25)
-foreach(required TOOL EXPECTED_DUMP WORK_DIR)
+foreach(required TOOL EXPECTED_DUMP WORK_DIR VERSION)
   if(NOT DEFINED ${required})
     message(FATAL_ERROR "run_tool.cmake needs -D${required}=...")
   endif()
@@ -48,6 +48,12 @@ endif()
 run_tool(--help)
 if(NOT status EQUAL 0 OR NOT out MATCHES "month YYYY MM" OR out_has_cr)
   message(FATAL_ERROR "--help gave status ${status} and\n${out}")
+endif()
+
+# The project's version, as the one line scripts read.
+run_tool(--version)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "rilvanta-cal ${VERSION}\n")
+  message(FATAL_ERROR "--version gave status ${status} and '${out}'")
 endif()
 
 # Into a pipe: no colours.
