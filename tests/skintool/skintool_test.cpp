@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/data/little_endian.h"
 #include "skin/data/skin_archive_writer.h"
 #include "skin/data/skin_reader.h"
 #include "skin/data/skin_stream.h"
@@ -71,6 +72,22 @@ std::size_t LineCount(const std::string& text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
+TEST_F(SkinTool, ASkinFileIsReadAsOneEvenWhenItsSizeWouldFitASkinStreamValue) {
+  // Bytes after the compressed stream are never read, so padding the file until
+  // its first 4 bytes count the rest leaves a skin file the program loads.
+  const std::string archive = WriteArchive({{"a.bmp", Bytes(4000, 7)}, {"s.ini", {'[', 'x', ']'}}});
+  Bytes bytes = skintool::ReadFileBytes(skintool::PathFromUtf8(archive));
+  ASSERT_LT(bytes.size(), 4000u);
+  bytes.resize(4 + static_cast<std::size_t>(skin::ReadInt32Le(bytes, 0)));
+  ASSERT_TRUE(skin::LooksLikeSkinStream(bytes));
+  skintool::WriteFileBytes(scratch_ / "padded.skn", bytes);
+
+  const TRun run = RunTool({"info", Scratch("padded.skn")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("read as: skin file\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("entries: 2\n"), std::string::npos) << run.out;
+}
+
 TEST_F(SkinTool, InfoSaysWhichLayerWasReadAndDescribesTheArchive) {
   for (const auto& [file, layer] :
        {std::pair{"sample.skn", "skin file"}, std::pair{"sample.skinstream", "SkinStream value"}}) {
@@ -125,7 +142,63 @@ TEST_F(SkinTool, UnpackNamesTheUnreachableDuplicate) {
   const TRun run = RunTool({"unpack", kSkins + "sample.skn", Scratch("dir")});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.err.find("entry 9 'left.bmp'"), std::string::npos) << run.err;
+  EXPECT_NE(run.out.find("unpacked 9 entries"), std::string::npos) << "the count is of files written: " << run.out;
   EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / "left.bmp").size(), 534u);
+}
+
+TEST_F(SkinTool, UnpackWritesAnEntryWithoutANameUnderAMadeUpOne) {
+  const std::string archive = WriteArchive({{"fine.bmp", {1}}, {"", {2, 3}}, {"fine.bmp", {4}}, {"s.ini", {}}});
+  const TRun run = RunTool({"unpack", archive, Scratch("dir")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("unpacked 3 entries"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("entry 2 has an empty name"), std::string::npos) << run.err;
+  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / "unnamed-entry-2"), (Bytes{2, 3}));
+  // No lookup reaches it, so packing the folder leaves it out, as it does the repeated name.
+  const Bytes order = skintool::ReadFileBytes(scratch_ / "dir" / "order.txt");
+  EXPECT_EQ(std::string(order.begin(), order.end()), "fine.bmp\ns.ini\n");
+}
+
+TEST_F(SkinTool, UnpackNeverWritesThroughALinkInTheFolder) {
+  WriteFile("outside.txt", "keep");
+  fs::create_directories(scratch_ / "dir");
+  std::error_code error;
+  fs::create_symlink(scratch_ / "outside.txt", scratch_ / "dir" / "fine.bmp", error);
+  if (error) GTEST_SKIP() << "no symbolic links here: " << error.message();
+  fs::create_symlink(scratch_ / "created.txt", scratch_ / "dir" / "s.ini");  // a link to nothing yet
+
+  const std::string archive = WriteArchive({{"fine.bmp", {1}}, {"s.ini", {2}}});
+  const TRun run = RunTool({"unpack", archive, Scratch("dir")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("symbolic link"), std::string::npos) << run.err;
+  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "outside.txt"), Bytes({'k', 'e', 'e', 'p'}));
+  EXPECT_FALSE(fs::exists(scratch_ / "created.txt"));
+  EXPECT_FALSE(fs::exists(scratch_ / "dir" / "order.txt"));
+}
+
+TEST_F(SkinTool, ControlCharactersOfNamesReachTheTerminalEscaped) {
+  const std::string archive = WriteArchive({{"red\x1B[31m\\x.bmp", {1}}, {"s.ini", {}}});
+  const TRun list = RunTool({"list", archive});
+  EXPECT_EQ(list.status, 0);
+  EXPECT_TRUE(list.out.starts_with("red\\x1B[31m\\\\x.bmp\t1\n")) << list.out;
+  const TRun unpack = RunTool({"unpack", archive, Scratch("dir")});
+  EXPECT_EQ(unpack.status, 2);
+  EXPECT_EQ(unpack.err.find('\x1B'), std::string::npos) << unpack.err;
+}
+
+// An output that cannot be written, as standard output into a full disk.
+class TFullBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST_F(SkinTool, OutputThatCannotBeWrittenEndsWithStatus1) {
+  for (const char* command : {"info", "list"}) {
+    TFullBuffer full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    EXPECT_EQ(skintool::RunSkinTool({command, kSkins + "sample.skn"}, out, err), 1) << command;
+    EXPECT_TRUE(err.str().ends_with("skintool: cannot write the output\n")) << err.str();
+  }
 }
 
 TEST_F(SkinTool, PackWithoutOrderTakesBitmapsByNameThenTheSettingsText) {
@@ -186,7 +259,8 @@ TEST_F(SkinTool, ChineseNamesTravelAsGbkInsideAndUtf8Outside) {
 }
 
 TEST_F(SkinTool, UnpackRefusesNamesThatAreNoPlainFileNames) {
-  for (const std::string name : {"../evil.bmp", "sub/x.bmp", "c:x.bmp", "", "..", "order.txt", "tail."}) {
+  for (const std::string name : {"../evil.bmp", "sub/x.bmp", "c:x.bmp", "..", "order.txt", "tail.", "nul.bmp",
+                                 "CON.ini", "aux", "Com1.bmp", "lpt9.txt", "prn .bmp"}) {
     SCOPED_TRACE(name);
     const std::string archive = WriteArchive({{"fine.bmp", {1}}, {name, {2}}});
     const TRun run = RunTool({"unpack", archive, Scratch("dir")});
@@ -204,12 +278,25 @@ TEST_F(SkinTool, BadInputEndsWithOneLineAndStatus2) {
   const Bytes stream =
       skin::WriteSkinStream(skintool::ReadFileBytes(skintool::PathFromUtf8(kSkins + "oldversion.skn")));
   skintool::WriteFileBytes(scratch_ / "old.skinstream", stream);
+  Bytes cut = skintool::ReadFileBytes(skintool::PathFromUtf8(kSkins + "sample.skn"));
+  cut.resize(cut.size() - 200);
+  skintool::WriteFileBytes(scratch_ / "cut.skn", cut);
+  // Sparse: a gigabyte that takes no room, refused by its size alone.
+  skintool::WriteFileBytes(scratch_ / "huge.skn", {});
+  fs::resize_file(scratch_ / "huge.skn", std::uintmax_t{1} << 30);
+  fs::create_directories(scratch_ / "huge");
+  skintool::WriteFileBytes(scratch_ / "huge" / "s.ini", {});
+  skintool::WriteFileBytes(scratch_ / "huge" / "big.bmp", {});
+  fs::resize_file(scratch_ / "huge" / "big.bmp", std::uintmax_t{65} << 20);
   const std::vector<std::vector<std::string>> commands = {
       {"info", Scratch("missing.skn")},
       {"info", Scratch("garbage.skn")},
       {"list", Scratch("short.skn")},
       {"info", kSkins + "oldversion.skn"},
       {"unpack", Scratch("old.skinstream"), Scratch("dir")},
+      {"unpack", Scratch("cut.skn"), Scratch("dir")},
+      {"info", Scratch("huge.skn")},
+      {"pack", Scratch("huge"), Scratch("out.skn")},
       {"pack", Scratch("no-such-folder"), Scratch("out.skn")},
       {"info"},
       {"frobnicate", "x"},
@@ -223,6 +310,10 @@ TEST_F(SkinTool, BadInputEndsWithOneLineAndStatus2) {
   }
   EXPECT_NE(RunTool({"info", kSkins + "oldversion.skn"}).err.find("19999"), std::string::npos);
   EXPECT_NE(RunTool({"info", Scratch("old.skinstream")}).err.find("SkinStream value"), std::string::npos);
+  EXPECT_NE(RunTool({"info", Scratch("cut.skn")}).err.find("zero bits"), std::string::npos);
+  EXPECT_FALSE(fs::exists(scratch_ / "dir"));
+  EXPECT_NE(RunTool({"info", Scratch("huge.skn")}).err.find(": 1073741824 bytes"), std::string::npos);
+  EXPECT_NE(RunTool({"pack", Scratch("huge"), Scratch("out.skn")}).err.find(": 68157440 bytes"), std::string::npos);
   EXPECT_EQ(RunTool({"info", Scratch("missing.skn")}).err, "skintool: " + Scratch("missing.skn") + ": no such file\n")
       << "the file is named once";
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calendar/date_value.h"
+#include "tools/output_failure.h"
 #include "tools/rilvanta-cal/command_line.h"
 #include "tools/rilvanta-cal/day_report.h"
 #include "tools/rilvanta-cal/dump_line.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr int kWriteFailed = 1;
 constexpr int kUsageError = 2;
 
 double DateValue(const DateCn::CivilDate& date) { return DateCn::EncodeDate(date.year, date.month, date.day); }
@@ -93,8 +93,8 @@ int main(int argc, char** argv) {
       },
       request);
   if (!written) {
-    std::fprintf(stderr, "rilvanta-cal: cannot write the output\n");
-    return kWriteFailed;
+    std::fputs(tools::OutputFailedLine("rilvanta-cal").c_str(), stderr);
+    return tools::kExitOutputFailed;
   }
   return 0;
 }

@@ -1,9 +1,13 @@
 #include "tools/skintool/entry_files.h"
 
+#include <algorithm>
+#include <array>
 #include <set>
 
+#include "skin/data/skin_names.h"
 #include "text/gbk.h"
 #include "tools/skintool/file_io.h"
+#include "tools/skintool/printable.h"
 #include "tools/skintool/tool_error.h"
 
 namespace skintool {
@@ -14,9 +18,32 @@ bool IsReservedByte(unsigned char c) {
   return c < 0x20 || c == 0x7F || std::string_view("<>:\"/\\|?*").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
+// Windows opens a device for these names, whatever the extension and case
+// ("nul.bmp", "Con.ini"), and for them with blanks before the extension.
+bool IsWindowsDeviceName(std::string_view utf8) {
+  static constexpr std::array<std::string_view, 6> kDevices = {"con", "prn", "aux", "nul", "conin$", "conout$"};
+  std::string_view stem = utf8.substr(0, utf8.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
+  const std::string lowered = skin::LowerAsciiLetters(stem);
+  if (std::ranges::find(kDevices, lowered) != kDevices.end()) return true;
+  if (!lowered.starts_with("com") && !lowered.starts_with("lpt")) return false;
+  const std::string_view number = std::string_view(lowered).substr(3);
+  return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\xC2\xB9" || number == "\xC2\xB2" ||
+         number == "\xC2\xB3";  // also superscript 1, 2 and 3
+}
+
 std::string Quoted(std::string_view utf8) {
   std::string quoted = "'";
-  return quoted.append(utf8).append("'");
+  return quoted.append(Printable(utf8)).append("'");
+}
+
+std::string EntryLabel(std::size_t index) { return "entry " + std::to_string(index + 1); }
+
+// A file name for the entry without a name that no other entry has.
+std::string MadeUpFileName(std::size_t index, const std::set<std::string>& taken) {
+  std::string name = "unnamed-entry-" + std::to_string(index + 1);
+  while (taken.contains(name)) name += "-";
+  return name;
 }
 
 }  // namespace
@@ -31,7 +58,7 @@ std::optional<std::string> EntryFileName(std::string_view entryName) {
     if (IsReservedByte(c)) return std::nullopt;
   }
   std::string utf8 = text::GbkToUtf8(entryName);
-  if (text::Utf8ToGbk(utf8) != entryName) return std::nullopt;
+  if (text::Utf8ToGbk(utf8) != entryName || IsWindowsDeviceName(utf8)) return std::nullopt;
   return utf8;
 }
 
@@ -41,36 +68,59 @@ std::vector<std::uint8_t> ExtractNamed(const skin::TSkinReader& reader, std::str
   return bytes;
 }
 
-void UnpackTo(const skin::TSkinReader& reader, const std::filesystem::path& dir, std::ostream& notes) {
-  std::vector<std::string> fileNames;
+std::size_t UnpackTo(const skin::TSkinReader& reader, const std::filesystem::path& dir, std::ostream& notes) {
+  // The file name of every entry to write, in archive order (empty: not written).
+  std::vector<std::string> fileNames(reader.EntryCount());
+  std::set<std::string> taken;
   for (std::size_t i = 0; i < reader.EntryCount(); ++i) {
-    const std::optional<std::string> fileName = EntryFileName(reader.Names()[i]);
+    const std::string& name = reader.Names()[i];
+    if (name.empty()) continue;
+    const std::optional<std::string> fileName = EntryFileName(name);
     if (!fileName) {
-      throw TToolError("entry " + std::to_string(i + 1) +
-                       " has a name that cannot be a file name: " + Quoted(text::GbkToUtf8(reader.Names()[i])));
+      throw TToolError(EntryLabel(i) + " has a name that cannot be a file name: " + Quoted(text::GbkToUtf8(name)));
     }
     if (*fileName == kOrderFileName) {
-      throw TToolError("entry " + std::to_string(i + 1) + " is named " + Quoted(kOrderFileName) +
+      throw TToolError(EntryLabel(i) + " is named " + Quoted(kOrderFileName) +
                        ", the file that keeps the archive order");
     }
-    fileNames.push_back(*fileName);
+    if (taken.insert(*fileName).second) {
+      fileNames[i] = *fileName;
+    } else {
+      notes << EntryLabel(i) << " " << Quoted(*fileName)
+            << " repeats an earlier name; no lookup reaches it, so it is not written\n";
+    }
+  }
+  std::vector<bool> listed(reader.EntryCount(), true);
+  for (std::size_t i = 0; i < reader.EntryCount(); ++i) {
+    if (!reader.Names()[i].empty()) continue;
+    fileNames[i] = MadeUpFileName(i, taken);
+    taken.insert(fileNames[i]);
+    listed[i] = false;
+    notes << EntryLabel(i) << " has an empty name, which no lookup reaches; it is written as " << Quoted(fileNames[i])
+          << " and left out of " << kOrderFileName << '\n';
   }
 
   std::error_code error;
   std::filesystem::create_directories(dir, error);
   if (error) throw TToolError(Utf8FromPath(dir) + ": cannot create the folder");
-  std::set<std::string> written;
+  taken.insert(std::string(kOrderFileName));
+  for (const std::string& fileName : taken) {
+    const std::filesystem::path path = dir / PathFromUtf8(fileName);
+    if (!IsPlainFileOrNothing(path)) {
+      throw TToolError(Utf8FromPath(path) + " is a symbolic link or no plain file; unpack writes through none");
+    }
+  }
+
+  std::size_t written = 0;
   std::string order;
   for (std::size_t i = 0; i < fileNames.size(); ++i) {
-    if (!written.insert(fileNames[i]).second) {
-      notes << "entry " << i + 1 << " " << Quoted(fileNames[i])
-            << " repeats an earlier name; no lookup reaches it, so it is not written\n";
-      continue;
-    }
-    WriteFileBytes(dir / PathFromUtf8(fileNames[i]), reader.Entry(i));
-    order += fileNames[i] + "\n";
+    if (fileNames[i].empty()) continue;
+    WriteNewFileBytes(dir / PathFromUtf8(fileNames[i]), reader.Entry(i));
+    ++written;
+    if (listed[i]) order += fileNames[i] + "\n";
   }
-  WriteFileBytes(dir / kOrderFileName, std::span(reinterpret_cast<const std::uint8_t*>(order.data()), order.size()));
+  WriteNewFileBytes(dir / kOrderFileName, std::span(reinterpret_cast<const std::uint8_t*>(order.data()), order.size()));
+  return written;
 }
 
 }  // namespace skintool

@@ -20,7 +20,7 @@ std::string Lowered(const std::string& utf8) { return skin::LowerAsciiLetters(ut
 
 // The file names that order.txt lists: one per line, blank lines skipped.
 std::vector<std::string> OrderedFileNames(const fs::path& orderFile) {
-  const std::vector<std::uint8_t> bytes = ReadFileBytes(orderFile);
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(orderFile, skin::kMaxSkinImageSize);
   std::string text(bytes.begin(), bytes.end());
   if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);  // a byte-order mark from Windows editors
   std::vector<std::string> names;
@@ -66,12 +66,17 @@ std::vector<skin::TSkinEntry> CollectPackEntries(const fs::path& dir) {
   }
 
   std::vector<skin::TSkinEntry> entries;
+  // What is left of the largest image for the entries' bytes, so that no file
+  // beyond it is read at all.
+  std::uintmax_t room = skin::kMaxSkinImageSize - 16;
   for (const std::string& fileName : fileNames) {
     const std::string entryName = text::Utf8ToGbk(fileName);
     if (EntryFileName(entryName) != fileName) {
-      throw TToolError("'" + fileName + "' cannot be an entry name (a path, or characters GBK cannot hold)");
+      throw TToolError("'" + fileName +
+                       "' cannot be an entry name (a path, a device name, or characters GBK cannot hold)");
     }
-    entries.push_back({entryName, ReadFileBytes(dir / PathFromUtf8(fileName))});
+    entries.push_back({entryName, ReadFileBytes(dir / PathFromUtf8(fileName), room)});
+    room -= std::min<std::uintmax_t>(room, entries.back().bytes.size());
   }
   return entries;
 }

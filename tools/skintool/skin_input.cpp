@@ -1,13 +1,22 @@
 #include "tools/skintool/skin_input.h"
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "skin/data/skin_stream.h"
 #include "tools/skintool/tool_error.h"
 
 namespace skintool {
+
+namespace {
+
+std::string FaultOf(const skin::TSkinReader& reader) {
+  if (reader.Fault() == skin::TArchiveFault::OlderVersion) {
+    return "archive version " + std::to_string(reader.Version()) + " is not 20000";
+  }
+  return std::string(skin::DescribeArchiveFault(reader.Fault()));
+}
+
+}  // namespace
 
 std::string_view LayerName(TSkinLayer layer) {
   return layer == TSkinLayer::SkinStream ? "SkinStream value" : "skin file";
@@ -15,19 +24,19 @@ std::string_view LayerName(TSkinLayer layer) {
 
 TLoadedSkin LoadSkin(std::span<const std::uint8_t> bytes) {
   TLoadedSkin skin;
-  std::vector<std::uint8_t> streamArchive;
-  std::span<const std::uint8_t> archive = bytes;
-  if (skin::LooksLikeSkinStream(bytes)) {
+  if (!skin.reader.LoadArchive(bytes)) {
+    const std::string fileFault = FaultOf(skin.reader);
+    if (!skin::LooksLikeSkinStream(bytes)) throw TToolError("not a loadable skin file: " + fileFault);
     skin.layer = TSkinLayer::SkinStream;
-    streamArchive = *skin::ReadSkinStream(bytes);
-    archive = streamArchive;
-  }
-  if (!skin.reader.LoadArchive(archive)) {
-    std::string reason(skin::DescribeArchiveFault(skin.reader.Fault()));
-    if (skin.reader.Fault() == skin::TArchiveFault::OlderVersion) {
-      reason = "archive version " + std::to_string(skin.reader.Version()) + " is not 20000";
+    if (!skin.reader.LoadArchive(*skin::ReadSkinStream(bytes))) {
+      throw TToolError("not a loadable skin file (" + fileFault + ") nor SkinStream value (" + FaultOf(skin.reader) +
+                       ")");
     }
-    throw TToolError("not a loadable " + std::string(LayerName(skin.layer)) + ": " + reason);
+  }
+  if (skin.reader.StreamEndedEarly()) {
+    throw TToolError("the compressed stream of this " + std::string(LayerName(skin.layer)) + " ends before its " +
+                     std::to_string(skin.reader.DeclaredSize()) +
+                     " bytes are decoded; the program reads zero bits in its place, so the entries are damaged");
   }
   return skin;
 }

@@ -4,6 +4,7 @@
 
 #include "skin/data/ini_text.h"
 #include "text/gbk.h"
+#include "tools/skintool/printable.h"
 
 namespace skintool {
 
@@ -23,12 +24,12 @@ void PrintInfo(const TLoadedSkin& skin, std::ostream& out) {
       << "actual decompressed size: " << reader.ImageSize() << '\n'
       << "names length: " << reader.NamesLength() << '\n'
       << "entries: " << reader.EntryCount() << '\n'
-      << "skin name: " << SkinNameOf(reader) << '\n';
+      << "skin name: " << Printable(SkinNameOf(reader)) << '\n';
 }
 
 void PrintList(const TLoadedSkin& skin, std::ostream& out) {
   for (std::size_t i = 0; i < skin.reader.EntryCount(); ++i) {
-    out << text::GbkToUtf8(skin.reader.Names()[i]) << '\t' << skin.reader.Sizes()[i] << '\n';
+    out << Printable(text::GbkToUtf8(skin.reader.Names()[i])) << '\t' << skin.reader.Sizes()[i] << '\n';
   }
 }
 

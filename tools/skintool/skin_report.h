@@ -15,7 +15,8 @@ std::string SkinNameOf(const skin::TSkinReader& reader);
 // Layer, version, declared and actual decompressed size, names length, entry count, skin name.
 void PrintInfo(const TLoadedSkin& skin, std::ostream& out);
 
-// One line per entry in archive order: name, a tab, size.
+// One line per entry in archive order: name, a tab, size. Control characters
+// in names and the skin name are escaped (see Printable).
 void PrintList(const TLoadedSkin& skin, std::ostream& out);
 
 }  // namespace skintool

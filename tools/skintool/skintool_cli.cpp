@@ -6,6 +6,7 @@
 
 #include "identity/version.h"
 #include "skin/data/skin_archive_writer.h"
+#include "tools/output_failure.h"
 #include "tools/skintool/entry_files.h"
 #include "tools/skintool/file_io.h"
 #include "tools/skintool/pack_entries.h"
@@ -24,7 +25,7 @@ constexpr const char* kUsage =
 
 // ReadFileBytes names the file in its own errors; those of the archive get its name here.
 TLoadedSkin LoadSkinFile(const std::string& file) {
-  const std::vector<std::uint8_t> bytes = ReadFileBytes(PathFromUtf8(file));
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(PathFromUtf8(file), kMaxSkinInputBytes);
   try {
     return LoadSkin(bytes);
   } catch (const TToolError& error) {
@@ -56,8 +57,8 @@ void Extract(const Args& args, std::ostream& out, std::ostream&) {
 void Unpack(const Args& args, std::ostream& out, std::ostream& err) {
   const TLoadedSkin skin = LoadSkinFile(args[1]);
   ReadAs(skin, args[1], out);
-  UnpackTo(skin.reader, PathFromUtf8(args[2]), err);
-  out << "unpacked " << skin.reader.EntryCount() << " entries into " << args[2] << '\n';
+  const std::size_t written = UnpackTo(skin.reader, PathFromUtf8(args[2]), err);
+  out << "unpacked " << written << " entries into " << args[2] << '\n';
 }
 
 void Pack(const Args& args, std::ostream& out, std::ostream&) {
@@ -97,7 +98,9 @@ int RunSkinTool(const Args& args, std::ostream& out, std::ostream& err) {
   }
   try {
     command->second.run(args, out, err);
-    return 0;
+    if (out.flush()) return 0;
+    err << tools::OutputFailedLine("skintool");
+    return tools::kExitOutputFailed;
   } catch (const TToolError& error) {
     err << "skintool: " << error.what() << '\n';
   } catch (const std::exception& error) {

@@ -10,7 +10,8 @@ namespace skintool {
 inline constexpr int kExitBadInput = 2;
 
 // Runs one command; `args` are the words after the program name, in UTF-8.
-// Returns the exit status: 0, or kExitBadInput after one line on `err`.
+// Returns the exit status: 0, kExitBadInput after one line on `err`, or
+// tools::kExitOutputFailed when `out` cannot be written.
 int RunSkinTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace skintool
