@@ -1,9 +1,11 @@
 // Any bytes as a declared size and an LZHUF stream: decoding ends with the
-// declared size reached and at most one match more.
+// declared size reached and at most one match more, and a stream said not to
+// have ended early decodes the same with other bytes after it.
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "fuzz_limits.h"
 #include "skin/data/little_endian.h"
@@ -13,8 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::span<const std::uint8_t> input(data, size);
   if (size < 4 || !skinfuzz::DeclaresQuickImage(input)) return 0;
   const std::int32_t declared = skin::ReadInt32Le(input, 0);
-  const std::size_t produced = skin::LzhDecode(declared, input.subspan(4)).size();
+  bool endedEarly = false;
+  const std::vector<std::uint8_t> output = skin::LzhDecode(declared, input.subspan(4), &endedEarly);
   const std::size_t least = declared > 0 ? static_cast<std::size_t>(declared) : 0;
-  if (produced < least || produced > least + 59) __builtin_trap();
+  if (output.size() < least || output.size() > least + 59) __builtin_trap();
+  if (!endedEarly) {
+    std::vector<std::uint8_t> longer(input.begin() + 4, input.end());
+    longer.insert(longer.end(), 4, 0xA5);
+    if (skin::LzhDecode(declared, longer) != output) __builtin_trap();
+  }
   return 0;
 }
