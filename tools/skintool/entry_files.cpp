@@ -100,9 +100,6 @@ std::size_t UnpackTo(const skin::TSkinReader& reader, const std::filesystem::pat
           << " and left out of " << kOrderFileName << '\n';
   }
 
-  std::error_code error;
-  std::filesystem::create_directories(dir, error);
-  if (error) throw TToolError(Utf8FromPath(dir) + ": cannot create the folder");
   taken.insert(std::string(kOrderFileName));
   for (const std::string& fileName : taken) {
     const std::filesystem::path path = dir / PathFromUtf8(fileName);
@@ -110,6 +107,9 @@ std::size_t UnpackTo(const skin::TSkinReader& reader, const std::filesystem::pat
       throw TToolError(Utf8FromPath(path) + " is a symbolic link or no plain file; unpack writes through none");
     }
   }
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  if (error) throw TToolError(Utf8FromPath(dir) + ": cannot create the folder");
 
   std::size_t written = 0;
   std::string order;
