@@ -61,8 +61,7 @@ double TimeToWindow(const std::wstring& program) {
     QueryPerformanceCounter(&now);
     elapsed = Milliseconds(begin, now);
     if (!window) Sleep(kPollMilliseconds);
-  } while (!window && elapsed < kGiveUpMilliseconds &&
-           WaitForSingleObject(started.hProcess, 0) == WAIT_TIMEOUT);
+  } while (!window && elapsed < kGiveUpMilliseconds && WaitForSingleObject(started.hProcess, 0) == WAIT_TIMEOUT);
   if (window) PostMessageW(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(started.hProcess, 10000) == WAIT_TIMEOUT) TerminateProcess(started.hProcess, 1);
   CloseHandle(started.hThread);
