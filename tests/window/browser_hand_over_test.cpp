@@ -60,9 +60,12 @@ class LoggingBrowser {
     for (std::string line; std::getline(log, line);) lines.push_back(line);
     return lines;
   }
-  // Waits up to 20 s for the log to hold `count` addresses.
+  // Waits for the log to hold `count` addresses: Wine starts its launcher as
+  // a process of its own, which on a busy machine takes seconds, so the
+  // bound (60 s) is one only a lost address reaches.
   std::vector<std::string> WaitForAddresses(std::size_t count) const {
-    for (int attempt = 0; attempt < 200 && Addresses().size() < count; ++attempt)
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (Addresses().size() < count && std::chrono::steady_clock::now() < deadline)
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     return Addresses();
   }
@@ -98,30 +101,30 @@ HWND FindControl(HWND parent, const wchar_t* className, const std::wstring& capt
   return search.found;
 }
 
-void TypeAndPressEnter(HWND edit, const std::wstring& text) {
-  SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  for (wchar_t character : text) {
-    SendMessageW(edit, WM_KEYDOWN, VK_PACKET, 1);
-    SendMessageW(edit, WM_CHAR, character, 1);
-    SendMessageW(edit, WM_KEYUP, VK_PACKET, 0xC0000001);
-  }
-  SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
-  SendMessageW(edit, WM_CHAR, L'\r', 1);
-  SendMessageW(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
+// One message handled by the control's window; false when the window was gone.
+bool Deliver(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  return SendMessageTimeoutW(control, message, wParam, lParam, SMTO_NORMAL, 60000, nullptr) != 0;
 }
 
-void Click(HWND button) {
-  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+// True when every message was handled: the Enter was then searched for.
+bool TypeAndPressEnter(HWND edit, const std::wstring& text) {
+  bool delivered =
+      Deliver(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)) && Deliver(edit, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  for (wchar_t character : text)
+    delivered = delivered && Deliver(edit, WM_KEYDOWN, VK_PACKET, 1) && Deliver(edit, WM_CHAR, character, 1) &&
+                Deliver(edit, WM_KEYUP, VK_PACKET, 0xC0000001);
+  return delivered && Deliver(edit, WM_KEYDOWN, VK_RETURN, 1) && Deliver(edit, WM_CHAR, L'\r', 1) &&
+         Deliver(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
+bool Click(HWND button) {
+  return Deliver(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)) &&
+         Deliver(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 // The calendar window of this copy, not of one that may still be closing.
 HWND WaitForCalendarOf(const Program& calendar) {
-  return WaitForWindow([&] {
-    std::vector<HWND> windows = TopLevelWindows(L"TFRM_Date", calendar.Id());
-    return windows.empty() ? nullptr : windows.front();
-  });
+  return WaitForWindow([&] { return CalendarWindow(calendar.Id()); });
 }
 
 std::wstring Wide(std::string_view utf8) { return text::GbkToWide(text::Utf8ToGbk(utf8)); }
@@ -137,9 +140,10 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
   HWND edit = WaitForWindow([&] { return FindControl(window, L"TEdit"); });
   ASSERT_NE(edit, nullptr);
 
-  TypeAndPressEnter(edit, Wide("火车票 & \"c++\""));
+  ASSERT_TRUE(TypeAndPressEnter(edit, Wide("火车票 & \"c++\""))) << "the calendar closed while it was typed into";
   std::vector<std::string> addresses = browser.WaitForAddresses(1);
-  ASSERT_EQ(addresses.size(), 1u) << "the search reached no browser";
+  ASSERT_EQ(addresses.size(), 1u) << "the search reached no browser; the calendar "
+                                  << (calendar->WaitForExit(0) ? "had ended" : "still ran");
   EXPECT_EQ(addresses[0], std::string(DateWin::SiteRoot(DateWin::Site::kSearch)) +
                               "/s?wd=%E7%81%AB%E8%BD%A6%E7%A5%A8%20%26%20%22c%2B%2B%22")
       << "one argument, encoded";
@@ -154,7 +158,7 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
   }
   HWND directory = WaitForWindow([&] { return FindControl(window, L"TBitBtn", Wide("网址导航")); });
   ASSERT_NE(directory, nullptr);
-  Click(directory);
+  ASSERT_TRUE(Click(directory)) << "the calendar closed before the click";
   addresses = browser.WaitForAddresses(2);
   ASSERT_EQ(addresses.size(), 2u) << "the shortcut reached no browser";
   // Wine's launcher passes the address on in its canonical form, in which a

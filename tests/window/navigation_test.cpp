@@ -139,7 +139,8 @@ TEST_F(Navigation, LeftPressOnTheBareWindowStartsTheCaptionDrag) {
 }
 
 // The system's move loop runs until the button is released; a timer moves the
-// mouse during it and then releases the button.
+// mouse during it and releases the button once the window has followed (or
+// after 10 s, a bound only a window that does not follow reaches).
 TEST_F(Navigation, DraggingTheBareWindowMovesItWithTheMouse) {
   Open(Date(2009, 2, 1));
   RECT before, after;
@@ -148,15 +149,20 @@ TEST_F(Navigation, DraggingTheBareWindowMovesItWithTheMouse) {
   SetCursorPos(before.left + grab.x, before.top + grab.y);
   Pump();
   static POINT target;
+  static RECT moved;
   static HWND window;
   static int ticks;
   target = {before.left + grab.x + 40, before.top + grab.y + 25};
+  moved = {before.left + 40, before.top + 25, before.right + 40, before.bottom + 25};
   window = form->Handle();
   ticks = 0;
   SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
     if (++ticks == 1) SetCursorPos(target.x, target.y);
-    if (ticks >= 4) PostMessageW(window, WM_LBUTTONUP, 0, 0);
-    if (ticks >= 8) KillTimer(nullptr, timer);
+    RECT now;
+    GetWindowRect(window, &now);
+    if (ticks < 200 && !EqualRect(&now, &moved)) return;
+    PostMessageW(window, WM_LBUTTONUP, 0, 0);
+    KillTimer(nullptr, timer);
   });
   SendMessageW(form->Panel1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grab.x, grab.y));
   Pump();

@@ -60,14 +60,18 @@ std::vector<HWND> TopLevelWindows(const wchar_t* className, DWORD processId) {
 }
 
 HWND WaitForWindow(const std::function<HWND()>& find) {
-  for (int attempt = 0; attempt < 300; ++attempt) {
+  for (int attempt = 0; attempt < 1200; ++attempt) {
     if (HWND window = find()) return window;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return nullptr;
 }
 
-HWND CalendarWindow() { return FindWindowW(L"TFRM_Date", L"Rilvanta"); }
+HWND CalendarWindow(DWORD processId) {
+  for (HWND window : TopLevelWindows(L"TFRM_Date", processId))
+    if (IsWindowVisible(window) && WindowText(window) == L"Rilvanta") return window;
+  return nullptr;
+}
 
 std::wstring WindowText(HWND window) {
   wchar_t text[128];

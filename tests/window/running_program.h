@@ -30,10 +30,13 @@ class Program {
 
 // Top-level windows of a class, optionally of one process only.
 std::vector<HWND> TopLevelWindows(const wchar_t* className, DWORD processId = 0);
-// Asks `find` every 50 ms for up to 15 s; the window it found, or nullptr.
+// Asks `find` every 50 ms; the window it found, or nullptr after 60 s, a
+// bound only a broken program reaches even on a busy machine.
 HWND WaitForWindow(const std::function<HWND()>& find);
-// The calendar window of any running copy.
-HWND CalendarWindow();
+// The calendar window of a running copy (of any, when no process is given)
+// once it is shown: the copy has then finished starting and handles input in
+// its message loop. The window exists, hidden and still being placed, before.
+HWND CalendarWindow(DWORD processId = 0);
 std::wstring WindowText(HWND window);
 
 }  // namespace window_test

@@ -18,7 +18,7 @@ TEST(Program, ShowsOneBorderlessWindowRightOfCentreAndEndsWhenAnotherWindowIsAct
   ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280) << "the tests run on a 1280-pixel-wide virtual screen";
   Program calendar;
   ASSERT_TRUE(calendar.Started());
-  HWND window = WaitForWindow(CalendarWindow);
+  HWND window = WaitForWindow([&] { return CalendarWindow(calendar.Id()); });
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(TopLevelWindows(L"TFRM_Date").size(), 1u);
   RECT bounds, client;
@@ -33,14 +33,14 @@ TEST(Program, ShowsOneBorderlessWindowRightOfCentreAndEndsWhenAnotherWindowIsAct
   HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetForegroundWindow(other);
-  EXPECT_EQ(calendar.WaitForExit(10000), std::optional<DWORD>(0));
+  EXPECT_EQ(calendar.WaitForExit(60000), std::optional<DWORD>(0));
   DestroyWindow(other);
 }
 
 TEST(Program, SecondCopyTellsTheUserAndEndsWithoutAWindowOfItsOwn) {
   Program first;
   ASSERT_TRUE(first.Started());
-  ASSERT_NE(WaitForWindow(CalendarWindow), nullptr);
+  ASSERT_NE(WaitForWindow([&] { return CalendarWindow(first.Id()); }), nullptr);
 
   Program second;
   ASSERT_TRUE(second.Started());
@@ -65,7 +65,7 @@ TEST(Program, SecondCopyTellsTheUserAndEndsWithoutAWindowOfItsOwn) {
   EXPECT_TRUE(TopLevelWindows(L"TFRM_Date", second.Id()).empty());
 
   SendMessageW(ok, BM_CLICK, 0, 0);
-  EXPECT_EQ(second.WaitForExit(10000), std::optional<DWORD>(0));
+  EXPECT_EQ(second.WaitForExit(60000), std::optional<DWORD>(0));
   // The box took activation from the first copy's window, which therefore
   // closed as any deactivated calendar does; nothing more to check there.
 }
