@@ -110,7 +110,10 @@ void TApplication::ShowException(const std::exception& error) {
   std::string message = error.what();
   if (!message.empty() && message.back() != '.') message += '.';
   const std::wstring text = text::GbkToWide(message), caption = text::GbkToWide(title_);
-  MessageBoxW(handle_, text.c_str(), caption.c_str(), MB_OK | MB_ICONSTOP);
+  // Owned by the window the user is working in, so that window knows the box
+  // that takes activation from it as its own.
+  const HWND active = GetActiveWindow();
+  MessageBoxW(active ? active : handle_, text.c_str(), caption.c_str(), MB_OK | MB_ICONSTOP);
 }
 
 void TApplication::FormDestroyed(TForm* form) {

@@ -45,7 +45,8 @@ class TApplication : public TComponent {
   void FreeLater(TForm* form);
 
   // Exceptions from message handlers end here: OnException, or else the
-  // standard error box (the message with a final period, stop icon, OK).
+  // standard error box (the message with a final period, stop icon, OK),
+  // owned by the active window of the thread.
   void HandleException(const std::exception& error);
   void ShowException(const std::exception& error);
   std::function<void(const std::exception& error)> OnException;

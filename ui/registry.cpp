@@ -52,8 +52,11 @@ std::string TRegistry::ReadString(const std::string& name) const {
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
-  const std::wstring data = text::GbkToWide(value);
-  Write(name, REG_SZ, data.c_str(), static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+  WriteString(text::GbkToWide(name), text::GbkToWide(value));
+}
+
+void TRegistry::WriteString(const std::wstring& name, const std::wstring& value) {
+  Write(name, REG_SZ, value.c_str(), static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 int TRegistry::ReadInteger(const std::string& name) const {
@@ -69,14 +72,13 @@ int TRegistry::ReadInteger(const std::string& name) const {
 
 void TRegistry::WriteInteger(const std::string& name, int value) {
   const DWORD data = static_cast<DWORD>(value);
-  Write(name, REG_DWORD, &data, sizeof(data));
+  Write(text::GbkToWide(name), REG_DWORD, &data, sizeof(data));
 }
 
-void TRegistry::Write(const std::string& name, DWORD type, const void* data, DWORD size) {
-  const std::wstring wide = text::GbkToWide(name);
+void TRegistry::Write(const std::wstring& name, DWORD type, const void* data, DWORD size) {
   if (!current_ ||
-      RegSetValueExW(current_, wide.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
-    throw ERegistryException("Failed to set data for '" + name + "'");
+      RegSetValueExW(current_, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
+    throw ERegistryException("Failed to set data for '" + text::WideToGbk(name) + "'");
 }
 
 bool TRegistry::DeleteValue(const std::string& name) {

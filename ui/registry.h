@@ -36,6 +36,8 @@ class TRegistry {
   std::string ReadString(const std::string& name) const;
   // Throws ERegistryException "Failed to set data for 'name'" when refused.
   void WriteString(const std::string& name, const std::string& value);
+  // For a name or data that may have no GBK form, such as a file path.
+  void WriteString(const std::wstring& name, const std::wstring& value);
   // Throws ERegistryException "Failed to get data for 'name'" when missing or not a number.
   int ReadInteger(const std::string& name) const;
   void WriteInteger(const std::string& name, int value);
@@ -44,7 +46,7 @@ class TRegistry {
   bool DeleteKey(const std::string& key);
 
  private:
-  void Write(const std::string& name, DWORD type, const void* data, DWORD size);
+  void Write(const std::wstring& name, DWORD type, const void* data, DWORD size);
 
   REGSAM access_;
   HKEY root_ = HKEY_CURRENT_USER;

@@ -112,6 +112,7 @@ class TFRM_Date : public ui::TForm {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void WndProc(ui::TMessage& message) override;
 
  private:
   // Construction (layout.cpp, menus.cpp).

@@ -1,16 +1,14 @@
 #include "window/start_with_windows.h"
 
-#include "text/gbk.h"
-
 namespace DateWin {
 
-std::string RunningProgramPath() {
+std::wstring RunningProgramPath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      return text::WideToGbk(path);
+      return path;
     }
     path.resize(path.size() * 2);  // cut short: a long path
   }

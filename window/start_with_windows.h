@@ -13,8 +13,8 @@
 
 namespace DateWin {
 
-// The running program's full path as the system reports it (GBK).
-std::string RunningProgramPath();
+// The running program's full path as the system reports it.
+std::wstring RunningProgramPath();
 // Writes the value into the open key; throws ERegistryException when refused.
 void WriteRunValue(ui::TRegistry& key, const RunValue& value);
 
@@ -30,7 +30,7 @@ class TStartWithWindows {
   // Where and what is written; tests point these elsewhere.
   HKEY Root = HKEY_LOCAL_MACHINE;
   std::string KeyPath = "SOFTWARE\\MicroSoft\\Windows\\CurrentVersion\\Run";
-  std::function<std::string()> ProgramPath = RunningProgramPath;
+  std::function<std::wstring()> ProgramPath = RunningProgramPath;
   std::function<void(ui::TRegistry& key, const RunValue& value)> WriteValue = WriteRunValue;
 };
 

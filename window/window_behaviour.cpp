@@ -1,6 +1,6 @@
 // The window as a transient pop-up: shown once on today, moved by dragging
 // anywhere that is not a control, closed (ending the program) as soon as it
-// loses activation.
+// loses activation to any window but a box of its own.
 
 #include <windows.h>
 
@@ -15,7 +15,26 @@ namespace {
 // follows the mouse as if its caption bar were dragged.
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
 
+// A window of this thread that `calendar` owns: its modal boxes, such as the
+// error box of a handler.
+bool IsOwnedWindow(HWND window, HWND calendar) {
+  if (!window || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
+  for (HWND owner = GetWindow(window, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER))
+    if (owner == calendar) return true;
+  return false;
+}
+
 }  // namespace
+
+// Activation passing to a box of the window's own is not the user leaving the
+// calendar: closing would end the program and the box with it before the user
+// read it. Activation comes back here when the box is dismissed.
+void TFRM_Date::WndProc(ui::TMessage& message) {
+  const bool toOwnWindow = message.Msg == WM_ACTIVATE && LOWORD(message.WParam) == WA_INACTIVE &&
+                           IsOwnedWindow(reinterpret_cast<HWND>(message.LParam), Handle());
+  if (toOwnWindow) return DefaultHandler(message);
+  ui::TForm::WndProc(message);
+}
 
 void TFRM_Date::FormShow(ui::TComponent*) {
   const DateCn::CivilDate start = DateCn::DecodeDate(StartDate);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "message_boxes.h"
 #include "text/gbk.h"
 #include "window_test_support.h"
 
@@ -52,62 +53,6 @@ class RunKey {
   HKEY key_ = nullptr;
 };
 
-// Message boxes of this thread, read and closed with OK as they appear.
-class BoxWatcher {
- public:
-  struct Box {
-    std::wstring caption, text;
-    bool stopIcon;
-  };
-  BoxWatcher() {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 50, &BoxWatcher::Look);
-  }
-  ~BoxWatcher() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  const std::vector<Box>& Boxes() const { return boxes_; }
-
- private:
-  static void CALLBACK Look(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-          wchar_t name[16];
-          GetClassNameW(window, name, 16);
-          if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) current_->Read(window);
-          return TRUE;
-        },
-        0);
-  }
-  void Read(HWND box) {
-    if (!handled_.insert(box).second) return;  // closing already
-    Box seen{WindowText(box), L"", false};
-    const HICON stop = LoadIconW(nullptr, IDI_HAND);
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      wchar_t name[16];
-      GetClassNameW(child, name, 16);
-      if (lstrcmpiW(name, L"Static") != 0) continue;
-      if (reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) == stop) seen.stopIcon = true;
-      if (!WindowText(child).empty()) seen.text = WindowText(child);
-    }
-    boxes_.push_back(seen);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-  }
-  static std::wstring WindowText(HWND window) {
-    wchar_t text[256];
-    return std::wstring(text, static_cast<size_t>(GetWindowTextW(window, text, 256)));
-  }
-
-  static inline BoxWatcher* current_ = nullptr;
-  UINT_PTR timer_ = 0;
-  std::vector<Box> boxes_;
-  std::set<HWND> handled_;
-};
-
-std::wstring Wide(std::string_view utf8) { return text::GbkToWide(text::Utf8ToGbk(utf8)); }
-
 class StartWithWindowsTest : public WindowTest {
  protected:
   void SetUp() override {
@@ -126,11 +71,10 @@ class StartWithWindowsTest : public WindowTest {
     return true;
   }
   // The program path the items see; its value is removed after the test.
-  void RunFrom(std::string_view utf8Path, std::string_view utf8FileName) {
-    const std::string path = text::Utf8ToGbk(utf8Path);
+  void RunFrom(const std::wstring& path, const std::wstring& fileName) {
     form->StartWithWindows.ProgramPath = [path] { return path; };
-    written.push_back(Wide(utf8FileName));
-    run.Delete(written.back());
+    written.push_back(fileName);
+    run.Delete(fileName);
   }
   // Value names added since the test began.
   std::set<std::wstring> Added() const {
@@ -161,16 +105,26 @@ TEST_F(StartWithWindowsTest, BothItemsWriteTheRunningProgramsNameAndPathOnce) {
 }
 
 TEST_F(StartWithWindowsTest, APathWithABlankIsWrittenInQuotes) {
-  RunFrom("C:\\Program Files\\Rilvanta 日历\\日历 test.exe", "日历 test.exe");
+  RunFrom(L"C:\\Program Files\\Rilvanta 日历\\日历 test.exe", L"日历 test.exe");
   ChooseSetting(2);
-  EXPECT_EQ(run.String(Wide("日历 test.exe")), Wide("\"C:\\Program Files\\Rilvanta 日历\\日历 test.exe\""));
+  EXPECT_EQ(run.String(L"日历 test.exe"), L"\"C:\\Program Files\\Rilvanta 日历\\日历 test.exe\"");
   EXPECT_EQ(Added().size(), 1u);
 }
 
+// ก (Thai) has no GBK form: through GBK the value would name "D:\?\?.exe".
+TEST_F(StartWithWindowsTest, APathWithoutAGbkFormIsWrittenAsItIs) {
+  const std::wstring path = L"D:\\日历\u0e01\\\u0e01 test.exe";
+  ASSERT_EQ(text::GbkToWide(text::WideToGbk(path)).find(L'\u0e01'), std::wstring::npos) << "no GBK form";
+  RunFrom(path, L"\u0e01 test.exe");
+  ChooseSetting(2);
+  EXPECT_EQ(run.String(L"\u0e01 test.exe"), L"\"" + path + L"\"");
+  EXPECT_EQ(Added(), std::set<std::wstring>{L"\u0e01 test.exe"});
+}
+
 TEST_F(StartWithWindowsTest, ARenamedProgramAddsASecondValueAndTheFirstStays) {
-  RunFrom("D:\\tools\\rilvanta-test-calendar.exe", "rilvanta-test-calendar.exe");
+  RunFrom(L"D:\\tools\\rilvanta-test-calendar.exe", L"rilvanta-test-calendar.exe");
   ChooseSetting(3);
-  RunFrom("D:\\tools\\rilvanta-test-renamed.exe", "rilvanta-test-renamed.exe");
+  RunFrom(L"D:\\tools\\rilvanta-test-renamed.exe", L"rilvanta-test-renamed.exe");
   ChooseSetting(3);
   EXPECT_EQ(run.String(L"rilvanta-test-calendar.exe"), L"D:\\tools\\rilvanta-test-calendar.exe");
   EXPECT_EQ(run.String(L"rilvanta-test-renamed.exe"), L"D:\\tools\\rilvanta-test-renamed.exe");
@@ -178,7 +132,7 @@ TEST_F(StartWithWindowsTest, ARenamedProgramAddsASecondValueAndTheFirstStays) {
 }
 
 TEST_F(StartWithWindowsTest, AKeyThatCannotBeOpenedChangesNothingAndShowsNothing) {
-  RunFrom("D:\\tools\\rilvanta-test-calendar.exe", "rilvanta-test-calendar.exe");
+  RunFrom(L"D:\\tools\\rilvanta-test-calendar.exe", L"rilvanta-test-calendar.exe");
   form->StartWithWindows.KeyPath = text::WideToGbk(kMissingKeyParent) + "\\Run";
   BoxWatcher boxes;
   ChooseSetting(2);
@@ -195,7 +149,7 @@ TEST_F(StartWithWindowsTest, AKeyThatCannotBeOpenedChangesNothingAndShowsNothing
 }
 
 TEST_F(StartWithWindowsTest, ARefusedWriteShowsTheApplicationsErrorBox) {
-  RunFrom("D:\\tools\\rilvanta-test-calendar.exe", "rilvanta-test-calendar.exe");
+  RunFrom(L"D:\\tools\\rilvanta-test-calendar.exe", L"rilvanta-test-calendar.exe");
   // The key, opened again for reading only, refuses the value.
   form->StartWithWindows.WriteValue = [](ui::TRegistry& key, const DateWin::RunValue& value) {
     key.OpenKeyReadOnly("SOFTWARE\\MicroSoft\\Windows\\CurrentVersion\\Run");

@@ -2,34 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include "text/gbk.h"
-
 namespace {
 
 TEST(RunValueFor, APathWithoutBlanksIsTheDataAsItIs) {
-  const DateWin::RunValue value = DateWin::RunValueFor("D:\\tools\\calendar.exe");
-  EXPECT_EQ(value.name, "calendar.exe");
-  EXPECT_EQ(value.data, "D:\\tools\\calendar.exe");
+  const DateWin::RunValue value = DateWin::RunValueFor(L"D:\\tools\\calendar.exe");
+  EXPECT_EQ(value.name, L"calendar.exe");
+  EXPECT_EQ(value.data, L"D:\\tools\\calendar.exe");
 }
 
 TEST(RunValueFor, APathWithABlankIsQuotedSoWindowsCannotStartAnotherProgram) {
-  const DateWin::RunValue value = DateWin::RunValueFor("C:\\Program Files\\Rilvanta\\my calendar.exe");
-  EXPECT_EQ(value.name, "my calendar.exe");
-  EXPECT_EQ(value.data, "\"C:\\Program Files\\Rilvanta\\my calendar.exe\"");
+  const DateWin::RunValue value = DateWin::RunValueFor(L"C:\\Program Files\\Rilvanta\\my calendar.exe");
+  EXPECT_EQ(value.name, L"my calendar.exe");
+  EXPECT_EQ(value.data, L"\"C:\\Program Files\\Rilvanta\\my calendar.exe\"");
 }
 
 TEST(RunValueFor, TheNameIsWhatFollowsTheLastSeparator) {
-  EXPECT_EQ(DateWin::RunValueFor("Z:/work/build/rilvanta.exe").name, "rilvanta.exe");
-  EXPECT_EQ(DateWin::RunValueFor("\\\\server\\share\\cal.exe").name, "cal.exe");
-  EXPECT_EQ(DateWin::RunValueFor("rilvanta.exe").name, "rilvanta.exe");
+  EXPECT_EQ(DateWin::RunValueFor(L"Z:/work/build/rilvanta.exe").name, L"rilvanta.exe");
+  EXPECT_EQ(DateWin::RunValueFor(L"\\\\server\\share\\cal.exe").name, L"cal.exe");
+  EXPECT_EQ(DateWin::RunValueFor(L"rilvanta.exe").name, L"rilvanta.exe");
 }
 
-TEST(RunValueFor, ASecondGbkByteThatLooksLikeABackslashIsPartOfTheName) {
-  // 乗 and 筡 end in the byte of "\".
-  const std::string path = text::Utf8ToGbk("D:\\日历\\乗筡.exe");
-  ASSERT_EQ(path[path.size() - 5], '\\');
+// 乗 and 筡 end in the byte of "\" in GBK, and ก (Thai) has no GBK form at all:
+// the path is taken as the system reports it, character by character.
+TEST(RunValueFor, CharactersAreKeptWhateverTheirGbkForm) {
+  const std::wstring path = L"D:\\日历\\乗筡\u0e01.exe";
   const DateWin::RunValue value = DateWin::RunValueFor(path);
-  EXPECT_EQ(text::GbkToUtf8(value.name), "乗筡.exe");
+  EXPECT_EQ(value.name, L"乗筡\u0e01.exe");
   EXPECT_EQ(value.data, path);
 }
 

@@ -1,14 +1,13 @@
 #include "window/autostart/run_value.h"
 
-#include "text/gbk_search.h"
-
 namespace DateWin {
 
-RunValue RunValueFor(std::string_view programPath) {
+RunValue RunValueFor(std::wstring_view programPath) {
   RunValue value;
-  value.name = std::string(text::GbkAfterLast(programPath, "\\/"));
+  const std::size_t separator = programPath.find_last_of(L"\\/");
+  value.name = programPath.substr(separator == std::wstring_view::npos ? 0 : separator + 1);
   value.data = programPath;
-  if (programPath.find(' ') != std::string_view::npos) value.data.insert(0, 1, '"').push_back('"');
+  if (programPath.find(L' ') != std::wstring_view::npos) value.data.insert(0, 1, L'"').push_back(L'"');
   return value;
 }
 
