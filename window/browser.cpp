@@ -8,7 +8,14 @@ namespace DateWin {
 
 void OpenInDefaultBrowser(HWND owner, const std::string& address) {
   const std::wstring wide = text::GbkToWide(address);
-  ShellExecuteW(owner, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  SHELLEXECUTEINFOW execute{};
+  execute.cbSize = sizeof(execute);
+  execute.fMask = SEE_MASK_FLAG_NO_UI;  // no browser, no message: the calendar stays as it is
+  execute.hwnd = owner;
+  execute.lpVerb = L"open";
+  execute.lpFile = wide.c_str();
+  execute.nShow = SW_SHOWNORMAL;
+  ShellExecuteExW(&execute);
 }
 
 }  // namespace DateWin

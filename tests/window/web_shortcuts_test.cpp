@@ -1,9 +1,13 @@
 // The four shortcut buttons and the help and home items open their sites'
 // bare hosts, owned by the application's hidden window; a button released
-// over takes the keyboard focus.
+// over takes the keyboard focus; with no browser at all nothing is said.
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
+#include "message_boxes.h"
 #include "opened_pages.h"
 #include "ui/application.h"
 #include "window/web/web_endpoints.h"
@@ -16,6 +20,33 @@ using DateWin::Site;
 using WebShortcutsTest = PageRecordingTest;
 
 std::string BareHost(Site site) { return std::string(DateWin::SiteRoot(site)); }
+
+// Takes the command that opens addresses of a scheme out of the prefix for as
+// long as it lives: no browser is registered for them.
+class UnregisteredScheme {
+ public:
+  explicit UnregisteredScheme(const std::wstring& scheme) {
+    const std::wstring path = L"Software\\Classes\\" + scheme + L"\\shell\\open\\command";
+    RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &key_);
+    DWORD size = 0;
+    if (key_ && RegQueryValueExW(key_, nullptr, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
+      saved_.emplace(size / sizeof(wchar_t), L'\0');
+      RegQueryValueExW(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(saved_->data()), &size);
+      RegDeleteValueW(key_, nullptr);
+    }
+  }
+  ~UnregisteredScheme() {
+    if (saved_)
+      RegSetValueExW(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->data()),
+                     static_cast<DWORD>(saved_->size() * sizeof(wchar_t)));
+    if (key_) RegCloseKey(key_);
+  }
+  bool Removed() const { return saved_.has_value(); }
+
+ private:
+  HKEY key_ = nullptr;
+  std::optional<std::wstring> saved_;
+};
 
 TEST_F(WebShortcutsTest, ButtonsOpenTheirSitesBareHosts) {
   ClickControl(*form->BitBtn1);
@@ -60,6 +91,17 @@ TEST_F(WebShortcutsTest, AButtonReleasedOverTakesTheFocus) {
     EXPECT_EQ(GetFocus(), form->Edit1->Handle()) << button->Name() << ": released beside it";
   }
   EXPECT_TRUE(opened.empty()) << "a release alone is no click";
+}
+
+TEST_F(WebShortcutsTest, WithNoBrowserRegisteredOpeningAPageSaysNothing) {
+  const UnregisteredScheme http(L"http"), https(L"https");
+  ASSERT_TRUE(http.Removed() && https.Removed()) << "the prefix registers a browser";
+  form->OpenPage = DateWin::OpenInDefaultBrowser;
+  BoxWatcher boxes;
+  ClickControl(*form->BitBtn1);
+  Pump();
+  EXPECT_TRUE(boxes.Boxes().empty()) << "the shell said: " << (boxes.Boxes().empty() ? L"" : boxes.Boxes()[0].text);
+  EXPECT_EQ(GetActiveWindow(), form->Handle()) << "the calendar stays as it was";
 }
 
 }  // namespace
