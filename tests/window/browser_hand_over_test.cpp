@@ -80,27 +80,6 @@ class LoggingBrowser {
   std::optional<std::wstring> saved_;
 };
 
-// The child window of a class (and caption, when given) anywhere in `parent`.
-HWND FindControl(HWND parent, const wchar_t* className, const std::wstring& caption = L"") {
-  struct Search {
-    const wchar_t* className;
-    const std::wstring& caption;
-    HWND found = nullptr;
-  } search{className, caption};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM parameter) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(parameter);
-        wchar_t name[64];
-        GetClassNameW(child, name, 64);
-        if (lstrcmpW(name, s.className) != 0 || (!s.caption.empty() && WindowText(child) != s.caption)) return TRUE;
-        s.found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // One message handled by the control's window; false when the window was gone.
 bool Deliver(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   return SendMessageTimeoutW(control, message, wParam, lParam, SMTO_NORMAL, 60000, nullptr) != 0;
@@ -137,7 +116,7 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
   HWND window = WaitForCalendarOf(*calendar);
   ASSERT_NE(window, nullptr);
   // The window exists before its controls: wait for them too.
-  HWND edit = WaitForWindow([&] { return FindControl(window, L"TEdit"); });
+  HWND edit = WaitForWindow([&] { return ChildWindow(window, L"TEdit"); });
   ASSERT_NE(edit, nullptr);
 
   ASSERT_TRUE(TypeAndPressEnter(edit, Wide("火车票 & \"c++\""))) << "the calendar closed while it was typed into";
@@ -156,7 +135,7 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
     window = WaitForCalendarOf(*calendar);
     ASSERT_NE(window, nullptr);
   }
-  HWND directory = WaitForWindow([&] { return FindControl(window, L"TBitBtn", Wide("网址导航")); });
+  HWND directory = WaitForWindow([&] { return ChildWindow(window, L"TBitBtn", Wide("网址导航")); });
   ASSERT_NE(directory, nullptr);
   ASSERT_TRUE(Click(directory)) << "the calendar closed before the click";
   addresses = browser.WaitForAddresses(2);

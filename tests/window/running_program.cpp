@@ -4,22 +4,18 @@
 #include <thread>
 
 namespace window_test {
-namespace {
 
-// The program's Unix path as Wine's drive Z: sees it.
-std::wstring ProgramPath() {
+std::wstring BuiltProgramPath() {
   std::string path = "Z:" RILVANTA_EXE;
   for (char& c : path)
     if (c == '/') c = '\\';
   return std::wstring(path.begin(), path.end());
 }
 
-}  // namespace
-
-Program::Program() {
+Program::Program(const std::wstring& path) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
-  std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+  std::wstring commandLine = L"\"" + path + L"\"";
   started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                             &process_) != 0;
 }
@@ -65,6 +61,26 @@ HWND WaitForWindow(const std::function<HWND()>& find) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return nullptr;
+}
+
+HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& caption) {
+  struct Search {
+    const wchar_t* className;
+    const std::wstring& caption;
+    HWND found = nullptr;
+  } search{className, caption};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM parameter) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(parameter);
+        wchar_t name[64];
+        GetClassNameW(child, name, 64);
+        if (lstrcmpW(name, s.className) != 0 || (!s.caption.empty() && WindowText(child) != s.caption)) return TRUE;
+        s.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 HWND CalendarWindow(DWORD processId) {

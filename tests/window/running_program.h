@@ -11,10 +11,13 @@
 
 namespace window_test {
 
+// The built rilvanta.exe, as Wine's drive Z: sees it.
+std::wstring BuiltProgramPath();
+
 class Program {
  public:
-  Program();   // starts rilvanta.exe
-  ~Program();  // ends it when it still runs
+  explicit Program(const std::wstring& path = BuiltProgramPath());  // starts the program
+  ~Program();                                                       // ends it when it still runs
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -33,6 +36,8 @@ std::vector<HWND> TopLevelWindows(const wchar_t* className, DWORD processId = 0)
 // Asks `find` every 50 ms; the window it found, or nullptr after 60 s, a
 // bound only a broken program reaches even on a busy machine.
 HWND WaitForWindow(const std::function<HWND()>& find);
+// The child window of a class (and caption, when given) anywhere in `parent`.
+HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& caption = L"");
 // The calendar window of a running copy (of any, when no process is given)
 // once it is shown: the copy has then finished starting and handles input in
 // its message loop. The window exists, hidden and still being placed, before.
