@@ -85,7 +85,7 @@ HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& capt
 
 HWND CalendarWindow(DWORD processId) {
   for (HWND window : TopLevelWindows(L"TFRM_Date", processId))
-    if (IsWindowVisible(window) && WindowText(window) == L"Rilvanta") return window;
+    if (IsWindowVisible(window) && GetForegroundWindow() == window && WindowText(window) == L"Rilvanta") return window;
   return nullptr;
 }
 

@@ -39,8 +39,9 @@ HWND WaitForWindow(const std::function<HWND()>& find);
 // The child window of a class (and caption, when given) anywhere in `parent`.
 HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& caption = L"");
 // The calendar window of a running copy (of any, when no process is given)
-// once it is shown: the copy has then finished starting and handles input in
-// its message loop. The window exists, hidden and still being placed, before.
+// once it is shown and active: the copy has then finished starting and
+// handles input in its message loop, as it does for the user. The window
+// exists before, hidden, while it is still being placed and activated.
 HWND CalendarWindow(DWORD processId = 0);
 std::wstring WindowText(HWND window);
 
