@@ -1,0 +1,94 @@
+// The calendar used for a long time as a user uses it, with real mouse and
+// keyboard input: the GDI objects, windows and memory it holds stop growing
+// once the first choices have warmed it up. A soak is a numbered series of
+// choices on one running calendar; new soaks are new tests of CalendarSoak.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+#include "soaked_calendar.h"
+
+namespace soak {
+namespace {
+
+using test_support::GuiObjectCounts;
+
+// Choices after which every kind of choice has been made and every month
+// number shown, so that what the program and Wine cache for them exists.
+constexpr int kWarmUpChoices = 60;
+// What may still come after warming up: a few GDI objects of caches that
+// fill late, no window, a little memory.
+constexpr int kGdiSlack = 4;
+constexpr std::size_t kMemorySlackBytes = 4 << 20;
+
+// Makes choice number `index`; false when the calendar did not answer it.
+using Choice = std::function<bool(SoakedCalendar& calendar, int index)>;
+
+class CalendarSoak : public ::testing::Test {
+ protected:
+  void Soak(int choices, const Choice& choose) {
+    ASSERT_GT(choices, kWarmUpChoices);
+    SoakedCalendar calendar;
+    ASSERT_EQ(calendar.StartFailure(), "");
+    const std::optional<GuiObjectCounts> start = calendar.SettledCounts();
+    ASSERT_TRUE(start) << "the calendar's counts could not be read";
+    Report("start", *start);
+    std::optional<GuiObjectCounts> warm;
+    for (int index = 0; index < choices; ++index) {
+      ASSERT_TRUE(choose(calendar, index)) << "choice " << index << " was not answered";
+      if (index + 1 == kWarmUpChoices) {
+        ASSERT_TRUE(warm = calendar.SettledCounts());
+        Report("after warming up", *warm);
+      }
+    }
+    const std::optional<GuiObjectCounts> end = calendar.SettledCounts();
+    ASSERT_TRUE(end);
+    Report("at the end", *end);
+    EXPECT_EQ(end->windows, warm->windows);
+    EXPECT_LE(end->GdiTotal(), warm->GdiTotal() + kGdiSlack);
+    EXPECT_LE(end->workingSetBytes, warm->workingSetBytes + kMemorySlackBytes);
+  }
+
+ private:
+  static void Report(const char* when, const GuiObjectCounts& counts) {
+    std::printf("%s, %s: %s\n", ::testing::UnitTest::GetInstance()->current_test_info()->name(), when,
+                test_support::Describe(counts).c_str());
+  }
+};
+
+// 25 years, each chosen from the year menu, then its twelve months from the
+// month menu.
+TEST_F(CalendarSoak, ThreeHundredMonthsThroughTheYearAndMonthMenus) {
+  constexpr int kChoicesPerYear = 13;
+  Soak(25 * kChoicesPerYear, [](SoakedCalendar& calendar, int index) {
+    const int month = index % kChoicesPerYear;
+    return month == 0 ? calendar.ChooseYear(2000 + index / kChoicesPerYear) : calendar.ChooseMonth(month);
+  });
+}
+
+// Fifty rounds: a month chosen, the year menu opened down to a decade's
+// group and left, back to today, the month and settings menus opened and left.
+TEST_F(CalendarSoak, EachMenuFiftyTimes) {
+  constexpr int kChoicesPerRound = 5;
+  Soak(50 * kChoicesPerRound, [](SoakedCalendar& calendar, int index) {
+    const int round = index / kChoicesPerRound;
+    switch (index % kChoicesPerRound) {
+      case 0:
+        return calendar.ChooseMonth(round % 12 + 1);
+      case 1:
+        return calendar.OpenAndLeaveYearMenu(round % 15);
+      case 2:
+        return calendar.ReturnToToday();
+      case 3:
+        return calendar.OpenAndLeaveMonthMenu();
+      default:
+        return calendar.OpenAndLeaveSettingsMenu();
+    }
+  });
+}
+
+}  // namespace
+}  // namespace soak

@@ -1,0 +1,75 @@
+#include "real_input.h"
+
+#include <chrono>
+#include <thread>
+
+namespace soak {
+namespace {
+
+void Send(INPUT input) { SendInput(1, &input, sizeof(INPUT)); }
+
+INPUT Mouse(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+INPUT Key(WORD virtualKey, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+}  // namespace
+
+// Absolute positions are in 65536ths of the primary screen; the half pixel
+// added keeps the rounding back to pixels on the pixel meant.
+void MoveMouseTo(POINT screen) {
+  INPUT move = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+  move.mi.dx = (screen.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+  move.mi.dy = (screen.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+  Send(move);
+}
+
+void ClickAt(POINT screen) {
+  MoveMouseTo(screen);
+  Send(Mouse(MOUSEEVENTF_LEFTDOWN));
+  Send(Mouse(MOUSEEVENTF_LEFTUP));
+}
+
+void RightClickAt(POINT screen) {
+  MoveMouseTo(screen);
+  Send(Mouse(MOUSEEVENTF_RIGHTDOWN));
+  Send(Mouse(MOUSEEVENTF_RIGHTUP));
+}
+
+void PressKey(WORD virtualKey) {
+  Send(Key(virtualKey, 0));
+  Send(Key(virtualKey, KEYEVENTF_KEYUP));
+}
+
+bool WaitForInputToRest() {
+  using namespace std::chrono_literals;
+  constexpr auto kRest = 50ms;
+  const auto start = std::chrono::steady_clock::now();
+  LASTINPUTINFO last{sizeof(LASTINPUTINFO), 0};
+  GetLastInputInfo(&last);
+  for (auto restingSince = start;; std::this_thread::sleep_for(5ms)) {
+    const auto now = std::chrono::steady_clock::now();
+    LASTINPUTINFO input{sizeof(LASTINPUTINFO), 0};
+    GetLastInputInfo(&input);
+    if (input.dwTime != last.dwTime) {
+      last = input;
+      restingSince = now;
+    } else if (now - restingSince >= kRest) {
+      return true;
+    }
+    if (now - start > 20s) return false;
+  }
+}
+
+}  // namespace soak

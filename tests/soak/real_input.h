@@ -1,0 +1,20 @@
+#pragma once
+// Mouse and keyboard input as a user gives it: through the system's input
+// queue, to whatever window is under the pointer or holds the focus.
+
+#include <windows.h>
+
+namespace soak {
+
+void MoveMouseTo(POINT screen);
+void ClickAt(POINT screen);  // left button
+void RightClickAt(POINT screen);
+void PressKey(WORD virtualKey);
+
+// Wine's X11 driver echoes a pointer move made here back, a little later, as
+// a move of the program under the pointer: waits until no input has come for
+// a while, so that the echo is not taken for a move made after it. False
+// when input keeps coming.
+bool WaitForInputToRest();
+
+}  // namespace soak

@@ -1,0 +1,219 @@
+#include "soaked_calendar.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "real_input.h"
+
+namespace soak {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Where the controls lie in the calendar's client area.
+constexpr POINT kMonthButton{57, 22};       // ">" after the month number
+constexpr POINT kYearButton{202, 22};       // ">" after the year
+constexpr POINT kSettingsButton{273, 268};  // "软件设置"
+constexpr POINT kMonthWord{71, 24};         // "月"
+constexpr POINT kYearWord{217, 24};         // "年"
+// Parts of the header and the grid where no menu ever lies (menus open
+// right of and below the point clicked) and no caret blinks: above the
+// buttons' middle, and left of the month button. Every other month shows
+// other pixels there: another month number, year or first column of days.
+constexpr RECT kMonthAreas[] = {{0, 0, 312, 22}, {0, 22, 54, 250}};
+// How long the month areas must stay the same to count as painted.
+constexpr auto kSettled = 50ms;
+constexpr int kFirstMenuYear = 1901;
+constexpr int kClickSpread = 3;  // pixels either side of a control's middle
+
+// Polls `condition` until it holds, for up to 20 s: generous, for a loaded machine.
+bool WaitFor(const std::function<bool()>& condition) {
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(5ms);
+  }
+  return true;
+}
+
+std::vector<HWND> VisibleMenus(DWORD processId) {
+  std::vector<HWND> menus;
+  for (HWND menu : window_test::TopLevelWindows(L"#32768", processId))
+    if (IsWindowVisible(menu)) menus.push_back(menu);
+  return menus;
+}
+
+// The month areas' pixels as the screen shows them.
+std::vector<std::uint32_t> MonthAreaPixels(HWND window) {
+  std::vector<std::uint32_t> pixels;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  for (const RECT& area : kMonthAreas) {
+    POINT origin{area.left, area.top};
+    ClientToScreen(window, &origin);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    pixels.insert(pixels.end(), first, first + width * height);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// Waits until the month areas have stayed the same for a while and `wanted`
+// holds for what they show.
+bool WaitForPicture(HWND window, const std::function<bool(const std::vector<std::uint32_t>&)>& wanted) {
+  std::vector<std::uint32_t> last;
+  auto unchangedSince = std::chrono::steady_clock::now();
+  return WaitFor([&] {
+    std::vector<std::uint32_t> now = MonthAreaPixels(window);
+    const auto time = std::chrono::steady_clock::now();
+    if (now != last) {
+      last = std::move(now);
+      unchangedSince = time;
+      return false;
+    }
+    return time - unchangedSince >= kSettled && wanted(last);
+  });
+}
+
+// Waits until every menu of the process is gone, not only hidden: then its
+// menu loop has ended and the choice has been handled, and the window's
+// thread answers messages again.
+bool WaitForMenusGone(DWORD processId, HWND window) {
+  DWORD_PTR result = 0;
+  return WaitFor([processId] { return window_test::TopLevelWindows(L"#32768", processId).empty(); }) &&
+         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0;
+}
+
+ShownMonth Today() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth};
+}
+
+// In an open menu Home selects the first item, Down the next one, Right
+// opens the selected group at its first item.
+std::vector<WORD> Down(int times) { return std::vector<WORD>(times, VK_DOWN); }
+
+std::vector<WORD> Keys(std::initializer_list<std::vector<WORD>> parts) {
+  std::vector<WORD> keys;
+  for (const std::vector<WORD>& part : parts) keys.insert(keys.end(), part.begin(), part.end());
+  return keys;
+}
+
+}  // namespace
+
+SoakedCalendar::SoakedCalendar() : shown_(Today()) {
+  if (!program_.Started()) {
+    startFailure_ = "rilvanta.exe did not start, error " + std::to_string(GetLastError());
+    return;
+  }
+  HWND window = window_test::WaitForWindow([this]() -> HWND {
+    std::vector<HWND> windows = window_test::TopLevelWindows(L"TFRM_Date", program_.Id());
+    return windows.empty() ? nullptr : windows.front();
+  });
+  if (!window)
+    startFailure_ = "no calendar window";
+  else if (!WaitFor([window] { return GetForegroundWindow() == window; }))
+    startFailure_ = "the calendar window never became active";
+  // Painted: more than the one colour of an empty window.
+  else if (!WaitForPicture(window, [](const std::vector<std::uint32_t>& pixels) {
+             return std::adjacent_find(pixels.begin(), pixels.end(), std::not_equal_to<>()) != pixels.end();
+           }))
+    startFailure_ = "the calendar window was never painted";
+  else
+    window_ = window;
+}
+
+bool SoakedCalendar::ChooseMonth(int month) {
+  return OpenMenu(kMonthButton, Button::kLeft) &&
+         PressInMenu(Keys({{VK_HOME}, Down(month - 1), {VK_RETURN}}), {shown_.year, month});
+}
+
+bool SoakedCalendar::ChooseYear(int year) {
+  const int decade = (year - kFirstMenuYear) / 10, inDecade = (year - kFirstMenuYear) % 10;
+  return OpenMenu(kYearButton, Button::kLeft) &&
+         PressInMenu(Keys({{VK_HOME}, Down(decade), {VK_RIGHT}, Down(inDecade), {VK_RETURN}}), {year, shown_.month});
+}
+
+bool SoakedCalendar::ReturnToToday() {
+  return OpenMenu(kSettingsButton, Button::kLeft) && PressInMenu({VK_HOME, VK_RETURN}, Today());
+}
+
+bool SoakedCalendar::OpenAndLeaveSettingsMenu() {
+  return OpenMenu(kSettingsButton, Button::kLeft) && PressInMenu({VK_ESCAPE}, shown_);
+}
+
+bool SoakedCalendar::OpenAndLeaveMonthMenu() {
+  return OpenMenu(kMonthWord, Button::kRight) && PressInMenu({VK_ESCAPE}, shown_);
+}
+
+// The first Escape closes the group, the second the menu.
+bool SoakedCalendar::OpenAndLeaveYearMenu(int decade) {
+  if (!OpenMenu(kYearWord, Button::kRight)) return false;
+  for (WORD key : Keys({{VK_HOME}, Down(decade), {VK_RIGHT}})) PressKey(key);
+  return WaitFor([this] { return VisibleMenus(program_.Id()).size() == 2; }) &&
+         PressInMenu({VK_ESCAPE, VK_ESCAPE}, shown_);
+}
+
+std::optional<test_support::GuiObjectCounts> SoakedCalendar::SettledCounts() const {
+  std::optional<test_support::GuiObjectCounts> last = test_support::ReadGuiObjectCounts(program_.Id());
+  std::optional<test_support::GuiObjectCounts> now;
+  const bool settled = WaitFor([&] {
+    std::this_thread::sleep_for(100ms);
+    now = test_support::ReadGuiObjectCounts(program_.Id());
+    const bool same = now && last && now->gdiByType == last->gdiByType && now->windows == last->windows;
+    last = now;
+    return same;
+  });
+  return settled ? now : std::nullopt;
+}
+
+bool SoakedCalendar::OpenMenu(POINT client, Button button) {
+  if (!window_ || !IsWindow(window_)) return false;
+  before_ = MonthAreaPixels(window_);
+  // Two clicks on one spot within the double-click time make a double click;
+  // a user's clicks land a few pixels apart.
+  client.x += clicks_++ % 2 == 0 ? -kClickSpread : kClickSpread;
+  ClientToScreen(window_, &client);
+  if (button == Button::kLeft)
+    ClickAt(client);
+  else
+    RightClickAt(client);
+  // The pointer stays where it was clicked, at the menu's corner, where the
+  // echo of its move clears the menu's selection: keys come after the echo.
+  return WaitFor([this] { return !VisibleMenus(program_.Id()).empty(); }) && WaitForInputToRest();
+}
+
+bool SoakedCalendar::PressInMenu(const std::vector<WORD>& keys, ShownMonth shown) {
+  for (WORD key : keys) PressKey(key);
+  if (!WaitForMenusGone(program_.Id(), window_)) return false;
+  const bool changes = shown != shown_;
+  shown_ = shown;
+  return WaitForPicture(
+             window_, [this, changes](const std::vector<std::uint32_t>& now) { return (now != before_) == changes; }) &&
+         GetForegroundWindow() == window_;
+}
+
+}  // namespace soak
