@@ -129,14 +129,8 @@ SoakedCalendar::SoakedCalendar() : shown_(Today()) {
     startFailure_ = "rilvanta.exe did not start, error " + std::to_string(GetLastError());
     return;
   }
-  HWND window = window_test::WaitForWindow([this]() -> HWND {
-    std::vector<HWND> windows = window_test::TopLevelWindows(L"TFRM_Date", program_.Id());
-    return windows.empty() ? nullptr : windows.front();
-  });
-  if (!window)
-    startFailure_ = "no calendar window";
-  else if (!WaitFor([window] { return GetForegroundWindow() == window; }))
-    startFailure_ = "the calendar window never became active";
+  HWND window = window_test::WaitForWindow([this] { return window_test::CalendarWindow(program_.Id()); });
+  if (!window) startFailure_ = "the calendar window was never shown and active";
   // Painted: more than the one colour of an empty window.
   else if (!WaitForPicture(window, [](const std::vector<std::uint32_t>& pixels) {
              return std::adjacent_find(pixels.begin(), pixels.end(), std::not_equal_to<>()) != pixels.end();
