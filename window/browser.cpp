@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "text/gbk.h"
+#include "ui/system_library.h"
 
 namespace DateWin {
 
@@ -15,7 +16,10 @@ void OpenInDefaultBrowser(HWND owner, const std::string& address) {
   execute.lpVerb = L"open";
   execute.lpFile = wide.c_str();
   execute.nShow = SW_SHOWNORMAL;
-  ShellExecuteExW(&execute);
+  // shell32 is loaded with the first page opened, not with every start.
+  static const auto shellExecute =
+      ui::SystemLibraryFunction<decltype(&ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+  if (shellExecute) shellExecute(&execute);
 }
 
 }  // namespace DateWin

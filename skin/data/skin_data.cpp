@@ -49,8 +49,7 @@ bool ReadFileBytes(const std::string& gbkPath, std::vector<std::uint8_t>& bytes)
 TSkinData::TSkinData(ui::TComponent* owner)
     : ui::TComponent(owner),
       ShowMessage(ShowMessageBox),
-      skin3rd_(kDefaultSkin3rd.begin(), kDefaultSkin3rd.end()),
-      sysMenuGlyphs_(LoadSysMenuGlyphs()) {
+      skin3rd_(kDefaultSkin3rd.begin(), kDefaultSkin3rd.end()) {
   ReplaceFaceBrush();
 }
 
@@ -133,6 +132,11 @@ void TSkinData::ReapplySkin() {
   manager.SetPendingSkinData(this);
   manager.ReleaseAllCaptionButtons();
   manager.ScheduleAction(TSkinAction::SkinChanged, kActionDelayMs);
+}
+
+ui::TImageList& TSkinData::SysMenuGlyphs() {
+  if (!sysMenuGlyphs_) sysMenuGlyphs_ = LoadSysMenuGlyphs();
+  return *sysMenuGlyphs_;
 }
 
 void TSkinData::ReplaceFaceBrush() { faceBrush_.reset(CreateSolidBrush(ui::ColorToRGB(skin_.ButtonFaceColour))); }

@@ -110,8 +110,9 @@ class TSkinData : public ui::TComponent {
   HBRUSH FaceBrush() const { return faceBrush_.get(); }
   // Empty until the frame skinner puts a window's small icon here.
   ui::TBitmap& IconImage() { return iconImage_; }
-  // Images of the skinned system menu, in the order of kSysMenuGlyphsResource.
-  ui::TImageList& SysMenuGlyphs() { return *sysMenuGlyphs_; }
+  // Images of the skinned system menu, in the order of kSysMenuGlyphsResource;
+  // loaded when first asked for, as most windows never open that menu.
+  ui::TImageList& SysMenuGlyphs();
   // While false the frame skinner leaves the non-client area unpainted.
   bool NcPaintEnabled() const { return ncPaintEnabled_; }
   void SetNcPaintEnabled(bool enabled) { ncPaintEnabled_ = enabled; }
