@@ -155,7 +155,9 @@ void TControl::SendToBack() {
 }
 
 void TControl::Invalidate() {
-  if (!parent_ || !parent_->HandleAllocated() || parent_->Destroying()) return;
+  // A window off the screen is painted whole when it shows: filling the grid
+  // before the first show would otherwise ask for some 200 repaints.
+  if (!parent_ || !parent_->HandleAllocated() || parent_->Destroying() || !IsWindowVisible(parent_->Handle())) return;
   const RECT bounds = BoundsRect();
   InvalidateRect(parent_->Handle(), &bounds, FALSE);
 }

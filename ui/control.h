@@ -95,6 +95,8 @@ class TControl : public TComponent {
   virtual void BringToFront();
   virtual void SendToBack();
 
+  // Asks for the control's area to be repainted; nothing while the window it
+  // is drawn on is off the screen, as showing a window paints it whole.
   virtual void Invalidate();
 
   virtual void Click();

@@ -459,7 +459,7 @@ void TWinControl::SetParent(TWinControl* parent) {
 }
 
 void TWinControl::Invalidate() {
-  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+  if (handle_ && IsWindowVisible(handle_)) InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TWinControl::BoundsChanged() {

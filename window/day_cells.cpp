@@ -9,8 +9,10 @@ namespace {
 
 ui::TLabel* CreateCell(ui::TComponent* owner, ui::TWinControl* parent, const ui::TLabel& shape, Point corner) {
   auto* label = new ui::TLabel(owner);
-  label->SetParent(parent);
+  // Sizing to its text is off before the label takes its parent's font, which
+  // would otherwise measure the empty text once for each of the 74 labels.
   label->SetAutoSize(false);
+  label->SetParent(parent);
   label->SetWidth(shape.Width());
   label->SetHeight(shape.Height());
   label->SetAlignment(shape.Alignment());
