@@ -47,9 +47,7 @@ bool ReadFileBytes(const std::string& gbkPath, std::vector<std::uint8_t>& bytes)
 }  // namespace
 
 TSkinData::TSkinData(ui::TComponent* owner)
-    : ui::TComponent(owner),
-      ShowMessage(ShowMessageBox),
-      skin3rd_(kDefaultSkin3rd.begin(), kDefaultSkin3rd.end()) {
+    : ui::TComponent(owner), ShowMessage(ShowMessageBox), skin3rd_(kDefaultSkin3rd.begin(), kDefaultSkin3rd.end()) {
   ReplaceFaceBrush();
 }
 
