@@ -220,6 +220,7 @@ void TControl::HandleMouse(TMessage& message) {
       return;
     case WM_LBUTTONDBLCLK:
       if (OnDblClick) OnDblClick(this);
+      clicked_ = DoubleClickPresses() && ClicksOnMouseUp();
       shift |= ssDouble;
       break;
     case WM_LBUTTONDOWN:

@@ -114,6 +114,9 @@ class TControl : public TComponent {
   virtual void DefaultHandler(TMessage& message);
   // Whether a press and release of the left button over it is a click.
   virtual bool ClicksOnMouseUp() const { return true; }
+  // Whether a quick second press, which the system sends as a double click,
+  // is another press that clicks on release, as on a tool button.
+  virtual bool DoubleClickPresses() const { return false; }
   void Notification(TComponent* component, TOperation operation) override;
   // Delivers a message as the system would: through the window when there is one.
   virtual LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam) { return Perform(msg, wParam, lParam); }

@@ -29,6 +29,7 @@ class TSpeedButton : public TGraphicControl, public TButtonGlyph {
  protected:
   void WndProc(TMessage& message) override;
   void Paint() override;
+  bool DoubleClickPresses() const override { return true; }
 
  private:
   int groupIndex_ = 0;

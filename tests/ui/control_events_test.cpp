@@ -60,6 +60,10 @@ TEST_F(ControlEvents, LabelClickFollowsPressAndReleaseOverIt) {
   SendMouse(WM_LBUTTONUP, 150, 150);
   EXPECT_EQ(clicks, 1) << "released elsewhere: no click";
   EXPECT_EQ(ups.size(), 2u) << "but the release still reaches the label that was pressed";
+
+  SendMouse(WM_LBUTTONDBLCLK, 25, 30, MK_LBUTTON);
+  SendMouse(WM_LBUTTONUP, 25, 30);
+  EXPECT_EQ(clicks, 1) << "a label's double click is no click";
 }
 
 TEST_F(ControlEvents, RightButtonPressesAreMouseDownsButNoClicks) {
@@ -170,6 +174,9 @@ TEST_F(ControlEvents, SpeedButtonsOfAGroupLatchOneAtATime) {
   SendMouse(WM_LBUTTONUP, 15, 15);
   EXPECT_EQ(clicks, 1);
   EXPECT_TRUE(first->Down());
+  SendMouse(WM_LBUTTONDBLCLK, 15, 15, MK_LBUTTON);
+  SendMouse(WM_LBUTTONUP, 15, 15);
+  EXPECT_EQ(clicks, 2) << "a quick second press is a second click";
   ClickAt(45, 15);
   EXPECT_TRUE(second->Down());
   EXPECT_FALSE(first->Down());
