@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h.
+#include <tlhelp32.h>
 
 #include <chrono>
 #include <fstream>
@@ -96,9 +98,25 @@ bool TypeAndPressEnter(HWND edit, const std::wstring& text) {
          Deliver(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
 }
 
-bool Click(HWND button) {
-  return Deliver(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)) &&
-         Deliver(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+// The button presses and releases itself in one go, so nothing the calendar
+// handles in between can cancel the press.
+bool Click(HWND button) { return Deliver(button, BM_CLICK, 0, 0); }
+
+// What a lost address leaves to see: the calendar, the foreground window and
+// Wine's launchers still running.
+std::string State(HWND window, const Program& calendar) {
+  wchar_t foreground[64] = L"";
+  GetClassNameW(GetForegroundWindow(), foreground, 64);
+  int launchers = 0;
+  const HANDLE processes = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32FirstW(processes, &entry); more; more = Process32NextW(processes, &entry))
+    launchers += lstrcmpiW(entry.szExeFile, L"winebrowser.exe") == 0;
+  CloseHandle(processes);
+  return std::string("; the calendar ") + (calendar.WaitForExit(0) ? "had ended" : "still ran") +
+         (IsWindow(window) ? "" : " (window gone)") + ", the foreground window is a " + text::WideToUtf8(foreground) +
+         ", " + std::to_string(launchers) + " launcher(s) running";
 }
 
 // The calendar window of this copy, not of one that may still be closing.
@@ -121,8 +139,7 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
 
   ASSERT_TRUE(TypeAndPressEnter(edit, Wide("火车票 & \"c++\""))) << "the calendar closed while it was typed into";
   std::vector<std::string> addresses = browser.WaitForAddresses(1);
-  ASSERT_EQ(addresses.size(), 1u) << "the search reached no browser; the calendar "
-                                  << (calendar->WaitForExit(0) ? "had ended" : "still ran");
+  ASSERT_EQ(addresses.size(), 1u) << "the search reached no browser" << State(window, *calendar);
   EXPECT_EQ(addresses[0], std::string(DateWin::SiteRoot(DateWin::Site::kSearch)) +
                               "/s?wd=%E7%81%AB%E8%BD%A6%E7%A5%A8%20%26%20%22c%2B%2B%22")
       << "one argument, encoded";
@@ -139,7 +156,7 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
   ASSERT_NE(directory, nullptr);
   ASSERT_TRUE(Click(directory)) << "the calendar closed before the click";
   addresses = browser.WaitForAddresses(2);
-  ASSERT_EQ(addresses.size(), 2u) << "the shortcut reached no browser";
+  ASSERT_EQ(addresses.size(), 2u) << "the shortcut reached no browser" << State(window, *calendar);
   // Wine's launcher passes the address on in its canonical form, in which a
   // bare host ends in "/".
   const std::string host(DateWin::SiteRoot(DateWin::Site::kWebDirectory));
