@@ -1,8 +1,9 @@
-// startup_race ROUNDS PROGRAM BASELINE: the start-up time a user feels, from
-// asking the system to start a program to its first visible window, polled
-// every 2 ms. The two programs take turns (the order swapped every round), so
-// whatever else loads the machine weighs on both alike. Prints every time, the
-// medians and PROGRAM's median as a multiple of BASELINE's.
+// startup_race ROUNDS PROGRAM... BASELINE: the start-up time a user feels,
+// from asking the system to start a program to its first visible window,
+// polled every 2 ms. The programs take turns, each round starting with the
+// next one, so whatever else loads the machine weighs on all alike. Prints
+// every time, the medians and each program's median as a multiple of the
+// last program's.
 
 #include <windows.h>
 
@@ -75,23 +76,22 @@ double Median(std::vector<double> values) {
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-std::wstring FileName(const std::wstring& path) { return path.substr(path.find_last_of(L"\\/") + 1); }
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const int rounds = argc == 4 ? _wtoi(argv[1]) : 0;
+  const int rounds = argc >= 4 ? _wtoi(argv[1]) : 0;
   if (rounds < 1) {
-    std::fprintf(stderr, "usage: startup_race ROUNDS PROGRAM BASELINE\n");
+    std::fprintf(stderr, "usage: startup_race ROUNDS PROGRAM... BASELINE\n");
     return 2;
   }
-  const std::wstring programs[2] = {argv[2], argv[3]};
-  std::vector<double> times[2];
-  // Once each untimed, so both find their files in the cache.
+  const std::vector<std::wstring> programs(argv + 2, argv + argc);
+  const std::size_t count = programs.size();
+  std::vector<std::vector<double>> times(count);
+  // Once each untimed, so all find their files in the cache.
   for (const std::wstring& program : programs) TimeToWindow(program);
   for (int round = 0; round < rounds; ++round) {
-    for (int turn = 0; turn < 2; ++turn) {
-      const int which = round % 2 ? 1 - turn : turn;
+    for (std::size_t turn = 0; turn < count; ++turn) {
+      const std::size_t which = (static_cast<std::size_t>(round) + turn) % count;
       const double time = TimeToWindow(programs[which]);
       if (time < 0) {
         std::fprintf(stderr, "startup_race: %ls showed no window\n", programs[which].c_str());
@@ -100,11 +100,13 @@ int wmain(int argc, wchar_t** argv) {
       times[which].push_back(time);
     }
   }
-  for (int which = 0; which < 2; ++which) {
-    std::printf("%-20ls", FileName(programs[which]).c_str());
+  const double baseline = Median(times[count - 1]);
+  for (std::size_t which = 0; which < count; ++which) {
+    std::printf("%ls\n ", programs[which].c_str());
     for (double time : times[which]) std::printf(" %6.1f", time);
-    std::printf("  median %6.1f ms\n", Median(times[which]));
+    std::printf("  median %6.1f ms", Median(times[which]));
+    if (which + 1 < count) std::printf("  ratio %.2f", Median(times[which]) / baseline);
+    std::printf("\n");
   }
-  std::printf("ratio %.2f\n", Median(times[0]) / Median(times[1]));
   return 0;
 }

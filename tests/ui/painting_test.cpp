@@ -44,6 +44,18 @@ TEST_F(Painting, LaterGraphicControlsCoverEarlierOnesUntilTheOrderChanges) {
   EXPECT_EQ(Snapshot()->Pixel(80, 80), ui::clWhite);
 }
 
+TEST_F(Painting, WhatChangesWhileTheFormIsHiddenIsShownWhenTheFormShowsAgain) {
+  ui::TShape* shape = AddShape({10, 10, 60, 60}, kRed);
+  EXPECT_EQ(Snapshot()->Pixel(20, 20), kRed);
+  form->Hide();
+  shape->SetBrush(ui::TBrush{kBlue});
+  AddShape({70, 70, 90, 90}, kGreen);
+  form->Show();
+  auto shot = Snapshot();
+  EXPECT_EQ(shot->Pixel(20, 20), kBlue);
+  EXPECT_EQ(shot->Pixel(80, 80), kGreen);
+}
+
 TEST_F(Painting, SystemColoursAreLookedUpWhenPainted) {
   panel->SetColor(ui::clBtnFace);
   AddShape({10, 10, 20, 20}, ui::clHighlight);
