@@ -85,8 +85,8 @@ void TButtonGlyph::DrawGlyph(TCanvas& canvas, POINT at, TButtonState state) {
   if (size.cx == 0) return;
   int index = static_cast<int>(state);
   if (index >= numGlyphs_) index = 0;
-  TransparentBlt(canvas.Handle(), at.x, at.y, size.cx, size.cy, bitmap_.Canvas().Handle(), index * size.cx, 0, size.cx,
-                 size.cy, ColorToRGB(bitmap_.TransparentColor()));
+  GdiTransparentBlt(canvas.Handle(), at.x, at.y, size.cx, size.cy, bitmap_.Canvas().Handle(), index * size.cx, 0,
+                    size.cx, size.cy, ColorToRGB(bitmap_.TransparentColor()));
 }
 
 void TButtonGlyph::DrawGlyphAndCaption(TCanvas& canvas, const RECT& face, const std::string& caption,

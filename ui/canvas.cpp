@@ -106,8 +106,10 @@ void TCanvas::StretchDraw(const RECT& rect, TBitmap& bitmap) {
   HDC source = bitmap.Canvas().Handle();
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (bitmap.Transparent()) {
-    TransparentBlt(dc_, rect.left, rect.top, width, height, source, 0, 0, bitmap.Width(), bitmap.Height(),
-                   ColorToRGB(bitmap.TransparentColor()));
+    // gdi32's own transparent copy: msimg32's TransparentBlt only forwards to
+    // it, and importing msimg32 cost a library load at every start.
+    GdiTransparentBlt(dc_, rect.left, rect.top, width, height, source, 0, 0, bitmap.Width(), bitmap.Height(),
+                      ColorToRGB(bitmap.TransparentColor()));
   } else if (width == bitmap.Width() && height == bitmap.Height()) {
     BitBlt(dc_, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
   } else {
