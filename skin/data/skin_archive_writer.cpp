@@ -20,11 +20,12 @@ std::vector<std::uint8_t> ComposeSkinImage(const std::vector<TSkinEntry>& entrie
     names.push_back(entry.name);
     total += entry.name.size() + 2 + 4 + entry.bytes.size();
   }
-  if (total > static_cast<std::size_t>(kMaxSkinImageSize) - 16) throw std::invalid_argument("image above 64 MiB");
+  if (total > static_cast<std::size_t>(kMaxSkinImageSize) - kSkinImageHeaderSize)
+    throw std::invalid_argument("image above 64 MiB");
 
   const std::string block = JoinNameLines(names);
   std::vector<std::uint8_t> image;
-  image.reserve(16 + total);
+  image.reserve(kSkinImageHeaderSize + total);
   AppendInt32Le(image, kSkinArchiveVersion);
   AppendInt32Le(image, static_cast<std::int32_t>(block.size()));
   AppendInt32Le(image, 0);  // reserved

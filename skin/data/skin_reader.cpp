@@ -9,7 +9,6 @@
 namespace skin {
 
 namespace {
-constexpr std::size_t kHeaderSize = 16;
 constexpr std::size_t kDeclaredSizeBytes = 4;
 }  // namespace
 
@@ -73,17 +72,17 @@ bool TSkinReader::ReadDirectory(std::span<const std::uint8_t> image) {
     if (showMessage_) showMessage_(kOlderSkinMessage);
     return Refuse(TArchiveFault::OlderVersion);
   }
-  if (image.size() < kHeaderSize) return Refuse(TArchiveFault::HeaderCut);
+  if (image.size() < kSkinImageHeaderSize) return Refuse(TArchiveFault::HeaderCut);
   namesLength_ = ReadInt32Le(image, 4);
-  if (namesLength_ < 0 || static_cast<std::size_t>(namesLength_) > image.size() - kHeaderSize) {
+  if (namesLength_ < 0 || static_cast<std::size_t>(namesLength_) > image.size() - kSkinImageHeaderSize) {
     return Refuse(TArchiveFault::NamesBeyondImage);
   }
-  const std::span<const std::uint8_t> block = image.subspan(kHeaderSize, namesLength_);
+  const std::span<const std::uint8_t> block = image.subspan(kSkinImageHeaderSize, namesLength_);
   names_ =
       SplitNameLines(LowerAsciiLetters(std::string_view(reinterpret_cast<const char*>(block.data()), block.size())));
   if (names_.size() > kMaxSkinEntries) return Refuse(TArchiveFault::TooManyEntries);
 
-  const std::size_t sizesStart = kHeaderSize + block.size();
+  const std::size_t sizesStart = kSkinImageHeaderSize + block.size();
   const std::size_t dataStart = sizesStart + 4 * names_.size();
   if (dataStart > image.size()) return Refuse(TArchiveFault::SizesBeyondImage);
   std::uint64_t offset = 0;  // up to 1,001 sizes of 2 GiB each

@@ -21,6 +21,8 @@ inline constexpr std::int32_t kSkinArchiveVersion = 20000;
 inline constexpr std::size_t kMaxSkinEntries = 1001;
 // Larger declared sizes are refused before anything is allocated or decoded.
 inline constexpr std::int32_t kMaxSkinImageSize = 64 << 20;
+// The image's header before its names: version, names length, two reserved fields.
+inline constexpr std::size_t kSkinImageHeaderSize = 16;
 inline constexpr std::string_view kOlderSkinMessage = "This is Older Skin File\rPlease update to new version !";
 
 // Why the last LoadArchive failed.

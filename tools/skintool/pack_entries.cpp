@@ -68,7 +68,7 @@ std::vector<skin::TSkinEntry> CollectPackEntries(const fs::path& dir) {
   std::vector<skin::TSkinEntry> entries;
   // What is left of the largest image for the entries' bytes, so that no file
   // beyond it is read at all.
-  std::uintmax_t room = skin::kMaxSkinImageSize - 16;
+  std::uintmax_t room = skin::kMaxSkinImageSize - skin::kSkinImageHeaderSize;
   for (const std::string& fileName : fileNames) {
     const std::string entryName = text::Utf8ToGbk(fileName);
     if (EntryFileName(entryName) != fileName) {
