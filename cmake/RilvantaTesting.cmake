@@ -72,11 +72,9 @@ function(rilvanta_add_fuzzer name)
                    -print_final_stats=1 ${corpus} ${ARG_SEEDS})
 endfunction()
 
-# Adds each folder that exists; lets the tree grow a subsystem at a time.
+# Adds each listed folder; a listed folder without a CMakeLists.txt is an error.
 macro(rilvanta_add_subdirectories)
   foreach(dir ${ARGN})
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-      add_subdirectory(${dir})
-    endif()
+    add_subdirectory(${dir})
   endforeach()
 endmacro()

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/data/skin_data.h"
+#include "skin/component/skin_data.h"
 #include "ui/bevel.h"
 #include "ui/bit_btn.h"
 #include "ui/button.h"

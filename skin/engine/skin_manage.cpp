@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "skin/data/skin_data.h"
+#include "skin/component/skin_data.h"
 #include "ui/win_control.h"
 
 namespace skin {

@@ -1,4 +1,4 @@
-#include "skin/data/skin_data.h"
+#include "skin/component/skin_data.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "skin/data/skin_dib.h"
+#include "skin/component/skin_dib.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/data/shared_work_bitmap.h"
+#include "skin/component/shared_work_bitmap.h"
 
 namespace skin {
 namespace {

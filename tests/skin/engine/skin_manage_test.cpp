@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/skin_data.h"
+#include "skin/component/skin_data.h"
 #include "ui/form.h"
 
 namespace skin {

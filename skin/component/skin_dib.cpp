@@ -1,4 +1,4 @@
-#include "skin/data/skin_dib.h"
+#include "skin/component/skin_dib.h"
 
 #include <cstring>
 

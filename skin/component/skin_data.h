@@ -19,8 +19,8 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/data/gdi_handle.h"
-#include "skin/data/skin_component_types.h"
+#include "skin/component/gdi_handle.h"
+#include "skin/component/skin_component_types.h"
 #include "skin/data/skin_settings.h"
 #include "ui/bitmap.h"
 #include "ui/component.h"

@@ -1,11 +1,11 @@
-#include "skin/data/skin_data.h"
+#include "skin/component/skin_data.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "skin/data/archive_settings.h"
-#include "skin/data/default_skin3rd.h"
+#include "skin/component/default_skin3rd.h"
 #include "skin/data/skin_reader.h"
 #include "skin/data/skin_stream.h"
 #include "skin/engine/skin_manage.h"

@@ -1,4 +1,4 @@
-#include "skin/data/shared_work_bitmap.h"
+#include "skin/component/shared_work_bitmap.h"
 
 namespace skin {
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "skin/data/gdi_handle.h"
+#include "skin/component/gdi_handle.h"
 #include "skin/data/skin_bitmap.h"
 
 namespace skin {
