@@ -1,0 +1,226 @@
+#include "skin/engine/skin_drawing.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "skin/component/skin_dib.h"
+#include "skin/engine/frame_cell.h"
+#include "skin/engine/nine_slice.h"
+#include "skin/engine/pixel_view.h"
+#include "skin/engine/region_runs.h"
+#include "skin/engine/slice_render.h"
+#include "skin/engine/three_slice.h"
+#include "skin/engine/tile_grid.h"
+
+namespace skin {
+namespace {
+
+// A memory device context holding one bitmap for the length of a copy.
+class TMemoryDc {
+ public:
+  explicit TMemoryDc(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)) {
+    if (dc_) old_ = SelectObject(dc_, bitmap);
+  }
+  ~TMemoryDc() {
+    if (!dc_) return;
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+  }
+  TMemoryDc(const TMemoryDc&) = delete;
+  TMemoryDc& operator=(const TMemoryDc&) = delete;
+  HDC Handle() const { return dc_; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_ = nullptr;
+};
+
+// A black top-down 24-bit DIB section that our own code draws into.
+struct TDrawingDib {
+  TBitmapHandle Handle;
+  TPixelView Pixels;
+};
+
+TDrawingDib CreateDrawingDib(int width, int height) {
+  if (width <= 0 || height <= 0) return {};
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  TBitmapHandle handle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!handle || !bits) return {};
+  const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+  return {std::move(handle), {static_cast<std::uint8_t*>(bits), stride, width, height}};
+}
+
+// A new bitmap of the target's size with the plan carried out on it.
+TBitmapHandle RenderPlan(const RECT& target, const TSkinBitmap& source, const TSlicePlan& plan) {
+  TDrawingDib dib = CreateDrawingDib(target.right - target.left, target.bottom - target.top);
+  if (dib.Handle) RenderSlicePlan(PixelsOf(source), plan, dib.Pixels);
+  return std::move(dib.Handle);
+}
+
+// Puts a bitmap of the target's size on the device context in one copy.
+void Present(HDC dc, const RECT& target, HBITMAP bitmap, bool transparent) {
+  if (!bitmap) return;
+  if (transparent) {
+    TransparentBlit(dc, target, bitmap, kTransparentKey);
+    return;
+  }
+  TMemoryDc source(bitmap);
+  BitBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.Handle(), 0, 0,
+         SRCCOPY);
+}
+
+bool Inverted(const RECT& rect) { return rect.right < rect.left || rect.bottom < rect.top; }
+
+TPixelRect PixelRectOf(const RECT& rect) {
+  return {static_cast<int>(rect.left), static_cast<int>(rect.top), static_cast<int>(rect.right),
+          static_cast<int>(rect.bottom)};
+}
+
+// The rectangle's size placed at the origin: the whole of a bitmap made for it.
+TPixelRect SizeOf(const RECT& rect) {
+  return {0, 0, static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
+}
+
+// Region rectangles go to the system in batches: fewer region operations for large masks.
+class TRegionBuilder {
+ public:
+  static constexpr std::size_t kBatch = 2000;
+
+  TRegionBuilder() : region_(CreateRectRgn(0, 0, 0, 0)) { batch_.reserve(kBatch); }
+  void Add(const RECT& rect) {
+    batch_.push_back(rect);
+    if (batch_.size() == kBatch) Flush();
+  }
+  HRGN Finish() {
+    Flush();
+    return region_;
+  }
+
+ private:
+  void Flush() {
+    if (batch_.empty() || !region_) return;
+    std::vector<std::uint8_t> data(sizeof(RGNDATAHEADER) + batch_.size() * sizeof(RECT));
+    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+    header->dwSize = sizeof(RGNDATAHEADER);
+    header->iType = RDH_RECTANGLES;
+    header->nCount = static_cast<DWORD>(batch_.size());
+    header->rcBound = batch_.front();
+    for (const RECT& rect : batch_) {
+      header->rcBound.left = std::min(header->rcBound.left, rect.left);
+      header->rcBound.top = std::min(header->rcBound.top, rect.top);
+      header->rcBound.right = std::max(header->rcBound.right, rect.right);
+      header->rcBound.bottom = std::max(header->rcBound.bottom, rect.bottom);
+    }
+    std::copy(batch_.begin(), batch_.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
+    if (HRGN part =
+            ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()))) {
+      CombineRgn(region_, region_, part, RGN_OR);
+      DeleteObject(part);
+    }
+    batch_.clear();
+  }
+
+  HRGN region_;
+  std::vector<RECT> batch_;
+};
+
+}  // namespace
+
+TBitmapHandle RenderNineSlice(const RECT& target, const TSkinBitmap& source, const TSliceMargins& margins,
+                              bool vertical, bool tileCentre, int frameCount, int frameIndex) {
+  const int width = target.right - target.left;
+  const int height = target.bottom - target.top;
+  const TPixelRect cell = FrameCellRect(source.Width(), source.Height(), vertical, frameCount, frameIndex);
+  return RenderPlan(target, source, NineSlicePlan(cell, width, height, margins, tileCentre));
+}
+
+void DrawNineSlice(HDC dc, const RECT& target, const TSkinBitmap& source, bool vertical, bool tileCentre,
+                   bool transparent, int frameCount, int frameIndex, const TSliceMargins& margins) {
+  if (Inverted(target)) return;
+  const TBitmapHandle bitmap = RenderNineSlice(target, source, margins, vertical, tileCentre, frameCount, frameIndex);
+  Present(dc, target, bitmap.get(), transparent);
+}
+
+void DrawThreeSlice(HDC dc, const RECT& target, const TSkinBitmap& source, bool vertical, bool transparent,
+                    int frameCount, int frameIndex, const TSliceMargins& margins) {
+  if (Inverted(target)) return;
+  const TPixelRect cell = FrameCellRect(source.Width(), source.Height(), vertical, frameCount, frameIndex);
+  const TSlicePlan plan =
+      ThreeSlicePlan(cell, target.right - target.left, target.bottom - target.top, margins.Left, margins.Right);
+  const TBitmapHandle bitmap = RenderPlan(target, source, plan);
+  Present(dc, target, bitmap.get(), transparent);
+}
+
+void DrawFrameCell(HDC dc, const RECT& target, const TSkinBitmap& source, bool transparent, int frameCount,
+                   int frameIndex) {
+  if (Inverted(target)) return;
+  const TPixelRect cell = FrameCellRect(source.Width(), source.Height(), false, frameCount, frameIndex);
+  TSlicePlan plan;
+  plan.AddStretched(cell, SizeOf(target));
+  const TBitmapHandle bitmap = RenderPlan(target, source, plan);
+  Present(dc, target, bitmap.get(), transparent);
+}
+
+void TransparentBlit(HDC dc, const RECT& target, HBITMAP bitmap, COLORREF key) {
+  if (Inverted(target) || !bitmap) return;
+  const int width = target.right - target.left;
+  const int height = target.bottom - target.top;
+  if (width == 0 || height == 0) return;
+  TMemoryDc source(bitmap);
+  GdiTransparentBlt(dc, target.left, target.top, width, height, source.Handle(), 0, 0, width, height, key);
+}
+
+void TileBitmap(HDC dc, const RECT& target, const TSkinBitmap& source, const RECT& sourceRect) {
+  const TPixelRect tile = Intersection(PixelRectOf(sourceRect), {0, 0, source.Width(), source.Height()});
+  if (tile.Empty()) return;
+  // All copies drawn off-screen into one bitmap, which goes to the device context in one transfer.
+  const TTileGrid grid = TileGrid(PixelRectOf(target), tile.Width(), tile.Height());
+  if (grid.Columns == 0) return;
+  const TPixelRect covered = grid.Tile(grid.Columns - 1, grid.Rows - 1);
+  const RECT area{grid.Left, grid.Top, covered.Right, covered.Bottom};
+  TSlicePlan plan;
+  plan.Add({tile, SizeOf(area), tile.Width(), tile.Height()});
+  const TBitmapHandle copies = RenderPlan(area, source, plan);
+  Present(dc, area, copies.get(), false);
+}
+
+HRGN RegionFromBitmap(HBITMAP bitmap, int dx, int dy, int blueTolerance, int greenTolerance, int redTolerance,
+                      COLORREF key) {
+  BITMAP shape{};
+  if (!bitmap || !GetObjectW(bitmap, sizeof(shape), &shape)) return nullptr;
+  const int width = shape.bmWidth;
+  const int height = std::abs(shape.bmHeight);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+  HDC screen = GetDC(nullptr);
+  const int rowsRead = GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rowsRead != height) return nullptr;
+
+  const TKeyColourRange range(GetRValue(key), GetGValue(key), GetBValue(key), redTolerance, greenTolerance,
+                              blueTolerance);
+  TRegionBuilder region;
+  std::vector<TPixelRun> runs;
+  for (int y = 0; y < height; ++y) {
+    runs.clear();
+    AppendOpaqueRuns(reinterpret_cast<const std::uint8_t*>(pixels.data() + static_cast<std::size_t>(y) * width), width,
+                     4, range, runs);
+    for (const TPixelRun& run : runs) region.Add({run.Begin + dx, y + dy, run.End + dx, y + dy + 1});
+  }
+  return region.Finish();
+}
+
+}  // namespace skin
