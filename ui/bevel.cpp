@@ -17,15 +17,15 @@ void TBevel::SetStyle(TBevelStyle style) {
 void TBevel::Paint() {
   TCanvas& canvas = Canvas();
   // A lowered bevel has its shadow line first (top, left), a raised one its light line.
-  const TColor first = style_ == TBevelStyle::bsLowered ? clBtnShadow : clBtnHighlight;
-  const TColor second = style_ == TBevelStyle::bsLowered ? clBtnHighlight : clBtnShadow;
+  const TColour first = style_ == TBevelStyle::bsLowered ? clBtnShadow : clBtnHighlight;
+  const TColour second = style_ == TBevelStyle::bsLowered ? clBtnHighlight : clBtnShadow;
   const int w = Width(), h = Height();
-  auto line = [&canvas](TColor color, int x1, int y1, int x2, int y2) {
+  auto line = [&canvas](TColour color, int x1, int y1, int x2, int y2) {
     canvas.Pen = TPen{color};
     canvas.MoveTo(x1, y1);
     canvas.LineTo(x2, y2);
   };
-  auto box = [&line](TColor topLeft, TColor bottomRight, int l, int t, int r, int b) {
+  auto box = [&line](TColour topLeft, TColour bottomRight, int l, int t, int r, int b) {
     line(topLeft, l, b - 1, l, t);
     line(topLeft, l, t, r, t);
     line(bottomRight, r - 1, t, r - 1, b - 1);

@@ -87,7 +87,7 @@ std::uint32_t* TBitmap::ScanLine(int y) {
   return static_cast<std::uint32_t*>(bits_) + static_cast<size_t>(y) * width_;
 }
 
-TColor TBitmap::Pixel(int x, int y) {
+TColour TBitmap::Pixel(int x, int y) {
   const std::uint32_t* row = ScanLine(y);
   if (!row || x < 0 || x >= width_) return clNone;
   const std::uint32_t bgr = row[x];
@@ -109,12 +109,12 @@ void TBitmap::SetTransparent(bool transparent) {
   Changed();
 }
 
-TColor TBitmap::TransparentColor() {
+TColour TBitmap::TransparentColor() {
   if (transparentColor_ != clNone) return transparentColor_;
   return Pixel(0, height_ - 1);
 }
 
-void TBitmap::SetTransparentColor(TColor color) {
+void TBitmap::SetTransparentColor(TColour color) {
   transparentColor_ = color;
   Changed();
 }

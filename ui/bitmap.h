@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "ui/canvas.h"
-#include "ui/color.h"
+#include "ui/colour.h"
 
 namespace ui {
 
@@ -37,7 +37,7 @@ class TBitmap {
 
   // Row y as 0x00RRGGBB words (DIB byte order B, G, R, unused).
   std::uint32_t* ScanLine(int y);
-  TColor Pixel(int x, int y);
+  TColour Pixel(int x, int y);
 
   TCanvas& Canvas();
   // Takes the bitmap out of its canvas's device context, for calls that
@@ -48,8 +48,8 @@ class TBitmap {
   // the bottom-left pixel.
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
-  TColor TransparentColor();
-  void SetTransparentColor(TColor color);
+  TColour TransparentColor();
+  void SetTransparentColor(TColour color);
 
   std::function<void()> OnChange;
 
@@ -63,7 +63,7 @@ class TBitmap {
   HGDIOBJ oldBitmap_ = nullptr;
   std::unique_ptr<TCanvas> canvas_;
   bool transparent_ = false;
-  TColor transparentColor_ = clNone;
+  TColour transparentColor_ = clNone;
 };
 
 }  // namespace ui

@@ -86,7 +86,7 @@ void TButtonGlyph::DrawGlyph(TCanvas& canvas, POINT at, TButtonState state) {
   int index = static_cast<int>(state);
   if (index >= numGlyphs_) index = 0;
   GdiTransparentBlt(canvas.Handle(), at.x, at.y, size.cx, size.cy, bitmap_.Canvas().Handle(), index * size.cx, 0,
-                    size.cx, size.cy, ColorToRGB(bitmap_.TransparentColor()));
+                    size.cx, size.cy, ColourToRgb(bitmap_.TransparentColor()));
 }
 
 void TButtonGlyph::DrawGlyphAndCaption(TCanvas& canvas, const RECT& face, const std::string& caption,

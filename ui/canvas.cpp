@@ -13,16 +13,16 @@ class TCanvas::Selection {
     const TBrush& brush = canvas.Brush;
     const TPen& pen = canvas.Pen;
     brush_ = brush.Style == TBrushStyle::bsClear ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))
-                                                 : CreateSolidBrush(ColorToRGB(brush.Color));
+                                                 : CreateSolidBrush(ColourToRgb(brush.Color));
     ownBrush_ = brush.Style != TBrushStyle::bsClear;
     pen_ = pen.Style == TPenStyle::psClear ? static_cast<HPEN>(GetStockObject(NULL_PEN))
-                                           : CreatePen(PS_SOLID, pen.Width, ColorToRGB(pen.Color));
+                                           : CreatePen(PS_SOLID, pen.Width, ColourToRgb(pen.Color));
     ownPen_ = pen.Style != TPenStyle::psClear;
     oldBrush_ = SelectObject(dc_, brush_);
     oldPen_ = SelectObject(dc_, pen_);
     oldFont_ = SelectObject(dc_, canvas.Font.Handle());
-    oldTextColor_ = SetTextColor(dc_, ColorToRGB(canvas.Font.Color()));
-    oldBkColor_ = SetBkColor(dc_, ColorToRGB(brush.Color));
+    oldTextColor_ = SetTextColor(dc_, ColourToRgb(canvas.Font.Color()));
+    oldBkColor_ = SetBkColor(dc_, ColourToRgb(brush.Color));
     oldBkMode_ = SetBkMode(dc_, brush.Style == TBrushStyle::bsClear ? TRANSPARENT : OPAQUE);
   }
   ~Selection() {
@@ -50,13 +50,13 @@ class TCanvas::Selection {
 
 void TCanvas::FillRect(const RECT& rect) {
   if (Brush.Style == TBrushStyle::bsClear) return;
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(Brush.Color));
+  HBRUSH brush = CreateSolidBrush(ColourToRgb(Brush.Color));
   ::FillRect(dc_, &rect, brush);
   DeleteObject(brush);
 }
 
 void TCanvas::FrameRect(const RECT& rect) {
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(Brush.Color));
+  HBRUSH brush = CreateSolidBrush(ColourToRgb(Brush.Color));
   ::FrameRect(dc_, &rect, brush);
   DeleteObject(brush);
 }
@@ -109,7 +109,7 @@ void TCanvas::StretchDraw(const RECT& rect, TBitmap& bitmap) {
     // gdi32's own transparent copy: msimg32's TransparentBlt only forwards to
     // it, and importing msimg32 cost a library load at every start.
     GdiTransparentBlt(dc_, rect.left, rect.top, width, height, source, 0, 0, bitmap.Width(), bitmap.Height(),
-                      ColorToRGB(bitmap.TransparentColor()));
+                      ColourToRgb(bitmap.TransparentColor()));
   } else if (width == bitmap.Width() && height == bitmap.Height()) {
     BitBlt(dc_, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
   } else {

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "ui/color.h"
+#include "ui/colour.h"
 #include "ui/font.h"
 
 namespace ui {
@@ -18,12 +18,12 @@ enum class TBrushStyle { bsSolid, bsClear };
 enum class TPenStyle { psSolid, psClear };
 
 struct TBrush {
-  TColor Color = clWhite;
+  TColour Color = clWhite;
   TBrushStyle Style = TBrushStyle::bsSolid;
 };
 
 struct TPen {
-  TColor Color = clBlack;
+  TColour Color = clBlack;
   int Width = 1;
   TPenStyle Style = TPenStyle::psSolid;
 };

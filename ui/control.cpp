@@ -105,7 +105,7 @@ void TControl::SetEnabled(bool enabled) {
   Perform(CM_ENABLEDCHANGED);
 }
 
-void TControl::SetColor(TColor color) {
+void TControl::SetColor(TColour color) {
   if (!followingParent_) parentColor_ = false;
   if (color == color_) return;
   color_ = color;
@@ -129,7 +129,7 @@ void TControl::ParentFontChanged(const TFont& parentFont) {
   followingParent_ = false;
 }
 
-void TControl::ParentColorChanged(TColor parentColor) {
+void TControl::ParentColorChanged(TColour parentColor) {
   if (!parentColor_) return;
   followingParent_ = true;
   SetColor(parentColor);

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/color.h"
+#include "ui/colour.h"
 #include "ui/component.h"
 #include "ui/font.h"
 #include "ui/messages.h"
@@ -72,8 +72,8 @@ class TControl : public TComponent {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
-  TColor Color() const { return color_; }
-  void SetColor(TColor color);
+  TColour Color() const { return color_; }
+  void SetColor(TColour color);
   TFont& Font() { return font_; }
   const TFont& Font() const { return font_; }
   // While true the control follows its parent's font; setting the font ends it.
@@ -122,7 +122,7 @@ class TControl : public TComponent {
   virtual LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam) { return Perform(msg, wParam, lParam); }
   // Font and colour changes of the parent reach children that follow it.
   void ParentFontChanged(const TFont& parentFont);
-  void ParentColorChanged(TColor parentColor);
+  void ParentColorChanged(TColour parentColor);
   virtual void BoundsChanged() {}
 
  private:
@@ -135,7 +135,7 @@ class TControl : public TComponent {
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;
   bool enabled_ = true;
-  TColor color_ = clBtnFace;
+  TColour color_ = clBtnFace;
   TFont font_;
   bool parentFont_ = true;
   bool parentColor_ = false;

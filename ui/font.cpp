@@ -49,7 +49,7 @@ void TFont::SetCharset(BYTE charset) {
   Changed(true);
 }
 
-void TFont::SetColor(TColor color) {
+void TFont::SetColor(TColour color) {
   color_ = color;
   Changed(false);
 }

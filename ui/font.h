@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/color.h"
+#include "ui/colour.h"
 
 namespace ui {
 
@@ -33,8 +33,8 @@ class TFont {
   void SetStyle(TFontStyles style);
   BYTE Charset() const { return charset_; }
   void SetCharset(BYTE charset);
-  TColor Color() const { return color_; }
-  void SetColor(TColor color);
+  TColour Color() const { return color_; }
+  void SetColor(TColour color);
 
   HFONT Handle() const;
 
@@ -48,7 +48,7 @@ class TFont {
   int height_;
   TFontStyles style_ = 0;
   BYTE charset_;
-  TColor color_;
+  TColour color_;
   mutable HFONT handle_ = nullptr;
 };
 

@@ -53,10 +53,10 @@ int TImageList::Add(TBitmap& image, TBitmap* mask) {
   return ImageLists().Add(handle_, image.Handle(), mask ? mask->Handle() : nullptr);
 }
 
-int TImageList::AddMasked(TBitmap& image, TColor maskColor) {
+int TImageList::AddMasked(TBitmap& image, TColour maskColor) {
   if (!handle_ || image.Empty()) return -1;
   image.Dormant();
-  return ImageLists().AddMasked(handle_, image.Handle(), ColorToRGB(maskColor));
+  return ImageLists().AddMasked(handle_, image.Handle(), ColourToRgb(maskColor));
 }
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {

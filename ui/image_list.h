@@ -25,7 +25,7 @@ class TImageList : public TComponent {
   // The image may hold several images side by side; returns the first new index or -1.
   int Add(TBitmap& image, TBitmap* mask);
   // Pixels of the mask colour become transparent.
-  int AddMasked(TBitmap& image, TColor maskColor);
+  int AddMasked(TBitmap& image, TColour maskColor);
   // A disabled image is drawn in the system's embossed grey look.
   void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
 

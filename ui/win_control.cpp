@@ -175,8 +175,8 @@ void TWinControl::WndProc(TMessage& message) {
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLORBTN: {
       HDC dc = reinterpret_cast<HDC>(message.WParam);
-      SetTextColor(dc, ColorToRGB(Font().Color()));
-      SetBkColor(dc, ColorToRGB(Color()));
+      SetTextColor(dc, ColourToRgb(Font().Color()));
+      SetBkColor(dc, ColourToRgb(Color()));
       message.Result = reinterpret_cast<LRESULT>(ColorBrush());
       return;
     }
@@ -417,7 +417,7 @@ HBRUSH TWinControl::ColorBrush() {
   if (!colorBrush_ || brushColor_ != Color()) {
     if (colorBrush_) DeleteObject(colorBrush_);
     brushColor_ = Color();
-    colorBrush_ = CreateSolidBrush(ColorToRGB(brushColor_));
+    colorBrush_ = CreateSolidBrush(ColourToRgb(brushColor_));
   }
   return colorBrush_;
 }

@@ -107,7 +107,7 @@ class TWinControl : public TControl {
   bool doubleBuffered_ = false;
   bool tabStop_ = false;
   HBRUSH colorBrush_ = nullptr;
-  TColor brushColor_ = clNone;
+  TColour brushColor_ = clNone;
 
   friend class TControl;
 };

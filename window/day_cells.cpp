@@ -39,7 +39,7 @@ void TFRM_Date::CreateDayCells() {
     lunar->OnMouseDown = [this](ui::TComponent* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
       ChnDateMouseDown(s, b, sh, x, y);
     };
-    day->Font().SetColor(ui::clBlack);
+    day->Font().SetColor(clBlack);
     DayCells[cell] = day;
     LunarCells[cell] = lunar;
   }

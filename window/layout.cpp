@@ -17,15 +17,15 @@ namespace {
 using ui::TAlignment;
 using ui::TTextLayout;
 
-constexpr ui::TColor kYearWatermarkColour = 14543103;   // #FFE8DD
-constexpr ui::TColor kMonthWatermarkColour = 15461355;  // #EBEBEB
-constexpr ui::TColor kMarkerColour = 8512126;           // #7EE281
-constexpr ui::TColor kMonthNumberColour = 12615808;     // #8080C0
+constexpr TColour kYearWatermarkColour = 14543103;   // #FFE8DD
+constexpr TColour kMonthWatermarkColour = 15461355;  // #EBEBEB
+constexpr TColour kMarkerColour = 8512126;           // #7EE281
+constexpr TColour kMonthNumberColour = 12615808;     // #8080C0
 
 struct FontLook {
   std::string_view face;  // UTF-8
   int height;             // pixels
-  ui::TColor color = ui::clBlack;
+  TColour color = clBlack;
   ui::TFontStyles style = 0;
 };
 
@@ -42,7 +42,7 @@ void SetFont(ui::TControl& control, const FontLook& look) {
 }
 
 const FontLook kSongTi12{"宋体", 12};
-const FontLook kInformationFont{"宋体", 12, ui::clFuchsia};
+const FontLook kInformationFont{"宋体", 12, clFuchsia};
 
 template <class Control>
 Control* Place(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds) {
@@ -95,8 +95,8 @@ ui::TLabel* PlaceCentredText(TFRM_Date* form, ui::TWinControl* parent, std::stri
                      .visible = visible});
 }
 
-ui::TShape* PlaceShape(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds, ui::TColor fill,
-                       ui::TColor outline) {
+ui::TShape* PlaceShape(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds, TColour fill,
+                       TColour outline) {
   auto* shape = Place<ui::TShape>(form, parent, std::move(name), bounds);
   shape->SetBrush(ui::TBrush{fill});
   shape->SetPen(ui::TPen{outline});
@@ -117,13 +117,13 @@ ui::TBitBtn* PlaceBitBtn(TFRM_Date* form, ui::TWinControl* parent, std::string n
 void TFRM_Date::CreateLayout() {
   SetBorderStyle(ui::TFormBorderStyle::bsNone);
   SetCaption("Rilvanta");
-  SetColor(ui::clWhite);
+  SetColor(clWhite);
   SetBounds(700, 160, 312, 311);  // borderless: the client area is the whole window
-  SetFont(*this, FontLook{"宋体", 12, ui::clWindowText});
+  SetFont(*this, FontLook{"宋体", 12, clWindowText});
 
   Panel1 = Place<ui::TPanel>(this, this, "Panel1", RECT{0, 0, 312, 311});
   Panel1->SetBevelOuter(ui::TBevelCut::bvNone);
-  Panel1->SetColor(ui::clWhite);
+  Panel1->SetColor(clWhite);
 
   CreateGraphicControls();
   CreateWindowedControls();
@@ -136,7 +136,7 @@ void TFRM_Date::CreateGraphicControls() {
   const auto drag = [this](ui::TComponent* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
     FormMouseDown(s, b, sh, x, y);
   };
-  Shape1 = PlaceShape(this, Panel1, "Shape1", RECT{0, 0, 312, 311}, ui::clWhite, ui::clBlack);
+  Shape1 = PlaceShape(this, Panel1, "Shape1", RECT{0, 0, 312, 311}, clWhite, clBlack);
   Shape1->OnMouseDown = drag;
   const FontLook yearWatermark{"Arial Black", 64, kYearWatermarkColour};
   Label20 = PlaceCentredText(this, Panel1, "Label20", RECT{0, 56, 313, 72}, yearWatermark, true);
@@ -144,8 +144,8 @@ void TFRM_Date::CreateGraphicControls() {
   Label16 = PlaceCentredText(this, Panel1, "Label16", RECT{0, 98, 313, 134}, monthWatermark, true);
   Image1 = Place<ui::TImage>(this, Panel1, "Image1", RECT{9, 56, 297, 191});
   Image1->OnMouseDown = drag;
-  Shape2 = PlaceShape(this, Panel1, "Shape2", RECT{12, 56, 38, 30}, kMarkerColour, ui::clGreen);
-  const FontLook dayFont{"Arial Black", 14, ui::clBlack};
+  Shape2 = PlaceShape(this, Panel1, "Shape2", RECT{12, 56, 38, 30}, kMarkerColour, clGreen);
+  const FontLook dayFont{"Arial Black", 14, clBlack};
   day1 = PlaceCentredText(this, Panel1, "day1", RECT{14, 56, 36, 16}, dayFont, false);
   image_month = Place<ui::TImage>(this, Panel1, "image_month", RECT{0, 0, 95, 40});
   image_month->OnMouseDown = drag;
@@ -153,7 +153,7 @@ void TFRM_Date::CreateGraphicControls() {
   image_year->OnMouseDown = drag;
   Bevel2 = Place<ui::TBevel>(this, Panel1, "Bevel2", RECT{9, 46, 297, 10});
   Bevel2->SetShape(ui::TBevelShape::bsBottomLine);
-  const FontLook yearFont{"Arial Black", 29, ui::clBlue};
+  const FontLook yearFont{"Arial Black", 29, clBlue};
   Label1 = PlaceLabel(this, Panel1,
                       {.name = "Label1",
                        .bounds = {118, -1, 76, 41},
@@ -164,7 +164,7 @@ void TFRM_Date::CreateGraphicControls() {
                        .autoSize = true});
   Label1->OnMouseDown = drag;
 
-  const FontLook weekend{"宋体", 12, ui::clRed};
+  const FontLook weekend{"宋体", 12, clRed};
   const auto weekday = [this](std::string name, int left, std::string_view caption, const FontLook& font) {
     return PlaceLabel(this, Panel1,
                       {.name = std::move(name),
@@ -193,7 +193,7 @@ void TFRM_Date::CreateGraphicControls() {
                         .alignment = TAlignment::taCenter,
                         .transparent = true,
                         .autoSize = true});
-  const FontLook headerWord{"宋体", 14, ui::clWindowText, ui::fsBold};
+  const FontLook headerWord{"宋体", 14, clWindowText, ui::fsBold};
   Label18 =
       PlaceLabel(this, Panel1, {.name = "Label18", .bounds = {64, 17, 15, 14}, .caption = "月", .font = &headerWord});
   Label19 =
@@ -245,7 +245,7 @@ void TFRM_Date::CreateWindowedControls() {
   BitBtn4->OnClick = [this](ui::TComponent* s) { BitBtn4Click(s); };
 
   Edit1 = Place<ui::TEdit>(this, Panel1, "Edit1", RECT{3, 283, 232, 25});
-  SetFont(*Edit1, FontLook{"宋体", 16, ui::clWindowText});
+  SetFont(*Edit1, FontLook{"宋体", 16, clWindowText});
   Edit1->SetImeName(Gbk("中文 (简体) - 搜狗拼音输入法"));
   Edit1->OnChange = [this](ui::TComponent* s) { Edit1Change(s); };
   Edit1->OnKeyDown = [this](ui::TComponent* s, WORD& key, ui::TShiftState shift) { Edit1KeyDown(s, key, shift); };
@@ -257,7 +257,7 @@ void TFRM_Date::CreateWindowedControls() {
 
   Button1 = Place<ui::TButton>(this, Panel1, "Button1", RECT{238, 283, 71, 25});
   Button1->SetCaption(Gbk("百度一下"));
-  SetFont(*Button1, FontLook{"宋体", 12, ui::clWindowText});
+  SetFont(*Button1, FontLook{"宋体", 12, clWindowText});
   Button1->SetTabStop(true);
   Button1->OnClick = [this](ui::TComponent* s) { Button1Click(s); };
 

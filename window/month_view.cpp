@@ -17,7 +17,7 @@ int PointsToPixels(int points) {
   return pixels;
 }
 
-void ApplyCell(const CellView& view, ui::TLabel& day, ui::TLabel& lunar, ui::TColor background, int dayFontHeight) {
+void ApplyCell(const CellView& view, ui::TLabel& day, ui::TLabel& lunar, TColour background, int dayFontHeight) {
   day.SetVisible(view.visible);
   lunar.SetVisible(view.visible);
   day.Font().SetHeight(dayFontHeight);

@@ -33,7 +33,7 @@ std::unique_ptr<ui::TImageList> LoadSysMenuGlyphs() {
   auto glyphs = std::make_unique<ui::TImageList>(nullptr, kGlyphSide, kGlyphSide);
   ui::TBitmap strip;
   if (strip.LoadFromResourceName(GetModuleHandleW(nullptr), TSkinData::kSysMenuGlyphsResource))
-    glyphs->AddMasked(strip, ui::clWhite);
+    glyphs->AddMasked(strip, clWhite);
   return glyphs;
 }
 
@@ -137,6 +137,6 @@ ui::TImageList& TSkinData::SysMenuGlyphs() {
   return *sysMenuGlyphs_;
 }
 
-void TSkinData::ReplaceFaceBrush() { faceBrush_.reset(CreateSolidBrush(ui::ColorToRGB(skin_.ButtonFaceColour))); }
+void TSkinData::ReplaceFaceBrush() { faceBrush_.reset(CreateSolidBrush(ui::ColourToRgb(skin_.ButtonFaceColour))); }
 
 }  // namespace skin

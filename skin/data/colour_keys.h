@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "skin/data/colour.h"
+#include "colour/colour.h"
 #include "skin/data/ini_text.h"
 
 namespace skin {

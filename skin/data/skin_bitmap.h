@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "skin/data/colour.h"
+#include "colour/colour.h"
 
 namespace skin {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/data/colour.h"
+#include "colour/colour.h"
 #include "skin/data/skin_bitmap.h"
 
 namespace skin {

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "skin/data/colour.h"
+#include "colour/colour.h"
 #include "skin/data/skin_elements.h"
 
 namespace skin {
@@ -64,22 +64,22 @@ struct TSkinSettings {
   std::optional<TDataSkinBorder> UpDownVert;
 
   // Colours of section "Colours"; system colours until a skin gives them.
-  TColour WindowTextColour = syscolour::kWindowText;
-  TColour ButtonFaceColour = syscolour::kButtonFace;
-  TColour ScrollbarColour = syscolour::kScrollbar;
-  TColour HilightTextColour = syscolour::kHighlightText;
-  TColour HilightColour = syscolour::kHighlight;
-  TColour MenubarColour = syscolour::kButtonFace;
-  TColour MenuColour = syscolour::kMenu;
-  TColour MenuTextColour = syscolour::kMenuText;
-  TColour ButtonTextColour = syscolour::kButtonText;
-  TColour ButtonHilightColour = syscolour::kButtonHighlight;
-  TColour ButtonlightColour = syscolour::kButtonHighlight;
-  TColour ButtonShadowColour = syscolour::kButtonShadow;
-  TColour ButtonDkShadowColour = syscolour::kButtonShadow;
-  TColour MenuBarTextColour = syscolour::kMenuText;
-  TColour TitleTextActiveColour = syscolour::kCaptionText;
-  TColour TitleTextNoActiveColour = syscolour::kInactiveCaptionText;
+  TColour WindowTextColour = clWindowText;
+  TColour ButtonFaceColour = clBtnFace;
+  TColour ScrollbarColour = clScrollBar;
+  TColour HilightTextColour = clHighlightText;
+  TColour HilightColour = clHighlight;
+  TColour MenubarColour = clBtnFace;
+  TColour MenuColour = clMenu;
+  TColour MenuTextColour = clMenuText;
+  TColour ButtonTextColour = clBtnText;
+  TColour ButtonHilightColour = clBtnHighlight;
+  TColour ButtonlightColour = clBtnHighlight;
+  TColour ButtonShadowColour = clBtnShadow;
+  TColour ButtonDkShadowColour = clBtnShadow;
+  TColour MenuBarTextColour = clMenuText;
+  TColour TitleTextActiveColour = clCaptionText;
+  TColour TitleTextNoActiveColour = clInactiveCaptionText;
 
   // One colour per numbered colour section ("Colour0", "Colour1", ...), in file order.
   std::vector<TColour> NumberedColours;

@@ -101,26 +101,26 @@ void TSkinSettingsReader::ReadColours() {
   const auto colour = [this](std::string_view key, TColour fallback) {
     return ReadColourKey(ini_, "Colours", key, fallback);
   };
-  skin_.WindowTextColour = colour("WindowText", syscolour::kWindowText);
-  skin_.ButtonFaceColour = colour("ButtonFace", syscolour::kButtonFace);
-  skin_.ScrollbarColour = colour("Scrollbar", syscolour::kScrollbar);
-  skin_.HilightTextColour = colour("HilightText", syscolour::kHighlightText);
-  skin_.HilightColour = colour("Hilight", syscolour::kHighlight);
+  skin_.WindowTextColour = colour("WindowText", clWindowText);
+  skin_.ButtonFaceColour = colour("ButtonFace", clBtnFace);
+  skin_.ScrollbarColour = colour("Scrollbar", clScrollBar);
+  skin_.HilightTextColour = colour("HilightText", clHighlightText);
+  skin_.HilightColour = colour("Hilight", clHighlight);
   skin_.MenubarColour = colour("Menubar", skin_.ButtonFaceColour);
-  skin_.MenuColour = colour("Menu", syscolour::kMenu);
-  skin_.MenuTextColour = colour("MenuText", syscolour::kMenuText);
-  skin_.ButtonTextColour = colour("ButtonText", syscolour::kButtonText);
-  skin_.ButtonHilightColour = colour("ButtonHilight", syscolour::kButtonHighlight);
-  skin_.ButtonlightColour = colour("Buttonlight", syscolour::kButtonHighlight);
-  skin_.ButtonShadowColour = colour("ButtonShadow", syscolour::kButtonShadow);
-  skin_.ButtonDkShadowColour = colour("ButtonDkShadow", syscolour::kButtonShadow);
-  skin_.MenuBarTextColour = colour("MenuBarText", syscolour::kMenuText);
-  skin_.TitleTextActiveColour = colour("TitleTextActive", syscolour::kCaptionText);
-  skin_.TitleTextNoActiveColour = colour("TitleTextNoActive", syscolour::kInactiveCaptionText);
+  skin_.MenuColour = colour("Menu", clMenu);
+  skin_.MenuTextColour = colour("MenuText", clMenuText);
+  skin_.ButtonTextColour = colour("ButtonText", clBtnText);
+  skin_.ButtonHilightColour = colour("ButtonHilight", clBtnHighlight);
+  skin_.ButtonlightColour = colour("Buttonlight", clBtnHighlight);
+  skin_.ButtonShadowColour = colour("ButtonShadow", clBtnShadow);
+  skin_.ButtonDkShadowColour = colour("ButtonDkShadow", clBtnShadow);
+  skin_.MenuBarTextColour = colour("MenuBarText", clMenuText);
+  skin_.TitleTextActiveColour = colour("TitleTextActive", clCaptionText);
+  skin_.TitleTextNoActiveColour = colour("TitleTextNoActive", clInactiveCaptionText);
 
   skin_.NumberedColours.clear();
   for (const std::string& section : SectionsStartingWith(ini_, "COLOUR", {"COLOURS"})) {
-    skin_.NumberedColours.push_back(ReadColourKey(ini_, section, "color", syscolour::kWindowText));
+    skin_.NumberedColours.push_back(ReadColourKey(ini_, section, "color", clWindowText));
   }
 }
 

@@ -13,10 +13,10 @@ TEST(Bitmaps, MonochromeBitmapBecomesBlackAndWhitePixels) {
   ASSERT_TRUE(bitmap.CopyFromHandle(mono));
   DeleteObject(mono);
   EXPECT_EQ(bitmap.Width(), 2);
-  EXPECT_EQ(bitmap.Pixel(0, 0), ui::clBlack);
-  EXPECT_EQ(bitmap.Pixel(1, 0), ui::clWhite);
-  EXPECT_EQ(bitmap.Pixel(0, 1), ui::clWhite);
-  EXPECT_EQ(bitmap.Pixel(1, 1), ui::clBlack);
+  EXPECT_EQ(bitmap.Pixel(0, 0), clBlack);
+  EXPECT_EQ(bitmap.Pixel(1, 0), clWhite);
+  EXPECT_EQ(bitmap.Pixel(0, 1), clWhite);
+  EXPECT_EQ(bitmap.Pixel(1, 1), clBlack);
   EXPECT_FALSE(bitmap.CopyFromHandle(nullptr));
 }
 
@@ -25,13 +25,13 @@ TEST(Bitmaps, AssignCopiesPixelsAndTransparency) {
   source.SetSize(3, 2);
   source.ScanLine(1)[2] = 0x123456;
   source.SetTransparent(true);
-  source.SetTransparentColor(ui::clFuchsia);
+  source.SetTransparentColor(clFuchsia);
   ui::TBitmap copy;
   copy.Assign(source);
   source.ScanLine(1)[2] = 0;
   EXPECT_EQ(copy.Pixel(2, 1), 0x563412u) << "a deep copy, red in the low byte";
   EXPECT_TRUE(copy.Transparent());
-  EXPECT_EQ(copy.TransparentColor(), ui::clFuchsia);
+  EXPECT_EQ(copy.TransparentColor(), clFuchsia);
   EXPECT_EQ(copy.ScanLine(2), nullptr) << "rows outside the picture";
 }
 

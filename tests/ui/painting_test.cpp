@@ -11,11 +11,11 @@
 
 namespace {
 
-constexpr ui::TColor kRed = 0x0000FF, kBlue = 0xFF0000, kGreen = 0x00FF00;
+constexpr TColour kRed = 0x0000FF, kBlue = 0xFF0000, kGreen = 0x00FF00;
 
 class Painting : public ui_test::FormTest {
  protected:
-  ui::TShape* AddShape(RECT bounds, ui::TColor fill) {
+  ui::TShape* AddShape(RECT bounds, TColour fill) {
     auto* shape = new ui::TShape(form);
     shape->SetParent(panel);
     shape->SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
@@ -32,7 +32,7 @@ TEST_F(Painting, LaterGraphicControlsCoverEarlierOnesUntilTheOrderChanges) {
   EXPECT_EQ(shot->Pixel(20, 20), kRed);
   EXPECT_EQ(shot->Pixel(50, 50), kBlue);
   EXPECT_EQ(shot->Pixel(80, 80), kBlue);
-  EXPECT_EQ(shot->Pixel(120, 120), ui::clWhite) << "the panel's own colour";
+  EXPECT_EQ(shot->Pixel(120, 120), clWhite) << "the panel's own colour";
 
   back->BringToFront();
   EXPECT_EQ(Snapshot()->Pixel(50, 50), kRed);
@@ -41,7 +41,7 @@ TEST_F(Painting, LaterGraphicControlsCoverEarlierOnesUntilTheOrderChanges) {
 
   front->Hide();
   EXPECT_EQ(Snapshot()->Pixel(50, 50), kRed);
-  EXPECT_EQ(Snapshot()->Pixel(80, 80), ui::clWhite);
+  EXPECT_EQ(Snapshot()->Pixel(80, 80), clWhite);
 }
 
 TEST_F(Painting, WhatChangesWhileTheFormIsHiddenIsShownWhenTheFormShowsAgain) {
@@ -57,8 +57,8 @@ TEST_F(Painting, WhatChangesWhileTheFormIsHiddenIsShownWhenTheFormShowsAgain) {
 }
 
 TEST_F(Painting, SystemColoursAreLookedUpWhenPainted) {
-  panel->SetColor(ui::clBtnFace);
-  AddShape({10, 10, 20, 20}, ui::clHighlight);
+  panel->SetColor(clBtnFace);
+  AddShape({10, 10, 20, 20}, clHighlight);
   auto shot = Snapshot();
   EXPECT_EQ(shot->Pixel(100, 100), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(shot->Pixel(15, 15), GetSysColor(COLOR_HIGHLIGHT));
@@ -76,12 +76,12 @@ TEST_F(Painting, PanelBevelsAreRaisedOrLowered) {
 
 TEST_F(Painting, ShapeOutlineAndFillAreItsPenAndBrush) {
   ui::TShape* shape = AddShape({20, 20, 60, 50}, kGreen);
-  shape->SetPen(ui::TPen{ui::clBlack});
+  shape->SetPen(ui::TPen{clBlack});
   auto shot = Snapshot();
-  EXPECT_EQ(shot->Pixel(20, 20), ui::clBlack);
-  EXPECT_EQ(shot->Pixel(59, 49), ui::clBlack);
+  EXPECT_EQ(shot->Pixel(20, 20), clBlack);
+  EXPECT_EQ(shot->Pixel(59, 49), clBlack);
   EXPECT_EQ(shot->Pixel(21, 21), kGreen);
-  EXPECT_EQ(shot->Pixel(60, 50), ui::clWhite);
+  EXPECT_EQ(shot->Pixel(60, 50), clWhite);
 }
 
 TEST_F(Painting, TransparentLabelLetsWhatLiesBehindShowAroundItsText) {
@@ -92,7 +92,7 @@ TEST_F(Painting, TransparentLabelLetsWhatLiesBehindShowAroundItsText) {
   label->SetBounds(0, 0, 100, 40);
   label->SetCaption("8");
   label->SetColor(kBlue);
-  label->Font().SetColor(ui::clBlack);
+  label->Font().SetColor(clBlack);
   EXPECT_EQ(Snapshot()->Pixel(95, 35), kBlue) << "opaque: the label's colour";
   label->SetTransparent(true);
   EXPECT_EQ(Snapshot()->Pixel(95, 35), kRed) << "transparent: the shape behind it";
@@ -107,13 +107,13 @@ TEST_F(Painting, CentredLabelTextSitsInTheMiddle) {
   label->SetLayout(ui::TTextLayout::tlCenter);
   label->SetCaption("\xA1\xF6");  // ■ in GBK: a solid square of ink
   label->Font().SetHeight(20);
-  label->Font().SetColor(ui::clBlack);
-  label->SetColor(ui::clWhite);
+  label->Font().SetColor(clBlack);
+  label->SetColor(clWhite);
   auto shot = Snapshot();
   int minX = 200, maxX = -1, minY = 100, maxY = -1;
   for (int y = 0; y < 100; ++y)
     for (int x = 0; x < 200; ++x)
-      if (shot->Pixel(x, y) != ui::clWhite)
+      if (shot->Pixel(x, y) != clWhite)
         minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
   ASSERT_GE(maxX, 0) << "the text was drawn";
   EXPECT_NEAR((minX + maxX) / 2, 100, 4);
@@ -137,7 +137,7 @@ TEST_F(Painting, ImageDrawsItsPictureUnscaledFromTheCornerAndClipped) {
   image->SetParent(panel);
   image->SetBounds(30, 30, 4, 3);
   auto shot = Snapshot();
-  EXPECT_EQ(shot->Pixel(31, 31), ui::clWhite) << "an image without a picture draws nothing";
+  EXPECT_EQ(shot->Pixel(31, 31), clWhite) << "an image without a picture draws nothing";
 
   ui::TBitmap& picture = image->Picture().Bitmap();
   picture.SetSize(8, 8);
@@ -146,8 +146,8 @@ TEST_F(Painting, ImageDrawsItsPictureUnscaledFromTheCornerAndClipped) {
   shot = Snapshot();
   EXPECT_EQ(shot->Pixel(30, 30), kGreen);
   EXPECT_EQ(shot->Pixel(33, 32), kBlue);
-  EXPECT_EQ(shot->Pixel(34, 30), ui::clWhite) << "clipped to the image's width";
-  EXPECT_EQ(shot->Pixel(30, 33), ui::clWhite) << "clipped to the image's height";
+  EXPECT_EQ(shot->Pixel(34, 30), clWhite) << "clipped to the image's width";
+  EXPECT_EQ(shot->Pixel(30, 33), clWhite) << "clipped to the image's height";
 }
 
 TEST_F(Painting, BevelBottomLineIsShadowOverHighlight) {
@@ -156,10 +156,10 @@ TEST_F(Painting, BevelBottomLineIsShadowOverHighlight) {
   bevel->SetBounds(10, 10, 100, 10);
   bevel->SetShape(ui::TBevelShape::bsBottomLine);
   auto shot = Snapshot();
-  EXPECT_EQ(shot->Pixel(50, 18), ui::ColorToRGB(ui::clBtnShadow));
-  EXPECT_EQ(shot->Pixel(50, 17), ui::clWhite);
+  EXPECT_EQ(shot->Pixel(50, 18), ui::ColourToRgb(clBtnShadow));
+  EXPECT_EQ(shot->Pixel(50, 17), clWhite);
   bevel->SetStyle(ui::TBevelStyle::bsRaised);
-  EXPECT_EQ(Snapshot()->Pixel(50, 19), ui::ColorToRGB(ui::clBtnShadow)) << "raised: the shadow goes below";
+  EXPECT_EQ(Snapshot()->Pixel(50, 19), ui::ColourToRgb(clBtnShadow)) << "raised: the shadow goes below";
 }
 
 TEST(GlyphPlacement, GroupIsCentredWithTheGivenSpacing) {
@@ -204,7 +204,7 @@ TEST_F(Painting, BitmapButtonDrawsItsGlyphWithoutTheTransparentColour) {
   auto shot = Snapshot();
   // Alone on the face, the glyph is centred: margin (60 - 10) / 2 = 25, top (30 - 10 + 1) / 2 = 10.
   EXPECT_EQ(shot->Pixel(10 + 25 + 5, 10 + 10 + 5), 0x0000FFu) << "the glyph's red middle";
-  EXPECT_EQ(shot->Pixel(10 + 25, 10 + 10), ui::ColorToRGB(ui::clBtnFace)) << "its white corner left out";
+  EXPECT_EQ(shot->Pixel(10 + 25, 10 + 10), ui::ColourToRgb(clBtnFace)) << "its white corner left out";
 }
 
 }  // namespace

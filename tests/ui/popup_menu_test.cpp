@@ -116,7 +116,7 @@ TEST_F(PopupMenus, OwnerDrawnItemsAreMeasuredFromTheDefaultSizeAndDrawnWithTheir
     };
     item->OnDrawItem = [&](ui::TMenuItem* sender, ui::TCanvas& canvas, RECT rect, bool selected) {
       drawn.push_back({sender, rect, selected});
-      canvas.Brush.Color = selected ? ui::clHighlight : ui::clMenu;
+      canvas.Brush.Color = selected ? clHighlight : clMenu;
       canvas.FillRect(rect);
     };
   }
@@ -171,15 +171,15 @@ TEST_F(PopupMenus, ImageListDrawsItsImagesWithTheMaskColourLeftOut) {
   strip.SetSize(8, 4);
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 8; ++x) strip.ScanLine(y)[x] = x == 1 || x == 6 ? 0xFF0000 : 0xFF00FF;  // red on magenta
-  ASSERT_EQ(images->AddMasked(strip, ui::clFuchsia), 0);
+  ASSERT_EQ(images->AddMasked(strip, clFuchsia), 0);
   ASSERT_EQ(images->Count(), 2);
   ui::TBitmap target;
   target.SetSize(4, 4);
-  target.Canvas().Brush.Color = ui::clWhite;
+  target.Canvas().Brush.Color = clWhite;
   target.Canvas().FillRect(RECT{0, 0, 4, 4});
   images->Draw(target.Canvas(), 0, 0, 1);
   EXPECT_EQ(target.Pixel(2, 1), 0x0000FFu);
-  EXPECT_EQ(target.Pixel(0, 1), ui::clWhite);
+  EXPECT_EQ(target.Pixel(0, 1), clWhite);
   menu->SetImages(images);
   delete images;
   EXPECT_EQ(menu->Images(), nullptr) << "the menu let go of the freed image list";

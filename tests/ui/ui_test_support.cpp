@@ -26,7 +26,7 @@ void FormTest::SetUp() {
   panel->SetParent(form);
   panel->SetBounds(0, 0, 240, 180);
   panel->SetBevelOuter(ui::TBevelCut::bvNone);
-  panel->SetColor(ui::clWhite);
+  panel->SetColor(clWhite);
   SetForegroundWindow(form->Handle());
   Pump();
 }

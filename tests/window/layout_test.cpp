@@ -82,9 +82,9 @@ const std::vector<Placement> kPlacements = {
 TEST_F(Layout, EveryControlLiesOnTheFullSizeWhitePanelWhereTheLayoutPutsIt) {
   EXPECT_EQ(form->Panel1->BoundsRect().right, 312);
   EXPECT_EQ(form->Panel1->BoundsRect().bottom, 311);
-  EXPECT_EQ(form->Panel1->Color(), ui::clWhite);
+  EXPECT_EQ(form->Panel1->Color(), clWhite);
   EXPECT_EQ(form->Panel1->BevelOuter(), ui::TBevelCut::bvNone);
-  EXPECT_EQ(form->Color(), ui::clWhite);
+  EXPECT_EQ(form->Color(), clWhite);
   for (const Placement& expected : kPlacements) {
     SCOPED_TRACE(expected.name);
     ui::TControl& control = Control(expected.name);
@@ -125,7 +125,7 @@ struct Look {
   std::string name;
   std::string face;  // UTF-8
   int height;
-  ui::TColor color;
+  TColour color;
   ui::TFontStyles style;
 };
 
@@ -133,21 +133,21 @@ TEST_F(Layout, TextsHaveTheirFacesSizesAndColours) {
   const std::vector<Look> looks = {
       {"Label20", "Arial Black", 64, 14543103, 0},
       {"Label16", "Arial Black", 120, 15461355, 0},
-      {"day1", "Arial Black", 14, ui::clBlack, 0},
-      {"Label1", "Arial Black", 29, ui::clBlue, 0},
-      {"Label2", "宋体", 12, ui::clRed, 0},
-      {"Label3", "宋体", 12, ui::clBlack, 0},
-      {"Label5", "宋体", 12, ui::clBlack, 0},
-      {"Label7", "宋体", 12, ui::clRed, 0},
+      {"day1", "Arial Black", 14, clBlack, 0},
+      {"Label1", "Arial Black", 29, clBlue, 0},
+      {"Label2", "宋体", 12, clRed, 0},
+      {"Label3", "宋体", 12, clBlack, 0},
+      {"Label5", "宋体", 12, clBlack, 0},
+      {"Label7", "宋体", 12, clRed, 0},
       {"Cnday", "宋体", 12, 16384, 0},
       {"Label17", "Arial", 32, 12615808, ui::fsBold},
-      {"Label18", "宋体", 14, ui::clWindowText, ui::fsBold},
-      {"Label19", "宋体", 14, ui::clWindowText, ui::fsBold},
-      {"Label21", "宋体", 12, ui::clFuchsia, 0},
-      {"lbl3", "宋体", 12, ui::clFuchsia, 0},
-      {"lbl4", "宋体", 12, ui::clWindowText, 0},
-      {"Edit1", "宋体", 16, ui::clWindowText, 0},
-      {"Button1", "宋体", 12, ui::clWindowText, 0},
+      {"Label18", "宋体", 14, clWindowText, ui::fsBold},
+      {"Label19", "宋体", 14, clWindowText, ui::fsBold},
+      {"Label21", "宋体", 12, clFuchsia, 0},
+      {"lbl3", "宋体", 12, clFuchsia, 0},
+      {"lbl4", "宋体", 12, clWindowText, 0},
+      {"Edit1", "宋体", 16, clWindowText, 0},
+      {"Button1", "宋体", 12, clWindowText, 0},
   };
   EXPECT_EQ(form->Font().Name(), Gbk("宋体"));
   EXPECT_EQ(form->Font().Height(), 12);
@@ -178,11 +178,11 @@ TEST_F(Layout, SearchBoxAsksForThePinyinInputMethodByItsFullName) {
 }
 
 TEST_F(Layout, MarkerBorderAndWatermarksHaveTheirShapesAndAlignment) {
-  EXPECT_EQ(form->Shape1->Brush().Color, ui::clWhite);
-  EXPECT_EQ(form->Shape1->Pen().Color, ui::clBlack);
+  EXPECT_EQ(form->Shape1->Brush().Color, clWhite);
+  EXPECT_EQ(form->Shape1->Pen().Color, clBlack);
   EXPECT_EQ(form->Shape1->Pen().Width, 1);
   EXPECT_EQ(form->Shape2->Brush().Color, 8512126u);
-  EXPECT_EQ(form->Shape2->Pen().Color, ui::clGreen);
+  EXPECT_EQ(form->Shape2->Pen().Color, clGreen);
   EXPECT_EQ(form->Bevel2->Shape(), ui::TBevelShape::bsBottomLine);
   for (ui::TLabel* watermark : {form->Label20, form->Label16, form->day1, form->Cnday}) {
     EXPECT_TRUE(watermark->Transparent()) << watermark->Name();

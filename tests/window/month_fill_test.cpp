@@ -10,7 +10,7 @@
 namespace window_test {
 namespace {
 
-constexpr ui::TColor kRed = 255, kBlack = 0, kLunarGreen = 16384, kFestival = 33023, kSolarTerm = 16733011;
+constexpr TColour kRed = 255, kBlack = 0, kLunarGreen = 16384, kFestival = 33023, kSolarTerm = 16733011;
 
 // One window for all: each test shows the month it looks at.
 class MonthFill : public ::testing::Test {
@@ -105,7 +105,7 @@ TEST_F(MonthFill, TextsAndColoursFollowThePriorityAndTheWeekendColumns) {
   struct Expected {
     int day;
     const char* lunar;
-    ui::TColor dayColour, lunarColour;
+    TColour dayColour, lunarColour;
   };
   for (const Expected& expected : {
            Expected{1, "国庆节", kRed, kFestival},     // Saturday, Gregorian festival

@@ -29,7 +29,7 @@ int DisplayWidth(std::string_view utf8) {
 
 // ANSI style of a window colour; black day numbers keep the terminal's own
 // foreground, which may be light on a dark background.
-std::string_view AnsiStyle(DateWin::Colour colour) {
+std::string_view AnsiStyle(TColour colour) {
   switch (colour) {
     case DateWin::kWeekendColour:
       return "31";
@@ -49,7 +49,7 @@ class CellWriter {
  public:
   CellWriter(std::string& out, bool colour) : out_(out), colour_(colour) {}
 
-  void Write(std::string_view text, DateWin::Colour text_colour = DateWin::kWeekdayDayColour, bool reversed = false) {
+  void Write(std::string_view text, TColour text_colour = DateWin::kWeekdayDayColour, bool reversed = false) {
     const int padding = kCellWidth - DisplayWidth(text);
     out_.append(padding / 2, ' ');
     std::string style(colour_ && !text.empty() ? AnsiStyle(text_colour) : "");

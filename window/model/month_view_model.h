@@ -26,16 +26,16 @@
 #include <string>
 #include <string_view>
 
+#include "colour/colour.h"
+
 namespace DateWin {
 
-using Colour = std::uint32_t;  // 0x00BBGGRR
-
-constexpr Colour kWeekdayDayColour = 0;        // #000000 day numbers Monday-Friday
-constexpr Colour kWeekendColour = 255;         // #FF0000 both texts on Sunday and Saturday
-constexpr Colour kLunarMonthColour = 255;      // #FF0000 the lunar month name on its first day
-constexpr Colour kLunarWeekdayColour = 16384;  // #004000 lunar day names Monday-Friday
-constexpr Colour kFestivalColour = 33023;      // #FF8000 Gregorian and lunar festivals
-constexpr Colour kSolarTermColour = 16733011;  // #5353FF solar terms
+constexpr TColour kWeekdayDayColour = 0;        // #000000 day numbers Monday-Friday
+constexpr TColour kWeekendColour = 255;         // #FF0000 both texts on Sunday and Saturday
+constexpr TColour kLunarMonthColour = 255;      // #FF0000 the lunar month name on its first day
+constexpr TColour kLunarWeekdayColour = 16384;  // #004000 lunar day names Monday-Friday
+constexpr TColour kFestivalColour = 33023;      // #FF8000 Gregorian and lunar festivals
+constexpr TColour kSolarTermColour = 16733011;  // #5353FF solar terms
 constexpr int kDayCellFontPoints = 11;
 
 constexpr int kCellCount = 37;
@@ -62,9 +62,9 @@ struct CellView {
   bool visible = false;  // hidden cells keep the texts below empty
   int day = 0;           // day of month, the cells' Tag; 0 when hidden
   std::string day_text;  // "1" ... "31"
-  Colour day_colour = kWeekdayDayColour;
+  TColour day_colour = kWeekdayDayColour;
   std::string lunar_text;  // GBK
-  Colour lunar_colour = kLunarWeekdayColour;
+  TColour lunar_colour = kLunarWeekdayColour;
   LunarTextKind lunar_kind = LunarTextKind::kDayName;
 };
 

@@ -120,20 +120,20 @@ TEST_F(SkinDataTest, SysMenuGlyphsAreFourMaskedGlyphsFromTheResource) {
   // Drawn on red: white is transparent, the strokes are black.
   ui::TBitmap canvas;
   canvas.SetSize(16 * 4, 16);
-  canvas.Canvas().Brush.Color = ui::clRed;
+  canvas.Canvas().Brush.Color = clRed;
   canvas.Canvas().FillRect(RECT{0, 0, 64, 16});
   for (int index = 0; index < 4; ++index) glyphs.Draw(canvas.Canvas(), index * 16, 0, index);
   for (int index = 0; index < 4; ++index) {
-    EXPECT_EQ(canvas.Pixel(index * 16, 0), ui::clRed) << "corner of glyph " << index;
-    EXPECT_EQ(canvas.Pixel(index * 16 + 15, 15), ui::clRed) << "corner of glyph " << index;
+    EXPECT_EQ(canvas.Pixel(index * 16, 0), clRed) << "corner of glyph " << index;
+    EXPECT_EQ(canvas.Pixel(index * 16 + 15, 15), clRed) << "corner of glyph " << index;
   }
-  EXPECT_EQ(canvas.Pixel(3 * 16 + 7, 7), ui::clBlack);   // the middle of the close cross
-  EXPECT_EQ(canvas.Pixel(2 * 16 + 5, 10), ui::clBlack);  // the minimize bar
-  EXPECT_EQ(canvas.Pixel(2 * 16 + 7, 7), ui::clRed);     // ... which leaves the middle free
-  EXPECT_EQ(canvas.Pixel(1 * 16 + 3, 8), ui::clBlack);   // the maximize frame's left side
-  EXPECT_EQ(canvas.Pixel(1 * 16 + 7, 8), ui::clRed);     // ... around an empty window
-  EXPECT_EQ(canvas.Pixel(0 * 16 + 7, 3), ui::clBlack);   // restore: the window behind
-  EXPECT_EQ(canvas.Pixel(0 * 16 + 7, 9), ui::clRed);     // ... and the empty one in front
+  EXPECT_EQ(canvas.Pixel(3 * 16 + 7, 7), clBlack);   // the middle of the close cross
+  EXPECT_EQ(canvas.Pixel(2 * 16 + 5, 10), clBlack);  // the minimize bar
+  EXPECT_EQ(canvas.Pixel(2 * 16 + 7, 7), clRed);     // ... which leaves the middle free
+  EXPECT_EQ(canvas.Pixel(1 * 16 + 3, 8), clBlack);   // the maximize frame's left side
+  EXPECT_EQ(canvas.Pixel(1 * 16 + 7, 8), clRed);     // ... around an empty window
+  EXPECT_EQ(canvas.Pixel(0 * 16 + 7, 3), clBlack);   // restore: the window behind
+  EXPECT_EQ(canvas.Pixel(0 * 16 + 7, 9), clRed);     // ... and the empty one in front
 }
 
 TEST_F(SkinDataTest, TheDefaultSkinLoadsFromItsSkinStream) {
