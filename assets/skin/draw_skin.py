@@ -1161,33 +1161,34 @@ SETTINGS = [
 ]
 
 
-def settings_text():
+def settings_text(settings=SETTINGS):
     lines = []
-    for section, keys in SETTINGS:
+    for section, keys in settings:
         lines.append("[%s]" % section)
         lines += ["%s=%s" % (key, value) for key, value in keys]
         lines.append("")
     return "\r\n".join(lines).encode("ascii")
 
 
-def named_pictures():
+def named_pictures(settings=SETTINGS):
     """Picture names in the order the settings text first names them."""
     names = []
-    for _, keys in SETTINGS:
+    for _, keys in settings:
         for _, value in keys:
             if isinstance(value, str) and value.endswith(".bmp") and value not in names:
                 names.append(value)
     return names
 
 
-def main(out):
-    names = named_pictures()
-    if sorted(names) != sorted(PICTURES):
-        raise SystemExit("settings and pictures disagree: %s" % sorted(set(names) ^ set(PICTURES)))
+def main(out, settings=SETTINGS, pictures=PICTURES):
+    """Writes the pictures, the settings text and order.txt of a skin into `out`."""
+    names = named_pictures(settings)
+    if sorted(names) != sorted(pictures):
+        raise SystemExit("settings and pictures disagree: %s" % sorted(set(names) ^ set(pictures)))
     out.mkdir(parents=True, exist_ok=True)
     for name in names:
-        (out / name).write_bytes(PICTURES[name]().bmp())
-    (out / SETTINGS_NAME).write_bytes(settings_text())
+        (out / name).write_bytes(pictures[name]().bmp())
+    (out / SETTINGS_NAME).write_bytes(settings_text(settings))
     (out / "order.txt").write_text("\n".join(names + [SETTINGS_NAME]) + "\n")
 
 
