@@ -4,7 +4,11 @@
 #include <string>
 
 #include "skin/component/skin_data.h"
-#include "ui/win_control.h"
+#include "skin/engine/ascii_case.h"
+#include "skin/engine/skin_messages.h"
+#include "skin/engine/window_class_name.h"
+#include "ui/form.h"
+#include "ui/screen.h"
 
 namespace skin {
 namespace {
@@ -16,16 +20,17 @@ constexpr LRESULT kRefuseCreation = 10;
 // A plain pointer, so that it can still be read while other statics are torn down.
 TSkinManage* theManager = nullptr;
 
-std::wstring WindowClassName(HWND window) {
-  wchar_t name[101] = {};
-  const int length = GetClassNameW(window, name, 101);
-  return std::wstring(name, length > 0 ? length : 0);
+bool AnswersSkinned(HWND window) { return SendMessageW(window, SKM_QUERYSKINNED, 0, 0) == kSkinnedAnswer; }
+
+bool IsMdiChild(HWND window) {
+  return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0 &&
+         AsciiLowered(WindowClassName(GetParent(window))) == "mdiclient";
 }
 
-std::wstring Lowered(std::wstring text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; });
-  return text;
+bool HasArea(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  return static_cast<long long>(bounds.right - bounds.left) * (bounds.bottom - bounds.top) != 0;
 }
 
 bool OwnerWindowIs(const TSkinData& data, HWND window) {
@@ -51,9 +56,11 @@ TSkinManage::~TSkinManage() {
   while (!formSkinners_.empty()) {
     TFormSkinner* skinner = formSkinners_.back();
     formSkinners_.pop_back();
+    skinner->SetState(TFormSkinnerState::Destroying);
     skinner->UnskinOnDestroy();
     delete skinner;
   }
+  popupSkinners_.clear();
 }
 
 void TSkinManage::RegisterSkinData(TSkinData* data) {
@@ -70,8 +77,8 @@ TSkinData* TSkinManage::FindSkinData(HWND window) const {
   TSkinData* onlyThisForm = nullptr;
   TSkinData* dialog = nullptr;
   TSkinData* mainForm = nullptr;
-  const std::wstring className = Lowered(WindowClassName(window));
-  const bool isDialog = className == L"tmessageform" || className == L"#32770";
+  const std::string className = AsciiLowered(WindowClassName(window));
+  const bool isDialog = className == "tmessageform" || className == "#32770";
   for (TSkinData* data : skinDatas_) {
     switch (data->SkinFormtype()) {
       case TSkinFormType::sfOnlyThisForm:
@@ -120,9 +127,14 @@ LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam
     switch (code) {
       case HCBT_CREATEWND:
         if (manager->RefusesCreation(window, *reinterpret_cast<const CBT_CREATEWNDW*>(lParam))) return kRefuseCreation;
+        if (WindowClassName(window) == "#32768") manager->AttachPopupMenu(window);
+        break;
+      case HCBT_DESTROYWND:
+        manager->DetachPopupMenu(window);
         break;
       case HCBT_ACTIVATE:
         if (manager->started_ == 0) manager->started_ = 1;
+        manager->AttachWindow(window);
         break;
     }
   }
@@ -130,7 +142,7 @@ LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam
 }
 
 bool TSkinManage::RefusesCreation(HWND window, const CBT_CREATEWNDW& creation) const {
-  return WindowClassName(window) == L"ScrollBar" && (creation.lpcs->style & SBS_SIZEGRIP) != 0 &&
+  return WindowClassName(window) == "ScrollBar" && (creation.lpcs->style & SBS_SIZEGRIP) != 0 &&
          FindFormSkinner(creation.lpcs->hwndParent) != nullptr;
 }
 
@@ -153,6 +165,7 @@ void TSkinManage::RunPendingAction() {
   switch (pendingAction_) {
     case TSkinAction::Activate:
       enabled_ = true;
+      Sweep(onlyThisForm ? data : nullptr);
       break;
     case TSkinAction::Deactivate:
       enabled_ = false;
@@ -170,6 +183,75 @@ void TSkinManage::RunPendingAction() {
   // Forgotten before the event, so that a request the handler makes stands.
   pendingSkinData_ = nullptr;
   if (data->OnSkinChanged) data->OnSkinChanged(data);
+}
+
+bool TSkinManage::AttachWindow(HWND window) {
+  if (!enabled_) return false;
+  if (AnswersSkinned(window) || FindFormSkinner(window)) return false;
+  ui::TForm* form = FindLibraryForm(window);
+  if (!sweeping_ && IsMdiChild(window)) return false;
+  if (!HasArea(window)) return false;
+  if (form && form->Tag() == kUnskinnedFormTag) return false;
+  const std::string className = WindowClassName(window);
+  if (className == "TApplication" || !AskFormSkin(className)) return false;
+  TSkinData* data = FindSkinData(window);
+  if (!data || data->SkinEmpty()) return false;
+  std::unique_ptr<TFormSkinner> skinner = formSkinnerMaker_(window, form, *data);
+  if (!skinner) return false;
+  formSkinners_.push_back(skinner.release());
+  PostMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
+  return true;
+}
+
+ui::TForm* TSkinManage::FindLibraryForm(HWND window) const {
+  const ui::TScreen& screen = ui::Screen();
+  for (int i = screen.FormCount(); i-- > 0;) {
+    ui::TForm* form = screen.Forms(i);
+    if (form->HandleAllocated() && form->Handle() == window) return form;
+  }
+  return nullptr;
+}
+
+void TSkinManage::Sweep(const TSkinData* onlyOwnerOf) {
+  sweeping_ = true;
+  const ui::TScreen& screen = ui::Screen();
+  // Forms without a window yet are attached when they are first activated.
+  for (int i = screen.FormCount(); i-- > 0;) {
+    ui::TForm* form = screen.Forms(i);
+    if (onlyOwnerOf && form != onlyOwnerOf->Owner()) continue;
+    if (form->HandleAllocated()) AttachWindow(form->Handle());
+    if (onlyOwnerOf) break;
+  }
+  sweeping_ = false;
+}
+
+void TSkinManage::AttachPopupMenu(HWND window) {
+  if (!enabled_ || AnswersSkinned(window) || IsPopupMenuSkinned(window)) return;
+  TSkinData* data = FindSkinData(window);
+  if (!data || data->SkinEmpty() || !data->SkinControls().Contains(TSkinControlType::xcMainMenu)) return;
+  if (std::unique_ptr<TPopupSkinner> skinner = popupSkinnerMaker_(window, *data))
+    popupSkinners_.push_back(std::move(skinner));
+}
+
+bool TSkinManage::DetachPopupMenu(HWND window) {
+  const auto found =
+      std::ranges::find_if(popupSkinners_, [window](const auto& skinner) { return skinner->WindowHandle() == window; });
+  if (found == popupSkinners_.end()) return false;
+  (*found)->Detach();
+  popupSkinners_.erase(found);
+  return true;
+}
+
+bool TSkinManage::IsPopupMenuSkinned(HWND window) const {
+  return std::ranges::any_of(popupSkinners_,
+                             [window](const auto& skinner) { return skinner->WindowHandle() == window; });
+}
+
+const ui::TBitmap* TSkinManage::FindPopupBackground(HMENU menu) const {
+  if (!menu) return nullptr;
+  const auto found =
+      std::ranges::find_if(popupSkinners_, [menu](const auto& skinner) { return skinner->MenuHandle() == menu; });
+  return found == popupSkinners_.end() ? nullptr : (*found)->Background();
 }
 
 void TSkinManage::Deactivate(const TSkinData* onlyOf) {
@@ -201,7 +283,7 @@ void TSkinManage::RefreshSkins(const TSkinData* data, bool firstOnly) {
 
 void TSkinManage::Purge() {
   for (std::size_t i = formSkinners_.size(); i-- > 0;)
-    if (formSkinners_[i]->WindowDestroyed()) FreeFormSkinner(i);
+    if (formSkinners_[i]->State() == TFormSkinnerState::Destroyed) FreeFormSkinner(i);
 }
 
 void TSkinManage::FreeFormSkinner(std::size_t index) {
@@ -229,6 +311,18 @@ void TSkinManage::RemoveFormSkinner(HWND window) {
 
 void TSkinManage::ReleaseAllCaptionButtons() {
   for (TFormSkinner* skinner : formSkinners_) skinner->ReleaseCaptionButtons();
+}
+
+void TSkinManage::SetMdiMaximized(bool maximized) {
+  if (maximized == mdiMaximized_) return;
+  mdiMaximized_ = maximized;
+  for (TFormSkinner* skinner : formSkinners_)
+    if (skinner->MdiKind() == TMdiKind::Child) skinner->MdiMaximizedChanged(maximized);
+}
+
+int TSkinManage::CountMdiChildren() const {
+  return static_cast<int>(std::ranges::count_if(
+      formSkinners_, [](const TFormSkinner* skinner) { return skinner->MdiKind() == TMdiKind::Child; }));
 }
 
 TSkinManage* SkinManager() { return theManager; }

@@ -10,11 +10,20 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "skin/engine/form_skinner.h"
+#include "skin/engine/form_skinner_factory.h"
 #include "skin/engine/message_timer.h"
+#include "skin/engine/popup_skinner.h"
+
+namespace ui {
+class TBitmap;
+class TForm;
+}  // namespace ui
 
 namespace skin {
 
@@ -22,12 +31,20 @@ class TSkinData;
 
 enum class TSkinAction { None = 0, Activate = 1, Deactivate = 2, SkinChanged = 3, Purge = 6 };
 
+// Makes the frame skinner of a window (CreateFormSkinner by default).
+using TFormSkinnerMaker = std::function<std::unique_ptr<TFormSkinner>(HWND window, ui::TForm* form, TSkinData& data)>;
+// Makes the skinner of a menu popup window (CreatePopupSkinner by default).
+using TPopupSkinnerMaker = std::function<std::unique_ptr<TPopupSkinner>(HWND window, TSkinData& data)>;
+
 class TSkinManage {
  public:
   static constexpr int kStartedDestroying = 4;
+  // A form with this Tag never gets a frame skinner, whatever DisableTag says.
+  static constexpr int kUnskinnedFormTag = 99;
 
   TSkinManage();
-  // Removes the hook and detaches every frame skinner without restoring its window.
+  // Removes the hook, detaches every frame skinner without restoring its
+  // window (as if the window were being destroyed) and frees the popup skinners.
   ~TSkinManage();
   TSkinManage(const TSkinManage&) = delete;
   TSkinManage& operator=(const TSkinManage&) = delete;
@@ -46,6 +63,25 @@ class TSkinManage {
   // component says (its OnFormSkin, or else everything but month calendars and
   // report designer windows).
   bool AskFormSkin(const std::string& className) const;
+
+  // Hangs a frame skinner on the window unless skinning is off, it is skinned
+  // already, it is an MDI child (outside a sweep over all forms), it has no
+  // size, its form is tagged kUnskinnedFormTag, it is the application's
+  // window, its class is refused by AskFormSkin, or no loaded skin serves it.
+  bool AttachWindow(HWND window);
+  // The library form of a window, searching the screen's forms from the last.
+  ui::TForm* FindLibraryForm(HWND window) const;
+  void SetFormSkinnerMaker(TFormSkinnerMaker maker) { formSkinnerMaker_ = std::move(maker); }
+
+  // Menu popup windows get a popup skinner while skinning is on and the
+  // window's skin component skins menus; it goes with the window.
+  void AttachPopupMenu(HWND window);
+  bool DetachPopupMenu(HWND window);
+  bool IsPopupMenuSkinned(HWND window) const;
+  // The rendered background of the skinned popup showing that menu, or nullptr.
+  const ui::TBitmap* FindPopupBackground(HMENU menu) const;
+  std::size_t PopupSkinnerCount() const { return popupSkinners_.size(); }
+  void SetPopupSkinnerMaker(TPopupSkinnerMaker maker) { popupSkinnerMaker_ = std::move(maker); }
 
   // Installs the CBT hook for the current thread; a second call replaces the first hook.
   void InstallHook();
@@ -81,11 +117,22 @@ class TSkinManage {
   // Every frame skinner frees its caption buttons (before a skin change).
   void ReleaseAllCaptionButtons();
 
+  // MDI children shown maximised; a change is passed to every MDI child's skinner.
+  bool MdiMaximized() const { return mdiMaximized_; }
+  void SetMdiMaximized(bool maximized);
+  // The frame skinners of MDI children.
+  int CountMdiChildren() const;
+  // The MDI client window a frame skinner found last.
+  HWND MdiClientWindow() const { return mdiClientWindow_; }
+  void SetMdiClientWindow(HWND window) { mdiClientWindow_ = window; }
+
  private:
   static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
   // A size grip inside a skinned window is refused: the skin draws its own frame.
   bool RefusesCreation(HWND window, const CBT_CREATEWNDW& creation) const;
 
+  // Attaches the screen's forms from the last: only the owner of `onlyOwnerOf` when given.
+  void Sweep(const TSkinData* onlyOwnerOf);
   void Deactivate(const TSkinData* onlyOf);
   void RefreshSkins(const TSkinData* data, bool firstOnly);
   void Purge();
@@ -96,11 +143,18 @@ class TSkinManage {
   TMessageTimer actionTimer_;
   HHOOK cbtHook_ = nullptr;
   std::vector<TFormSkinner*> formSkinners_;
+  std::vector<std::unique_ptr<TPopupSkinner>> popupSkinners_;
   std::vector<TSkinData*> skinDatas_;
+  TFormSkinnerMaker formSkinnerMaker_ = CreateFormSkinner;
+  TPopupSkinnerMaker popupSkinnerMaker_ = CreatePopupSkinner;
   bool enabled_ = false;
+  // While the activate action attaches the existing forms: MDI children are attached too.
+  bool sweeping_ = false;
   int started_ = 0;
   TSkinAction pendingAction_ = TSkinAction::None;
   TSkinData* pendingSkinData_ = nullptr;
+  bool mdiMaximized_ = false;
+  HWND mdiClientWindow_ = nullptr;
 };
 
 // The program's manager, or nullptr before the first skin component loaded.

@@ -39,21 +39,30 @@ class TLoggingSkinner : public TFormSkinner {
 
   HWND WindowHandle() const override { return window_.Handle(); }
   TSkinData* SkinData() const override { return data_; }
-  bool WindowDestroyed() const override { return destroyed_; }
+  TFormSkinnerState State() const override { return state_; }
+  void SetState(TFormSkinnerState state) override { state_ = state; }
+  TMdiKind MdiKind() const override { return mdiKind_; }
   void ReleaseCaptionButtons() override { log_.push_back(name_ + " release"); }
   void RebuildFrameMetrics() override { log_.push_back(name_ + " rebuild"); }
   void RefreshSkin() override { log_.push_back(name_ + " refresh"); }
   void Unskin() override { log_.push_back(name_ + " unskin"); }
-  void UnskinOnDestroy() override { log_.push_back(name_ + " unskin on destroy"); }
+  void UnskinOnDestroy() override {
+    log_.push_back(name_ + (state_ == TFormSkinnerState::Destroying ? " unskin on destroy" : " unskin too early"));
+  }
+  void MdiMaximizedChanged(bool maximized) override {
+    log_.push_back(name_ + (maximized ? " maximised" : " restored"));
+  }
 
-  void MarkDestroyed() { destroyed_ = true; }
+  void MarkDestroyed() { state_ = TFormSkinnerState::Destroyed; }
+  void SetMdiKind(TMdiKind kind) { mdiKind_ = kind; }
 
  private:
   std::string name_;
   TSkinData* data_;
   std::vector<std::string>& log_;
   TTestWindow window_;
-  bool destroyed_ = false;
+  TFormSkinnerState state_ = TFormSkinnerState::Created;
+  TMdiKind mdiKind_ = TMdiKind::None;
 };
 
 // Handles the thread's messages until `done` or five seconds have passed.

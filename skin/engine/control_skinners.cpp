@@ -1,0 +1,41 @@
+#include "skin/engine/control_skinners.h"
+
+#include <algorithm>
+
+namespace skin {
+
+void TControlSkinners::Add(std::unique_ptr<TSkinControl> skinner) { skinners_.push_back(std::move(skinner)); }
+
+void TControlSkinners::Adopt(TSkinControl& skinner) {
+  if (Contains(&skinner)) return;
+  if (skinner.Owner()) skinner.Owner()->RemoveComponent(&skinner);
+  skinners_.emplace_back(&skinner);
+}
+
+bool TControlSkinners::Contains(const TSkinControl* skinner) const {
+  return std::ranges::any_of(skinners_, [skinner](const auto& each) { return each.get() == skinner; });
+}
+
+TSkinControl* TControlSkinners::FindByWindow(HWND window) const {
+  if (!window) return nullptr;
+  const auto found =
+      std::ranges::find_if(skinners_, [window](const auto& each) { return each->WindowHandle() == window; });
+  return found == skinners_.end() ? nullptr : found->get();
+}
+
+void TControlSkinners::FreeSkinnerOf(const ui::TControl* control) {
+  const auto found =
+      std::ranges::find_if(skinners_, [control](const auto& each) { return each->GraphicControl() == control; });
+  if (found == skinners_.end()) return;
+  (*found)->Detach();
+  skinners_.erase(found);
+}
+
+void TControlSkinners::DetachAll() {
+  while (!skinners_.empty()) {
+    skinners_.back()->Detach();
+    skinners_.pop_back();
+  }
+}
+
+}  // namespace skin

@@ -1,0 +1,41 @@
+#pragma once
+// The control skinners of one frame skinner, in attach order. The list owns
+// them: a skinner made by a skin component's OnSkinControl handler is taken
+// over from its owner when it joins.
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "skin/engine/skin_control.h"
+
+namespace skin {
+
+class TControlSkinners {
+ public:
+  TControlSkinners() = default;
+  // Frees every skinner without detaching it (its window is going too).
+  ~TControlSkinners() = default;
+  TControlSkinners(const TControlSkinners&) = delete;
+  TControlSkinners& operator=(const TControlSkinners&) = delete;
+
+  void Add(std::unique_ptr<TSkinControl> skinner);
+  // Takes over a skinner made elsewhere; its owner no longer frees it.
+  void Adopt(TSkinControl& skinner);
+  bool Contains(const TSkinControl* skinner) const;
+  // The skinner of that window, or nullptr.
+  TSkinControl* FindByWindow(HWND window) const;
+  // Detaches and frees the skinner of a windowless control that goes away.
+  void FreeSkinnerOf(const ui::TControl* control);
+  // Detaches and frees every skinner, the last first.
+  void DetachAll();
+
+  std::size_t Count() const { return skinners_.size(); }
+  TSkinControl& operator[](std::size_t index) const { return *skinners_.at(index); }
+
+ private:
+  std::vector<std::unique_ptr<TSkinControl>> skinners_;
+};
+
+}  // namespace skin

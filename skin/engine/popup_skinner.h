@@ -1,0 +1,36 @@
+#pragma once
+// What the skin manager asks of the skinner of a menu popup window (class
+// "#32768"), and how it makes one. The popup skinner answers SKM_QUERYSKINNED
+// with kSkinnedAnswer while attached; freeing it detaches it.
+
+#include <windows.h>
+
+#include <memory>
+
+namespace ui {
+class TBitmap;
+}
+
+namespace skin {
+
+class TSkinData;
+
+class TPopupSkinner {
+ public:
+  virtual ~TPopupSkinner() = default;
+
+  // The popup window it serves.
+  virtual HWND WindowHandle() const = 0;
+  // The menu shown in the window; nullptr until its first item is drawn.
+  virtual HMENU MenuHandle() const = 0;
+  // The rendered background the menu's items are drawn on, or nullptr.
+  virtual const ui::TBitmap* Background() const = 0;
+  // Gives the window back its own drawing.
+  virtual void Detach() = 0;
+};
+
+// A popup skinner attached to the menu popup `window` with `data`, or nullptr
+// when popups are not skinned.
+std::unique_ptr<TPopupSkinner> CreatePopupSkinner(HWND window, TSkinData& data);
+
+}  // namespace skin
