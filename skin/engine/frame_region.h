@@ -1,0 +1,31 @@
+#pragma once
+// The window region of a skinned frame: the whole window, unless the side or
+// top borders are transparent; then the client area joined with each border
+// piece as painted, less its magenta pixels.
+
+#include <windows.h>
+
+#include "skin/data/skin_settings.h"
+#include "skin/engine/frame_layout.h"
+
+namespace skin {
+
+struct TFrameRegionInput {
+  const TSkinSettings* Skin = nullptr;
+  TFrameWidths Widths;
+  int Width = 0;
+  int Height = 0;
+  bool Active = true;
+  // A window without a frame: only the client area counts.
+  bool Borderless = false;
+  // The composed title bar (Width x Widths.Title), or nullptr: the top piece
+  // is then rendered afresh.
+  HBITMAP TitleBitmap = nullptr;
+};
+
+// Whether the skin's borders cut the window's outline at all.
+bool FrameHasTransparentBorders(const TSkinSettings& skin);
+// A new region the caller owns.
+HRGN BuildFrameRegion(const TFrameRegionInput& input);
+
+}  // namespace skin

@@ -1,0 +1,73 @@
+#include "skin/engine/mdi_client_subclass.h"
+
+#include "skin/component/skin_data.h"
+#include "skin/engine/skin_manage.h"
+#include "skin/engine/skin_messages.h"
+#include "skin/engine/win_skin_form.h"
+
+namespace skin {
+namespace {
+
+constexpr LONG_PTR kWithoutScrollBars = ~static_cast<LONG_PTR>(WS_HSCROLL | WS_VSCROLL);
+
+}  // namespace
+
+TMdiClientSubclass::TMdiClientSubclass(TWinSkinForm& frame)
+    : frame_(frame), client_(FindWindowExW(frame.WindowHandle(), nullptr, L"MDIClient", nullptr)) {
+  subclass_.Attach(client_,
+                   [this](UINT msg, WPARAM wParam, LPARAM lParam) { return ClientWindowProc(msg, wParam, lParam); });
+}
+
+bool TMdiClientSubclass::ActiveChildMaximized() const {
+  BOOL maximized = FALSE;
+  const HWND active =
+      reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+  return active && maximized;
+}
+
+LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TSkinData& data = *frame_.SkinData();
+  TSkinManage* manager = SkinManager();
+  switch (msg) {
+    case WM_NCCALCSIZE:
+      // The skin has no scroll bars for the client; the children are reached by their menu.
+      if (data.SkinControls().Contains(TSkinControlType::xcMainMenu))
+        SetWindowLongPtrW(client_, GWL_STYLE, GetWindowLongPtrW(client_, GWL_STYLE) & kWithoutScrollBars);
+      return subclass_.CallOld(msg, wParam, lParam);
+    case WM_MDICREATE: {
+      const LRESULT child = subclass_.CallOld(msg, wParam, lParam);
+      data.SetMenuUpdate(false);
+      newMdiChild_ = reinterpret_cast<HWND>(child);
+      return child;
+    }
+    case WM_MDIREFRESHMENU: {
+      const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
+      if (newMdiChild_) {
+        if (manager) manager->AttachWindow(newMdiChild_);
+        PostMessageW(frame_.WindowHandle(), SKM_REPAINTFRAME, 0, 0);
+        newMdiChild_ = nullptr;
+      }
+      return result;
+    }
+    case WM_MDIDESTROY: {
+      const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
+      if (manager) manager->SetMdiMaximized(ActiveChildMaximized());
+      return result;
+    }
+    case WM_MDITILE:
+    case WM_MDICASCADE: {
+      const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
+      if (manager && manager->MdiMaximized()) manager->SetMdiMaximized(false);
+      return result;
+    }
+    case WM_NCDESTROY: {
+      const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
+      subclass_.Restore();
+      return result;
+    }
+    default:
+      return subclass_.CallOld(msg, wParam, lParam);
+  }
+}
+
+}  // namespace skin

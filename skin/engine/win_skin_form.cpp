@@ -1,0 +1,476 @@
+#include "skin/engine/win_skin_form.h"
+
+#include <algorithm>
+
+#include "skin/component/skin_data.h"
+#include "skin/engine/control_walk.h"
+#include "skin/engine/form_skinner_factory.h"
+#include "skin/engine/frame_painting.h"
+#include "skin/engine/frame_region.h"
+#include "skin/engine/icon_picture.h"
+#include "skin/engine/mdi_client_subclass.h"
+#include "skin/engine/skin_drawing.h"
+#include "skin/engine/skin_manage.h"
+#include "skin/engine/system_menu_popup.h"
+#include "ui/colour.h"
+#include "ui/form.h"
+#include "ui/popup_menu.h"
+
+namespace skin {
+namespace {
+
+// Caption button actions that show the window's icon.
+constexpr int kActionSystemMenu = 3;
+constexpr int kActionSystemMenuIcon = 11;
+constexpr int kVisibleWithMdiMenuBar = 100;
+constexpr int kHotFrame = 3;
+constexpr int kMenuBarHotFrame = 4;
+constexpr int kMaxCaptionLength = 1000;
+
+bool ShowsIcon(const TDataSkinSysButton& button) {
+  return button.Action == kActionSystemMenu || button.Action == kActionSystemMenuIcon;
+}
+
+bool SkinsMainMenu(const TSkinData& data) { return data.SkinControls().Contains(TSkinControlType::xcMainMenu); }
+
+DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)); }
+DWORD ExStyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)); }
+
+SIZE WindowSize(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The window's caption (read at every paint, so a new caption shows).
+std::wstring CaptionOf(HWND window) {
+  wchar_t text[kMaxCaptionLength + 1] = {};
+  const int length = GetWindowTextW(window, text, kMaxCaptionLength + 1);
+  return std::wstring(text, std::max(length, 0));
+}
+
+}  // namespace
+
+TWinSkinForm::TWinSkinForm(TSkinData& data) : data_(&data), hoverTimer_(kHoverIntervalMs) {
+  hoverTimer_.OnTimer = [this] { OnHoverTimer(); };
+  doubleClickTime_ = GetDoubleClickTime();
+}
+
+TWinSkinForm::~TWinSkinForm() {
+  hoverTimer_.SetEnabled(false);
+  controlSkinners_.DetachAll();
+  ReleaseCaptionButtons();
+  if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
+  mdiClient_.reset();
+  subclass_.Restore();
+  if (captionFont_) DeleteObject(captionFont_);
+  if (window_ && SkinManager()) SkinManager()->RemoveFormSkinner(window_);
+}
+
+bool TWinSkinForm::SkinForm(ui::TForm& form) {
+  const HWND window = form.Handle();
+  if (!IsWindow(window) || subclass_.Attached()) return false;
+  form_ = &form;
+  if (SkinsMainMenu(*data_)) {
+    savedWindowProc_ = form.WindowProc();
+    form.SetWindowProc([this](ui::TMessage& message) { FormWindowProc(message); });
+    formProcChained_ = true;
+  }
+  if (!SkinWindow(window)) {
+    if (formProcChained_) form.SetWindowProc(savedWindowProc_);
+    formProcChained_ = false;
+    form_ = nullptr;
+    return false;
+  }
+  savedColour_ = form.Color();
+  form.SetColor(data_->Skin().ButtonFaceColour);
+  return true;
+}
+
+bool TWinSkinForm::SkinWindow(HWND window) {
+  if (!IsWindow(window) || subclass_.Attached()) return false;
+  window_ = window;
+  ReadWindowFacts();
+  BuildIconPicture();
+  BuildSystemMenu();
+  if (mdiKind_ == TMdiKind::Frame) mdiClient_ = std::make_unique<TMdiClientSubclass>(*this);
+  if (SkinsMainMenu(*data_)) {
+    menuHandle_ = GetMenu(window);
+    const bool keepStyles =
+        (mdiKind_ == TMdiKind::Child && MdiChildrenMaximized()) || showState_ == TShowState::Minimized;
+    if (!keepStyles) SetSystemStyles(false);
+    RebuildFrameMetrics();
+  }
+  if (!subclass_.Attach(
+          window, [this](UINT msg, WPARAM wParam, LPARAM lParam) { return SkinWindowProc(msg, wParam, lParam); })) {
+    SetSystemStyles(true);
+    mdiClient_.reset();
+    window_ = nullptr;
+    return false;
+  }
+  AttachControls();
+  InvalidateRect(window, nullptr, TRUE);
+  return true;
+}
+
+void TWinSkinForm::ReadWindowFacts() {
+  windowStyle_ = StyleOf(window_);
+  const DWORD exStyle = ExStyleOf(window_);
+  rightToLeft_ = (exStyle & framestyle::kExLeftScrollBar) != 0;
+  systemMenuHandle_ = GetSystemMenu(window_, FALSE);
+  wchar_t className[101] = {};
+  windowClassName_.assign(className, std::max(GetClassNameW(window_, className, 101), 0));
+  RECT client{};
+  GetClientRect(window_, &client);
+  clientRectAtAttach_ = client;
+  const SIZE size = WindowSize(window_);
+  systemFrameSize_ = SIZE{size.cx - client.right, size.cy - client.bottom};
+  allowed_ = AllowedButtonsOf(windowStyle_, systemMenuHandle_ != nullptr);
+  RefreshShowState();
+  sizeable_ = (windowStyle_ & WS_THICKFRAME) != 0;
+  if (HWND client = FindWindowExW(window_, nullptr, L"MDIClient", nullptr)) {
+    mdiKind_ = TMdiKind::Frame;
+    if (SkinManager()) SkinManager()->SetMdiClientWindow(client);
+  } else if (exStyle & WS_EX_MDICHILD) {
+    mdiKind_ = TMdiKind::Child;
+  }
+  borderKind_ = BorderKindOf(windowStyle_, exStyle);
+}
+
+void TWinSkinForm::BuildIconPicture() {
+  iconPicture_ = WindowIconPicture(window_);
+  if (!iconPicture_.Empty()) return;
+  // A window without an icon shows the icon of the skin it wears, or else of
+  // the last main skin that has one.
+  ui::TBitmap* icon = data_->IconImage().Empty() ? nullptr : &data_->IconImage();
+  if (!icon && SkinManager()) {
+    for (TSkinData* other : SkinManager()->SkinDatas())
+      if (other->SkinFormtype() == TSkinFormType::sfMainform && !other->IconImage().Empty()) icon = &other->IconImage();
+  }
+  iconPicture_ = IconPictureFrom(icon);
+}
+
+void TWinSkinForm::BuildSystemMenu() {
+  sysMenuPopup_ = CreateSystemMenuPopup(allowed_, [this](int tag) { SysMenuClick(tag); });
+}
+
+void TWinSkinForm::AttachControls() {
+  TControlWalk walk(*data_, form_, controlSkinners_, controlCanvas_);
+  if (form_)
+    walk.AttachControlSkins(*form_);
+  else
+    walk.AttachChildWindowSkins(window_);
+}
+
+void TWinSkinForm::SetSystemStyles(bool on) {
+  if (!on && mdiKind_ == TMdiKind::Child && MdiChildrenMaximized()) return;
+  systemStylesOn_ = on;
+  const DWORD style = StyleOf(window_);
+  const DWORD wanted = WithSystemStyles(style, on, allowed_);
+  if (wanted != style) SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(wanted));
+  windowStyle_ = wanted;
+}
+
+void TWinSkinForm::RebuildFrameMetrics() {
+  if (data_->SkinEmpty()) return;
+  if (borderKind_ == TBorderKind::None) {
+    widths_ = TFrameWidths{};
+    menuBarHeight_ = 0;
+  } else {
+    widths_ = FrameWidthsOf(data_->Skin());
+  }
+  ReleaseCaptionButtons();
+  CreateCaptionButtons();
+}
+
+void TWinSkinForm::CreateCaptionButtons() {
+  TCaptionButtonPainter& painter = *this;
+  for (const TDataSkinSysButton& record : data_->Skin().SysButtons) {
+    TDataSkinSysButton own = record;
+    if (ShowsIcon(own)) {
+      if (own.Bitmap.Empty()) own.Bitmap = iconPicture_;
+      if (data_->IconImage().Empty()) AssignIconPicture(data_->IconImage(), iconPicture_);
+      own.FrameCount = 1;
+    }
+    captionButtons_.push_back(std::make_unique<TWinSysButton>(hotObject_, painter, std::move(own)));
+  }
+}
+
+void TWinSkinForm::ReleaseCaptionButtons() {
+  captionButtons_.clear();
+  hotObject_ = nullptr;
+}
+
+void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
+  if (showState_ == TShowState::Maximized) {
+    RecalculateFrame();
+    return;
+  }
+  RECT client = clientRectAtAttach_;
+  if (rereadClient) GetClientRect(window_, &client);
+  const int width = client.right - client.left + widths_.Left + widths_.Right;
+  const int height = client.bottom - client.top + widths_.Title + widths_.Bottom + menuBarHeight_;
+  // Without activation: the window may have lost it since it was attached.
+  SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWinSkinForm::RecalculateFrame() {
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWinSkinForm::UpdateRegion() {
+  const SIZE size = WindowSize(window_);
+  if (size.cx <= 0 || size.cy <= 0 || IsMdiChildNotNormal()) return;
+  if (mdiKind_ != TMdiKind::Child && state_ != TFormSkinnerState::Refreshing && size.cx == regionWidth_ &&
+      size.cy == regionHeight_)
+    return;
+  HRGN region = nullptr;
+  if (!FrameHasTransparentBorders(data_->Skin())) {
+    region = CreateRectRgn(0, 0, size.cx, size.cy);
+  } else {
+    regionWidth_ = size.cx;
+    regionHeight_ = size.cy;
+    region = BuildFrameRegion(TFrameRegionInput{&data_->Skin(), widths_, size.cx, size.cy, active_,
+                                                borderKind_ == TBorderKind::None, titleBitmap_.get()});
+  }
+  // The system owns the region from here on and deletes the one it replaces.
+  SetWindowRgn(window_, region, TRUE);
+  regionApplied_ = true;
+}
+
+void TWinSkinForm::RemoveRegion() {
+  if (!regionApplied_) return;
+  SetWindowRgn(window_, nullptr, TRUE);
+  regionApplied_ = false;
+  regionWidth_ = regionHeight_ = 0;
+}
+
+TCaptionState TWinSkinForm::CaptionState() const {
+  bool childMaximized = false;
+  if (mdiKind_ == TMdiKind::Frame && mdiClient_) childMaximized = mdiClient_->ActiveChildMaximized();
+  return TCaptionState{borderKind_, allowed_, showState_, active_, childMaximized, menuBarHeight_};
+}
+
+bool TWinSkinForm::IsButtonVisible(std::size_t index) {
+  TWinSysButton& button = *captionButtons_.at(index);
+  button.Visible = IsCaptionButtonVisible(button.Record, CaptionState());
+  return button.Visible;
+}
+
+void TWinSkinForm::LayoutCaptionButtons() {
+  rightButtonsLeft_ = 0;
+  const auto& menuBar = data_->Skin().MenuBar;
+  const TCaptionPlacement placement{windowWidth_, widths_,       menuBarHeight_, menuBar ? menuBar->LeftWidth : 0,
+                                    rightToLeft_, titleTextRect_};
+  for (std::size_t i = 0; i < captionButtons_.size(); ++i) {
+    TWinSysButton& button = *captionButtons_[i];
+    if (!IsButtonVisible(i) || button.Record.Bitmap.Empty()) continue;
+    const int cellWidth = button.Record.Bitmap.Width() / std::max(button.Record.FrameCount, 1);
+    button.Bounds =
+        CaptionButtonBounds(button.Record, cellWidth, button.Record.Bitmap.Height(), placement, rightButtonsLeft_);
+  }
+}
+
+HFONT TWinSkinForm::CaptionFont() {
+  if (captionFont_) return captionFont_;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    captionFont_ = CreateFontIndirectW(&metrics.lfCaptionFont);
+  return captionFont_;
+}
+
+void TWinSkinForm::PaintNonClient(HDC dc) {
+  if (state_ != TFormSkinnerState::Active && state_ != TFormSkinnerState::Refreshing) return;
+  if (borderKind_ == TBorderKind::None || IsMdiChildNotNormal()) return;
+  const bool ownDc = dc == nullptr;
+  if (ownDc) dc = GetWindowDC(window_);
+  try {
+    GetWindowRect(window_, &windowScreenRect_);
+    windowWidth_ = windowScreenRect_.right - windowScreenRect_.left;
+    windowHeight_ = windowScreenRect_.bottom - windowScreenRect_.top;
+    const int w = windowWidth_;
+    const int h = windowHeight_;
+    const TSkinSettings& skin = data_->Skin();
+    PaintBorderPiece(dc, skin, TBorderSide::Left, RECT{0, 0, widths_.Left, h}, active_);
+    PaintBorderPiece(dc, skin, TBorderSide::Right, RECT{w - widths_.Right, 0, w, h}, active_);
+    PaintBorderPiece(dc, skin, TBorderSide::Bottom, RECT{widths_.Left, h - widths_.Bottom, w - widths_.Right, h},
+                     active_);
+    PaintTitleBar(dc);
+  } catch (...) {
+    // A painting failure leaves the frame as it was; the window goes on working.
+  }
+  hotObject_ = nullptr;
+  if (ownDc) ReleaseDC(window_, dc);
+}
+
+void TWinSkinForm::PaintTitleBar(HDC dc) {
+  const int w = windowWidth_;
+  const int h = widths_.Title;
+  if (w <= 0 || h <= 0) return;
+  if (!titleBitmap_ || titleBitmapSize_.cx != w || titleBitmapSize_.cy != h) {
+    titleBitmap_.reset(CreateCompatibleBitmap(dc, w, h));
+    titleBitmapSize_ = SIZE{w, h};
+  }
+  HDC title = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(title, titleBitmap_.get());
+  BitBlt(title, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+  const RECT bar{widths_.Left, 0, w - widths_.Right, h};
+  PaintBorderPiece(title, data_->Skin(), TBorderSide::Top, bar, active_);
+  const TSkinSettings& skin = data_->Skin();
+  const TCaptionTextStyle style{CaptionFont(),
+                                ui::ColourToRgb(active_ ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
+                                active_,
+                                rightToLeft_,
+                                (windowStyle_ & WS_POPUP) != 0,
+                                rightButtonsLeft_};
+  titleTextRect_ = PaintTitleText(title, skin.Title, bar, kTitlePrefix, CaptionOf(window_), style);
+  LayoutCaptionButtons();
+  PaintCaptionButtons(title);
+  BitBlt(dc, 0, 0, w, h, title, 0, 0, SRCCOPY);
+  SelectObject(title, old);
+  DeleteDC(title);
+  SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::PaintCaptionButtons(HDC dc) {
+  for (const auto& button : captionButtons_) {
+    if (!button->Visible || button->Record.Bitmap.Empty() || button->Record.Visibility == kVisibleWithMdiMenuBar)
+      continue;
+    DrawCaptionButton(dc, *button, IdleCaptionButtonFrame(active_, button->Record.FrameCount));
+  }
+}
+
+void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int frame) const {
+  const TPixelRect& b = button.Bounds;
+  const RECT target{b.Left, b.Top, b.Right, b.Bottom};
+  if (ShowsIcon(button.Record))
+    DrawFrameCell(dc, target, iconPicture_, true, 1, 1);
+  else
+    DrawFrameCell(dc, target, button.Record.Bitmap, true, button.Record.FrameCount, frame);
+}
+
+void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
+  if (button.Record.Visibility == kVisibleWithMdiMenuBar && frame == kHotFrame) frame = kMenuBarHotFrame;
+  HDC dc = GetWindowDC(window_);
+  DrawCaptionButton(dc, button, frame);
+  ReleaseDC(window_, dc);
+}
+
+void TWinSkinForm::RefreshSkin() {
+  if (form_) {
+    const TColour face = data_->Skin().ButtonFaceColour;
+    form_->SetColor(face);
+    for (int i = 0; i < form_->ComponentCount(); ++i)
+      if (auto* embedded = dynamic_cast<ui::TForm*>(form_->Components(i))) embedded->SetColor(face);
+  }
+  state_ = TFormSkinnerState::Refreshing;
+  if (SkinsMainMenu(*data_)) {
+    FitWindowToFrame(true);
+    state_ = TFormSkinnerState::Active;
+    UpdateRegion();
+  }
+  state_ = TFormSkinnerState::Active;
+}
+
+void TWinSkinForm::DetachControls() { controlSkinners_.DetachAll(); }
+
+void TWinSkinForm::RestoreFormColour() {
+  if (form_ && state_ != TFormSkinnerState::Destroying) form_->SetColor(savedColour_);
+}
+
+void TWinSkinForm::Unskin() {
+  if (!SkinsMainMenu(*data_)) {
+    // The skin painted no frame: give back the controls and the procedure,
+    // then have the window repaint whole.
+    hoverTimer_.SetEnabled(false);
+    DetachControls();
+    RestoreFormColour();
+    if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
+    formProcChained_ = false;
+    subclass_.Restore();
+    mdiClient_.reset();
+    if (form_)
+      for (int i = 0; i < form_->ControlCount(); ++i) form_->Controls(i)->Invalidate();
+    if (state_ != TFormSkinnerState::Destroying) {
+      ShowWindow(window_, SW_MINIMIZE);
+      ShowWindow(window_, SW_RESTORE);
+    }
+    return;
+  }
+  sysMenuPopup_.reset();
+  hoverTimer_.SetEnabled(false);
+  if (!subclass_.Attached()) return;
+  if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
+  formProcChained_ = false;
+  subclass_.Restore();
+  DetachControls();
+  RestoreFormColour();
+  SetSystemStyles(true);
+  mdiClient_.reset();
+  titleBitmap_.reset();
+  RestoreWindowSize();
+  RemoveRegion();
+}
+
+void TWinSkinForm::RestoreWindowSize() {
+  if (state_ == TFormSkinnerState::Destroying) return;
+  if ((windowStyle_ & WS_CHILD) && mdiKind_ != TMdiKind::Child) return;
+  RECT rect{};
+  GetWindowRect(window_, &rect);
+  POINT topLeft{rect.left, rect.top};
+  if (mdiKind_ == TMdiKind::Child) ScreenToClient(GetParent(window_), &topLeft);
+  const int width = rect.right - rect.left + systemFrameSize_.cx - widths_.Left - widths_.Right;
+  const int height = rect.bottom - rect.top + systemFrameSize_.cy - widths_.Title - menuBarHeight_ - widths_.Bottom;
+  SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+void TWinSkinForm::UnskinOnDestroy() {
+  sysMenuPopup_.reset();
+  hoverTimer_.SetEnabled(false);
+  if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
+  formProcChained_ = false;
+  subclass_.Restore();
+  mdiClient_.reset();
+  DetachControls();
+  titleBitmap_.reset();
+}
+
+void TWinSkinForm::MdiMaximizedChanged(bool maximized) {
+  if (maximized) {
+    RemoveRegion();
+    SetSystemStyles(true);
+    return;
+  }
+  if (showState_ == TShowState::Maximized) {
+    SetSystemStyles(true);
+    return;
+  }
+  const bool hadRegion = regionApplied_;
+  showState_ = TShowState::Normal;
+  UpdateRegion();
+  SetSystemStyles(false);
+  if (!hadRegion) RecalculateFrame();
+}
+
+bool TWinSkinForm::IsMdiChildNotNormal() const {
+  return mdiKind_ == TMdiKind::Child && showState_ != TShowState::Normal;
+}
+
+bool TWinSkinForm::MdiChildrenMaximized() const { return SkinManager() && SkinManager()->MdiMaximized(); }
+
+void TWinSkinForm::RefreshShowState() {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  if (GetWindowPlacement(window_, &placement)) showState_ = ShowStateOf(placement.showCmd);
+}
+
+std::unique_ptr<TFormSkinner> CreateFormSkinner(HWND window, ui::TForm* form, TSkinData& data) {
+  auto skinner = std::make_unique<TWinSkinForm>(data);
+  const bool attached = form ? skinner->SkinForm(*form) : skinner->SkinWindow(window);
+  if (!attached) return nullptr;
+  return skinner;
+}
+
+}  // namespace skin

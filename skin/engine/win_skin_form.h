@@ -1,0 +1,210 @@
+#pragma once
+// TWinSkinForm: the frame skinner of one top-level window or MDI child. It
+// takes over the window's procedure, sizes the non-client area to the skin's
+// borders and paints them, the caption text and the caption buttons itself,
+// shapes the window where the borders are transparent, tracks the mouse over
+// its caption buttons, runs their actions and the skinned system menu, and
+// owns the control skinners of the window's controls. Detaching gives the
+// window back its system frame at the same client size.
+//
+// Life: created by the skin manager at a window's first activation (State
+// Created); the SKM_ATTACHED it posts fits the window to the frame (Active);
+// WM_NCDESTROY detaches it (Destroyed) until the manager frees it.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/component/gdi_handle.h"
+#include "skin/data/skin_bitmap.h"
+#include "skin/engine/control_skinners.h"
+#include "skin/engine/form_skinner.h"
+#include "skin/engine/frame_layout.h"
+#include "skin/engine/message_timer.h"
+#include "skin/engine/nc_object.h"
+#include "skin/engine/window_subclass.h"
+#include "ui/canvas.h"
+#include "ui/messages.h"
+
+namespace ui {
+class TForm;
+class TPopupMenu;
+}  // namespace ui
+
+namespace skin {
+
+class TSkinData;
+class TMdiClientSubclass;
+
+class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
+ public:
+  static constexpr unsigned kHoverIntervalMs = 250;
+  // Put before the caption text.
+  static constexpr const wchar_t* kTitlePrefix = L"  ";
+
+  explicit TWinSkinForm(TSkinData& data);
+  // Removes itself from the manager's list.
+  ~TWinSkinForm() override;
+
+  // Attaches to a library form (chaining its message handler when the skin
+  // paints frames) or to a bare window. False when the window is subclassed
+  // already or gone.
+  bool SkinForm(ui::TForm& form);
+  bool SkinWindow(HWND window);
+
+  // --- What the manager asks ---
+  HWND WindowHandle() const override { return window_; }
+  TSkinData* SkinData() const override { return data_; }
+  TFormSkinnerState State() const override { return state_; }
+  void SetState(TFormSkinnerState state) override { state_ = state; }
+  TMdiKind MdiKind() const override { return mdiKind_; }
+  void ReleaseCaptionButtons() override;
+  void RebuildFrameMetrics() override;
+  void RefreshSkin() override;
+  void Unskin() override;
+  void UnskinOnDestroy() override;
+  void MdiMaximizedChanged(bool maximized) override;
+
+  // --- The frame ---
+  // Sizes the window around its client rectangle (read now, or as it was at attach).
+  void FitWindowToFrame(bool rereadClient);
+  void UpdateRegion();
+  // Paints borders, title and caption buttons on `dc`, or on the window's own
+  // device context when it is nullptr.
+  void PaintNonClient(HDC dc);
+  // Puts the system-menu, minimise and maximise styles back (on) or takes them away.
+  void SetSystemStyles(bool on);
+  bool IsButtonVisible(std::size_t index);
+  void LayoutCaptionButtons();
+
+  // --- State, for the painters, the manager and tests ---
+  const TFrameWidths& Widths() const { return widths_; }
+  int MenuBarHeight() const { return menuBarHeight_; }
+  TBorderKind BorderKind() const { return borderKind_; }
+  TShowState ShowState() const { return showState_; }
+  TAllowedButtons AllowedButtons() const { return allowed_; }
+  bool Active() const { return active_; }
+  TNCObject* HotObject() const { return hotObject_; }
+  const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return captionButtons_; }
+  const TPixelRect& TitleTextRect() const { return titleTextRect_; }
+  // Whether the skinner gave the window a region.
+  bool RegionApplied() const { return regionApplied_; }
+  const TMessageTimer& HoverTimer() const { return hoverTimer_; }
+  TControlSkinners& ControlSkinners() { return controlSkinners_; }
+  ui::TPopupMenu* SysMenuPopup() const { return sysMenuPopup_.get(); }
+
+  // Window coordinates of a screen point (the client origin moved by the frame).
+  POINT ScreenToFrame(POINT screen) const;
+  // The visible caption button under a point in window coordinates, or nullptr.
+  TNCObject* FindHitObject(POINT point) const;
+
+  // Caption button and system menu actions.
+  void DoCaptionAction(int x, int y);
+  void ShowSystemMenu(int x, int y);
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void Restore();
+
+ private:
+  void PaintCaptionButton(const TWinSysButton& button, int frame) override;
+
+  // Attach steps.
+  void ReadWindowFacts();
+  void BuildIconPicture();
+  void BuildSystemMenu();
+  void AttachControls();
+  void CreateCaptionButtons();
+
+  // Painting steps.
+  void PaintTitleBar(HDC dc);
+  void PaintCaptionButtons(HDC dc);
+  void DrawCaptionButton(HDC dc, const TWinSysButton& button, int frame) const;
+  TCaptionState CaptionState() const;
+  HFONT CaptionFont();
+
+  // Message handling (win_skin_form_messages.cpp).
+  LRESULT SkinWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool HandleStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool RunsStage3() const;
+  bool HandleStage3(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT CallOldProc(UINT msg, WPARAM wParam, LPARAM lParam) { return subclass_.CallOld(msg, wParam, lParam); }
+  void FormWindowProc(ui::TMessage& message);
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcActivate(WPARAM wParam);
+  bool OnCaptionMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+  void OnAttached();
+  void OnHoverTimer();
+  void SysMenuClick(int tag);
+  void PostClose();
+  void RefreshShowState();
+  void RecalculateFrame();
+  bool IsMdiChildNotNormal() const;
+  bool MdiChildrenMaximized() const;
+  bool IsBareWindow() const { return form_ == nullptr; }
+  bool SkinsFrames() const;
+  void DetachControls();
+  void RestoreFormColour();
+  void RestoreWindowSize();
+  void RemoveRegion();
+
+  TSkinData* data_;
+  ui::TForm* form_ = nullptr;
+  HWND window_ = nullptr;
+  TWindowSubclass subclass_;
+  ui::TWndMethod savedWindowProc_;
+  bool formProcChained_ = false;
+  std::unique_ptr<TMdiClientSubclass> mdiClient_;
+  TMessageTimer hoverTimer_;
+  HFONT captionFont_ = nullptr;
+  bool attachedSeen_ = false;
+
+  std::wstring windowClassName_;
+  bool systemStylesOn_ = true;
+  RECT clientRectAtAttach_{};
+  SIZE systemFrameSize_{};
+  DWORD lastSysMenuTime_ = 0;
+  DWORD doubleClickTime_ = 0;
+  TFrameWidths widths_;
+  RECT windowScreenRect_{};
+  TPixelRect titleTextRect_;
+  int menuBarHeight_ = 0;
+  bool menuTracking_ = false;
+  bool rightToLeft_ = false;
+  bool sizeable_ = false;
+  std::unique_ptr<ui::TPopupMenu> sysMenuPopup_;
+  HMENU menuHandle_ = nullptr;
+  HMENU systemMenuHandle_ = nullptr;
+  TColour savedColour_ = 0;
+  DWORD windowStyle_ = 0;
+  int rightButtonsLeft_ = 0;
+  TNCObject* hotObject_ = nullptr;
+  bool regionApplied_ = false;
+  ui::TCanvas controlCanvas_;
+  std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
+  TSkinBitmap iconPicture_;
+  TBitmapHandle titleBitmap_;
+  SIZE titleBitmapSize_{};
+  TControlSkinners controlSkinners_;
+  int windowWidth_ = 0;
+  int windowHeight_ = 0;
+  int regionWidth_ = 0;
+  int regionHeight_ = 0;
+  bool active_ = true;
+  TMdiKind mdiKind_ = TMdiKind::None;
+  TBorderKind borderKind_ = TBorderKind::Plain;
+  TAllowedButtons allowed_;
+  TShowState showState_ = TShowState::Normal;
+  TFormSkinnerState state_ = TFormSkinnerState::Created;
+
+  friend class TMdiClientSubclass;
+};
+
+}  // namespace skin

@@ -1,0 +1,376 @@
+#include "skin/engine/win_skin_form.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/component/skin_data.h"
+#include "skin/engine/form_skinner_factory.h"
+#include "skin/engine/skin_manage.h"
+#include "skin/engine/skin_messages.h"
+
+namespace skin {
+namespace {
+
+// What reached the window's own procedure behind the skinner.
+struct TLogged {
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+};
+std::vector<TLogged> theLog;
+
+bool IsLogged(UINT msg) {
+  switch (msg) {
+    case WM_CLOSE:
+    case WM_SYSCOMMAND:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCMOUSEMOVE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Records the messages the tests look for and keeps them from the system, so
+// that no close, move loop or menu starts.
+LRESULT CALLBACK RecordingProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (IsLogged(msg)) {
+    theLog.push_back(TLogged{msg, wParam, lParam});
+    return 0;
+  }
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+const wchar_t* RecordingClass() {
+  static const ATOM atom = [] {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = RecordingProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = L"FrameTestWindow";
+    return RegisterClassW(&windowClass);
+  }();
+  return atom ? L"FrameTestWindow" : nullptr;
+}
+
+template <class Done>
+void PumpMessagesUntil(Done done, DWORD limitMs = 3000) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (done()) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  } while (GetTickCount() - start < limitMs);
+}
+void PumpMessagesFor(DWORD ms) {
+  PumpMessagesUntil([] { return false; }, ms);
+}
+
+int CountLogged(UINT msg) {
+  int count = 0;
+  for (const TLogged& entry : theLog) count += entry.Msg == msg;
+  return count;
+}
+
+SIZE SizeOf(const RECT& rect) { return SIZE{rect.right - rect.left, rect.bottom - rect.top}; }
+RECT WindowRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+RECT ClientRect(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  return rect;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+COLORREF PictureColour(const TSkinBitmap& picture, int x, int y) {
+  const TColour colour = picture.Pixel(x, y);
+  return RGB(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+LPARAM ScreenPoint(HWND window, int frameX, int frameY) {
+  const RECT rect = WindowRect(window);
+  return MAKELPARAM(rect.left + frameX, rect.top + frameY);
+}
+
+class WinSkinFormTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    FreeSkinManager();
+    CreateSkinManager();
+    data = std::make_unique<TSkinData>(nullptr);
+    data->SetSkinFile(RILVANTA_DEFAULT_SKIN);
+    ASSERT_FALSE(data->SkinEmpty());
+    theLog.clear();
+  }
+  void TearDown() override {
+    skinner.reset();
+    for (HWND window : windows) DestroyWindow(window);
+    FreeSkinManager();
+  }
+
+  HWND NewWindow(DWORD style, int clientWidth = 400, int clientHeight = 300, int left = 100) {
+    RECT rect{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&rect, style, FALSE, 0);
+    HWND window = CreateWindowExW(0, RecordingClass(), L"Frame test", style, left, 100, rect.right - rect.left,
+                                  rect.bottom - rect.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    windows.push_back(window);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    UpdateWindow(window);
+    return window;
+  }
+
+  // Attaches a frame skinner as the manager does and lets it fit the window.
+  TWinSkinForm& Skin(HWND window) {
+    std::unique_ptr<TFormSkinner> made = CreateFormSkinner(window, nullptr, *data);
+    skinner.reset(static_cast<TWinSkinForm*>(made.release()));
+    SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    PumpMessagesFor(50);
+    theLog.clear();
+    return *skinner;
+  }
+
+  const TWinSysButton* ButtonOfAction(int action) const {
+    for (const auto& button : skinner->CaptionButtons())
+      if (button->Record.Action == action && button->Visible) return button.get();
+    return nullptr;
+  }
+
+  std::unique_ptr<TSkinData> data;
+  std::unique_ptr<TWinSkinForm> skinner;
+  std::vector<HWND> windows;
+};
+
+TEST_F(WinSkinFormTest, FrameGrowsAroundAnUnchangedClientAndUnskinGivesTheSystemFrameBack) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  const RECT client = ClientRect(window);
+  const SIZE systemSize = SizeOf(WindowRect(window));
+  TWinSkinForm& form = Skin(window);
+
+  const TFrameWidths& widths = form.Widths();
+  EXPECT_EQ(widths.Title, data->Skin().TopBorder.Bitmap.Height() / data->Skin().TopBorder.FrameCount);
+  EXPECT_EQ(form.BorderKind(), TBorderKind::Edged);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, client.right);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+  const SIZE skinned = SizeOf(WindowRect(window));
+  EXPECT_EQ(skinned.cx, client.right + widths.Left + widths.Right);
+  EXPECT_EQ(skinned.cy, client.bottom + widths.Title + widths.Bottom);
+  // The system-menu and box styles are gone while the skin draws the frame.
+  EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_SYSMENU | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), 0);
+  EXPECT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+
+  // The region leaves out the magenta of the left border's top corner.
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(window, region), ERROR);
+  const TSkinBitmap& left = data->Skin().LeftBorder.Bitmap;
+  EXPECT_EQ(PtInRegion(region, 0, 0) != 0, PictureColour(left, 0, 0) != kMagenta);
+  EXPECT_TRUE(PtInRegion(region, skinned.cx / 2, skinned.cy / 2));
+  DeleteObject(region);
+
+  form.Unskin();
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, client.right);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+  EXPECT_EQ(SizeOf(WindowRect(window)).cx, systemSize.cx);
+  EXPECT_EQ(SizeOf(WindowRect(window)).cy, systemSize.cy);
+  EXPECT_NE(GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU, 0);
+  HRGN none = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(window, none), ERROR);
+  DeleteObject(none);
+  EXPECT_NE(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+}
+
+TEST_F(WinSkinFormTest, HitTestsFindTheCaptionAndTheClient) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const SIZE size = SizeOf(WindowRect(window));
+  const int title = form.Widths().Title;
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, ScreenPoint(window, size.cx / 2, title - 2)), HTCAPTION);
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, ScreenPoint(window, size.cx / 2, title + 20)), HTCLIENT);
+  const TNCObject* close = ButtonOfAction(0);
+  ASSERT_NE(close, nullptr);
+  const POINT centre{(close->Bounds.Left + close->Bounds.Right) / 2, (close->Bounds.Top + close->Bounds.Bottom) / 2};
+  const RECT rect = WindowRect(window);
+  EXPECT_EQ(form.FindHitObject(form.ScreenToFrame(POINT{rect.left + centre.x, rect.top + centre.y})), close);
+}
+
+TEST_F(WinSkinFormTest, CaptionButtonsLightUpPressAndActOnlyWhenReleasedOverThemselves) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const TWinSysButton* close = ButtonOfAction(0);
+  ASSERT_NE(close, nullptr);
+  const TPixelRect& b = close->Bounds;
+  const LPARAM onClose = ScreenPoint(window, (b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+  const LPARAM onTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, onClose);
+  EXPECT_EQ(form.HotObject(), close);
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Hot);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, onTitle);
+  EXPECT_EQ(form.HotObject(), nullptr);
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Normal);
+
+  // Pressed, then released elsewhere: nothing happens.
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onClose);
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Pressed);
+  SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, onTitle);
+  PumpMessagesFor(50);
+  EXPECT_EQ(CountLogged(WM_CLOSE), 0);
+
+  // Pressed and released on it: the window is asked to close, after the release only.
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onClose);
+  PumpMessagesFor(50);
+  EXPECT_EQ(CountLogged(WM_CLOSE), 0);
+  SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, onClose);
+  PumpMessagesUntil([] { return CountLogged(WM_CLOSE) > 0; });
+  EXPECT_EQ(CountLogged(WM_CLOSE), 1);
+  // The caption button's presses never reached the window's own procedure;
+  // the title's release did.
+  EXPECT_EQ(CountLogged(WM_NCLBUTTONDOWN), 0);
+  EXPECT_EQ(CountLogged(WM_NCLBUTTONUP), 1);
+}
+
+TEST_F(WinSkinFormTest, TwoRightClicksOnTheCaptionWithinTheDoubleClickTimeClose) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const LPARAM onTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  // The first click opens the system menu, which a timer closes again.
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  SendMessageW(window, WM_NCRBUTTONUP, HTCAPTION, onTitle);
+  KillTimer(nullptr, timer);
+  PumpMessagesFor(20);
+  EXPECT_EQ(CountLogged(WM_CLOSE), 0);
+  SendMessageW(window, WM_NCRBUTTONUP, HTCAPTION, onTitle);
+  PumpMessagesUntil([] { return CountLogged(WM_CLOSE) > 0; });
+  EXPECT_EQ(CountLogged(WM_CLOSE), 1);
+}
+
+TEST_F(WinSkinFormTest, AltAloneOpensNoSystemMenuButAltSpaceDoes) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  Skin(window);
+  EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
+  EXPECT_EQ(CountLogged(WM_SYSCOMMAND), 0);
+  SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  ASSERT_EQ(CountLogged(WM_SYSCOMMAND), 1);
+  EXPECT_EQ(theLog.back().LParam, ' ');
+}
+
+TEST_F(WinSkinFormTest, AMaximisedWindowIsNotDraggedByItsTitle) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const LPARAM onTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onTitle);
+  ASSERT_EQ(CountLogged(WM_NCLBUTTONDOWN), 1);
+  EXPECT_EQ(theLog.back().WParam, static_cast<WPARAM>(HTCAPTION));
+
+  ShowWindow(window, SW_MAXIMIZE);
+  PumpMessagesFor(50);
+  // Without a window manager Wine at once asks for the maximised window to be
+  // restored (a system command the recording procedure swallows); the size
+  // notice tells the skinner where the window stands.
+  ASSERT_TRUE(IsZoomed(window));
+  const RECT maximised = ClientRect(window);
+  SendMessageW(window, WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(maximised.right, maximised.bottom));
+  ASSERT_EQ(form.ShowState(), TShowState::Maximized);
+  const LPARAM onMaximisedTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onMaximisedTitle);
+  ASSERT_EQ(CountLogged(WM_NCLBUTTONDOWN), 2);
+  EXPECT_EQ(theLog.back().WParam, static_cast<WPARAM>(HTMENU));
+}
+
+TEST_F(WinSkinFormTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBothStates) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const TSkinSettings& skin = data->Skin();
+  const RECT rect = WindowRect(window);
+
+  // A pixel of the left border's top end, from the active cell or the inactive one.
+  auto leftBorderMatches = [&](int cell) {
+    const TDataSkinBorder& left = skin.LeftBorder;
+    const int width = left.Bitmap.Width() / left.FrameCount;
+    for (int y = 4; y < left.TopHeight; ++y)
+      for (int x = 0; x < width; ++x) {
+        const COLORREF expected = PictureColour(left.Bitmap, (cell - 1) * width + x, y);
+        if (expected == kMagenta) continue;
+        return ScreenPixel(rect.left + x, rect.top + y) == expected;
+      }
+    return false;
+  };
+  // The centre pixel of a caption button's cell.
+  auto buttonShows = [&](const TWinSysButton& button, int cell) {
+    const TSkinBitmap& picture = button.Record.Bitmap;
+    const int width = picture.Width() / button.Record.FrameCount;
+    const int x = width / 2, y = picture.Height() / 2;
+    const COLORREF expected = PictureColour(picture, (cell - 1) * width + x, y);
+    return expected == kMagenta ||
+           ScreenPixel(rect.left + button.Bounds.Left + x, rect.top + button.Bounds.Top + y) == expected;
+  };
+  auto titleTextShows = [&](TColour colour) {
+    const TPixelRect& text = form.TitleTextRect();
+    const COLORREF wanted = RGB(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    for (int y = text.Top; y < text.Bottom; ++y)
+      for (int x = text.Left; x < text.Right; ++x)
+        if (ScreenPixel(rect.left + x, rect.top + y) == wanted) return true;
+    return false;
+  };
+
+  const TWinSysButton* close = ButtonOfAction(0);
+  ASSERT_NE(close, nullptr);
+  EXPECT_TRUE(leftBorderMatches(1));
+  EXPECT_TRUE(buttonShows(*close, 1));
+  EXPECT_TRUE(titleTextShows(skin.TitleTextActiveColour));
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
+               ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
+  EXPECT_TRUE(buttonShows(*close, 3));
+
+  // Another window takes activation: the inactive cells, and no lighting up.
+  HWND other = NewWindow(WS_OVERLAPPEDWINDOW, 100, 100, 900);
+  PumpMessagesUntil([&] { return !form.Active(); });
+  ASSERT_FALSE(form.Active());
+  EXPECT_TRUE(leftBorderMatches(skin.LeftBorder.FrameCount > 1 ? 2 : 1));
+  EXPECT_TRUE(buttonShows(*close, IdleCaptionButtonFrame(false, close->Record.FrameCount)));
+  EXPECT_TRUE(titleTextShows(skin.TitleTextNoActiveColour));
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
+               ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
+  EXPECT_EQ(form.HotObject(), nullptr);
+  DestroyWindow(other);
+}
+
+TEST_F(WinSkinFormTest, ABorderlessPopupKeepsItsSizeAndARegionOfTheWholeWindow) {
+  HWND window = NewWindow(WS_POPUP, 312, 311);
+  TWinSkinForm& form = Skin(window);
+  EXPECT_EQ(form.BorderKind(), TBorderKind::None);
+  EXPECT_EQ(form.Widths().Title, 0);
+  const SIZE size = SizeOf(WindowRect(window));
+  EXPECT_EQ(size.cx, 312);
+  EXPECT_EQ(size.cy, 311);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, 312);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, 311);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(GetWindowRgn(window, region), SIMPLEREGION);
+  RECT box{};
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.right - box.left, 312);
+  EXPECT_EQ(box.bottom - box.top, 311);
+  DeleteObject(region);
+}
+
+}  // namespace
+}  // namespace skin
