@@ -23,6 +23,8 @@ struct TPixels {
 using TPixelView = TPixels<std::uint8_t>;
 using TConstPixelView = TPixels<const std::uint8_t>;
 
+inline TConstPixelView ReadOnly(const TPixelView& view) { return {view.Bits, view.Stride, view.Width, view.Height}; }
+
 inline TConstPixelView PixelsOf(const TSkinBitmap& bitmap) {
   return {bitmap.Bits().data(), bitmap.Stride(), bitmap.Width(), bitmap.Height()};
 }

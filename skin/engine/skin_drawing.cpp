@@ -5,6 +5,7 @@
 
 #include "skin/component/skin_dib.h"
 #include "skin/engine/frame_cell.h"
+#include "skin/engine/key_colour_copy.h"
 #include "skin/engine/nine_slice.h"
 #include "skin/engine/pixel_view.h"
 #include "skin/engine/region_runs.h"
@@ -58,22 +59,41 @@ TDrawingDib CreateDrawingDib(int width, int height) {
 }
 
 // A new bitmap of the target's size with the plan carried out on it.
-TBitmapHandle RenderPlan(const RECT& target, const TSkinBitmap& source, const TSlicePlan& plan) {
+TDrawingDib RenderPlan(const RECT& target, const TSkinBitmap& source, const TSlicePlan& plan) {
   TDrawingDib dib = CreateDrawingDib(target.right - target.left, target.bottom - target.top);
   if (dib.Handle) RenderSlicePlan(PixelsOf(source), plan, dib.Pixels);
-  return std::move(dib.Handle);
+  return dib;
 }
 
-// Puts a bitmap of the target's size on the device context in one copy.
-void Present(HDC dc, const RECT& target, HBITMAP bitmap, bool transparent) {
-  if (!bitmap) return;
-  if (transparent) {
-    TransparentBlit(dc, target, bitmap, kTransparentKey);
+// Puts a bitmap of the target's size on the device context in one copy. A
+// transparent one is laid over a copy of what lies there in our own memory,
+// without the key colour: under Wine that is some three times quicker than a
+// transparent GDI copy (see the drawing benchmarks).
+void Present(HDC dc, const RECT& target, const TDrawingDib& picture, bool transparent) {
+  if (!picture.Handle) return;
+  const int width = picture.Pixels.Width;
+  const int height = picture.Pixels.Height;
+  if (!transparent) {
+    const TMemoryDc source(picture.Handle.get());
+    BitBlt(dc, target.left, target.top, width, height, source.Handle(), 0, 0, SRCCOPY);
     return;
   }
-  TMemoryDc source(bitmap);
-  BitBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.Handle(), 0, 0,
-         SRCCOPY);
+  const TDrawingDib under = CreateDrawingDib(width, height);
+  if (!under.Handle) return;
+  const TMemoryDc underDc(under.Handle.get());
+  BitBlt(underDc.Handle(), 0, 0, width, height, dc, target.left, target.top, SRCCOPY);
+  GdiFlush();
+  CopyUnlessKey(ReadOnly(picture.Pixels), under.Pixels, GetRValue(kTransparentKey), GetGValue(kTransparentKey),
+                GetBValue(kTransparentKey));
+  BitBlt(dc, target.left, target.top, width, height, underDc.Handle(), 0, 0, SRCCOPY);
+}
+
+TDrawingDib RenderNineSliceDib(const RECT& target, const TSkinBitmap& source, const TSliceMargins& margins,
+                               bool vertical, bool tileCentre, int frameCount, int frameIndex) {
+  const TPixelRect cell = FrameCellRect(source.Width(), source.Height(), vertical, frameCount, frameIndex);
+  const TSlicePlan plan =
+      NineSlicePlan(cell, target.right - target.left, target.bottom - target.top, margins, tileCentre);
+  return RenderPlan(target, source, plan);
 }
 
 bool Inverted(const RECT& rect) { return rect.right < rect.left || rect.bottom < rect.top; }
@@ -135,17 +155,14 @@ class TRegionBuilder {
 
 TBitmapHandle RenderNineSlice(const RECT& target, const TSkinBitmap& source, const TSliceMargins& margins,
                               bool vertical, bool tileCentre, int frameCount, int frameIndex) {
-  const int width = target.right - target.left;
-  const int height = target.bottom - target.top;
-  const TPixelRect cell = FrameCellRect(source.Width(), source.Height(), vertical, frameCount, frameIndex);
-  return RenderPlan(target, source, NineSlicePlan(cell, width, height, margins, tileCentre));
+  return RenderNineSliceDib(target, source, margins, vertical, tileCentre, frameCount, frameIndex).Handle;
 }
 
 void DrawNineSlice(HDC dc, const RECT& target, const TSkinBitmap& source, bool vertical, bool tileCentre,
                    bool transparent, int frameCount, int frameIndex, const TSliceMargins& margins) {
   if (Inverted(target)) return;
-  const TBitmapHandle bitmap = RenderNineSlice(target, source, margins, vertical, tileCentre, frameCount, frameIndex);
-  Present(dc, target, bitmap.get(), transparent);
+  Present(dc, target, RenderNineSliceDib(target, source, margins, vertical, tileCentre, frameCount, frameIndex),
+          transparent);
 }
 
 void DrawThreeSlice(HDC dc, const RECT& target, const TSkinBitmap& source, bool vertical, bool transparent,
@@ -154,8 +171,7 @@ void DrawThreeSlice(HDC dc, const RECT& target, const TSkinBitmap& source, bool 
   const TPixelRect cell = FrameCellRect(source.Width(), source.Height(), vertical, frameCount, frameIndex);
   const TSlicePlan plan =
       ThreeSlicePlan(cell, target.right - target.left, target.bottom - target.top, margins.Left, margins.Right);
-  const TBitmapHandle bitmap = RenderPlan(target, source, plan);
-  Present(dc, target, bitmap.get(), transparent);
+  Present(dc, target, RenderPlan(target, source, plan), transparent);
 }
 
 void DrawFrameCell(HDC dc, const RECT& target, const TSkinBitmap& source, bool transparent, int frameCount,
@@ -164,8 +180,7 @@ void DrawFrameCell(HDC dc, const RECT& target, const TSkinBitmap& source, bool t
   const TPixelRect cell = FrameCellRect(source.Width(), source.Height(), false, frameCount, frameIndex);
   TSlicePlan plan;
   plan.AddStretched(cell, SizeOf(target));
-  const TBitmapHandle bitmap = RenderPlan(target, source, plan);
-  Present(dc, target, bitmap.get(), transparent);
+  Present(dc, target, RenderPlan(target, source, plan), transparent);
 }
 
 void TransparentBlit(HDC dc, const RECT& target, HBITMAP bitmap, COLORREF key) {
@@ -187,8 +202,7 @@ void TileBitmap(HDC dc, const RECT& target, const TSkinBitmap& source, const REC
   const RECT area{grid.Left, grid.Top, covered.Right, covered.Bottom};
   TSlicePlan plan;
   plan.Add({tile, SizeOf(area), tile.Width(), tile.Height()});
-  const TBitmapHandle copies = RenderPlan(area, source, plan);
-  Present(dc, area, copies.get(), false);
+  Present(dc, area, RenderPlan(area, source, plan), false);
 }
 
 HRGN RegionFromBitmap(HBITMAP bitmap, int dx, int dy, int blueTolerance, int greenTolerance, int redTolerance,

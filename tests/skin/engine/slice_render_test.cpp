@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "skin/engine/key_colour_copy.h"
 #include "skin/engine/nine_slice.h"
 #include "skin/engine/pixel_stretch.h"
 #include "skin/engine/slice_render.h"
@@ -61,6 +62,20 @@ TEST(SliceRender, TilesRunningPastTheCentreAreCoveredByTheRightAndBottomPieces) 
   EXPECT_EQ(SourceX(out, 12, 5), 6);  // right edge, not the third tile's column 2
   EXPECT_EQ(SourceY(out, 5, 13), 7);  // bottom edge
   EXPECT_EQ(out.Pixel(13, 13), picture.Pixel(7, 7));
+}
+
+TEST(KeyColourCopy, OnlyPixelsOfExactlyTheKeyLeaveWhatIsUnder) {
+  TSkinBitmap picture = Numbered(3, 2);
+  picture.SetPixel(0, 0, RgbColour(255, 0, 255));
+  picture.SetPixel(1, 0, RgbColour(255, 1, 255));
+  TSkinBitmap under(4, 1);
+  under.SetPixel(0, 0, RgbColour(7, 7, 7));
+  under.SetPixel(3, 0, RgbColour(8, 8, 8));
+  CopyUnlessKey(ReadOnly(PixelsOf(picture)), PixelsOf(under), 255, 0, 255);
+  EXPECT_EQ(under.Pixel(0, 0), RgbColour(7, 7, 7));
+  EXPECT_EQ(under.Pixel(1, 0), RgbColour(255, 1, 255));
+  EXPECT_EQ(under.Pixel(2, 0), picture.Pixel(2, 0));
+  EXPECT_EQ(under.Pixel(3, 0), RgbColour(8, 8, 8));  // beyond the picture
 }
 
 }  // namespace
