@@ -444,21 +444,24 @@ def caption_button(kind, disabled=False):
     return beside(frames)
 
 
-def mdi_controls():
+MDI_LOOKS = {  # state: top, bottom, edge, symbol
+    1: ((252, 250, 242), (228, 220, 200), (150, 128, 98), GLYPH),
+    2: ((210, 194, 164), (230, 218, 194), (120, 94, 60), GLYPH),
+    3: ((246, 244, 236), (234, 230, 216), (190, 184, 168), DISABLED_TEXT),
+    4: ((255, 252, 244), (246, 224, 178), (196, 128, 44), GLYPH),
+}
+
+
+def mdi_controls(looks=MDI_LOOKS, s=MDI_BUTTON, matte=None):
     """Minimize, restore and close of a maximized MDI child, four states each:
-    1 normal, 2 pressed, 3 inactive, 4 hot. They sit in the menu bar."""
-    looks = {
-        1: ((252, 250, 242), (228, 220, 200), (150, 128, 98), GLYPH),
-        2: ((210, 194, 164), (230, 218, 194), (120, 94, 60), GLYPH),
-        3: ((246, 244, 236), (234, 230, 216), (190, 184, 168), DISABLED_TEXT),
-        4: ((255, 252, 244), (246, 224, 178), (196, 128, 44), GLYPH),
-    }
+    1 normal, 2 pressed, 3 inactive, 4 hot. They sit in the menu bar (the
+    matte, by default this skin's active menu bar)."""
+    matte = matte or menu_bar_shade(ACTIVE)
     frames = []
-    s = MDI_BUTTON
     for kind in ("minimize", "restore", "close"):
         for state in range(1, 5):
             top, bottom, edge, ink = looks[state]
-            c = Canvas(s, s, menu_bar_shade(ACTIVE))
+            c = Canvas(s, s, matte)
             fill = vertical(top, bottom, 1, s - 1)
             framed_box(c, 0, 0, s, s, 3, edge, fill)
             symbol(c, kind, 0, 0, s, ink)
@@ -491,33 +494,35 @@ def menu_bar():
 MENU_ITEM = (20, 20)
 
 
-def menu_item():
-    """Five states: 1 normal (transparent), 2 separator, 3 disabled and
-    selected, 4 selected, 5 selected with its submenu open."""
+MENU_ITEM_FACES = [  # top, bottom, edge of states 3 to 5
+    ((248, 246, 240), (236, 232, 220), (200, 192, 176)),
+    (SELECT_TOP, SELECT_BOTTOM, SELECT_EDGE),
+    ((250, 226, 180), (240, 206, 146), (204, 146, 72)),
+]
+
+
+def menu_item(menu=MENU, faces=MENU_ITEM_FACES, separator=((214, 204, 184), WHITE)):
+    """Five states: 1 normal (transparent), 2 separator (a groove of two lines),
+    3 disabled and selected, 4 selected, 5 selected with its submenu open."""
     w, h = MENU_ITEM
 
     def face(top, bottom, edge):
-        c = Canvas(w, h, MENU)
+        c = Canvas(w, h, menu)
         framed_box(c, 0, 0, w, h, 3, edge, vertical(top, bottom, 1, h - 1))
         return c.transparent()
 
-    separator = Canvas(w, h, MENU)
-    separator.fill(2, h - 4, w - 2, h - 3, (214, 204, 184))
-    separator.fill(2, h - 3, w - 2, h - 2, WHITE)
-    return beside([
-        Canvas(w, h, MENU).transparent(),
-        separator.transparent(),
-        face((248, 246, 240), (236, 232, 220), (200, 192, 176)),
-        face(SELECT_TOP, SELECT_BOTTOM, SELECT_EDGE),
-        face((250, 226, 180), (240, 206, 146), (204, 146, 72)),
-    ])
+    groove = Canvas(w, h, menu)
+    groove.fill(2, h - 4, w - 2, h - 3, separator[0])
+    groove.fill(2, h - 3, w - 2, h - 2, separator[1])
+    return beside([Canvas(w, h, menu).transparent(), groove.transparent()] + [face(*look) for look in faces])
 
 
-def menu_background():
-    c = Canvas(24, 24, MENU)
-    c.fill(0, 0, 24, 24, MENU_EDGE)
-    c.fill(1, 1, 23, 23, WHITE)
-    c.fill(2, 2, 22, 22, MENU)
+def menu_background(menu=MENU, edge=MENU_EDGE, inner=WHITE):
+    """A 3-pixel frame: the edge, an inner line, then the menu's colour."""
+    c = Canvas(24, 24, menu)
+    c.fill(0, 0, 24, 24, edge)
+    c.fill(1, 1, 23, 23, inner)
+    c.fill(2, 2, 22, 22, menu)
     return c
 
 
@@ -552,45 +557,47 @@ def push_button():
     ])
 
 
-def glyph_frames(draw):
+GLYPH_LOOKS = [  # on, edge, top, bottom, mark
+    (False, CONTROL_EDGE, (226, 221, 204), WHITE, ACCENT),
+    (True, CONTROL_EDGE, (226, 221, 204), WHITE, ACCENT),
+    (False, (204, 199, 186), (241, 239, 232), (250, 249, 246), (196, 188, 170)),
+    (True, (204, 199, 186), (241, 239, 232), (250, 249, 246), (196, 188, 170)),
+    (False, HOT, (250, 226, 180), (255, 252, 242), ACCENT),
+]
+
+
+def glyph_frames(draw, looks):
     """Five 13 x 13 states: 1 off, 2 on, 3 off and disabled, 4 on and disabled
     (also the third state of a check box), 5 off under the mouse."""
-    looks = [
-        (False, CONTROL_EDGE, (226, 221, 204), WHITE, ACCENT),
-        (True, CONTROL_EDGE, (226, 221, 204), WHITE, ACCENT),
-        (False, (204, 199, 186), (241, 239, 232), (250, 249, 246), (196, 188, 170)),
-        (True, (204, 199, 186), (241, 239, 232), (250, 249, 246), (196, 188, 170)),
-        (False, HOT, (250, 226, 180), (255, 252, 242), ACCENT),
-    ]
     return beside([draw(*look).transparent() for look in looks])
 
 
-def check_box():
+def check_box(looks=GLYPH_LOOKS, matte=FACE):
     s = GLYPH_BOX
 
     def draw(on, edge, top, bottom, mark):
-        c = Canvas(s, s)
+        c = Canvas(s, s, matte)
         framed_box(c, 0, 0, s, s, 1, edge, vertical(top, bottom, 1, s - 1))
         if on:
             c.paint(stroke([(3.4, 6.6), (5.6, 9.0), (9.8, 3.8)], 1.05), solid(darker(mark, 0.15)))
         return c
 
-    return glyph_frames(draw)
+    return glyph_frames(draw, looks)
 
 
-def radio_button():
+def radio_button(looks=GLYPH_LOOKS, matte=FACE):
     s = GLYPH_BOX
     r = s / 2
 
     def draw(on, edge, top, bottom, dot):
-        c = Canvas(s, s)
+        c = Canvas(s, s, matte)
         c.paint(circle(r, r, r), solid(edge))
         c.paint(circle(r, r, r - 1), vertical(top, bottom, 1, s - 1))
         if on:
             c.paint(circle(r, r, 2.6), vertical(lighter(dot, 0.35), darker(dot, 0.12), 4, 9))
         return c
 
-    return glyph_frames(draw)
+    return glyph_frames(draw, looks)
 
 
 # ---------------------------------------------------------------------------
@@ -612,10 +619,10 @@ def progress():
     return beside([track, bar.transparent()])
 
 
-def progress_chunk():
+def progress_chunk(top=BAR_TOP, bottom=BAR_BOTTOM, matte=WHITE):
     """One block and its gap, for progress bars drawn in blocks."""
-    c = Canvas(8, PROGRESS[1] - 4, WHITE)
-    c.fill(0, 0, 6, c.height, vertical(BAR_TOP, BAR_BOTTOM, 0, c.height))
+    c = Canvas(8, PROGRESS[1] - 4, matte)
+    c.fill(0, 0, 6, c.height, vertical(top, bottom, 0, c.height))
     return c
 
 
@@ -623,11 +630,11 @@ def progress_chunk():
 # Group box, tool bar buttons, status bar.
 
 
-def group_box():
+def group_box(edges=((206, 196, 172), (224, 220, 208)), matte=FACE):
     """Two frames: enabled and disabled; inside and outside are transparent."""
     frames = []
-    for edge in ((206, 196, 172), (224, 220, 208)):
-        c = Canvas(12, 12)
+    for edge in edges:
+        c = Canvas(12, 12, matte)
         c.paint(ring(box(0, 0, 12, 12, 4), box(1, 1, 11, 11, 3)), solid(edge))
         frames.append(c.transparent())
     return beside(frames)
@@ -734,24 +741,24 @@ SCROLL_BUTTON_LOOKS = {  # 1 normal, 2 pressed, 3 disabled, 4 hot
 }
 
 
-def combo_button():
+def combo_button(looks=SCROLL_BUTTON_LOOKS, matte=WHITE):
     """Four states; two-pixel transparent rim on the right, top and bottom, where
     the combo box's own border shows."""
     w, h = COMBO_BUTTON
     frames = []
     for state in range(1, 5):
-        top, bottom, edge, _ = SCROLL_BUTTON_LOOKS[state]
-        c = Canvas(w, h, WHITE)
+        top, bottom, edge, _ = looks[state]
+        c = Canvas(w, h, matte)
         framed_box(c, 0, 2, w - 2, h - 2, 2, edge, vertical(top, bottom, 3, h - 3))
         frames.append(c.transparent())
     return beside(frames)
 
 
-def combo_arrow():
+def combo_arrow(looks=SCROLL_BUTTON_LOOKS):
     """The drop-down arrow, five states as the combo button and 5 spare."""
     frames = []
     for state in (1, 2, 3, 4, 1):
-        top, bottom, _, ink = SCROLL_BUTTON_LOOKS[state]
+        top, bottom, _, ink = looks[state]
         c = Canvas(9, 7, mix(top, bottom, 0.5))
         c.paint(stroke([(1.6, 2.0), (4.5, 4.9), (7.4, 2.0)], 1.0), solid(ink))
         frames.append(c.transparent())

@@ -7,9 +7,12 @@ and order.txt, the archive order of the entries with the settings text last.
     draw_skin.py            writes the skin beside this script
     draw_skin.py DIR        writes it into DIR instead
 
-The canvas, the shapes and the caption symbols are the default skin's
-(assets/skin/draw_skin.py); this script holds the dark look: the palette, the
-sizes, the shapes of its elements and its settings text. Where the default
+The canvas, the shapes, the caption symbols and the elements whose drawing
+both skins share (check and radio glyphs, menu items and background, group
+box, combo button and arrow, progress blocks, MDI buttons) come from the
+default skin's script (assets/skin/draw_skin.py), given this skin's colours;
+this script holds the dark palette, its own frame, title, caption buttons,
+push buttons, tabs and edges, and its settings text. Where the default
 skin stretches its frame, rounds only the top corners and gives its caption
 buttons six states, this one tiles a textured frame, rounds all four corners,
 centres the title over a text background and draws four caption button
@@ -26,9 +29,9 @@ _spec = importlib.util.spec_from_file_location("default_skin", HERE.parent / "sk
 base = importlib.util.module_from_spec(_spec)
 _spec.loader.exec_module(base)
 
-Canvas, box, circle, stroke, ring = base.Canvas, base.box, base.circle, base.stroke, base.ring
+Canvas, box, stroke, ring = base.Canvas, base.box, base.stroke, base.ring
 beside, stacked, framed_box = base.beside, base.stacked, base.framed_box
-mix, lighter, darker, vertical, solid = base.mix, base.lighter, base.darker, base.vertical, base.solid
+lighter, darker, vertical, solid = base.lighter, base.darker, base.vertical, base.solid
 rgb, margins = base.rgb, base.margins
 
 SKIN_NAME = "Rilvanta Night"
@@ -89,7 +92,6 @@ ORNAMENT = (10, 18)  # the marks either side of the centred title, four states
 ICON_X, ICON_Y = 9, (TITLE_HEIGHT - 16) // 2
 MDI_BUTTON = 16
 MENU_BAR_HEIGHT = 20
-GLYPH_BOX = 13
 
 # ---------------------------------------------------------------------------
 # Window frame: one model window with four rounded corners, drawn whole and
@@ -231,27 +233,12 @@ def ornament(mirrored):
     return beside(frames)
 
 
-def mdi_controls():
-    """Minimize, restore and close of a maximized MDI child, four states each:
-    1 normal, 2 pressed, 3 inactive, 4 hot. They sit in the menu bar."""
-    looks = {
-        1: ((70, 75, 88), (54, 58, 68), (24, 26, 31), TEXT),
-        2: ((36, 39, 47), (50, 54, 64), (14, 15, 18), TEXT),
-        3: ((52, 54, 60), (48, 50, 56), (34, 35, 40), DISABLED_TEXT),
-        4: ((96, 104, 120), (70, 76, 90), ACCENT, WHITE),
-    }
-    frames = []
-    s = MDI_BUTTON
-    for kind in ("minimize", "restore", "close"):
-        for state in range(1, 5):
-            top, bottom, edge, ink = looks[state]
-            c = Canvas(s, s, menu_bar_shade(ACTIVE))
-            fill = vertical(top, bottom, 1, s - 1)
-            framed_box(c, 0, 0, s, s, 3, edge, fill)
-            base.symbol(c, kind, 0, 0, s, ink)
-            base.restore_inside(c, kind, 0, 0, s, fill)
-            frames.append(c.transparent())
-    return beside(frames)
+MDI_LOOKS = {  # state: top, bottom, edge, symbol
+    1: ((70, 75, 88), (54, 58, 68), (24, 26, 31), TEXT),
+    2: ((36, 39, 47), (50, 54, 64), (14, 15, 18), TEXT),
+    3: ((52, 54, 60), (48, 50, 56), (34, 35, 40), DISABLED_TEXT),
+    4: ((96, 104, 120), (70, 76, 90), ACCENT, WHITE),
+}
 
 
 # ---------------------------------------------------------------------------
@@ -275,37 +262,11 @@ def menu_bar():
     return stacked(frames)
 
 
-MENU_ITEM = (20, 20)
-
-
-def menu_item():
-    """Five states: 1 normal (transparent), 2 separator, 3 disabled and
-    selected, 4 selected, 5 selected with its submenu open."""
-    w, h = MENU_ITEM
-
-    def face(top, bottom, edge):
-        c = Canvas(w, h, MENU)
-        framed_box(c, 0, 0, w, h, 3, edge, vertical(top, bottom, 1, h - 1))
-        return c.transparent()
-
-    separator = Canvas(w, h, MENU)
-    separator.fill(2, h // 2 - 1, w - 2, h // 2, SHADOW)
-    separator.fill(2, h // 2, w - 2, h // 2 + 1, (58, 62, 72))
-    return beside([
-        Canvas(w, h, MENU).transparent(),
-        separator.transparent(),
-        face((54, 57, 64), (48, 51, 58), (66, 70, 80)),
-        face(SELECT_TOP, SELECT_BOTTOM, ACCENT),
-        face(SELECT_BOTTOM, ACCENT_DARK, ACCENT),
-    ])
-
-
-def menu_background():
-    c = Canvas(24, 24, MENU)
-    c.fill(0, 0, 24, 24, MENU_EDGE)
-    c.fill(1, 1, 23, 23, DARK_SHADOW)
-    c.fill(2, 2, 22, 22, MENU)
-    return c
+MENU_ITEM_FACES = [  # top, bottom, edge of: selected and disabled, selected, submenu open
+    ((54, 57, 64), (48, 51, 58), (66, 70, 80)),
+    (SELECT_TOP, SELECT_BOTTOM, ACCENT),
+    (SELECT_BOTTOM, ACCENT_DARK, ACCENT),
+]
 
 
 # ---------------------------------------------------------------------------
@@ -344,46 +305,8 @@ GLYPH_LOOKS = [  # off or on, edge, top, bottom, mark: 1 off, 2 on, 3-4 disabled
 ]
 
 
-def check_box():
-    s = GLYPH_BOX
-
-    def draw(on, edge, top, bottom, mark):
-        c = Canvas(s, s, FACE)
-        framed_box(c, 0, 0, s, s, 2, edge, vertical(top, bottom, 1, s - 1))
-        if on:
-            c.paint(stroke([(3.4, 6.6), (5.6, 9.0), (9.8, 3.8)], 1.1), solid(mark))
-        return c.transparent()
-
-    return beside([draw(*look) for look in GLYPH_LOOKS])
-
-
-def radio_button():
-    s = GLYPH_BOX
-    r = s / 2
-
-    def draw(on, edge, top, bottom, dot):
-        c = Canvas(s, s, FACE)
-        c.paint(circle(r, r, r), solid(edge))
-        c.paint(circle(r, r, r - 1), vertical(top, bottom, 1, s - 1))
-        if on:
-            c.paint(circle(r, r, 2.7), solid(dot))
-        return c.transparent()
-
-    return beside([draw(*look) for look in GLYPH_LOOKS])
-
-
 # ---------------------------------------------------------------------------
 # Group box, sunken edge, tabs, progress, combo box.
-
-
-def group_box():
-    """Two frames: enabled and disabled; inside and outside are transparent."""
-    frames = []
-    for edge in ((78, 84, 96), (58, 61, 68)):
-        c = Canvas(12, 12, FACE)
-        c.paint(ring(box(0, 0, 12, 12, 4), box(1, 1, 11, 11, 3)), solid(edge))
-        frames.append(c.transparent())
-    return beside(frames)
 
 
 FIELD = (30, 32, 38)
@@ -449,43 +372,12 @@ def progress():
     return beside([track.transparent(), bar.transparent()])
 
 
-def progress_chunk():
-    """One block and its gap, for progress bars drawn in blocks."""
-    c = Canvas(8, PROGRESS[1] - 4, FIELD)
-    c.fill(0, 0, 6, c.height, vertical(BAR_TOP, BAR_BOTTOM, 0, c.height))
-    return c
-
-
-COMBO_BUTTON = (19, 21)
 COMBO_LOOKS = {  # 1 normal, 2 pressed, 3 disabled, 4 hot: top, bottom, edge, arrow
     1: ((70, 75, 88), (54, 58, 68), DARK_SHADOW, TEXT),
     2: ((36, 39, 47), (50, 54, 64), DARK_SHADOW, TEXT),
     3: ((50, 52, 58), (46, 48, 54), (40, 42, 48), DISABLED_TEXT),
     4: ((90, 98, 114), (66, 72, 86), ACCENT, WHITE),
 }
-
-
-def combo_button():
-    """Four states; two-pixel transparent rim on the right, top and bottom."""
-    w, h = COMBO_BUTTON
-    frames = []
-    for state in range(1, 5):
-        top, bottom, edge, _ = COMBO_LOOKS[state]
-        c = Canvas(w, h, FIELD)
-        framed_box(c, 0, 2, w - 2, h - 2, 2, edge, vertical(top, bottom, 3, h - 3))
-        frames.append(c.transparent())
-    return beside(frames)
-
-
-def combo_arrow():
-    """The drop-down arrow, in the combo button's four states and 5 spare."""
-    frames = []
-    for state in (1, 2, 3, 4, 1):
-        top, bottom, _, ink = COMBO_LOOKS[state]
-        c = Canvas(9, 7, mix(top, bottom, 0.5))
-        c.paint(stroke([(1.6, 2.0), (4.5, 4.9), (7.4, 2.0)], 1.0), solid(ink))
-        frames.append(c.transparent())
-    return beside(frames)
 
 
 # ---------------------------------------------------------------------------
@@ -499,25 +391,25 @@ PICTURES = {
     "textback.bmp": text_back,
     "menubar.bmp": menu_bar,
     "button.bmp": push_button,
-    "check.bmp": check_box,
-    "radio.bmp": radio_button,
+    "check.bmp": lambda: base.check_box(GLYPH_LOOKS, FACE),
+    "radio.bmp": lambda: base.radio_button(GLYPH_LOOKS, FACE),
     "close.bmp": lambda: caption_button("close"),
     "maximize.bmp": lambda: caption_button("maximize"),
     "restore.bmp": lambda: caption_button("restore"),
     "minimize.bmp": lambda: caption_button("minimize"),
     "ornament_left.bmp": lambda: ornament(False),
     "ornament_right.bmp": lambda: ornament(True),
-    "mdicontrols.bmp": mdi_controls,
+    "mdicontrols.bmp": lambda: base.mdi_controls(MDI_LOOKS, MDI_BUTTON, menu_bar_shade(ACTIVE)),
     "progress.bmp": progress,
-    "progress_chunk.bmp": progress_chunk,
-    "groupbox.bmp": group_box,
+    "progress_chunk.bmp": lambda: base.progress_chunk(BAR_TOP, BAR_BOTTOM, FIELD),
+    "groupbox.bmp": lambda: base.group_box(((78, 84, 96), (58, 61, 68)), FACE),
     "tab.bmp": tabs,
     "tab_border.bmp": tab_page_border,
-    "combo_button.bmp": combo_button,
+    "combo_button.bmp": lambda: base.combo_button(COMBO_LOOKS, FIELD),
     "sunken_edge.bmp": sunk_edge,
-    "combo_arrow.bmp": combo_arrow,
-    "menu_item.bmp": menu_item,
-    "menu_back.bmp": menu_background,
+    "combo_arrow.bmp": lambda: base.combo_arrow(COMBO_LOOKS),
+    "menu_item.bmp": lambda: base.menu_item(MENU, MENU_ITEM_FACES, (SHADOW, (58, 62, 72))),
+    "menu_back.bmp": lambda: base.menu_background(MENU, MENU_EDGE, DARK_SHADOW),
 }
 
 
