@@ -36,14 +36,37 @@ TBitmapHandle RenderBorderPiece(const TSkinSettings& skin, TBorderSide side, con
                          border.Tile != 1, border.FrameCount, BorderFrame(active, border.FrameCount));
 }
 
-void PaintBorderPiece(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active) {
-  TBitmapHandle piece = RenderBorderPiece(skin, side, rect, active);
-  if (!piece) return;
+namespace {
+
+void CopyPiece(HDC dc, HBITMAP piece, const RECT& rect) {
   HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, piece.get());
+  HGDIOBJ old = SelectObject(source, piece);
   BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0, SRCCOPY);
   SelectObject(source, old);
   DeleteDC(source);
+}
+
+}  // namespace
+
+void PaintBorderPiece(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active) {
+  if (TBitmapHandle piece = RenderBorderPiece(skin, side, rect, active)) CopyPiece(dc, piece.get(), rect);
+}
+
+void TBorderPieceCache::Paint(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active) {
+  TEntry& entry = entries_[static_cast<int>(side) - 1];
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (!entry.Piece || entry.Width != width || entry.Height != height || entry.Active != active) {
+    entry.Piece = RenderBorderPiece(skin, side, rect, active);
+    entry.Width = width;
+    entry.Height = height;
+    entry.Active = active;
+  }
+  if (entry.Piece) CopyPiece(dc, entry.Piece.get(), rect);
+}
+
+void TBorderPieceCache::Clear() {
+  for (TEntry& entry : entries_) entry = TEntry{};
 }
 
 TPixelRect PaintTitleText(HDC dc, const TDataSkinTitle& title, const RECT& rect, const std::wstring& prefix,

@@ -22,6 +22,24 @@ TBitmapHandle RenderBorderPiece(const TSkinSettings& skin, TBorderSide side, con
 // Renders the piece and copies it opaquely to the rectangle.
 void PaintBorderPiece(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active);
 
+// The border pieces of one window as last rendered: a repaint of the same
+// size and state copies them instead of rendering them again.
+class TBorderPieceCache {
+ public:
+  void Paint(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active);
+  // Forgets every piece (a new skin).
+  void Clear();
+
+ private:
+  struct TEntry {
+    TBitmapHandle Piece;
+    int Width = 0;
+    int Height = 0;
+    bool Active = false;
+  };
+  TEntry entries_[4];
+};
+
 struct TCaptionTextStyle {
   HFONT Font = nullptr;
   COLORREF Colour = 0;

@@ -5,7 +5,6 @@
 #include "skin/component/skin_data.h"
 #include "skin/engine/control_walk.h"
 #include "skin/engine/form_skinner_factory.h"
-#include "skin/engine/frame_painting.h"
 #include "skin/engine/frame_region.h"
 #include "skin/engine/icon_picture.h"
 #include "skin/engine/mdi_client_subclass.h"
@@ -199,6 +198,9 @@ void TWinSkinForm::CreateCaptionButtons() {
 void TWinSkinForm::ReleaseCaptionButtons() {
   captionButtons_.clear();
   hotObject_ = nullptr;
+  // Pictures of the old skin go with its buttons.
+  pieceCache_.Clear();
+  titleKey_ = TTitleKey{};
 }
 
 void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
@@ -293,10 +295,10 @@ void TWinSkinForm::PaintNonClient(HDC dc) {
     const int w = windowWidth_;
     const int h = windowHeight_;
     const TSkinSettings& skin = data_->Skin();
-    PaintBorderPiece(dc, skin, TBorderSide::Left, RECT{0, 0, widths_.Left, h}, active_);
-    PaintBorderPiece(dc, skin, TBorderSide::Right, RECT{w - widths_.Right, 0, w, h}, active_);
-    PaintBorderPiece(dc, skin, TBorderSide::Bottom, RECT{widths_.Left, h - widths_.Bottom, w - widths_.Right, h},
-                     active_);
+    pieceCache_.Paint(dc, skin, TBorderSide::Left, RECT{0, 0, widths_.Left, h}, active_);
+    pieceCache_.Paint(dc, skin, TBorderSide::Right, RECT{w - widths_.Right, 0, w, h}, active_);
+    pieceCache_.Paint(dc, skin, TBorderSide::Bottom, RECT{widths_.Left, h - widths_.Bottom, w - widths_.Right, h},
+                      active_);
     PaintTitleBar(dc);
   } catch (...) {
     // A painting failure leaves the frame as it was; the window goes on working.
@@ -309,25 +311,30 @@ void TWinSkinForm::PaintTitleBar(HDC dc) {
   const int w = windowWidth_;
   const int h = widths_.Title;
   if (w <= 0 || h <= 0) return;
+  TTitleKey key{w, active_, showState_, CaptionOf(window_)};
+  const bool recompose = !titleBitmap_ || titleBitmapSize_.cx != w || titleBitmapSize_.cy != h || !(key == titleKey_);
   if (!titleBitmap_ || titleBitmapSize_.cx != w || titleBitmapSize_.cy != h) {
     titleBitmap_.reset(CreateCompatibleBitmap(dc, w, h));
     titleBitmapSize_ = SIZE{w, h};
   }
   HDC title = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(title, titleBitmap_.get());
-  BitBlt(title, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  const RECT bar{widths_.Left, 0, w - widths_.Right, h};
-  PaintBorderPiece(title, data_->Skin(), TBorderSide::Top, bar, active_);
-  const TSkinSettings& skin = data_->Skin();
-  const TCaptionTextStyle style{CaptionFont(),
-                                ui::ColourToRgb(active_ ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
-                                active_,
-                                rightToLeft_,
-                                (windowStyle_ & WS_POPUP) != 0,
-                                rightButtonsLeft_};
-  titleTextRect_ = PaintTitleText(title, skin.Title, bar, kTitlePrefix, CaptionOf(window_), style);
-  LayoutCaptionButtons();
-  PaintCaptionButtons(title);
+  if (recompose) {
+    BitBlt(title, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    const RECT bar{widths_.Left, 0, w - widths_.Right, h};
+    pieceCache_.Paint(title, data_->Skin(), TBorderSide::Top, bar, active_);
+    const TSkinSettings& skin = data_->Skin();
+    const TCaptionTextStyle style{CaptionFont(),
+                                  ui::ColourToRgb(active_ ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
+                                  active_,
+                                  rightToLeft_,
+                                  (windowStyle_ & WS_POPUP) != 0,
+                                  rightButtonsLeft_};
+    titleTextRect_ = PaintTitleText(title, skin.Title, bar, kTitlePrefix, key.Caption, style);
+    LayoutCaptionButtons();
+    PaintCaptionButtons(title);
+    titleKey_ = std::move(key);
+  }
   BitBlt(dc, 0, 0, w, h, title, 0, 0, SRCCOPY);
   SelectObject(title, old);
   DeleteDC(title);

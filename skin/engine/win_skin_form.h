@@ -22,6 +22,7 @@
 #include "skin/engine/control_skinners.h"
 #include "skin/engine/form_skinner.h"
 #include "skin/engine/frame_layout.h"
+#include "skin/engine/frame_painting.h"
 #include "skin/engine/message_timer.h"
 #include "skin/engine/nc_object.h"
 #include "skin/engine/window_subclass.h"
@@ -192,6 +193,16 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   TSkinBitmap iconPicture_;
   TBitmapHandle titleBitmap_;
   SIZE titleBitmapSize_{};
+  // What the title bar was composed for; a repaint of the same copies it again.
+  struct TTitleKey {
+    int Width = 0;
+    bool Active = false;
+    TShowState ShowState = TShowState::Normal;
+    std::wstring Caption;
+    bool operator==(const TTitleKey&) const = default;
+  };
+  TTitleKey titleKey_;
+  TBorderPieceCache pieceCache_;
   TControlSkinners controlSkinners_;
   int windowWidth_ = 0;
   int windowHeight_ = 0;

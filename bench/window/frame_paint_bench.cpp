@@ -1,0 +1,75 @@
+// A full non-client paint of a skinned 800 x 600 window (borders, off-screen
+// title bar, caption text and buttons) against one copy of the same window
+// area: the frame should cost at most a few such copies.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "skin/component/skin_data.h"
+#include "skin/engine/form_skinner_factory.h"
+#include "skin/engine/skin_manage.h"
+#include "skin/engine/skin_messages.h"
+#include "skin/engine/win_skin_form.h"
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+struct TSkinnedWindow {
+  TSkinnedWindow() {
+    skin::CreateSkinManager();
+    data.SetSkinFile(RILVANTA_DEFAULT_SKIN);
+    window = CreateWindowExW(0, L"STATIC", L"Frame paint", WS_OVERLAPPEDWINDOW, 0, 0, kWidth, kHeight, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(window, SW_SHOW);
+    skinner = skin::CreateFormSkinner(window, nullptr, data);
+    SendMessageW(window, skin::SKM_ATTACHED, 0, skin::kAttachedTag);
+    // Fitting keeps the client; make the whole window 800 x 600 again.
+    SetWindowPos(window, nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
+  }
+  ~TSkinnedWindow() {
+    skinner.reset();
+    DestroyWindow(window);
+  }
+
+  skin::TSkinData data{nullptr};
+  HWND window = nullptr;
+  std::unique_ptr<skin::TFormSkinner> skinner;
+};
+
+TSkinnedWindow& Window() {
+  static TSkinnedWindow window;
+  return window;
+}
+
+void BM_FullNonClientPaint(benchmark::State& state) {
+  TSkinnedWindow& skinned = Window();
+  auto& form = static_cast<skin::TWinSkinForm&>(*skinned.skinner);
+  HDC dc = GetWindowDC(skinned.window);
+  for (auto _ : state) {
+    form.PaintNonClient(dc);
+    GdiFlush();
+  }
+  ReleaseDC(skinned.window, dc);
+}
+BENCHMARK(BM_FullNonClientPaint)->Unit(benchmark::kMicrosecond);
+
+void BM_OneCopyOfTheWindowArea(benchmark::State& state) {
+  TSkinnedWindow& skinned = Window();
+  HDC dc = GetWindowDC(skinned.window);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP picture = CreateCompatibleBitmap(dc, kWidth, kHeight);
+  HGDIOBJ old = SelectObject(memory, picture);
+  for (auto _ : state) {
+    BitBlt(dc, 0, 0, kWidth, kHeight, memory, 0, 0, SRCCOPY);
+    GdiFlush();
+  }
+  SelectObject(memory, old);
+  DeleteObject(picture);
+  DeleteDC(memory);
+  ReleaseDC(skinned.window, dc);
+}
+BENCHMARK(BM_OneCopyOfTheWindowArea)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
