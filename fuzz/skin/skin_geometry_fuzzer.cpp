@@ -1,0 +1,99 @@
+// Any sizes, margins, frame counts and indexes for the drawing geometry: every
+// cell lies inside its picture, every piece's source inside its cell and a
+// nine-slice's targets inside the target bitmap; drawing the pieces, stretching
+// between any rectangles and finding region runs stay inside their bitmaps
+// (the sanitizers watch every pixel).
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "skin/engine/frame_cell.h"
+#include "skin/engine/key_colour_copy.h"
+#include "skin/engine/nine_slice.h"
+#include "skin/engine/pixel_stretch.h"
+#include "skin/engine/region_runs.h"
+#include "skin/engine/slice_render.h"
+#include "skin/engine/three_slice.h"
+
+namespace {
+
+using skin::TPixelRect;
+
+bool Inside(const TPixelRect& inner, const TPixelRect& outer) {
+  return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+         inner.Bottom <= outer.Bottom;
+}
+
+// Mostly small values, now and then any value at all.
+int Size(FuzzedDataProvider& in, int usual) {
+  return in.ConsumeBool() ? in.ConsumeIntegralInRange(-2, usual) : in.ConsumeIntegral<int>();
+}
+
+skin::TSkinBitmap Picture(FuzzedDataProvider& in) {
+  skin::TSkinBitmap picture(in.ConsumeIntegralInRange(0, 48), in.ConsumeIntegralInRange(0, 48));
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x) picture.SetPixel(x, y, in.ConsumeIntegral<std::uint32_t>() & 0xFFFFFF);
+  return picture;
+}
+
+void CheckPlan(const skin::TSlicePlan& plan, const TPixelRect& cell) {
+  for (const skin::TSlicePiece& piece : plan.Pieces()) {
+    if (!Inside(piece.Source, cell) || piece.Source.Empty()) __builtin_trap();
+    const skin::TTileGrid copies = piece.Copies();
+    if (copies.Columns < 1 || copies.Rows < 1) __builtin_trap();
+    const TPixelRect last = copies.Tile(copies.Columns - 1, copies.Rows - 1);
+    if (last.Right < piece.Target.Right || last.Bottom < piece.Target.Bottom) __builtin_trap();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  const skin::TSkinBitmap picture = Picture(in);
+  const bool vertical = in.ConsumeBool();
+  const TPixelRect cell = skin::FrameCellRect(picture.Width(), picture.Height(), vertical, Size(in, 8), Size(in, 9));
+  if (!Inside(cell, {0, 0, picture.Width(), picture.Height()}) && !cell.Empty()) __builtin_trap();
+
+  const int width = Size(in, 160);
+  const int height = Size(in, 120);
+  const skin::TSliceMargins margins{Size(in, 40), Size(in, 40), Size(in, 40), Size(in, 40)};
+  const skin::TSlicePlan nine = skin::NineSlicePlan(cell, width, height, margins, in.ConsumeBool());
+  CheckPlan(nine, cell);
+  for (const skin::TSlicePiece& piece : nine.Pieces())
+    if (!Inside(piece.Target, {0, 0, width, height})) __builtin_trap();
+  const skin::TSlicePlan three = skin::ThreeSlicePlan(cell, width, height, margins.Left, margins.Right);
+  CheckPlan(three, cell);
+
+  // Drawn only into bitmaps of a bounded size; plans for any size are checked above.
+  if (width > 0 && height > 0 && width <= 400 && height <= 400) {
+    skin::TSkinBitmap target(width, height);
+    skin::RenderSlicePlan(skin::PixelsOf(picture), nine, skin::PixelsOf(target));
+    skin::RenderSlicePlan(skin::PixelsOf(picture), three, skin::PixelsOf(target));
+    skin::CopyUnlessKey(skin::PixelsOf(picture), skin::PixelsOf(target), 255, 0, 255);
+  }
+
+  // Stretching between any two rectangles into a small bitmap.
+  skin::TSkinBitmap small(in.ConsumeIntegralInRange(0, 64), in.ConsumeIntegralInRange(0, 64));
+  const TPixelRect from{Size(in, 60), Size(in, 60), Size(in, 60), Size(in, 60)};
+  const TPixelRect to{Size(in, 80), Size(in, 80), Size(in, 80), Size(in, 80)};
+  skin::StretchPixels(skin::PixelsOf(picture), from, skin::PixelsOf(small), to);
+
+  // Region runs of every row: in order, inside the row, apart.
+  const skin::TKeyColourRange key(in.ConsumeIntegral<std::uint8_t>(), in.ConsumeIntegral<std::uint8_t>(),
+                                  in.ConsumeIntegral<std::uint8_t>(), Size(in, 3), Size(in, 3), Size(in, 3));
+  std::vector<skin::TPixelRun> runs;
+  for (int y = 0; y < picture.Height(); ++y) {
+    runs.clear();
+    skin::AppendOpaqueRuns(picture.Row(y), picture.Width(), 3, key, runs);
+    int end = -1;
+    for (const skin::TPixelRun& run : runs) {
+      if (run.Begin <= end || run.End <= run.Begin || run.End > picture.Width()) __builtin_trap();
+      end = run.End;
+    }
+  }
+  return 0;
+}
