@@ -6,6 +6,8 @@
 
 #include "skin/data/skin_reader.h"
 #include "skin/engine/skin_manage.h"
+#include "skin/engine/skin_messages.h"
+#include "skin/engine/win_skin_form.h"
 #include "window_test_support.h"
 
 namespace window_test {
@@ -47,6 +49,35 @@ TEST_F(SkinData1, LoadsTheEmbeddedSkinAndHandsItToTheSkinManager) {
   EXPECT_NE(manager->CbtHook(), nullptr);
   EXPECT_TRUE(manager->Enabled());
   EXPECT_NE(manager->Started(), 0) << "the hook saw the window being activated";
+}
+
+TEST_F(SkinData1, FirstActivationGivesTheWindowAFrameSkinnerWithoutAFrame) {
+  Open(Date(2026, 5, 15));
+  const HWND window = form->Handle();
+  RECT before{};
+  GetWindowRect(window, &before);
+  Pump();
+  auto* skinner = dynamic_cast<skin::TWinSkinForm*>(skin::SkinManager()->FindFormSkinner(window));
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(SendMessageW(window, skin::SKM_QUERYSKINNED, 0, 0), skin::kSkinnedAnswer);
+  EXPECT_EQ(skinner->State(), skin::TFormSkinnerState::Active);
+  EXPECT_EQ(skinner->BorderKind(), skin::TBorderKind::None);
+  EXPECT_EQ(form->Color(), form->SkinData1->Skin().ButtonFaceColour);
+
+  // No frame: the window keeps its place and size, the client fills it, the region is the window.
+  RECT after{}, client{};
+  GetWindowRect(window, &after);
+  GetClientRect(window, &client);
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_EQ(client.right, after.right - after.left);
+  EXPECT_EQ(client.bottom, after.bottom - after.top);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(GetWindowRgn(window, region), SIMPLEREGION);
+  RECT box{};
+  GetRgnBox(region, &box);
+  DeleteObject(region);
+  EXPECT_EQ(box.right - box.left, client.right);
+  EXPECT_EQ(box.bottom - box.top, client.bottom);
 }
 
 }  // namespace
