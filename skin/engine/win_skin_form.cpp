@@ -331,6 +331,7 @@ void TWinSkinForm::PaintTitleBar(HDC dc) {
                                   (windowStyle_ & WS_POPUP) != 0,
                                   rightButtonsLeft_};
     titleTextRect_ = PaintTitleText(title, skin.Title, bar, kTitlePrefix, key.Caption, style);
+    KeepTitleBackground(title, w, h);
     LayoutCaptionButtons();
     PaintCaptionButtons(title);
     titleKey_ = std::move(key);
@@ -349,9 +350,24 @@ void TWinSkinForm::PaintCaptionButtons(HDC dc) {
   }
 }
 
+void TWinSkinForm::KeepTitleBackground(HDC title, int width, int height) {
+  if (!titleBackground_ || titleBackgroundSize_.cx != width || titleBackgroundSize_.cy != height) {
+    titleBackground_.reset(CreateCompatibleBitmap(title, width, height));
+    titleBackgroundSize_ = SIZE{width, height};
+  }
+  HDC background = CreateCompatibleDC(title);
+  HGDIOBJ old = SelectObject(background, titleBackground_.get());
+  BitBlt(background, 0, 0, width, height, title, 0, 0, SRCCOPY);
+  SelectObject(background, old);
+  DeleteDC(background);
+}
+
 void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int frame) const {
   const TPixelRect& b = button.Bounds;
-  const RECT target{b.Left, b.Top, b.Right, b.Bottom};
+  DrawCaptionButton(dc, RECT{b.Left, b.Top, b.Right, b.Bottom}, button, frame);
+}
+
+void TWinSkinForm::DrawCaptionButton(HDC dc, const RECT& target, const TWinSysButton& button, int frame) const {
   if (ShowsIcon(button.Record))
     DrawFrameCell(dc, target, iconPicture_, true, 1, 1);
   else
@@ -360,8 +376,29 @@ void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int fr
 
 void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
   if (button.Record.Visibility == kVisibleWithMdiMenuBar && frame == kHotFrame) frame = kMenuBarHotFrame;
+  const TPixelRect& b = button.Bounds;
   HDC dc = GetWindowDC(window_);
-  DrawCaptionButton(dc, button, frame);
+  const bool inTitle = titleBackground_ && b.Left >= 0 && b.Top >= 0 && b.Right <= titleBackgroundSize_.cx &&
+                       b.Bottom <= titleBackgroundSize_.cy && !b.Empty();
+  if (!inTitle) {
+    DrawCaptionButton(dc, button, frame);
+    ReleaseDC(window_, dc);
+    return;
+  }
+  // The new state is laid over the title bar as it was without buttons, off
+  // the screen, so nothing of the previous state shows through its magenta.
+  HDC background = CreateCompatibleDC(dc);
+  HGDIOBJ oldBackground = SelectObject(background, titleBackground_.get());
+  HDC compose = CreateCompatibleDC(dc);
+  TBitmapHandle cell(CreateCompatibleBitmap(dc, b.Width(), b.Height()));
+  HGDIOBJ oldCompose = SelectObject(compose, cell.get());
+  BitBlt(compose, 0, 0, b.Width(), b.Height(), background, b.Left, b.Top, SRCCOPY);
+  DrawCaptionButton(compose, RECT{0, 0, b.Width(), b.Height()}, button, frame);
+  BitBlt(dc, b.Left, b.Top, b.Width(), b.Height(), compose, 0, 0, SRCCOPY);
+  SelectObject(compose, oldCompose);
+  DeleteDC(compose);
+  SelectObject(background, oldBackground);
+  DeleteDC(background);
   ReleaseDC(window_, dc);
 }
 
@@ -417,6 +454,7 @@ void TWinSkinForm::Unskin() {
   SetSystemStyles(true);
   mdiClient_.reset();
   titleBitmap_.reset();
+  titleBackground_.reset();
   RestoreWindowSize();
   RemoveRegion();
 }
@@ -442,6 +480,7 @@ void TWinSkinForm::UnskinOnDestroy() {
   mdiClient_.reset();
   DetachControls();
   titleBitmap_.reset();
+  titleBackground_.reset();
 }
 
 void TWinSkinForm::MdiMaximizedChanged(bool maximized) {

@@ -121,7 +121,10 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   // Painting steps.
   void PaintTitleBar(HDC dc);
   void PaintCaptionButtons(HDC dc);
+  // Keeps the composed title bar as it is before the buttons are drawn on it.
+  void KeepTitleBackground(HDC title, int width, int height);
   void DrawCaptionButton(HDC dc, const TWinSysButton& button, int frame) const;
+  void DrawCaptionButton(HDC dc, const RECT& target, const TWinSysButton& button, int frame) const;
   TCaptionState CaptionState() const;
   HFONT CaptionFont();
 
@@ -192,6 +195,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
   TSkinBitmap iconPicture_;
   TBitmapHandle titleBitmap_;
+  TBitmapHandle titleBackground_;
+  SIZE titleBackgroundSize_{};
   SIZE titleBitmapSize_{};
   // What the title bar was composed for; a repaint of the same copies it again.
   struct TTitleKey {

@@ -115,7 +115,7 @@ class WinSkinFormTest : public testing::Test {
     FreeSkinManager();
     CreateSkinManager();
     data = std::make_unique<TSkinData>(nullptr);
-    data->SetSkinFile(RILVANTA_DEFAULT_SKIN);
+    data->SetSkinFile(SkinFile());
     ASSERT_FALSE(data->SkinEmpty());
     theLog.clear();
   }
@@ -124,6 +124,8 @@ class WinSkinFormTest : public testing::Test {
     for (HWND window : windows) DestroyWindow(window);
     FreeSkinManager();
   }
+
+  virtual std::string SkinFile() const { return RILVANTA_DEFAULT_SKIN; }
 
   HWND NewWindow(DWORD style, int clientWidth = 400, int clientHeight = 300, int left = 100) {
     RECT rect{0, 0, clientWidth, clientHeight};
@@ -159,7 +161,17 @@ class WinSkinFormTest : public testing::Test {
   std::vector<HWND> windows;
 };
 
-TEST_F(WinSkinFormTest, FrameGrowsAroundAnUnchangedClientAndUnskinGivesTheSystemFrameBack) {
+// The frame and its pixels, with each built-in skin: between them they have
+// opaque and magenta-cut borders, stretched and tiled edges, two- and
+// four-state caption buttons.
+class WinSkinFormSkinsTest : public WinSkinFormTest, public testing::WithParamInterface<const char*> {
+ protected:
+  std::string SkinFile() const override { return GetParam(); }
+};
+INSTANTIATE_TEST_SUITE_P(BuiltInSkins, WinSkinFormSkinsTest,
+                         testing::Values(RILVANTA_DEFAULT_SKIN, RILVANTA_DARK_SKIN));
+
+TEST_P(WinSkinFormSkinsTest, FrameGrowsAroundAnUnchangedClientAndUnskinGivesTheSystemFrameBack) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
   const RECT client = ClientRect(window);
   const SIZE systemSize = SizeOf(WindowRect(window));
@@ -295,7 +307,7 @@ TEST_F(WinSkinFormTest, AMaximisedWindowIsNotDraggedByItsTitle) {
   EXPECT_EQ(theLog.back().WParam, static_cast<WPARAM>(HTMENU));
 }
 
-TEST_F(WinSkinFormTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBothStates) {
+TEST_P(WinSkinFormSkinsTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBothStates) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
   TWinSkinForm& form = Skin(window);
   const TSkinSettings& skin = data->Skin();
@@ -338,6 +350,9 @@ TEST_F(WinSkinFormTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBothSta
   EXPECT_TRUE(titleTextShows(skin.TitleTextActiveColour));
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
                ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
+  EXPECT_EQ(form.HotObject(), close);
+  // Wine shows what was drawn on a window once its message loop runs.
+  PumpMessagesFor(50);
   EXPECT_TRUE(buttonShows(*close, 3));
 
   // Another window takes activation: the inactive cells, and no lighting up.
