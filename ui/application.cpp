@@ -86,15 +86,24 @@ void TApplication::Terminate() {
 }
 
 void TApplication::ProcessMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      terminated_ = true;
-      break;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+  while (ProcessMessage()) {
   }
+}
+
+void TApplication::HandleMessage() {
+  if (!ProcessMessage()) WaitMessage();
+}
+
+bool TApplication::ProcessMessage() {
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return false;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+  return true;
 }
 
 void TApplication::FreeLater(TForm* form) { PostMessageW(Handle(), kFreeForm, 0, reinterpret_cast<LPARAM>(form)); }
@@ -109,11 +118,15 @@ void TApplication::HandleException(const std::exception& error) {
 void TApplication::ShowException(const std::exception& error) {
   std::string message = error.what();
   if (!message.empty() && message.back() != '.') message += '.';
-  const std::wstring text = text::GbkToWide(message), caption = text::GbkToWide(title_);
+  ShowMessageBox(message, title_, MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {
+  const std::wstring wideText = text::GbkToWide(text), wideCaption = text::GbkToWide(caption);
   // Owned by the window the user is working in, so that window knows the box
   // that takes activation from it as its own.
   const HWND active = GetActiveWindow();
-  MessageBoxW(active ? active : handle_, text.c_str(), caption.c_str(), MB_OK | MB_ICONSTOP);
+  return MessageBoxW(active ? active : handle_, wideText.c_str(), wideCaption.c_str(), flags);
 }
 
 void TApplication::FormDestroyed(TForm* form) {

@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "ui/component.h"
 
@@ -24,10 +25,11 @@ class TApplication : public TComponent {
   // The hidden window; shell calls and popup menus use it as their owner.
   HWND Handle();
 
-  // Makes a form owned by the application; the first becomes the main form.
-  template <class Form>
-  Form* CreateForm() {
-    auto* form = new Form(this);
+  // Makes a form owned by the application, passing `arguments` on after the
+  // owner; the first form becomes the main form.
+  template <class Form, class... Arguments>
+  Form* CreateForm(Arguments&&... arguments) {
+    auto* form = new Form(this, std::forward<Arguments>(arguments)...);
     if (!mainForm_) mainForm_ = form;
     form->DoCreate();
     return form;
@@ -40,6 +42,12 @@ class TApplication : public TComponent {
   bool Terminated() const { return terminated_; }
   // Handles every message waiting now.
   void ProcessMessages();
+  // Handles one message, waiting for one when none is there (a modal loop's step).
+  void HandleMessage();
+
+  // The system's message box (a "#32770" dialog) over the active window:
+  // GBK texts, MessageBoxW flags; returns the button chosen (IDOK, ...).
+  int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
 
   // Frees the form after the messages now being handled.
   void FreeLater(TForm* form);
@@ -60,6 +68,8 @@ class TApplication : public TComponent {
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  // Handles one waiting message; false when none was waiting or it was WM_QUIT.
+  bool ProcessMessage();
   HWND handle_ = nullptr;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;

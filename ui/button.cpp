@@ -13,6 +13,12 @@ void TButton::CreateParams(TCreateParams& params) {
   params.Style |= BS_PUSHBUTTON;
 }
 
+void TButton::Click() {
+  if (modalResult_ != mrNone)
+    if (TForm* form = GetParentForm(this)) form->SetModalResult(modalResult_);
+  TWinControl::Click();
+}
+
 void TButton::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_LBUTTONDBLCLK:

@@ -1,7 +1,8 @@
 #pragma once
-// A push button (the system BUTTON control); it clicks when the system says so.
+// A push button (the system BUTTON control); it clicks when the system says so
+// and can answer a modal form.
 
-#include "ui/win_control.h"
+#include "ui/form.h"
 
 namespace ui {
 
@@ -10,10 +11,18 @@ class TButton : public TWinControl {
   explicit TButton(TComponent* owner);
   std::string ClassName() const override { return "TButton"; }
 
+  // A click sets the form's ModalResult to this (before OnClick); mrNone: nothing.
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult result) { modalResult_ = result; }
+  void Click() override;
+
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
   bool ClicksOnMouseUp() const override { return false; }
+
+ private:
+  TModalResult modalResult_ = mrNone;
 };
 
 }  // namespace ui

@@ -186,6 +186,9 @@ void TControl::WndProc(TMessage& message) {
       return HandleMouse(message);
     case WM_CONTEXTMENU:
       return HandleContextMenu(message);
+    case WM_CAPTURECHANGED:
+      clicked_ = false;  // a lost capture ends the press: the release that may follow is no click
+      return DefaultHandler(message);
     case WM_SETTEXT:
       text_ = message.LParam ? text::WideToGbk(reinterpret_cast<const wchar_t*>(message.LParam)) : std::string();
       message.Result = TRUE;

@@ -1,7 +1,8 @@
 #pragma once
 // A control without a window: its parent paints it in z-order (WM_PAINT with
 // the device context in WParam, at the control's origin and clipped to it)
-// and hands it the mouse messages over it, all through its WindowProc.
+// and hands it the mouse messages over it, all through its WindowProc; when
+// a press on it loses the mouse capture it gets WM_CAPTURECHANGED.
 
 #include "ui/canvas.h"
 #include "ui/control.h"

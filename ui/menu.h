@@ -34,8 +34,13 @@ class TMenu : public TComponent {
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
+  // A menu bar's root is a bar (CreateMenu), a popup menu's a popup.
+  virtual bool IsMenuBar() const { return false; }
+  // After any item changed; the root's system menu is made again on next use.
+  virtual void ItemsChanged() {}
 
  private:
+  friend class TMenuItem;
   std::unique_ptr<TMenuItem> items_;
   TImageList* images_ = nullptr;
   bool ownerDraw_ = false;

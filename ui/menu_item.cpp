@@ -105,8 +105,11 @@ TMenu* TMenuItem::GetParentMenu() const {
 void TMenuItem::Changed() {
   TMenuItem* root = this;
   while (root->parent_) root = root->parent_;
-  if (root->handle_) DestroyMenu(root->handle_);  // takes the submenus with it
+  const HMENU old = root->handle_;
   root->ForgetHandles();
+  // A bar on a window is replaced there before the old one goes.
+  if (root->menu_) root->menu_->ItemsChanged();
+  if (old) DestroyMenu(old);  // takes the submenus with it
 }
 
 void TMenuItem::ForgetHandles() {
@@ -116,7 +119,7 @@ void TMenuItem::ForgetHandles() {
 
 HMENU TMenuItem::Handle() {
   if (!handle_) {
-    handle_ = CreatePopupMenu();
+    handle_ = menu_ && menu_->IsMenuBar() ? CreateMenu() : CreatePopupMenu();
     for (TMenuItem* item : items_)
       if (item->visible_) item->AppendTo(handle_);
   }

@@ -47,6 +47,7 @@ void TSpeedButton::WndProc(TMessage& message) {
       }
       break;
     case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
       pressed_ = false;
       Invalidate();
       break;

@@ -72,16 +72,21 @@ void TWinControl::CreateWnd() {
   }
   paintsItself_ = params.BaseClassName == nullptr;
   defaultProc_ = RegisterWindowClass(params.WinClassName, params.BaseClassName, StdWndProc);
-  creatingControl = this;
-  HWND window = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                                params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-  creatingControl = nullptr;
+  // A window made while this one is being made (an MDI child's frame) leaves this one pending.
+  TWinControl* const outer = std::exchange(creatingControl, this);
+  HWND window = CreateWindowHandle(params);
+  creatingControl = outer;
   if (!window) throw std::runtime_error("cannot create a window");
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
   PlaceWindowInZOrder();
   for (TControl* control : controls_)
     if (auto* child = dynamic_cast<TWinControl*>(control); child && !child->handle_) child->CreateWnd();
+}
+
+HWND TWinControl::CreateWindowHandle(const TCreateParams& params) {
+  return CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
+                         params.Y, params.Width, params.Height, params.WndParent, nullptr, GetModuleHandleW(nullptr),
+                         nullptr);
 }
 
 LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -126,8 +131,11 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     }
     if (paintsItself_ && IsButtonDown(message.Msg)) SetCapture(handle_);
-    if (paintsItself_ && IsButtonUp(message.Msg) && GetCapture() == handle_) ReleaseCapture();
-    return TControl::WndProc(message);
+    // Released after the release is handled, which losing the capture earlier would cancel.
+    const HWND releasing = paintsItself_ && IsButtonUp(message.Msg) && GetCapture() == handle_ ? handle_ : nullptr;
+    TControl::WndProc(message);  // may free this control (a click handler)
+    if (releasing && GetCapture() == releasing) ReleaseCapture();
+    return;
   }
   switch (message.Msg) {
     case WM_PAINT:
@@ -192,8 +200,12 @@ void TWinControl::WndProc(TMessage& message) {
       if (std::exchange(mouseInside_, false)) Perform(CM_MOUSELEAVE);
       return DefaultHandler(message);
     case WM_CAPTURECHANGED:
-      captureControl_ = nullptr;
-      return DefaultHandler(message);
+      if (reinterpret_cast<HWND>(message.LParam) == handle_) return DefaultHandler(message);  // still ours
+      // Taken away (ReleaseCapture in a drag, another window): the graphic
+      // control that held it hears so and ends its press.
+      if (captureControl_)
+        std::exchange(captureControl_, nullptr)->Perform(message.Msg, message.WParam, message.LParam);
+      return TControl::WndProc(message);
     case WM_WINDOWPOSCHANGED: {
       const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam);
       if (!(position->flags & SWP_NOMOVE)) left_ = position->x, top_ = position->y;

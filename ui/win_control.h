@@ -69,6 +69,9 @@ class TWinControl : public TControl {
     const wchar_t* BaseClassName = nullptr;  // system class it builds on; nullptr: painted by the library
   };
   virtual void CreateParams(TCreateParams& params);
+  // Makes the window the params describe (CreateWindowExW by default); the
+  // window's first message binds it to this control.
+  virtual HWND CreateWindowHandle(const TCreateParams& params);
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
   LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -184,6 +184,43 @@ TEST_F(ControlEvents, SpeedButtonsOfAGroupLatchOneAtATime) {
   EXPECT_TRUE(second->Down()) << "without AllowAllUp one button stays down";
 }
 
+TEST_F(ControlEvents, LostCaptureEndsAPressSoALoneReleaseIsNoClick) {
+  auto* button = Add<ui::TSpeedButton>(10, 10, 20, 20);
+  auto* label = Add<ui::TLabel>(40, 10, 40, 20);
+  label->SetAutoSize(false);
+  Record(button);
+  Record(label);
+  std::vector<UINT> seen;
+  const ui::TWndMethod saved = button->WindowProc();
+  button->SetWindowProc([&](ui::TMessage& message) {
+    if (message.Msg == WM_CAPTURECHANGED || message.Msg == WM_LBUTTONUP) seen.push_back(message.Msg);
+    saved(message);
+  });
+  const auto up = Snapshot()->Pixel(11, 11);
+  SendMouse(WM_LBUTTONDOWN, 15, 15, MK_LBUTTON);
+  ASSERT_EQ(GetCapture(), panel->Handle());
+  ASSERT_NE(Snapshot()->Pixel(11, 11), up) << "drawn pressed";
+  ReleaseCapture();
+  EXPECT_FALSE(button->Pressed());
+  EXPECT_EQ(Snapshot()->Pixel(11, 11), up) << "drawn up again at once";
+  SendMouse(WM_LBUTTONUP, 15, 15);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(seen, (std::vector<UINT>{WM_CAPTURECHANGED, WM_LBUTTONUP}));
+
+  // As the calendar's drag does: the capture released inside the press.
+  label->OnMouseDown = [](ui::TComponent*, ui::TMouseButton, ui::TShiftState, int, int) { ReleaseCapture(); };
+  SendMouse(WM_LBUTTONDOWN, 45, 15, MK_LBUTTON);
+  SendMouse(WM_LBUTTONUP, 45, 15);
+  EXPECT_EQ(clicks, 0);
+
+  label->OnMouseDown = nullptr;
+  ClickAt(15, 15);
+  ClickAt(45, 15);
+  EXPECT_EQ(clicks, 2) << "presses that keep the capture still click";
+  EXPECT_EQ(GetCapture(), nullptr);
+  button->SetWindowProc(saved);
+}
+
 TEST_F(ControlEvents, RightClickOnALabelOpensItsContextMenuAtTheCursor) {
   auto* label = Add<ui::TLabel>(20, 20, 40, 20);
   label->SetAutoSize(false);
