@@ -10,6 +10,7 @@
 #include "skin/engine/form_skinner_factory.h"
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/skin_messages.h"
+#include "ui/form.h"
 
 namespace skin {
 namespace {
@@ -121,7 +122,10 @@ class WinSkinFormTest : public testing::Test {
   }
   void TearDown() override {
     skinner.reset();
-    for (HWND window : windows) DestroyWindow(window);
+    // Hiding, moving or destroying the active window costs Wine two seconds
+    // without a window manager: the windows go behind the next test's and
+    // end with the process.
+    for (HWND window : windows) SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     FreeSkinManager();
   }
 
@@ -356,7 +360,7 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBo
   EXPECT_TRUE(buttonShows(*close, 3));
 
   // Another window takes activation: the inactive cells, and no lighting up.
-  HWND other = NewWindow(WS_OVERLAPPEDWINDOW, 100, 100, 900);
+  NewWindow(WS_OVERLAPPEDWINDOW, 100, 100, 900);
   PumpMessagesUntil([&] { return !form.Active(); });
   ASSERT_FALSE(form.Active());
   EXPECT_TRUE(leftBorderMatches(skin.LeftBorder.FrameCount > 1 ? 2 : 1));
@@ -365,7 +369,6 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBo
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
                ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
   EXPECT_EQ(form.HotObject(), nullptr);
-  DestroyWindow(other);
 }
 
 TEST_F(WinSkinFormTest, ABorderlessPopupKeepsItsSizeAndARegionOfTheWholeWindow) {
@@ -385,6 +388,80 @@ TEST_F(WinSkinFormTest, ABorderlessPopupKeepsItsSizeAndARegionOfTheWholeWindow) 
   EXPECT_EQ(box.right - box.left, 312);
   EXPECT_EQ(box.bottom - box.top, 311);
   DeleteObject(region);
+}
+
+TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionAndIsGivenBackWhole) {
+  ui::TForm form(nullptr);
+  form.SetCaption("Library form");
+  form.SetClientSize(300, 200);
+  form.Show();
+  const HWND window = form.Handle();
+  // The form's own handling, chained before the skinner's: what reaches it, in order.
+  std::vector<UINT> seen;
+  const ui::TWndMethod own = form.WindowProc();
+  form.SetWindowProc([&](ui::TMessage& message) {
+    if (message.Msg == WM_SETTEXT || message.Msg == WM_NCCALCSIZE) seen.push_back(message.Msg);
+    own(message);
+  });
+  const TColour layoutColour = form.Color();
+  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, &form, *data).release()));
+  ASSERT_NE(skinner, nullptr);
+  SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
+  EXPECT_EQ(form.Color(), data->Skin().ButtonFaceColour);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, 300);
+
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  const int shortTitle = skinner->TitleTextRect().Width();
+  seen.clear();
+  form.SetCaption("Library form with a much longer caption");
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW);
+  // The caption is stored first, then the frame is recalculated and painted with it.
+  ASSERT_GE(seen.size(), 2u);
+  EXPECT_EQ(seen[0], static_cast<UINT>(WM_SETTEXT));
+  EXPECT_EQ(seen[1], static_cast<UINT>(WM_NCCALCSIZE));
+  EXPECT_GT(skinner->TitleTextRect().Width(), shortTitle);
+
+  skinner->Unskin();
+  EXPECT_EQ(form.Color(), layoutColour);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, 300);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, 200);
+  EXPECT_NE(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+  skinner.reset();
+  form.SetWindowProc(own);
+}
+
+TEST_F(WinSkinFormTest, ANewSkinRefitsTheFrameAroundTheSameClient) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const RECT client = ClientRect(window);
+  data->SetSkinFile(RILVANTA_DARK_SKIN);
+  ASSERT_FALSE(data->SkinEmpty());
+  form.ReleaseCaptionButtons();
+  form.RebuildFrameMetrics();
+  form.RefreshSkin();
+  const TFrameWidths& widths = form.Widths();
+  EXPECT_EQ(widths.Title, data->Skin().TopBorder.Bitmap.Height() / data->Skin().TopBorder.FrameCount);
+  EXPECT_EQ(form.CaptionButtons().size(), data->Skin().SysButtons.size());
+  const SIZE size = SizeOf(WindowRect(window));
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, client.right);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+  EXPECT_EQ(size.cx, client.right + widths.Left + widths.Right);
+  EXPECT_EQ(size.cy, client.bottom + widths.Title + widths.Bottom);
+}
+
+TEST_F(WinSkinFormTest, TheHoverTimerLetsGoOfAButtonTheMouseHasLeft) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const TWinSysButton* close = ButtonOfAction(0);
+  ASSERT_NE(close, nullptr);
+  EXPECT_TRUE(form.HoverTimer().Enabled());
+  SetCursorPos(5, 1000);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
+               ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
+  ASSERT_EQ(form.HotObject(), close);
+  PumpMessagesUntil([&] { return form.HotObject() == nullptr; }, 1000);
+  EXPECT_EQ(form.HotObject(), nullptr);
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Normal);
 }
 
 }  // namespace
