@@ -108,6 +108,33 @@ TPixelRect SizeOf(const RECT& rect) {
   return {0, 0, static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
 }
 
+// The bitmap's pixels as 32-bit top-down rows (blue, green, red, unused),
+// whatever its own format; empty when it cannot be read.
+struct TBitmapRows {
+  std::vector<std::uint32_t> Pixels;
+  int Width = 0;
+  int Height = 0;
+};
+
+TBitmapRows ReadBitmapRows(HBITMAP bitmap) {
+  BITMAP shape{};
+  if (!bitmap || !GetObjectW(bitmap, sizeof(shape), &shape)) return {};
+  TBitmapRows rows{{}, shape.bmWidth, std::abs(shape.bmHeight)};
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = rows.Width;
+  info.bmiHeader.biHeight = -rows.Height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  rows.Pixels.resize(static_cast<std::size_t>(rows.Width) * rows.Height);
+  HDC screen = GetDC(nullptr);
+  const int rowsRead = GetDIBits(screen, bitmap, 0, rows.Height, rows.Pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rowsRead != rows.Height) rows.Pixels.clear();
+  return rows;
+}
+
 // Region rectangles go to the system in batches: fewer region operations for large masks.
 class TRegionBuilder {
  public:
@@ -207,31 +234,16 @@ void TileBitmap(HDC dc, const RECT& target, const TSkinBitmap& source, const REC
 
 HRGN RegionFromBitmap(HBITMAP bitmap, int dx, int dy, int blueTolerance, int greenTolerance, int redTolerance,
                       COLORREF key) {
-  BITMAP shape{};
-  if (!bitmap || !GetObjectW(bitmap, sizeof(shape), &shape)) return nullptr;
-  const int width = shape.bmWidth;
-  const int height = std::abs(shape.bmHeight);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-  HDC screen = GetDC(nullptr);
-  const int rowsRead = GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  if (rowsRead != height) return nullptr;
-
+  const TBitmapRows rows = ReadBitmapRows(bitmap);
+  if (rows.Pixels.empty()) return nullptr;
   const TKeyColourRange range(GetRValue(key), GetGValue(key), GetBValue(key), redTolerance, greenTolerance,
                               blueTolerance);
   TRegionBuilder region;
   std::vector<TPixelRun> runs;
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0; y < rows.Height; ++y) {
     runs.clear();
-    AppendOpaqueRuns(reinterpret_cast<const std::uint8_t*>(pixels.data() + static_cast<std::size_t>(y) * width), width,
-                     4, range, runs);
+    const std::uint32_t* row = rows.Pixels.data() + static_cast<std::size_t>(y) * rows.Width;
+    AppendOpaqueRuns(reinterpret_cast<const std::uint8_t*>(row), rows.Width, 4, range, runs);
     for (const TPixelRun& run : runs) region.Add({run.Begin + dx, y + dy, run.End + dx, y + dy + 1});
   }
   return region.Finish();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "skin/component/skin_dib.h"
@@ -145,6 +146,48 @@ TEST(RegionFromBitmap, KeyColouredPixelsAreCutOut) {
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 5; ++x) magenta.SetPixel(x, y, kKey);
   EXPECT_EQ(GetRgnBox(RegionFromPicture(magenta).Handle(), &box), NULLREGION);
+}
+
+TEST(RegionFromBitmap, EveryKindOfBitmapGivesTheSameRegion) {
+  TSkinBitmap picture(7, 5);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 7; ++x)
+      if (x == y || x == 6 - y) picture.SetPixel(x, y, kKey);
+  const TBitmapHandle topDown24 = CreateSkinDib(picture);
+  const HRGN expected = RegionFromBitmap(topDown24.get(), 0, 0, 1, 1, 1);
+
+  // A 32-bit bitmap held by a device context, a bottom-up DIB and a device bitmap like the screen's.
+  ui::TBitmap held;
+  held.SetSize(7, 5);
+  HDC screen = GetDC(nullptr);
+  const HBITMAP device = CreateCompatibleBitmap(screen, 7, 5);
+  ReleaseDC(nullptr, screen);
+  BITMAPINFO bottomUpInfo = SkinBitmapInfo(picture);
+  bottomUpInfo.bmiHeader.biHeight = 5;
+  void* bits = nullptr;
+  const TBitmapHandle bottomUp(CreateDIBSection(nullptr, &bottomUpInfo, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ASSERT_NE(bottomUp, nullptr);
+  HDC deviceDc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ old = SelectObject(deviceDc, device);
+  const BITMAPINFO info = SkinBitmapInfo(picture);
+  for (HDC dc : {held.Canvas().Handle(), deviceDc})
+    StretchDIBits(dc, 0, 0, 7, 5, 0, 0, 7, 5, picture.Bits().data(), &info, DIB_RGB_COLORS, SRCCOPY);
+  SelectObject(deviceDc, old);
+  DeleteDC(deviceDc);
+  for (int y = 0; y < 5; ++y)  // bottom-up: the last row first
+    std::copy_n(picture.Row(y), picture.Stride(), static_cast<std::uint8_t*>(bits) + (4 - y) * picture.Stride());
+
+  for (HBITMAP bitmap : {held.Handle(), bottomUp.get(), device}) {
+    const HRGN region = RegionFromBitmap(bitmap, 0, 0, 1, 1, 1);
+    ASSERT_NE(region, nullptr);
+    EXPECT_TRUE(EqualRgn(region, expected));
+    DeleteObject(region);
+  }
+  EXPECT_FALSE(PtInRegion(expected, 3, 3));
+  EXPECT_TRUE(PtInRegion(expected, 3, 2));
+  DeleteObject(expected);
+  DeleteObject(device);
+  EXPECT_EQ(RegionFromBitmap(nullptr, 0, 0, 1, 1, 1), nullptr);
 }
 
 TEST(RegionFromBitmap, ManyRectanglesAreGatheredInBatches) {
