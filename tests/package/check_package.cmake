@@ -18,7 +18,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ZIP} WORKING_DIRECTORY ${WO
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cannot unpack ${ZIP}")
 endif()
-foreach(file rilvanta.exe rilvanta-cal.exe skintool.exe README.txt skin/default.skn skin/order.txt
+foreach(file rilvanta.exe rilvanta-cal.exe skintool.exe skinview.exe README.txt skin/default.skn skin/order.txt
              skin_dark/dark.skn skin_dark/order.txt)
   if(NOT EXISTS ${WORK_DIR}/${file})
     message(FATAL_ERROR "the zip holds no ${file}")

@@ -5,17 +5,20 @@
 
 namespace window_test {
 
-std::wstring BuiltProgramPath() {
-  std::string path = "Z:" RILVANTA_EXE;
-  for (char& c : path)
+std::wstring WinePath(const char* path) {
+  std::string winePath = std::string("Z:") + path;
+  for (char& c : winePath)
     if (c == '/') c = '\\';
-  return std::wstring(path.begin(), path.end());
+  return std::wstring(winePath.begin(), winePath.end());
 }
 
-Program::Program(const std::wstring& path) {
+std::wstring BuiltProgramPath() { return WinePath(RILVANTA_EXE); }
+
+Program::Program(const std::wstring& path, const std::wstring& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   std::wstring commandLine = L"\"" + path + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                             &process_) != 0;
 }

@@ -11,13 +11,16 @@
 
 namespace window_test {
 
+// A path of the Linux file system as Wine's drive Z: sees it.
+std::wstring WinePath(const char* path);
 // The built rilvanta.exe, as Wine's drive Z: sees it.
 std::wstring BuiltProgramPath();
 
 class Program {
  public:
-  explicit Program(const std::wstring& path = BuiltProgramPath());  // starts the program
-  ~Program();                                                       // ends it when it still runs
+  // Starts the program; `arguments` follow its quoted path on the command line.
+  explicit Program(const std::wstring& path = BuiltProgramPath(), const std::wstring& arguments = L"");
+  ~Program();  // ends it when it still runs
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 

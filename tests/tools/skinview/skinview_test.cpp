@@ -1,0 +1,129 @@
+// skinview.exe as a skin author starts it: with each built-in skin, with a
+// skin file, and with a file that is missing or no skin.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "running_program.h"
+
+namespace window_test {
+namespace {
+
+constexpr UINT kQuerySkinned = 0x3504;  // a skinned window answers 1
+
+// The gallery's main window once it is shown with the caption of a skin.
+HWND GalleryWindow(const Program& program) {
+  return WaitForWindow([&program]() -> HWND {
+    for (HWND window : TopLevelWindows(L"TSkinViewForm", program.Id()))
+      if (IsWindowVisible(window) && WindowText(window).starts_with(L"Skin Viewer - ")) return window;
+    return nullptr;
+  });
+}
+
+// Waits until `holds` is true, for as long as WaitForWindow waits.
+bool Eventually(const std::function<bool()>& holds) {
+  return WaitForWindow([&holds] { return holds() ? GetDesktopWindow() : nullptr; }) != nullptr;
+}
+
+std::vector<HWND> MessageBoxes(const Program& program) {
+  std::vector<HWND> shown;
+  for (HWND box : TopLevelWindows(L"#32770", program.Id()))
+    if (IsWindowVisible(box)) shown.push_back(box);
+  return shown;
+}
+
+std::wstring BoxText(HWND box) {
+  HWND text = ChildWindow(box, L"Static");
+  for (HWND label = text; label; label = FindWindowExW(box, label, L"Static", nullptr))
+    if (!WindowText(label).empty()) return WindowText(label);
+  return {};
+}
+
+// Brightness (0-255) of the screen pixel two rows below the window's top edge,
+// 40 pixels in: the title bar, away from the caption text.
+int TitleBrightness(HWND window) {
+  RECT bounds;
+  GetWindowRect(window, &bounds);
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, bounds.left + 40, bounds.top + 2);
+  ReleaseDC(nullptr, screen);
+  return (299 * GetRValue(pixel) + 587 * GetGValue(pixel) + 114 * GetBValue(pixel)) / 1000;
+}
+
+// Chooses an item of the "Skin" menu by its access key, as the keyboard does:
+// Alt+S opens the menu, the key picks the item.
+void ChooseSkinMenuItem(HWND window, wchar_t key) {
+  PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, L's');
+  Eventually([] {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    return GetGUIThreadInfo(0, &thread) && (thread.flags & GUI_INMENUMODE);
+  });
+  PostMessageW(window, WM_CHAR, key, 0);
+}
+
+TEST(SkinView, OpensSizeableWithTheDefaultSkinAndSwitchesBetweenTheBuiltInSkins) {
+  Program gallery(WinePath(SKINVIEW_EXE));
+  ASSERT_TRUE(gallery.Started());
+  HWND window = GalleryWindow(gallery);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(WindowText(window), L"Skin Viewer - Rilvanta Beige");
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 640);
+  EXPECT_EQ(client.bottom, 480);
+  EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME);
+  EXPECT_TRUE(Eventually([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; })) << "never skinned";
+  EXPECT_TRUE(Eventually([window] { return TitleBrightness(window) > 180; })) << "no beige title bar";
+  EXPECT_TRUE(MessageBoxes(gallery).empty());
+
+  ChooseSkinMenuItem(window, L'k');  // "Dar&k skin"
+  EXPECT_TRUE(Eventually([window] { return WindowText(window) == L"Skin Viewer - Rilvanta Night"; }));
+  EXPECT_TRUE(Eventually([window] { return TitleBrightness(window) < 110; })) << "the title bar stayed light";
+  ChooseSkinMenuItem(window, L'd');  // "&Default skin"
+  EXPECT_TRUE(Eventually([window] { return WindowText(window) == L"Skin Viewer - Rilvanta Beige"; }));
+  EXPECT_TRUE(Eventually([window] { return TitleBrightness(window) > 180; })) << "the title bar stayed dark";
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 640) << "switching skins keeps the client area";
+  EXPECT_EQ(client.bottom, 480);
+}
+
+TEST(SkinView, WearsTheSkinFileGivenOnItsCommandLine) {
+  Program gallery(WinePath(SKINVIEW_EXE), L"\"" + WinePath(DARK_SKIN_FILE) + L"\"");
+  ASSERT_TRUE(gallery.Started());
+  HWND window = GalleryWindow(gallery);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(WindowText(window), L"Skin Viewer - Rilvanta Night");
+  EXPECT_TRUE(Eventually([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; }));
+  EXPECT_TRUE(Eventually([window] { return TitleBrightness(window) < 110; })) << "no dark title bar";
+  EXPECT_TRUE(MessageBoxes(gallery).empty()) << "a good skin file needs no message";
+}
+
+TEST(SkinView, AMissingFileOrOneThatIsNoSkinGivesOneMessageAndTheDefaultSkin) {
+  for (const std::wstring& file : {WinePath(NOT_A_SKIN_FILE), std::wstring(L"Z:\\no\\such\\folder\\none.skn")}) {
+    SCOPED_TRACE(std::string(file.begin(), file.end()));
+    Program gallery(WinePath(SKINVIEW_EXE), L"\"" + file + L"\"");
+    ASSERT_TRUE(gallery.Started());
+    HWND box = WaitForWindow([&gallery] { return MessageBoxes(gallery).empty() ? nullptr : MessageBoxes(gallery)[0]; });
+    ASSERT_NE(box, nullptr) << "no message";
+    const std::wstring text = BoxText(box);
+    EXPECT_NE(text.find(file), std::wstring::npos)
+        << "the message names the file: " << std::string(text.begin(), text.end());
+    EXPECT_NE(text.find(L"default skin"), std::wstring::npos);
+    EXPECT_EQ(MessageBoxes(gallery).size(), 1u);
+    HWND window = GalleryWindow(gallery);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(window), L"Skin Viewer - Rilvanta Beige");
+    SendMessageW(ChildWindow(box, L"Button"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(Eventually([&gallery] { return MessageBoxes(gallery).empty(); }));
+    EXPECT_EQ(gallery.WaitForExit(0), std::nullopt) << "the gallery stays open";
+  }
+}
+
+}  // namespace
+}  // namespace window_test

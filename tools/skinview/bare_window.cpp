@@ -1,0 +1,77 @@
+#include "tools/skinview/bare_window.h"
+
+#include <commctrl.h>
+
+#include <initializer_list>
+
+namespace skinview {
+namespace {
+
+LRESULT CALLBACK BareWindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+void RegisterBareWindowClass() {
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = BareWindowProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kBareWindowClass;
+    return RegisterClassExW(&windowClass) != 0;
+  }();
+  (void)registered;
+}
+
+HWND Child(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int x, int y, int width, int height,
+           DWORD exStyle = 0) {
+  HWND child = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  return child;
+}
+
+void AddStandardControls(HWND window) {
+  Child(window, L"BUTTON", L"Push button", BS_PUSHBUTTON | WS_TABSTOP, 16, 16, 110, 26);
+  Child(window, L"BUTTON", L"Check box", BS_AUTOCHECKBOX | WS_TABSTOP, 140, 20, 110, 18);
+  Child(window, L"BUTTON", L"Group box", BS_GROUPBOX, 16, 56, 234, 76);
+  Child(window, L"BUTTON", L"Radio one", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 28, 78, 100, 18);
+  Child(window, L"BUTTON", L"Radio two", BS_AUTORADIOBUTTON, 28, 102, 100, 18);
+  Child(window, L"EDIT", L"Edit", ES_AUTOHSCROLL | WS_TABSTOP, 16, 146, 234, 22, WS_EX_CLIENTEDGE);
+  HWND combo = Child(window, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 16, 180, 234, 120);
+  for (const wchar_t* item : {L"Combo box", L"Second item", L"Third item"})
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  SendMessageW(combo, CB_SETCURSEL, 0, 0);
+  HWND scroll = Child(window, L"SCROLLBAR", L"", SBS_HORZ, 16, 216, 234, 17);
+  SCROLLINFO range{sizeof(range), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 20, 30, 0};
+  SetScrollInfo(scroll, SB_CTL, &range, TRUE);
+  HWND tabs = Child(window, WC_TABCONTROLW, L"", WS_TABSTOP, 268, 16, 200, 217);
+  const wchar_t* pages[] = {L"First", L"Second", L"Third"};
+  for (int i = 0; i < 3; ++i) {
+    TCITEMW tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = const_cast<wchar_t*>(pages[i]);
+    SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&tab));
+  }
+}
+
+}  // namespace
+
+HWND OpenBareWindow(POINT topLeft) {
+  RegisterBareWindowClass();
+  RECT bounds{0, 0, 484, 250};
+  AdjustWindowRectEx(&bounds, WS_OVERLAPPEDWINDOW, FALSE, 0);
+  HWND window = CreateWindowExW(0, kBareWindowClass, L"Bare Win32 window", WS_OVERLAPPEDWINDOW, topLeft.x, topLeft.y,
+                                bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  if (!window) return nullptr;
+  AddStandardControls(window);
+  ShowWindow(window, SW_SHOW);
+  return window;
+}
+
+}  // namespace skinview

@@ -1,0 +1,61 @@
+#include "tools/skinview/skin_source.h"
+
+#include <windows.h>
+
+#include <exception>
+
+#include "skin/component/skin_data.h"
+#include "skin/data/skin_stream.h"
+#include "text/gbk.h"
+#include "tools/skinview/skin_resources.h"
+#include "window/resource_bytes.h"
+
+namespace skinview {
+namespace {
+
+bool IsFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(text::GbkToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+std::string TSkinSource::LoadFile(const std::string& path) {
+  std::string problem;
+  if (!IsFile(path)) {
+    problem = "The skin file \"" + path + "\" does not exist.";
+  } else {
+    try {
+      data_.SetSkinFile(path);  // applies the skin itself when it loads
+    } catch (const std::exception&) {
+      // A picture that is no valid BMP; the component stays without a skin.
+    }
+    if (data_.SkinEmpty()) problem = "\"" + path + "\" is not a skin file that can be read.";
+  }
+  if (problem.empty()) {
+    filePath_ = path;
+    return {};
+  }
+  LoadBuiltIn(TBuiltInSkin::Default);
+  return problem + " The default skin is shown instead.";
+}
+
+void TSkinSource::LoadBuiltIn(TBuiltInSkin skin) {
+  data_.ReadSkinStream(
+      skin::WriteSkinStream(DateWin::ResourceBytes(skin == TBuiltInSkin::Dark ? kDarkSkin : kDefaultSkin)));
+  filePath_.clear();
+  builtIn_ = skin;
+  Apply();
+}
+
+std::string TSkinSource::Reload() {
+  if (!filePath_.empty()) return LoadFile(filePath_);
+  LoadBuiltIn(builtIn_);
+  return {};
+}
+
+void TSkinSource::Apply() {
+  if (!data_.Loading()) data_.ReapplySkin();
+}
+
+}  // namespace skinview
