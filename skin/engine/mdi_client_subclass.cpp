@@ -38,12 +38,15 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
       const LRESULT child = subclass_.CallOld(msg, wParam, lParam);
       data.SetMenuUpdate(false);
       newMdiChild_ = reinterpret_cast<HWND>(child);
+      // The child is attached once its creation is over and the client has
+      // set the frame's menu up for it.
+      if (newMdiChild_) PostMessageW(client_, WM_MDIREFRESHMENU, 0, 0);
       return child;
     }
     case WM_MDIREFRESHMENU: {
       const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
       if (newMdiChild_) {
-        if (manager) manager->AttachWindow(newMdiChild_);
+        if (manager) manager->AttachMdiChild(newMdiChild_);
         PostMessageW(frame_.WindowHandle(), SKM_REPAINTFRAME, 0, 0);
         newMdiChild_ = nullptr;
       }

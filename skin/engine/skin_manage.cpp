@@ -203,6 +203,14 @@ bool TSkinManage::AttachWindow(HWND window) {
   return true;
 }
 
+bool TSkinManage::AttachMdiChild(HWND child) {
+  const bool sweeping = sweeping_;
+  sweeping_ = true;
+  const bool attached = AttachWindow(child);
+  sweeping_ = sweeping;
+  return attached;
+}
+
 ui::TForm* TSkinManage::FindLibraryForm(HWND window) const {
   const ui::TScreen& screen = ui::Screen();
   for (int i = screen.FormCount(); i-- > 0;) {

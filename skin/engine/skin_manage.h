@@ -69,6 +69,9 @@ class TSkinManage {
   // size, its form is tagged kUnskinnedFormTag, it is the application's
   // window, its class is refused by AskFormSkin, or no loaded skin serves it.
   bool AttachWindow(HWND window);
+  // Attaches an MDI child that the client window of a skinned MDI frame has
+  // just made: the MDI-child exclusion of AttachWindow does not apply to it.
+  bool AttachMdiChild(HWND child);
   // The library form of a window, searching the screen's forms from the last.
   ui::TForm* FindLibraryForm(HWND window) const;
   void SetFormSkinnerMaker(TFormSkinnerMaker maker) { formSkinnerMaker_ = std::move(maker); }

@@ -464,5 +464,50 @@ TEST_F(WinSkinFormTest, TheHoverTimerLetsGoOfAButtonTheMouseHasLeft) {
   EXPECT_EQ(close->ButtonState, TNCButtonState::Normal);
 }
 
+TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToTheSystemWhenMaximised) {
+  SkinManager()->RegisterSkinData(data.get());
+  SkinManager()->SetEnabled(true);
+  ui::TForm frame(nullptr);
+  frame.SetFormStyle(ui::TFormStyle::fsMDIForm);
+  frame.SetClientSize(600, 450);
+  frame.Show();
+  std::unique_ptr<TFormSkinner> made = CreateFormSkinner(frame.Handle(), &frame, *data);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->MdiKind(), TMdiKind::Frame);
+  SkinManager()->AddFormSkinner(made.release());
+  SendMessageW(frame.Handle(), SKM_ATTACHED, 0, kAttachedTag);
+  EXPECT_EQ(SkinManager()->MdiClientWindow(), frame.ClientHandle());
+
+  auto* child = new ui::TForm(&frame);
+  child->SetFormStyle(ui::TFormStyle::fsMDIChild);
+  child->SetCaption("Child");
+  child->Show();
+  const HWND childWindow = child->Handle();
+  PumpMessagesUntil([&] {
+    TFormSkinner* skinner = SkinManager()->FindFormSkinner(childWindow);
+    return skinner && skinner->State() == TFormSkinnerState::Active;
+  });
+  auto* childSkinner = dynamic_cast<TWinSkinForm*>(SkinManager()->FindFormSkinner(childWindow));
+  ASSERT_NE(childSkinner, nullptr);
+  EXPECT_EQ(childSkinner->MdiKind(), TMdiKind::Child);
+  EXPECT_EQ(SkinManager()->CountMdiChildren(), 1);
+  const SIZE size = SizeOf(WindowRect(childWindow));
+  const SIZE client = SizeOf(ClientRect(childWindow));
+  EXPECT_EQ(size.cy - client.cy, childSkinner->Widths().Title + childSkinner->Widths().Bottom);
+  EXPECT_EQ(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
+
+  // Maximised, the child wears the system's frame again.
+  SendMessageW(frame.ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(childWindow), 0);
+  PumpMessagesFor(50);
+  EXPECT_EQ(childSkinner->ShowState(), TShowState::Maximized);
+  EXPECT_NE(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
+  // Restored, the skin's.
+  SendMessageW(frame.ClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(childWindow), 0);
+  PumpMessagesFor(50);
+  EXPECT_EQ(childSkinner->ShowState(), TShowState::Normal);
+  EXPECT_EQ(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
+  FreeSkinManager();
+}
+
 }  // namespace
 }  // namespace skin
