@@ -55,16 +55,33 @@ int TitleBrightness(HWND window) {
   return (299 * GetRValue(pixel) + 587 * GetGValue(pixel) + 114 * GetBValue(pixel)) / 1000;
 }
 
-// Chooses an item of the "Skin" menu by its access key, as the keyboard does:
-// Alt+S opens the menu, the key picks the item.
-void ChooseSkinMenuItem(HWND window, wchar_t key) {
-  PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, L's');
+// Chooses a menu item by access keys, as the keyboard does: Alt and the
+// menu's key open the menu, the item's key picks the item.
+void ChooseMenuItem(HWND window, wchar_t menuKey, wchar_t itemKey) {
+  PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, menuKey);
   Eventually([] {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof(thread);
     return GetGUIThreadInfo(0, &thread) && (thread.flags & GUI_INMENUMODE);
   });
-  PostMessageW(window, WM_CHAR, key, 0);
+  PostMessageW(window, WM_CHAR, itemKey, 0);
+}
+
+// A shown top-level window of the program with that class and caption, once it is skinned.
+HWND SkinnedWindow(const Program& program, const wchar_t* className, const std::wstring& caption) {
+  HWND window = WaitForWindow([&]() -> HWND {
+    for (HWND candidate : TopLevelWindows(className, program.Id()))
+      if (IsWindowVisible(candidate) && WindowText(candidate) == caption) return candidate;
+    return nullptr;
+  });
+  if (window && !Eventually([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; })) return nullptr;
+  return window;
+}
+
+int ChildCount(HWND parent) {
+  int count = 0;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
+  return count;
 }
 
 TEST(SkinView, OpensSizeableWithTheDefaultSkinAndSwitchesBetweenTheBuiltInSkins) {
@@ -82,10 +99,10 @@ TEST(SkinView, OpensSizeableWithTheDefaultSkinAndSwitchesBetweenTheBuiltInSkins)
   EXPECT_TRUE(Eventually([window] { return TitleBrightness(window) > 180; })) << "no beige title bar";
   EXPECT_TRUE(MessageBoxes(gallery).empty());
 
-  ChooseSkinMenuItem(window, L'k');  // "Dar&k skin"
+  ChooseMenuItem(window, L's', L'k');  // "Dar&k skin"
   EXPECT_TRUE(Eventually([window] { return WindowText(window) == L"Skin Viewer - Rilvanta Night"; }));
   EXPECT_TRUE(Eventually([window] { return TitleBrightness(window) < 110; })) << "the title bar stayed light";
-  ChooseSkinMenuItem(window, L'd');  // "&Default skin"
+  ChooseMenuItem(window, L's', L'd');  // "&Default skin"
   EXPECT_TRUE(Eventually([window] { return WindowText(window) == L"Skin Viewer - Rilvanta Beige"; }));
   EXPECT_TRUE(Eventually([window] { return TitleBrightness(window) > 180; })) << "the title bar stayed dark";
   GetClientRect(window, &client);
@@ -102,6 +119,34 @@ TEST(SkinView, WearsTheSkinFileGivenOnItsCommandLine) {
   EXPECT_TRUE(Eventually([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; }));
   EXPECT_TRUE(Eventually([window] { return TitleBrightness(window) < 110; })) << "no dark title bar";
   EXPECT_TRUE(MessageBoxes(gallery).empty()) << "a good skin file needs no message";
+}
+
+TEST(SkinView, OpensEveryKindOfWindowInTheSkin) {
+  Program gallery(WinePath(SKINVIEW_EXE), L"\"" + WinePath(DARK_SKIN_FILE) + L"\"");
+  ASSERT_TRUE(gallery.Started());
+  HWND window = GalleryWindow(gallery);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(Eventually([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; }));
+
+  ChooseMenuItem(window, L'w', L't');
+  EXPECT_NE(SkinnedWindow(gallery, L"TForm", L"Tool window"), nullptr) << "tool window";
+  ChooseMenuItem(window, L'w', L'i');
+  HWND mdi = SkinnedWindow(gallery, L"TForm", L"MDI window");
+  ASSERT_NE(mdi, nullptr) << "MDI window";
+  HWND client = ChildWindow(mdi, L"MDIClient");
+  ASSERT_NE(client, nullptr);
+  EXPECT_TRUE(Eventually([client] { return ChildCount(client) == 3; })) << "three MDI children";
+  ChooseMenuItem(window, L'w', L'b');
+  HWND bare = SkinnedWindow(gallery, L"SkinViewBareWindow", L"Bare Win32 window");
+  ASSERT_NE(bare, nullptr) << "bare window";
+  for (const wchar_t* kind : {L"Button", L"Edit", L"ComboBox", L"ScrollBar", L"SysTabControl32"})
+    EXPECT_NE(ChildWindow(bare, kind), nullptr) << std::string(kind, kind + lstrlenW(kind));
+
+  ChooseMenuItem(window, L'w', L's');
+  HWND dialog = SkinnedWindow(gallery, L"#32770", L"System dialog");
+  ASSERT_NE(dialog, nullptr) << "system dialog";
+  SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  EXPECT_TRUE(Eventually([dialog] { return !IsWindow(dialog); })) << "Cancel ends the dialog";
 }
 
 TEST(SkinView, AMissingFileOrOneThatIsNoSkinGivesOneMessageAndTheDefaultSkin) {
