@@ -11,12 +11,6 @@ constexpr unsigned kShowMaximized = 3;
 constexpr unsigned kShowMinNoActive = 7;
 constexpr unsigned kMinimize = 6;
 
-// Caption button actions and visibility rules the layout knows by number.
-constexpr int kActionClose = 0;
-constexpr int kActionMaximize = 1;
-constexpr int kActionMinimize = 2;
-constexpr int kVisibleWithMdiMenuBar = 100;
-
 int CellSize(int pictureSize, int frameCount) { return pictureSize / std::max(frameCount, 1); }
 
 // One visibility rule: `full` is the stricter first form (the one in
@@ -26,7 +20,8 @@ bool RuleHolds(int rule, const TDataSkinSysButton& button, const TCaptionState& 
   const bool systemMenu = !full || state.Allowed.SystemMenu;
   switch (rule) {
     case 0:
-      return !full || (state.BorderKind != TBorderKind::Plain && (button.Action != kActionClose || systemMenu));
+      return !full ||
+             (state.BorderKind != TBorderKind::Plain && (button.Action != captionaction::kClose || systemMenu));
     case 1:
       return maximized;
     case 2:
@@ -100,8 +95,8 @@ bool IsCaptionButtonVisible(const TDataSkinSysButton& button, const TCaptionStat
   const bool second =
       button.Visibility1 == kVisibleWithMdiMenuBar ? first : RuleHolds(button.Visibility1, button, state, false);
   if (!first || !second) return false;
-  if (button.Action == kActionMaximize && !state.Allowed.Maximize) return false;
-  return !(button.Action == kActionMinimize && !state.Allowed.Minimize);
+  if (button.Action == captionaction::kMaximize && !state.Allowed.Maximize) return false;
+  return !(button.Action == captionaction::kMinimize && !state.Allowed.Minimize);
 }
 
 TPixelRect CaptionButtonBounds(const TDataSkinSysButton& button, int cellWidth, int cellHeight,

@@ -25,6 +25,33 @@ constexpr std::uint32_t kExLeftScrollBar = 0x00004000u;
 constexpr std::uint32_t kExMdiChild = 0x00000040u;
 }  // namespace framestyle
 
+// What a caption button does, by the Action of its record.
+namespace captionaction {
+constexpr int kClose = 0;
+constexpr int kMaximize = 1;
+constexpr int kMinimize = 2;
+constexpr int kSystemMenu = 3;
+constexpr int kMdiMinimize = 7;
+constexpr int kMdiRestore = 8;
+constexpr int kMdiClose = 9;
+constexpr int kSystemMenuIcon = 11;
+constexpr int kSystemMenuOther = 12;
+constexpr int kMaximizeOther = 22;
+constexpr int kMinimizeOther = 23;
+constexpr int kMdiMinimizeOther = 60;
+constexpr int kMdiRestoreOther = 61;
+constexpr int kMdiCloseOther = 62;
+}  // namespace captionaction
+
+// The visibility rule of the buttons an MDI frame shows on its menu bar
+// while its active child is maximised.
+inline constexpr int kVisibleWithMdiMenuBar = 100;
+
+// Whether the button shows the window's icon (the system-menu buttons).
+inline bool ShowsWindowIcon(const TDataSkinSysButton& button) {
+  return button.Action == captionaction::kSystemMenu || button.Action == captionaction::kSystemMenuIcon;
+}
+
 // Edged: sizeable or with a raised edge; None: a popup without a caption
 // (nothing is painted); Plain: any other framed window.
 enum class TBorderKind : std::uint8_t { Edged = 0, None = 2, Plain = 3 };

@@ -18,17 +18,9 @@
 namespace skin {
 namespace {
 
-// Caption button actions that show the window's icon.
-constexpr int kActionSystemMenu = 3;
-constexpr int kActionSystemMenuIcon = 11;
-constexpr int kVisibleWithMdiMenuBar = 100;
 constexpr int kHotFrame = 3;
 constexpr int kMenuBarHotFrame = 4;
 constexpr int kMaxCaptionLength = 1000;
-
-bool ShowsIcon(const TDataSkinSysButton& button) {
-  return button.Action == kActionSystemMenu || button.Action == kActionSystemMenuIcon;
-}
 
 bool SkinsMainMenu(const TSkinData& data) { return data.SkinControls().Contains(TSkinControlType::xcMainMenu); }
 
@@ -186,7 +178,7 @@ void TWinSkinForm::CreateCaptionButtons() {
   TCaptionButtonPainter& painter = *this;
   for (const TDataSkinSysButton& record : data_->Skin().SysButtons) {
     TDataSkinSysButton own = record;
-    if (ShowsIcon(own)) {
+    if (ShowsWindowIcon(own)) {
       if (own.Bitmap.Empty()) own.Bitmap = iconPicture_;
       if (data_->IconImage().Empty()) AssignIconPicture(data_->IconImage(), iconPicture_);
       own.FrameCount = 1;
@@ -368,7 +360,7 @@ void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int fr
 }
 
 void TWinSkinForm::DrawCaptionButton(HDC dc, const RECT& target, const TWinSysButton& button, int frame) const {
-  if (ShowsIcon(button.Record))
+  if (ShowsWindowIcon(button.Record))
     DrawFrameCell(dc, target, iconPicture_, true, 1, 1);
   else
     DrawFrameCell(dc, target, button.Record.Bitmap, true, button.Record.FrameCount, frame);

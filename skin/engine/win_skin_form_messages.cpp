@@ -19,24 +19,6 @@ constexpr UINT kPurgeDelayMs = 250;
 constexpr LPARAM kMenuKeySpace = ' ';
 constexpr LPARAM kMenuKeyMinus = '-';
 
-// Caption button actions.
-enum TCaptionAction {
-  kClose = 0,
-  kMaximize = 1,
-  kMinimize = 2,
-  kSystemMenu = 3,
-  kMdiMinimize = 7,
-  kMdiRestore = 8,
-  kMdiClose = 9,
-  kSystemMenuIcon = 11,
-  kSystemMenuOther = 12,
-  kMaximizeOther = 22,
-  kMinimizeOther = 23,
-  kMdiMinimizeOther = 60,
-  kMdiRestoreOther = 61,
-  kMdiCloseOther = 62,
-};
-
 bool SkinsMainMenu(const TSkinData& data) { return data.SkinControls().Contains(TSkinControlType::xcMainMenu); }
 
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
@@ -410,6 +392,7 @@ void TWinSkinForm::PostClose() {
 void TWinSkinForm::DoCaptionAction(int x, int y) {
   const auto* button = dynamic_cast<const TWinSysButton*>(hotObject_);
   if (!button) return;
+  using namespace captionaction;
   const int action = button->Record.Action;
   UINT mdiCommand = 0;
   switch (action) {

@@ -220,7 +220,7 @@ TEST_F(WinSkinFormTest, HitTestsFindTheCaptionAndTheClient) {
   const int title = form.Widths().Title;
   EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, ScreenPoint(window, size.cx / 2, title - 2)), HTCAPTION);
   EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, ScreenPoint(window, size.cx / 2, title + 20)), HTCLIENT);
-  const TNCObject* close = ButtonOfAction(0);
+  const TNCObject* close = ButtonOfAction(captionaction::kClose);
   ASSERT_NE(close, nullptr);
   const POINT centre{(close->Bounds.Left + close->Bounds.Right) / 2, (close->Bounds.Top + close->Bounds.Bottom) / 2};
   const RECT rect = WindowRect(window);
@@ -230,7 +230,7 @@ TEST_F(WinSkinFormTest, HitTestsFindTheCaptionAndTheClient) {
 TEST_F(WinSkinFormTest, CaptionButtonsLightUpPressAndActOnlyWhenReleasedOverThemselves) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
   TWinSkinForm& form = Skin(window);
-  const TWinSysButton* close = ButtonOfAction(0);
+  const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
   ASSERT_NE(close, nullptr);
   const TPixelRect& b = close->Bounds;
   const LPARAM onClose = ScreenPoint(window, (b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
@@ -347,7 +347,7 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBo
     return false;
   };
 
-  const TWinSysButton* close = ButtonOfAction(0);
+  const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
   ASSERT_NE(close, nullptr);
   EXPECT_TRUE(leftBorderMatches(1));
   EXPECT_TRUE(buttonShows(*close, 1));
@@ -452,7 +452,7 @@ TEST_F(WinSkinFormTest, ANewSkinRefitsTheFrameAroundTheSameClient) {
 TEST_F(WinSkinFormTest, TheHoverTimerLetsGoOfAButtonTheMouseHasLeft) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
   TWinSkinForm& form = Skin(window);
-  const TWinSysButton* close = ButtonOfAction(0);
+  const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
   ASSERT_NE(close, nullptr);
   EXPECT_TRUE(form.HoverTimer().Enabled());
   SetCursorPos(5, 1000);
