@@ -42,15 +42,21 @@ struct TDrawingDib {
   TPixelView Pixels;
 };
 
-TDrawingDib CreateDrawingDib(int width, int height) {
-  if (width <= 0 || height <= 0) return {};
+// Describes top-down rows of plain RGB pixels.
+BITMAPINFO TopDownInfo(int width, int height, WORD bitsPerPixel) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = width;
   info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = bitsPerPixel;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+TDrawingDib CreateDrawingDib(int width, int height) {
+  if (width <= 0 || height <= 0) return {};
+  const BITMAPINFO info = TopDownInfo(width, height, 24);
   void* bits = nullptr;
   TBitmapHandle handle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!handle || !bits) return {};
@@ -120,13 +126,7 @@ TBitmapRows ReadBitmapRows(HBITMAP bitmap) {
   BITMAP shape{};
   if (!bitmap || !GetObjectW(bitmap, sizeof(shape), &shape)) return {};
   TBitmapRows rows{{}, shape.bmWidth, std::abs(shape.bmHeight)};
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = rows.Width;
-  info.bmiHeader.biHeight = -rows.Height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownInfo(rows.Width, rows.Height, 32);
   rows.Pixels.resize(static_cast<std::size_t>(rows.Width) * rows.Height);
   HDC screen = GetDC(nullptr);
   const int rowsRead = GetDIBits(screen, bitmap, 0, rows.Height, rows.Pixels.data(), &info, DIB_RGB_COLORS);

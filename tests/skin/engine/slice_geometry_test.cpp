@@ -31,6 +31,17 @@ void ExpectStretchedPieces(const TSlicePlan& plan, const std::vector<TExpectedPi
   }
 }
 
+// A repeated piece: each copy's size, how many copies, and where the last one lies.
+void ExpectCopies(const TSlicePiece& piece, int copyWidth, int copyHeight, int columns, int rows,
+                  const TPixelRect& last) {
+  EXPECT_EQ(piece.CopyWidth, copyWidth);
+  EXPECT_EQ(piece.CopyHeight, copyHeight);
+  const TTileGrid copies = piece.Copies();
+  EXPECT_EQ(copies.Columns, columns);
+  EXPECT_EQ(copies.Rows, rows);
+  EXPECT_EQ(copies.Tile(columns - 1, rows - 1), last);
+}
+
 TEST(FrameCell, CellsAreNumberedFromOneAlongTheStrip) {
   // 31 wide in 3 cells: 10 each, the odd column unused; frame 3 is the right-most.
   EXPECT_EQ(FrameCellRect(31, 8, false, 3, 1), (TPixelRect{0, 0, 10, 8}));
@@ -92,13 +103,8 @@ TEST(NineSlice, ATiledCentreRepeatsAtItsOwnSize) {
   const TSlicePlan plan = NineSlicePlan(kCell, 30, 20, kMargins, true);
   const TSlicePiece& centre = plan.Pieces()[5];
   EXPECT_EQ(centre.Target, (TPixelRect{3, 2, 26, 19}));
-  EXPECT_EQ(centre.CopyWidth, 3);
-  EXPECT_EQ(centre.CopyHeight, 7);
   // 23 x 17 in 3 x 7 tiles: 8 columns, 3 rows; the last ones run under the right and bottom pieces.
-  const TTileGrid copies = centre.Copies();
-  EXPECT_EQ(copies.Columns, 8);
-  EXPECT_EQ(copies.Rows, 3);
-  EXPECT_EQ(copies.Tile(7, 2), (TPixelRect{24, 16, 27, 23}));
+  ExpectCopies(centre, 3, 7, 8, 3, {24, 16, 27, 23});
 }
 
 TEST(NineSlice, MarginsLargerThanTheCellNeverReachOutsideIt) {
@@ -120,14 +126,8 @@ TEST(ThreeSlice, EndsKeepTheirWidthAndTheMiddleRepeats) {
   ASSERT_EQ(plan.Pieces().size(), 3u);
   EXPECT_EQ(plan.Pieces()[0].Source, (TPixelRect{10, 0, 13, 10}));
   EXPECT_EQ(plan.Pieces()[0].Target, (TPixelRect{0, 0, 3, 6}));
-  const TSlicePiece& middle = plan.Pieces()[1];
-  EXPECT_EQ(middle.Source, (TPixelRect{13, 0, 16, 10}));
-  EXPECT_EQ(middle.CopyWidth, 3);
-  EXPECT_EQ(middle.CopyHeight, 6);
-  const TTileGrid copies = middle.Copies();
-  EXPECT_EQ(copies.Rows, 1);
-  EXPECT_EQ(copies.Columns, 8);
-  EXPECT_EQ(copies.Tile(7, 0), (TPixelRect{24, 0, 27, 6}));
+  EXPECT_EQ(plan.Pieces()[1].Source, (TPixelRect{13, 0, 16, 10}));
+  ExpectCopies(plan.Pieces()[1], 3, 6, 8, 1, {24, 0, 27, 6});
   EXPECT_EQ(plan.Pieces()[2].Source, (TPixelRect{16, 0, 20, 10}));
   EXPECT_EQ(plan.Pieces()[2].Target, (TPixelRect{26, 0, 30, 6}));
 }
