@@ -82,7 +82,7 @@ void TSkinViewForm::BuildMenu() {
   AddMenuItem(this, windows, "&Tool window", [this](ui::TComponent*) { OpenToolWindow(this); });
   AddMenuItem(this, windows, "MD&I window", [this](ui::TComponent*) { OpenMdiGallery(this); });
   AddMenuItem(this, windows, "&Bare Win32 window", [this](ui::TComponent*) {
-    OpenBareWindow(POINT{Left() + 160, Top() + 120});
+    OpenBareWindow(POINT{Left() + Width() + 12, Top() + 220});  // beside the gallery, under the tool window
   });
   SetMenu(menu_);
 }
