@@ -36,6 +36,8 @@ class TSkinViewForm : public ui::TForm {
   // Loads a skin file and tells the user when it fell back to the default skin.
   void OpenSkinFile(const std::string& path);
   void ChooseSkinFile();
+  // After every load: the caption names the skin, the menu checks the source
+  // and the skinning state, and a problem with the file is shown.
   void SkinLoaded(const std::string& problem);
   void ShowProblem(const std::string& problem);
 
