@@ -46,8 +46,8 @@ class TForm : public TWinControl {
   // owns it, else in the application's main form, which must be an MDI frame.
   TFormStyle FormStyle() const { return formStyle_; }
   void SetFormStyle(TFormStyle style) { formStyle_ = style; }
-  // Read from the window when it exists; set before the first show, it is how the form shows.
-  TWindowState WindowState() const;
+  // Follows the window's sizing; set before the first show, it is how the form shows.
+  TWindowState WindowState() const { return windowState_; }
   void SetWindowState(TWindowState state);
 
   int ClientWidth();
