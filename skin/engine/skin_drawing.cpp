@@ -1,9 +1,10 @@
 #include "skin/engine/skin_drawing.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <vector>
 
-#include "skin/component/skin_dib.h"
 #include "skin/engine/frame_cell.h"
 #include "skin/engine/key_colour_copy.h"
 #include "skin/engine/nine_slice.h"
