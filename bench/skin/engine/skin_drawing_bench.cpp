@@ -100,6 +100,19 @@ void DrawNineSlice800x600(benchmark::State& state) {
 }
 BENCHMARK(DrawNineSlice800x600)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// A caption button: cell 3 of a 4-cell strip of 21-pixel cells, drawn as it is.
+void DrawCaptionButton(benchmark::State& state) {
+  const skin::TSkinBitmap strip = skinbench::FrameStrip(4, 21);
+  const bool transparent = state.range(0) != 0;
+  const TScreenLikeTarget target;
+  for (auto _ : state) {
+    skin::DrawFrameCell(target.Dc(), {700, 5, 721, 26}, strip, transparent, 4, 3);
+    GdiFlush();
+  }
+  state.SetLabel(transparent ? "transparent" : "opaque");
+}
+BENCHMARK(DrawCaptionButton)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // Transparent copies of a rendered 800 x 600 nine-slice: one GdiTransparentBlt ...
 void TransparentBlitByKey(benchmark::State& state) {
   const skin::TBitmapHandle bitmap =
