@@ -29,8 +29,7 @@ inline skin::TSkinBitmap TitleStrip() {
   skin::TSkinBitmap strip(800, 30);
   const skin::TSkinBitmap corners = FrameStrip(1, 60);
   for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 800; ++x)
-      strip.SetPixel(x, y, corners.Pixel(x < 30 ? x : (x >= 770 ? x - 740 : 30), y));
+    for (int x = 0; x < 800; ++x) strip.SetPixel(x, y, corners.Pixel(x < 30 ? x : (x >= 770 ? x - 740 : 30), y));
   return strip;
 }
 
