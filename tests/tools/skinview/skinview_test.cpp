@@ -142,11 +142,20 @@ TEST(SkinView, OpensEveryKindOfWindowInTheSkin) {
   for (const wchar_t* kind : {L"Button", L"Edit", L"ComboBox", L"ScrollBar", L"SysTabControl32"})
     EXPECT_NE(ChildWindow(bare, kind), nullptr) << std::string(kind, kind + lstrlenW(kind));
 
-  ChooseMenuItem(window, L'w', L's');
-  HWND dialog = SkinnedWindow(gallery, L"#32770", L"System dialog");
-  ASSERT_NE(dialog, nullptr) << "system dialog";
-  SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-  EXPECT_TRUE(Eventually([dialog] { return !IsWindow(dialog); })) << "Cancel ends the dialog";
+  // The modal ones, each closed before the next opens.
+  struct Modal {
+    wchar_t key;
+    const wchar_t* className;
+    const wchar_t* caption;
+  };
+  for (const Modal& modal : {Modal{L's', L"#32770", L"System dialog"}, Modal{L'd', L"TForm", L"Dialog"},
+                             Modal{L'm', L"TMessageForm", L"Skin Viewer"}}) {
+    ChooseMenuItem(window, L'w', modal.key);
+    HWND dialog = SkinnedWindow(gallery, modal.className, modal.caption);
+    ASSERT_NE(dialog, nullptr) << std::string(modal.caption, modal.caption + lstrlenW(modal.caption));
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Eventually([dialog] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) << "closing ends it";
+  }
 }
 
 TEST(SkinView, AMissingFileOrOneThatIsNoSkinGivesOneMessageAndTheDefaultSkin) {
