@@ -218,7 +218,7 @@ void TForm::Close() {
   if (OnClose) OnClose(this, action);
   if (action == TCloseAction::caNone) return;
   if (modal_) {
-    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    if (modalResult_ == mrNone) SetModalResult(mrCancel);
   } else if (Application().MainForm() == this) {
     Application().Terminate();
   } else if (action == TCloseAction::caHide) {
@@ -248,6 +248,12 @@ TModalResult TForm::ShowModal() {
   Hide();
   if (active && IsWindow(active)) SetActiveWindow(active);
   return modalResult_;
+}
+
+void TForm::SetModalResult(TModalResult result) {
+  modalResult_ = result;
+  // Wakes the modal loop, which may be waiting after a message sent from another thread set this.
+  if (modal_ && HandleAllocated()) PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
 void TForm::Cascade() {

@@ -75,7 +75,7 @@ class TForm : public TWinControl {
   // then hides it and gives activation back. Returns ModalResult.
   TModalResult ShowModal();
   TModalResult ModalResult() const { return modalResult_; }
-  void SetModalResult(TModalResult result) { modalResult_ = result; }
+  void SetModalResult(TModalResult result);
 
   // An MDI frame's client window (class "MDIClient"); nullptr before the frame's window exists.
   HWND ClientHandle() const { return clientHandle_; }
