@@ -4,13 +4,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "skin/data/archive_settings.h"
 #include "skin/component/default_skin3rd.h"
+#include "skin/data/archive_settings.h"
 #include "skin/data/skin_reader.h"
 #include "skin/data/skin_stream.h"
 #include "skin/engine/skin_manage.h"
 #include "text/gbk.h"
 #include "ui/application.h"
+#include "ui/form.h"
 
 namespace skin {
 namespace {
@@ -113,14 +114,19 @@ void TSkinData::Loaded() {
   if (formType_ != TSkinFormType::sfMainform) {
     manager.SetEnabled(true);
     manager.SetStarted(manager.Started() + 1);
+    if (auto* form = dynamic_cast<ui::TForm*>(Owner())) manager.AttachWindow(form->Handle());
     return;
   }
   manager.InstallHook();
   if (!active_) return;
-  if (SkinEmpty())
+  if (SkinEmpty()) {
     active_ = false;
-  else
-    manager.ScheduleAction(TSkinAction::Activate, kActionDelayMs);
+    return;
+  }
+  manager.ScheduleAction(TSkinAction::Activate, kActionDelayMs);
+  // Loaded after the first activation, the action waits for the timer, which
+  // carries out only a component's own request.
+  if (manager.Started() != 0) manager.SetPendingSkinData(this);
 }
 
 void TSkinData::ReapplySkin() {

@@ -90,6 +90,7 @@ class TSkinData : public ui::TComponent {
   // Reading is done: hands the component to the skin manager (made now if
   // there is none). A main-form component installs the manager's hook and,
   // when Active, enables skinning; without a loaded skin Active turns off.
+  // A component of another kind enables skinning and attaches its form at once.
   void Loaded() override;
 
   // --- The skin ---

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "skin/component/skin_data.h"
+#include "skin/engine/skin_messages.h"
+#include "skin/engine/window_class_name.h"
+#include "ui/application.h"
 #include "ui/form.h"
 
 namespace skin {
@@ -27,17 +30,23 @@ class TTestWindow {
   HWND handle_;
 };
 
-// Stands in for a frame skinner: writes what it is asked to do into a shared log.
+// Stands in for a frame skinner: writes what it is asked to do into a shared
+// log. It serves the window it is given, or a hidden window of its own.
 class TLoggingSkinner : public TFormSkinner {
  public:
-  TLoggingSkinner(std::string name, TSkinData* data, std::vector<std::string>& log)
-      : name_(std::move(name)), data_(data), log_(log), window_(L"STATIC", WS_POPUP) {}
+  TLoggingSkinner(std::string name, TSkinData* data, std::vector<std::string>& log, HWND window = nullptr)
+      : name_(std::move(name)), data_(data), log_(log), window_(window) {
+    if (!window_) {
+      ownWindow_ = std::make_unique<TTestWindow>(L"STATIC", WS_POPUP);
+      window_ = ownWindow_->Handle();
+    }
+  }
   ~TLoggingSkinner() override {
     log_.push_back(name_ + " freed");
     if (SkinManager()) SkinManager()->RemoveFormSkinner(WindowHandle());
   }
 
-  HWND WindowHandle() const override { return window_.Handle(); }
+  HWND WindowHandle() const override { return window_; }
   TSkinData* SkinData() const override { return data_; }
   TFormSkinnerState State() const override { return state_; }
   void SetState(TFormSkinnerState state) override { state_ = state; }
@@ -60,9 +69,28 @@ class TLoggingSkinner : public TFormSkinner {
   std::string name_;
   TSkinData* data_;
   std::vector<std::string>& log_;
-  TTestWindow window_;
+  HWND window_;
+  std::unique_ptr<TTestWindow> ownWindow_;
   TFormSkinnerState state_ = TFormSkinnerState::Created;
   TMdiKind mdiKind_ = TMdiKind::None;
+};
+
+// Stands in for a popup-menu skinner.
+class TLoggingPopupSkinner : public TPopupSkinner {
+ public:
+  TLoggingPopupSkinner(HWND window, std::vector<std::string>& log) : window_(window), log_(log) {}
+  ~TLoggingPopupSkinner() override { log_.push_back("popup freed"); }
+  HWND WindowHandle() const override { return window_; }
+  HMENU MenuHandle() const override { return menu_; }
+  const ui::TBitmap* Background() const override { return &background_; }
+  void Detach() override { log_.push_back("popup detach"); }
+
+  HMENU menu_ = nullptr;
+  ui::TBitmap background_;
+
+ private:
+  HWND window_;
+  std::vector<std::string>& log_;
 };
 
 // Handles the thread's messages until `done` or five seconds have passed.
@@ -104,9 +132,39 @@ class SkinManageTest : public testing::Test {
     return skinner;
   }
 
+  // A component holding the sample skin, registered as a window's layout would register it.
+  TSkinData& LoadedSkinData(TSkinFormType type, ui::TComponent* owner = nullptr) {
+    datas.push_back(std::make_unique<TSkinData>(owner));
+    TSkinData& data = *datas.back();
+    data.BeginLoading();
+    data.SetSkinFormtype(type);
+    data.SetActive(true);
+    data.SetSkinFile(std::string(RILVANTA_TESTDATA_DIR) + "/skins/sample.skn");
+    EXPECT_FALSE(data.SkinEmpty());
+    data.Loaded();
+    return data;
+  }
+
+  // Frame skinners are logged ("attach <class name>") instead of made.
+  void LogAttachments() {
+    manager->SetFormSkinnerMaker([this](HWND window, ui::TForm* form, TSkinData& data) {
+      log.push_back("attach " + WindowClassName(window) + (form ? " form" : ""));
+      attachedWith.push_back(&data);
+      return std::make_unique<TLoggingSkinner>("skinner", &data, log, window);
+    });
+  }
+
+  // Whether SKM_ATTACHED (wParam 0, lParam 1000) was posted to the window; takes it out of the queue.
+  static bool AttachedWasPosted(HWND window) {
+    MSG msg;
+    return PeekMessageW(&msg, window, SKM_ATTACHED, SKM_ATTACHED, PM_REMOVE) && msg.wParam == 0 &&
+           msg.lParam == kAttachedTag;
+  }
+
   TSkinManage* manager = nullptr;
   std::vector<std::unique_ptr<TSkinData>> datas;
   std::vector<std::string> log;
+  std::vector<TSkinData*> attachedWith;
 };
 
 TEST_F(SkinManageTest, TheManagerIsOneForTheProgram) {
@@ -345,6 +403,238 @@ TEST_F(SkinManageTest, AskFormSkinConsultsTheFirstMainComponent) {
   EXPECT_FALSE(manager->AskFormSkin("TFRM_Date"));
   EXPECT_TRUE(manager->AskFormSkin("SysMonthCal32"));  // the event decides alone
   EXPECT_EQ(asked, (std::vector<std::string>{"TFRM_Date", "SysMonthCal32"}));
+}
+
+TEST_F(SkinManageTest, AWindowIsSkinnedOnItsFirstActivationOnceTheSkinHasLoaded) {
+  manager->InstallHook();
+  LogAttachments();
+  TTestWindow early(L"STATIC", WS_POPUP | WS_VISIBLE);
+  SetActiveWindow(early.Handle());
+  EXPECT_EQ(manager->Started(), 1);
+
+  // Loaded after the first activation: the activation waits for the timer.
+  TSkinData& data = LoadedSkinData(TSkinFormType::sfMainform);
+  EXPECT_FALSE(manager->Enabled());
+  PumpMessagesUntil([&] { return manager->Enabled(); });
+  EXPECT_TRUE(manager->Enabled());
+  EXPECT_FALSE(manager->ActionTimer().Enabled());
+  EXPECT_TRUE(log.empty());  // the window activated before is no library form, so no sweep reached it
+
+  TTestWindow late(L"STATIC", WS_POPUP | WS_VISIBLE);
+  SetActiveWindow(late.Handle());
+  EXPECT_EQ(log, std::vector<std::string>{"attach Static"});
+  EXPECT_EQ(attachedWith, std::vector<TSkinData*>{&data});
+  EXPECT_NE(manager->FindFormSkinner(late.Handle()), nullptr);
+  EXPECT_TRUE(AttachedWasPosted(late.Handle()));
+  SetActiveWindow(early.Handle());
+  SetActiveWindow(late.Handle());  // attached once only
+  EXPECT_EQ(log, (std::vector<std::string>{"attach Static", "attach Static"}));
+  EXPECT_EQ(manager->FormSkinners().size(), 2u);
+}
+
+TEST_F(SkinManageTest, AttachWindowChecksInOrderAndStopsAtTheFirstRefusal) {
+  TSkinData& empty = NewSkinData(TSkinFormType::sfMainform);  // asked first, but holds no skin
+  TSkinData& main = LoadedSkinData(TSkinFormType::sfMainform);
+  TSkinData& dialog = LoadedSkinData(TSkinFormType::sfDialog);
+  LogAttachments();
+  std::vector<std::string> asked;
+  empty.OnFormSkin = [&](ui::TComponent*, const std::string& name, bool& doSkin) {
+    asked.push_back(name);
+    doSkin = name != "Edit";
+  };
+  TTestWindow plain(L"STATIC", WS_POPUP);
+
+  manager->SetEnabled(false);
+  EXPECT_FALSE(manager->AttachWindow(plain.Handle()));
+  manager->SetEnabled(true);
+
+  // Skinned already, by this manager or by a skinner that answers the query.
+  auto* held = new TLoggingSkinner("held", &main, log, plain.Handle());
+  manager->AddFormSkinner(held);
+  EXPECT_FALSE(manager->AttachWindow(plain.Handle()));
+  delete held;
+  log.clear();
+  TTestWindow answering(L"STATIC", WS_POPUP);
+  SetWindowLongPtrW(answering.Handle(), GWLP_WNDPROC,
+                    reinterpret_cast<LONG_PTR>(+[](HWND window, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+                      return msg == SKM_QUERYSKINNED ? kSkinnedAnswer : DefWindowProcW(window, msg, wParam, lParam);
+                    }));
+  EXPECT_FALSE(manager->AttachWindow(answering.Handle()));
+
+  // An MDI child (a child of the MDI client) and a window without size.
+  TTestWindow frame(L"STATIC", WS_OVERLAPPEDWINDOW);
+  CLIENTCREATESTRUCT client{nullptr, 1};
+  const HWND mdiClient = CreateWindowExW(0, L"MDICLIENT", L"", WS_CHILD, 0, 0, 200, 100, frame.Handle(), nullptr,
+                                         GetModuleHandleW(nullptr), &client);
+  ASSERT_NE(mdiClient, nullptr);
+  TTestWindow mdiChild(L"STATIC", WS_CHILD, mdiClient);
+  EXPECT_FALSE(manager->AttachWindow(mdiChild.Handle()));
+  const HWND empty0 = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 30, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_FALSE(manager->AttachWindow(empty0));
+  DestroyWindow(empty0);
+
+  // A form tagged 99 (only the literal 99, whatever DisableTag says) and the application's window.
+  ui::TForm form(nullptr);
+  form.SetBounds(10, 10, 200, 100);
+  form.SetTag(99);
+  EXPECT_FALSE(manager->AttachWindow(form.Handle()));
+  const HWND application = ui::Application().Handle();
+  SetWindowPos(application, nullptr, 0, 0, 50, 50, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_FALSE(manager->AttachWindow(application));
+  SetWindowPos(application, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(asked.empty());  // no test so far got as far as asking
+
+  // The first main component answers for the class; the last one's skin is used.
+  TTestWindow edit(L"EDIT", WS_POPUP);
+  EXPECT_FALSE(manager->AttachWindow(edit.Handle()));
+  EXPECT_TRUE(log.empty());
+  form.SetTag(199);
+  EXPECT_TRUE(manager->AttachWindow(form.Handle()));
+  EXPECT_TRUE(manager->AttachWindow(plain.Handle()));
+  TTestWindow systemDialog(L"#32770", WS_POPUP);
+  EXPECT_TRUE(manager->AttachWindow(systemDialog.Handle()));
+  EXPECT_EQ(asked, (std::vector<std::string>{"Edit", "TForm", "Static", "#32770"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"attach TForm form", "attach Static", "attach #32770"}));
+  EXPECT_EQ(attachedWith, (std::vector<TSkinData*>{&main, &main, &dialog}));
+  EXPECT_TRUE(AttachedWasPosted(form.Handle()));
+
+  // Without a usable skin nothing is attached, though the class was asked about.
+  FreeSkinManager();
+  manager = &CreateSkinManager();
+  manager->RegisterSkinData(&empty);
+  manager->SetEnabled(true);
+  LogAttachments();
+  asked.clear();
+  log.clear();
+  EXPECT_FALSE(manager->AttachWindow(plain.Handle()));
+  EXPECT_EQ(asked, std::vector<std::string>{"Static"});
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(SkinManageTest, ActivatingSweepsTheScreensFormsFromTheLast) {
+  TSkinData& main = LoadedSkinData(TSkinFormType::sfMainform);
+  LogAttachments();
+  ui::TForm first(nullptr), second(nullptr), unmade(nullptr);
+  first.SetName("first");
+  second.SetName("second");
+  for (ui::TForm* form : {&first, &second}) {
+    form->SetBounds(10, 10, 200, 100);
+    form->HandleNeeded();
+  }
+  // A form made a child of an MDI client is attached by a sweep too.
+  TTestWindow frame(L"STATIC", WS_OVERLAPPEDWINDOW);
+  CLIENTCREATESTRUCT client{nullptr, 1};
+  const HWND mdiClient = CreateWindowExW(0, L"MDICLIENT", L"", WS_CHILD, 0, 0, 200, 100, frame.Handle(), nullptr,
+                                         GetModuleHandleW(nullptr), &client);
+  SetWindowLongPtrW(first.Handle(), GWL_STYLE, WS_CHILD | WS_CAPTION);
+  SetParent(first.Handle(), mdiClient);
+  EXPECT_FALSE(manager->AttachWindow(first.Handle()));
+
+  manager->SetStarted(1);
+  manager->SetPendingSkinData(&main);
+  manager->ScheduleAction(TSkinAction::Activate, 250);
+  manager->RunPendingAction();
+  EXPECT_TRUE(manager->Enabled());
+  ASSERT_EQ(manager->FormSkinners().size(), 2u);
+  EXPECT_EQ(manager->FormSkinners()[0]->WindowHandle(), second.Handle());
+  EXPECT_EQ(manager->FormSkinners()[1]->WindowHandle(), first.Handle());
+  EXPECT_FALSE(unmade.HandleAllocated());  // no window is made to be skinned
+  TTestWindow later(L"STATIC", WS_CHILD, mdiClient);
+  EXPECT_FALSE(manager->AttachWindow(later.Handle()));  // the sweep is over
+
+  // A component serving only its form sweeps just that form.
+  ui::TForm own(nullptr);
+  own.SetBounds(10, 10, 200, 100);
+  own.HandleNeeded();
+  ui::TForm other(nullptr);
+  other.SetBounds(10, 10, 200, 100);
+  other.HandleNeeded();
+  TSkinData& ownData = LoadedSkinData(TSkinFormType::sfOnlyThisForm, &own);  // attaches its form at once
+  log.clear();
+  for (TSkinAction action : {TSkinAction::Deactivate, TSkinAction::Activate}) {
+    manager->SetPendingSkinData(&ownData);
+    manager->ScheduleAction(action, 250);
+    manager->RunPendingAction();
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"skinner unskin", "skinner freed", "attach TForm form"}));
+  EXPECT_EQ(manager->FormSkinners().size(), 3u);
+  EXPECT_EQ(manager->FindFormSkinner(own.Handle())->SkinData(), &ownData);
+  EXPECT_EQ(manager->FindFormSkinner(other.Handle()), nullptr);
+  EXPECT_EQ(manager->FindLibraryForm(own.Handle()), &own);
+  EXPECT_EQ(manager->FindLibraryForm(frame.Handle()), nullptr);
+  datas.pop_back();  // freed before its form
+}
+
+TEST_F(SkinManageTest, AComponentOfAnotherKindAttachesItsFormWhenLoaded) {
+  LogAttachments();
+  ui::TForm form(nullptr);
+  form.SetBounds(10, 10, 200, 100);
+  LoadedSkinData(TSkinFormType::sfOnlyThisForm, &form);
+  EXPECT_EQ(log, std::vector<std::string>{"attach TForm form"});
+  EXPECT_EQ(manager->Started(), 1);
+  datas.pop_back();
+}
+
+TEST_F(SkinManageTest, MenuPopupsGetAPopupSkinnerWhileMenusAreSkinned) {
+  manager->InstallHook();
+  TSkinData& data = LoadedSkinData(TSkinFormType::sfMainform);
+  TLoggingPopupSkinner* made = nullptr;
+  manager->SetPopupSkinnerMaker([&](HWND window, TSkinData& with) {
+    EXPECT_EQ(&with, &data);
+    log.push_back("popup attach");
+    auto skinner = std::make_unique<TLoggingPopupSkinner>(window, log);
+    made = skinner.get();
+    return skinner;
+  });
+  auto popup = [] {
+    return CreateWindowExW(WS_EX_TOOLWINDOW, L"#32768", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                           nullptr);
+  };
+
+  const HWND window = popup();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(manager->IsPopupMenuSkinned(window));
+  const HMENU menu = CreatePopupMenu();
+  EXPECT_EQ(manager->FindPopupBackground(menu), nullptr);  // it has not drawn that menu
+  made->menu_ = menu;
+  EXPECT_EQ(manager->FindPopupBackground(menu), &made->background_);
+  manager->AttachPopupMenu(window);  // once only
+  DestroyWindow(window);
+  EXPECT_FALSE(manager->IsPopupMenuSkinned(window));
+  EXPECT_EQ(log, (std::vector<std::string>{"popup attach", "popup detach", "popup freed"}));
+  DestroyMenu(menu);
+
+  // Not while skinning is off, nor for a skin component that leaves menus alone.
+  log.clear();
+  manager->SetEnabled(false);
+  DestroyWindow(popup());
+  manager->SetEnabled(true);
+  data.SetSkinControls(TSkinControls(data.SkinControls()).Exclude(TSkinControlType::xcMainMenu));
+  DestroyWindow(popup());
+  EXPECT_TRUE(log.empty());
+
+  // The manager frees the popup skinners it still holds when it goes.
+  data.SetSkinControls(TSkinControls::Default());
+  const HWND kept = popup();
+  FreeSkinManager();
+  EXPECT_EQ(log, (std::vector<std::string>{"popup attach", "popup freed"}));
+  DestroyWindow(kept);
+}
+
+TEST_F(SkinManageTest, MdiMaximisingReachesOnlyTheMdiChildrenAndOnlyOnChange) {
+  TSkinData& main = NewSkinData(TSkinFormType::sfMainform);
+  AddSkinner("frame", &main)->SetMdiKind(TMdiKind::Frame);
+  AddSkinner("child1", &main)->SetMdiKind(TMdiKind::Child);
+  AddSkinner("plain", &main);
+  AddSkinner("child2", &main)->SetMdiKind(TMdiKind::Child);
+  EXPECT_EQ(manager->CountMdiChildren(), 2);
+  manager->SetMdiMaximized(false);
+  manager->SetMdiMaximized(true);
+  manager->SetMdiMaximized(true);
+  EXPECT_TRUE(manager->MdiMaximized());
+  manager->SetMdiMaximized(false);
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"child1 maximised", "child2 maximised", "child1 restored", "child2 restored"}));
 }
 
 }  // namespace
