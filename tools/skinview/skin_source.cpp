@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <exception>
+#include <string_view>
+#include <utility>
 
 #include "skin/component/skin_data.h"
 #include "skin/data/skin_stream.h"
@@ -25,12 +28,22 @@ std::string TSkinSource::LoadFile(const std::string& path) {
   if (!IsFile(path)) {
     problem = "The skin file \"" + path + "\" does not exist.";
   } else {
+    // What the skin reader would say in a box of its own (an older version)
+    // becomes part of the one message.
+    std::string readerSays;
+    auto showMessage = std::exchange(data_.ShowMessage, [&readerSays](std::string_view text) {
+      readerSays.assign(text);
+      std::replace(readerSays.begin(), readerSays.end(), '\r', ' ');
+    });
     try {
       data_.SetSkinFile(path);  // applies the skin itself when it loads
     } catch (const std::exception&) {
       // A picture that is no valid BMP; the component stays without a skin.
     }
-    if (data_.SkinEmpty()) problem = "\"" + path + "\" is not a skin file that can be read.";
+    data_.ShowMessage = std::move(showMessage);
+    if (data_.SkinEmpty())
+      problem = "\"" + path + "\" is not a skin file that can be read" +
+                (readerSays.empty() ? std::string(".") : " (" + readerSays + ").");
   }
   if (problem.empty()) {
     filePath_ = path;
