@@ -1,6 +1,7 @@
 #include "skin/engine/skin_manage.h"
 
 #include <algorithm>
+#include <exception>
 #include <string>
 
 #include "skin/component/skin_data.h"
@@ -123,22 +124,30 @@ LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam
   TSkinManage* manager = theManager;
   const HHOOK hook = manager ? manager->cbtHook_ : nullptr;
   if (code >= 0 && manager) {
-    const auto window = reinterpret_cast<HWND>(wParam);
-    switch (code) {
-      case HCBT_CREATEWND:
-        if (manager->RefusesCreation(window, *reinterpret_cast<const CBT_CREATEWNDW*>(lParam))) return kRefuseCreation;
-        if (WindowClassName(window) == "#32768") manager->AttachPopupMenu(window);
-        break;
-      case HCBT_DESTROYWND:
-        manager->DetachPopupMenu(window);
-        break;
-      case HCBT_ACTIVATE:
-        if (manager->started_ == 0) manager->started_ = 1;
-        manager->AttachWindow(window);
-        break;
+    // No exception may cross the system's call: a window that cannot be skinned stays plain.
+    try {
+      if (manager->HandleHookCode(code, reinterpret_cast<HWND>(wParam), lParam)) return kRefuseCreation;
+    } catch (const std::exception&) {
     }
   }
   return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+bool TSkinManage::HandleHookCode(int code, HWND window, LPARAM lParam) {
+  switch (code) {
+    case HCBT_CREATEWND:
+      if (RefusesCreation(window, *reinterpret_cast<const CBT_CREATEWNDW*>(lParam))) return true;
+      if (WindowClassName(window) == "#32768") AttachPopupMenu(window);
+      break;
+    case HCBT_DESTROYWND:
+      DetachPopupMenu(window);
+      break;
+    case HCBT_ACTIVATE:
+      if (started_ == 0) started_ = 1;
+      AttachWindow(window);
+      break;
+  }
+  return false;
 }
 
 bool TSkinManage::RefusesCreation(HWND window, const CBT_CREATEWNDW& creation) const {

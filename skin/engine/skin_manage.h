@@ -131,6 +131,8 @@ class TSkinManage {
 
  private:
   static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
+  // True when the window's creation is refused.
+  bool HandleHookCode(int code, HWND window, LPARAM lParam);
   // A size grip inside a skinned window is refused: the skin draws its own frame.
   bool RefusesCreation(HWND window, const CBT_CREATEWNDW& creation) const;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "skin/engine/window_class_name.h"
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/message_form.h"
 
 namespace skin {
 namespace {
@@ -432,6 +434,18 @@ TEST_F(SkinManageTest, AWindowIsSkinnedOnItsFirstActivationOnceTheSkinHasLoaded)
   EXPECT_EQ(manager->FormSkinners().size(), 2u);
 }
 
+TEST_F(SkinManageTest, AFrameSkinnerThatCannotBeMadeLeavesTheWindowPlain) {
+  manager->InstallHook();
+  LoadedSkinData(TSkinFormType::sfMainform);
+  manager->SetFormSkinnerMaker([](HWND, ui::TForm*, TSkinData&) -> std::unique_ptr<TFormSkinner> {
+    throw std::runtime_error("no frame for this window");
+  });
+  TTestWindow window(L"STATIC", WS_POPUP | WS_VISIBLE);
+  SetActiveWindow(window.Handle());
+  EXPECT_EQ(GetActiveWindow(), window.Handle());
+  EXPECT_TRUE(manager->FormSkinners().empty());
+}
+
 TEST_F(SkinManageTest, AttachWindowChecksInOrderAndStopsAtTheFirstRefusal) {
   TSkinData& empty = NewSkinData(TSkinFormType::sfMainform);  // asked first, but holds no skin
   TSkinData& main = LoadedSkinData(TSkinFormType::sfMainform);
@@ -493,9 +507,12 @@ TEST_F(SkinManageTest, AttachWindowChecksInOrderAndStopsAtTheFirstRefusal) {
   EXPECT_TRUE(manager->AttachWindow(plain.Handle()));
   TTestWindow systemDialog(L"#32770", WS_POPUP);
   EXPECT_TRUE(manager->AttachWindow(systemDialog.Handle()));
-  EXPECT_EQ(asked, (std::vector<std::string>{"Edit", "TForm", "Static", "#32770"}));
-  EXPECT_EQ(log, (std::vector<std::string>{"attach TForm form", "attach Static", "attach #32770"}));
-  EXPECT_EQ(attachedWith, (std::vector<TSkinData*>{&main, &main, &dialog}));
+  ui::TMessageForm message(nullptr, "text", ui::mbOK);
+  EXPECT_TRUE(manager->AttachWindow(message.Handle()));
+  EXPECT_EQ(asked, (std::vector<std::string>{"Edit", "TForm", "Static", "#32770", "TMessageForm"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"attach TForm form", "attach Static", "attach #32770",
+                                           "attach TMessageForm form"}));
+  EXPECT_EQ(attachedWith, (std::vector<TSkinData*>{&main, &main, &dialog, &dialog}));
   EXPECT_TRUE(AttachedWasPosted(form.Handle()));
 
   // Without a usable skin nothing is attached, though the class was asked about.
