@@ -111,6 +111,14 @@ TEST(SkinView, OpensSizeableWithTheDefaultSkinAndSwitchesBetweenTheBuiltInSkins)
   GetClientRect(window, &client);
   EXPECT_EQ(client.right, 640) << "switching skins keeps the client area";
   EXPECT_EQ(client.bottom, 480);
+
+  ChooseMenuItem(window, L's', L'n');  // "Skinni&ng" off
+  EXPECT_TRUE(Eventually([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 0; })) << "still skinned";
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 640) << "the system frame comes back around the same client area";
+  EXPECT_EQ(client.bottom, 480);
+  ChooseMenuItem(window, L's', L'n');  // and on again
+  EXPECT_TRUE(Eventually([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; })) << "not skinned again";
 }
 
 TEST(SkinView, WearsTheSkinFileGivenOnItsCommandLine) {
