@@ -69,6 +69,7 @@ void TWinControl::CreateWnd() {
   if (params.Style & WS_CHILD) {
     if (!Parent()) throw std::logic_error("a child control needs a parent before its window");
     params.WndParent = Parent()->Handle();
+    if (handle_) return;  // making the parent's window made this one with it
   }
   paintsItself_ = params.BaseClassName == nullptr;
   defaultProc_ = RegisterWindowClass(params.WinClassName, params.BaseClassName, StdWndProc);

@@ -79,6 +79,16 @@ TEST(ComponentClassNames, SkinEngineCanDispatchOnClassNameAndKind) {
   EXPECT_EQ(menu->Items()->ClassName(), "TMenuItem");
 }
 
+TEST(ParentWindows, AChildAskedForItsWindowFirstGetsOneWithItsParents) {
+  ui::TForm form(nullptr);
+  auto* button = new ui::TButton(&form);
+  button->SetParent(&form);
+  const HWND window = button->Handle();
+  EXPECT_EQ(GetParent(window), form.Handle());
+  EXPECT_EQ(GetTopWindow(form.Handle()), window);
+  EXPECT_EQ(GetWindow(window, GW_HWNDNEXT), nullptr) << "one window for the button";
+}
+
 class ParentOwnership : public ui_test::FormTest {};
 
 TEST_F(ParentOwnership, FreeingAParentFreesItsChildControlsWhoeverOwnsThem) {
