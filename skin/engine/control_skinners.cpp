@@ -7,7 +7,6 @@ namespace skin {
 void TControlSkinners::Add(std::unique_ptr<TSkinControl> skinner) { skinners_.push_back(std::move(skinner)); }
 
 void TControlSkinners::Adopt(TSkinControl& skinner) {
-  if (Contains(&skinner)) return;
   if (skinner.Owner()) skinner.Owner()->RemoveComponent(&skinner);
   skinners_.emplace_back(&skinner);
 }

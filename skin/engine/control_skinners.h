@@ -21,7 +21,7 @@ class TControlSkinners {
   TControlSkinners& operator=(const TControlSkinners&) = delete;
 
   void Add(std::unique_ptr<TSkinControl> skinner);
-  // Takes over a skinner made elsewhere; its owner no longer frees it.
+  // Takes over a skinner made elsewhere (not yet in the list); its owner no longer frees it.
   void Adopt(TSkinControl& skinner);
   bool Contains(const TSkinControl* skinner) const;
   // The skinner of that window, or nullptr.

@@ -89,9 +89,12 @@ bool TControlWalk::AttachChosenByHandler(ui::TComponent& container, ui::TCompone
                       AsciiUppered(component.ClassName()), chosen);
   auto* skinner = dynamic_cast<TSkinControl*>(chosen);
   if (!skinner) return false;  // the table decides
-  skinners_.Adopt(*skinner);
-  if (auto* control = dynamic_cast<ui::TControl*>(&component))
-    skinner->AttachControl(*control, data_, skinner->Recolour(), canvas_);
+  // A skinner already in the list keeps what it serves.
+  if (!skinners_.Contains(skinner)) {
+    skinners_.Adopt(*skinner);
+    if (auto* control = dynamic_cast<ui::TControl*>(&component))
+      skinner->AttachControl(*control, data_, skinner->Recolour(), canvas_);
+  }
   if (dynamic_cast<ui::TPanel*>(&component)) AttachControlSkins(component);
   return true;
 }

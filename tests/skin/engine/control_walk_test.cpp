@@ -176,7 +176,9 @@ TEST_F(ControlWalkTest, TheSkinComponentsHandlerChoosesFirst) {
   auto* panel = Add<ui::TPanel>("panel");
   Add<ui::TButton>("inner", panel, panel);
   auto* edit = Add<ui::TEdit>("edit");
+  Add<ui::TButton>("again");
   ui::TComponent sender(nullptr);
+  TSkinControl* first = nullptr;
   std::vector<std::string> asked;
   data->OnSkinControl = [&](ui::TComponent* from, TSkinData* skinData, ui::TControl* container, ui::TComponent* control,
                             const std::string& kind, ui::TComponent*& chosen) {
@@ -185,12 +187,15 @@ TEST_F(ControlWalkTest, TheSkinComponentsHandlerChoosesFirst) {
     asked.push_back(kind + " in " + container->Name() + ": " + control->Name());
     if (control == button || control == panel)  // owned elsewhere: the list takes it over
       chosen = new TLoggingControlSkinner("chosen", log, control == panel, &sender);
-    if (control == edit) chosen = &sender;  // no skinner: the table decides
+    if (control == button) first = static_cast<TSkinControl*>(chosen);
+    if (control == edit) chosen = &sender;           // no skinner: the table decides
+    if (control->Name() == "again") chosen = first;  // listed already: it stays on the first button
   };
   form->SetName("form");
   Walk(&sender).AttachControlSkins(*form);
-  EXPECT_EQ(asked, (std::vector<std::string>{"TBUTTON in form: button", "TPANEL in form: panel",
-                                             "TBUTTON in panel: inner", "TEDIT in form: edit"}));
+  EXPECT_EQ(asked,
+            (std::vector<std::string>{"TBUTTON in form: button", "TPANEL in form: panel", "TBUTTON in panel: inner",
+                                      "TEDIT in form: edit", "TBUTTON in form: again"}));
   EXPECT_EQ(log, (std::vector<std::string>{"chosen on button", "chosen on panel recoloured", "button on inner",
                                            "edit on window TEdit"}));
   EXPECT_EQ(skinners->Count(), 4u);
