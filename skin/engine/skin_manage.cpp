@@ -124,7 +124,7 @@ LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam
   TSkinManage* manager = theManager;
   const HHOOK hook = manager ? manager->cbtHook_ : nullptr;
   if (code >= 0 && manager) {
-    // No exception may cross the system's call: a window that cannot be skinned stays plain.
+    // No exception may cross the system's call.
     try {
       if (manager->HandleHookCode(code, reinterpret_cast<HWND>(wParam), lParam)) return kRefuseCreation;
     } catch (const std::exception&) {
@@ -205,7 +205,12 @@ bool TSkinManage::AttachWindow(HWND window) {
   if (className == "TApplication" || !AskFormSkin(className)) return false;
   TSkinData* data = FindSkinData(window);
   if (!data || data->SkinEmpty()) return false;
-  std::unique_ptr<TFormSkinner> skinner = formSkinnerMaker_(window, form, *data);
+  std::unique_ptr<TFormSkinner> skinner;
+  try {
+    skinner = formSkinnerMaker_(window, form, *data);
+  } catch (const std::exception&) {
+    return false;  // the window stays plain
+  }
   if (!skinner) return false;
   formSkinners_.push_back(skinner.release());
   PostMessageW(window, SKM_ATTACHED, 0, kAttachedTag);

@@ -443,6 +443,18 @@ TEST_F(SkinManageTest, AFrameSkinnerThatCannotBeMadeLeavesTheWindowPlain) {
   TTestWindow window(L"STATIC", WS_POPUP | WS_VISIBLE);
   SetActiveWindow(window.Handle());
   EXPECT_EQ(GetActiveWindow(), window.Handle());
+
+  // Nor does a sweep over the forms stop short.
+  TSkinData& data = *datas.back();
+  int changes = 0;
+  data.OnSkinChanged = [&](ui::TComponent*) { ++changes; };
+  ui::TForm form(nullptr);
+  form.SetBounds(10, 10, 200, 100);
+  form.HandleNeeded();
+  manager->SetPendingSkinData(&data);
+  manager->ScheduleAction(TSkinAction::Activate, 250);
+  manager->RunPendingAction();
+  EXPECT_EQ(changes, 1);
   EXPECT_TRUE(manager->FormSkinners().empty());
 }
 
