@@ -171,6 +171,20 @@ TEST_F(ControlWalkTest, APanelIsWalkedEvenWithoutItsSkinnerAndAMissingSkinnerLea
   EXPECT_EQ(skinners->Count(), 1u);
 }
 
+TEST_F(ControlWalkTest, AMappedRadioGroupSkinsItsChildrenBeforeItself) {
+  data->SetSkin3rd({"TPanel=Radiogroup"});
+  auto* group = Add<ui::TPanel>("group");
+  auto* first = Add<ui::TButton>("first", nullptr, group);
+  auto* second = Add<ui::TButton>("second", nullptr, group);
+  first->SetParentColor(true);
+  Walk().AttachControlSkins(*form);
+  // The two buttons are owned by the form too, so the walk reaches them again, skinned already.
+  EXPECT_EQ(log, (std::vector<std::string>{"radio button on first recoloured", "radio button on second recoloured",
+                                           "box on group recoloured"}));
+  EXPECT_FALSE(first->ParentColor());
+  EXPECT_FALSE(second->ParentColor());
+}
+
 TEST_F(ControlWalkTest, TheSkinComponentsHandlerChoosesFirst) {
   auto* button = Add<ui::TButton>("button");
   auto* panel = Add<ui::TPanel>("panel");
