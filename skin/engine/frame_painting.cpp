@@ -36,20 +36,20 @@ TBitmapHandle RenderBorderPiece(const TSkinSettings& skin, TBorderSide side, con
                          border.Tile != 1, border.FrameCount, BorderFrame(active, border.FrameCount));
 }
 
-namespace {
-
-void CopyPiece(HDC dc, HBITMAP piece, const RECT& rect) {
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, piece);
-  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
+TMemoryDc::~TMemoryDc() {
+  if (dc_) DeleteDC(dc_);
 }
 
-}  // namespace
+void TMemoryDc::CopyTo(HDC dc, HBITMAP bitmap, const RECT& target, int sourceX, int sourceY) {
+  if (!dc_) dc_ = CreateCompatibleDC(dc);
+  const HGDIOBJ old = SelectObject(dc_, bitmap);
+  BitBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, dc_, sourceX, sourceY,
+         SRCCOPY);
+  SelectObject(dc_, old);
+}
 
 void PaintBorderPiece(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active) {
-  if (TBitmapHandle piece = RenderBorderPiece(skin, side, rect, active)) CopyPiece(dc, piece.get(), rect);
+  if (TBitmapHandle piece = RenderBorderPiece(skin, side, rect, active)) TMemoryDc().CopyTo(dc, piece.get(), rect);
 }
 
 void TBorderPieceCache::Paint(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active) {
@@ -62,7 +62,7 @@ void TBorderPieceCache::Paint(HDC dc, const TSkinSettings& skin, TBorderSide sid
     entry.Height = height;
     entry.Active = active;
   }
-  if (entry.Piece) CopyPiece(dc, entry.Piece.get(), rect);
+  if (entry.Piece) copier_.CopyTo(dc, entry.Piece.get(), rect);
 }
 
 void TBorderPieceCache::Clear() {

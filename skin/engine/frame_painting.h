@@ -22,6 +22,22 @@ TBitmapHandle RenderBorderPiece(const TSkinSettings& skin, TBorderSide side, con
 // Renders the piece and copies it opaquely to the rectangle.
 void PaintBorderPiece(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active);
 
+// A memory device context kept for copying bitmaps to the screen, made once
+// rather than for every copy.
+class TMemoryDc {
+ public:
+  TMemoryDc() = default;
+  ~TMemoryDc();
+  TMemoryDc(const TMemoryDc&) = delete;
+  TMemoryDc& operator=(const TMemoryDc&) = delete;
+
+  // Copies the bitmap's top-left corner of the rectangle's size to `dc`.
+  void CopyTo(HDC dc, HBITMAP bitmap, const RECT& target, int sourceX = 0, int sourceY = 0);
+
+ private:
+  HDC dc_ = nullptr;
+};
+
 // The border pieces of one window as last rendered: a repaint of the same
 // size and state copies them instead of rendering them again.
 class TBorderPieceCache {
@@ -38,6 +54,7 @@ class TBorderPieceCache {
     bool Active = false;
   };
   TEntry entries_[4];
+  TMemoryDc copier_;
 };
 
 struct TCaptionTextStyle {

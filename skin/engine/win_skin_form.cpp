@@ -33,14 +33,13 @@ SIZE WindowSize(HWND window) {
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// The window's caption (read at every paint, so a new caption shows).
+}  // namespace
+
 std::wstring CaptionOf(HWND window) {
   wchar_t text[kMaxCaptionLength + 1] = {};
   const int length = GetWindowTextW(window, text, kMaxCaptionLength + 1);
   return std::wstring(text, std::max(length, 0));
 }
-
-}  // namespace
 
 TWinSkinForm::TWinSkinForm(TSkinData& data) : data_(&data), hoverTimer_(kHoverIntervalMs) {
   hoverTimer_.OnTimer = [this] { OnHoverTimer(); };
@@ -86,7 +85,6 @@ bool TWinSkinForm::SkinWindow(HWND window) {
   BuildSystemMenu();
   if (mdiKind_ == TMdiKind::Frame) mdiClient_ = std::make_unique<TMdiClientSubclass>(*this);
   if (SkinsMainMenu(*data_)) {
-    menuHandle_ = GetMenu(window);
     const bool keepStyles =
         (mdiKind_ == TMdiKind::Child && MdiChildrenMaximized()) || showState_ == TShowState::Minimized;
     if (!keepStyles) SetSystemStyles(false);
@@ -109,8 +107,7 @@ void TWinSkinForm::ReadWindowFacts() {
   const DWORD exStyle = ExStyleOf(window_);
   rightToLeft_ = (exStyle & framestyle::kExLeftScrollBar) != 0;
   systemMenuHandle_ = GetSystemMenu(window_, FALSE);
-  wchar_t className[101] = {};
-  windowClassName_.assign(className, std::max(GetClassNameW(window_, className, 101), 0));
+  captionText_ = CaptionOf(window_);
   RECT client{};
   GetClientRect(window_, &client);
   clientRectAtAttach_ = client;
@@ -118,10 +115,9 @@ void TWinSkinForm::ReadWindowFacts() {
   systemFrameSize_ = SIZE{size.cx - client.right, size.cy - client.bottom};
   allowed_ = AllowedButtonsOf(windowStyle_, systemMenuHandle_ != nullptr);
   RefreshShowState();
-  sizeable_ = (windowStyle_ & WS_THICKFRAME) != 0;
-  if (HWND client = FindWindowExW(window_, nullptr, L"MDIClient", nullptr)) {
+  if (HWND mdiClient = FindWindowExW(window_, nullptr, L"MDIClient", nullptr)) {
     mdiKind_ = TMdiKind::Frame;
-    if (SkinManager()) SkinManager()->SetMdiClientWindow(client);
+    if (SkinManager()) SkinManager()->SetMdiClientWindow(mdiClient);
   } else if (exStyle & WS_EX_MDICHILD) {
     mdiKind_ = TMdiKind::Child;
   }
@@ -155,7 +151,6 @@ void TWinSkinForm::AttachControls() {
 
 void TWinSkinForm::SetSystemStyles(bool on) {
   if (!on && mdiKind_ == TMdiKind::Child && MdiChildrenMaximized()) return;
-  systemStylesOn_ = on;
   const DWORD style = StyleOf(window_);
   const DWORD wanted = WithSystemStyles(style, on, allowed_);
   if (wanted != style) SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(wanted));
@@ -229,8 +224,10 @@ void TWinSkinForm::UpdateRegion() {
                                                 borderKind_ == TBorderKind::None, titleBitmap_.get()});
   }
   // The system owns the region from here on and deletes the one it replaces.
-  SetWindowRgn(window_, region, TRUE);
-  regionApplied_ = true;
+  if (SetWindowRgn(window_, region, TRUE))
+    regionApplied_ = true;
+  else
+    DeleteObject(region);
 }
 
 void TWinSkinForm::RemoveRegion() {
@@ -246,20 +243,16 @@ TCaptionState TWinSkinForm::CaptionState() const {
   return TCaptionState{borderKind_, allowed_, showState_, active_, childMaximized, menuBarHeight_};
 }
 
-bool TWinSkinForm::IsButtonVisible(std::size_t index) {
-  TWinSysButton& button = *captionButtons_.at(index);
-  button.Visible = IsCaptionButtonVisible(button.Record, CaptionState());
-  return button.Visible;
-}
-
 void TWinSkinForm::LayoutCaptionButtons() {
   rightButtonsLeft_ = 0;
   const auto& menuBar = data_->Skin().MenuBar;
   const TCaptionPlacement placement{windowWidth_, widths_,       menuBarHeight_, menuBar ? menuBar->LeftWidth : 0,
                                     rightToLeft_, titleTextRect_};
-  for (std::size_t i = 0; i < captionButtons_.size(); ++i) {
-    TWinSysButton& button = *captionButtons_[i];
-    if (!IsButtonVisible(i) || button.Record.Bitmap.Empty()) continue;
+  const TCaptionState state = CaptionState();
+  for (const auto& each : captionButtons_) {
+    TWinSysButton& button = *each;
+    button.Visible = IsCaptionButtonVisible(button.Record, state);
+    if (!button.Visible || button.Record.Bitmap.Empty()) continue;
     const int cellWidth = button.Record.Bitmap.Width() / std::max(button.Record.FrameCount, 1);
     button.Bounds =
         CaptionButtonBounds(button.Record, cellWidth, button.Record.Bitmap.Height(), placement, rightButtonsLeft_);
@@ -281,11 +274,11 @@ void TWinSkinForm::PaintNonClient(HDC dc) {
   const bool ownDc = dc == nullptr;
   if (ownDc) dc = GetWindowDC(window_);
   try {
-    GetWindowRect(window_, &windowScreenRect_);
-    windowWidth_ = windowScreenRect_.right - windowScreenRect_.left;
-    windowHeight_ = windowScreenRect_.bottom - windowScreenRect_.top;
+    RECT screenRect{};
+    GetWindowRect(window_, &screenRect);
+    windowWidth_ = screenRect.right - screenRect.left;
     const int w = windowWidth_;
-    const int h = windowHeight_;
+    const int h = screenRect.bottom - screenRect.top;
     const TSkinSettings& skin = data_->Skin();
     pieceCache_.Paint(dc, skin, TBorderSide::Left, RECT{0, 0, widths_.Left, h}, active_);
     pieceCache_.Paint(dc, skin, TBorderSide::Right, RECT{w - widths_.Right, 0, w, h}, active_);
@@ -303,35 +296,39 @@ void TWinSkinForm::PaintTitleBar(HDC dc) {
   const int w = windowWidth_;
   const int h = widths_.Title;
   if (w <= 0 || h <= 0) return;
-  TTitleKey key{w, active_, showState_, CaptionOf(window_)};
-  const bool recompose = !titleBitmap_ || titleBitmapSize_.cx != w || titleBitmapSize_.cy != h || !(key == titleKey_);
+  TTitleKey key{w, active_, showState_, captionText_};
   if (!titleBitmap_ || titleBitmapSize_.cx != w || titleBitmapSize_.cy != h) {
     titleBitmap_.reset(CreateCompatibleBitmap(dc, w, h));
     titleBitmapSize_ = SIZE{w, h};
+    titleKey_ = TTitleKey{};
   }
+  if (!(key == titleKey_)) ComposeTitleBar(dc, std::move(key));
+  titleCopier_.CopyTo(dc, titleBitmap_.get(), RECT{0, 0, w, h});
+  SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::ComposeTitleBar(HDC dc, TTitleKey key) {
+  const int w = titleBitmapSize_.cx;
+  const int h = titleBitmapSize_.cy;
   HDC title = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(title, titleBitmap_.get());
-  if (recompose) {
-    BitBlt(title, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-    const RECT bar{widths_.Left, 0, w - widths_.Right, h};
-    pieceCache_.Paint(title, data_->Skin(), TBorderSide::Top, bar, active_);
-    const TSkinSettings& skin = data_->Skin();
-    const TCaptionTextStyle style{CaptionFont(),
-                                  ui::ColourToRgb(active_ ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
-                                  active_,
-                                  rightToLeft_,
-                                  (windowStyle_ & WS_POPUP) != 0,
-                                  rightButtonsLeft_};
-    titleTextRect_ = PaintTitleText(title, skin.Title, bar, kTitlePrefix, key.Caption, style);
-    KeepTitleBackground(title, w, h);
-    LayoutCaptionButtons();
-    PaintCaptionButtons(title);
-    titleKey_ = std::move(key);
-  }
-  BitBlt(dc, 0, 0, w, h, title, 0, 0, SRCCOPY);
+  const HGDIOBJ old = SelectObject(title, titleBitmap_.get());
+  BitBlt(title, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+  const RECT bar{widths_.Left, 0, w - widths_.Right, h};
+  pieceCache_.Paint(title, data_->Skin(), TBorderSide::Top, bar, active_);
+  const TSkinSettings& skin = data_->Skin();
+  const TCaptionTextStyle style{CaptionFont(),
+                                ui::ColourToRgb(active_ ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
+                                active_,
+                                rightToLeft_,
+                                (windowStyle_ & WS_POPUP) != 0,
+                                rightButtonsLeft_};
+  titleTextRect_ = PaintTitleText(title, skin.Title, bar, kTitlePrefix, key.Caption, style);
+  KeepTitleBackground(title, w, h);
+  LayoutCaptionButtons();
+  PaintCaptionButtons(title);
   SelectObject(title, old);
   DeleteDC(title);
-  SetBkMode(dc, OPAQUE);
+  titleKey_ = std::move(key);
 }
 
 void TWinSkinForm::PaintCaptionButtons(HDC dc) {

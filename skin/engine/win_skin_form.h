@@ -39,6 +39,9 @@ namespace skin {
 class TSkinData;
 class TMdiClientSubclass;
 
+// A window's text, as the caption shows it (up to 1000 characters).
+std::wstring CaptionOf(HWND window);
+
 class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
  public:
   static constexpr unsigned kHoverIntervalMs = 250;
@@ -77,7 +80,7 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   void PaintNonClient(HDC dc);
   // Puts the system-menu, minimise and maximise styles back (on) or takes them away.
   void SetSystemStyles(bool on);
-  bool IsButtonVisible(std::size_t index);
+  // Decides which caption buttons show and places them.
   void LayoutCaptionButtons();
 
   // --- State, for the painters, the manager and tests ---
@@ -120,6 +123,15 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
 
   // Painting steps.
   void PaintTitleBar(HDC dc);
+  // What the title bar was composed for; a repaint of the same copies it again.
+  struct TTitleKey {
+    int Width = 0;
+    bool Active = false;
+    TShowState ShowState = TShowState::Normal;
+    std::wstring Caption;
+    bool operator==(const TTitleKey&) const = default;
+  };
+  void ComposeTitleBar(HDC dc, TTitleKey key);
   void PaintCaptionButtons(HDC dc);
   // Keeps the composed title bar as it is before the buttons are drawn on it.
   void KeepTitleBackground(HDC title, int width, int height);
@@ -170,26 +182,23 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   HFONT captionFont_ = nullptr;
   bool attachedSeen_ = false;
 
-  std::wstring windowClassName_;
-  bool systemStylesOn_ = true;
   RECT clientRectAtAttach_{};
   SIZE systemFrameSize_{};
   DWORD lastSysMenuTime_ = 0;
   DWORD doubleClickTime_ = 0;
   TFrameWidths widths_;
-  RECT windowScreenRect_{};
   TPixelRect titleTextRect_;
   int menuBarHeight_ = 0;
   bool menuTracking_ = false;
   bool rightToLeft_ = false;
-  bool sizeable_ = false;
   std::unique_ptr<ui::TPopupMenu> sysMenuPopup_;
-  HMENU menuHandle_ = nullptr;
   HMENU systemMenuHandle_ = nullptr;
   TColour savedColour_ = 0;
   DWORD windowStyle_ = 0;
   int rightButtonsLeft_ = 0;
   TNCObject* hotObject_ = nullptr;
+  // The window's text, read at attach and whenever it is set.
+  std::wstring captionText_;
   bool regionApplied_ = false;
   ui::TCanvas controlCanvas_;
   std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
@@ -198,19 +207,11 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   TBitmapHandle titleBackground_;
   SIZE titleBackgroundSize_{};
   SIZE titleBitmapSize_{};
-  // What the title bar was composed for; a repaint of the same copies it again.
-  struct TTitleKey {
-    int Width = 0;
-    bool Active = false;
-    TShowState ShowState = TShowState::Normal;
-    std::wstring Caption;
-    bool operator==(const TTitleKey&) const = default;
-  };
   TTitleKey titleKey_;
   TBorderPieceCache pieceCache_;
+  TMemoryDc titleCopier_;
   TControlSkinners controlSkinners_;
   int windowWidth_ = 0;
-  int windowHeight_ = 0;
   int regionWidth_ = 0;
   int regionHeight_ = 0;
   bool active_ = true;

@@ -84,6 +84,10 @@ bool TWinSkinForm::HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       if (IsBareWindow()) SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       if (msg == WM_CTLCOLORSTATIC) result = reinterpret_cast<LRESULT>(data_->FaceBrush());
       return true;
+    case WM_SETTEXT:
+      result = CallOldProc(msg, wParam, lParam);
+      captionText_ = CaptionOf(window_);
+      return true;
     case SKM_QUERYSKINNED:
       result = kSkinnedAnswer;
       return true;
@@ -357,6 +361,7 @@ void TWinSkinForm::FormWindowProc(ui::TMessage& message) {
     case WM_SETTEXT:
       savedWindowProc_(message);
       // The new caption is painted with the frame.
+      captionText_ = CaptionOf(window_);
       RecalculateFrame();
       return;
     case SKM_REFRESH:
