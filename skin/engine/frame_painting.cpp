@@ -36,37 +36,48 @@ TBitmapHandle RenderBorderPiece(const TSkinSettings& skin, TBorderSide side, con
                          border.Tile != 1, border.FrameCount, BorderFrame(active, border.FrameCount));
 }
 
-TMemoryDc::~TMemoryDc() {
-  if (dc_) DeleteDC(dc_);
+void TOffscreenBitmap::Reset(TBitmapHandle bitmap, int width, int height) {
+  if (dc_) {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+    dc_ = nullptr;
+  }
+  bitmap_ = std::move(bitmap);
+  width_ = bitmap_ ? width : 0;
+  height_ = bitmap_ ? height : 0;
+  if (!bitmap_) return;
+  dc_ = CreateCompatibleDC(nullptr);
+  old_ = SelectObject(dc_, bitmap_.get());
 }
 
-void TMemoryDc::CopyTo(HDC dc, HBITMAP bitmap, const RECT& target, int sourceX, int sourceY) {
-  if (!dc_) dc_ = CreateCompatibleDC(dc);
-  const HGDIOBJ old = SelectObject(dc_, bitmap);
+void TOffscreenBitmap::Create(HDC reference, int width, int height) {
+  Reset(TBitmapHandle(CreateCompatibleBitmap(reference, width, height)), width, height);
+}
+
+void TOffscreenBitmap::CopyTo(HDC dc, const RECT& target, int sourceX, int sourceY) const {
+  if (!dc_) return;
   BitBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, dc_, sourceX, sourceY,
          SRCCOPY);
-  SelectObject(dc_, old);
 }
 
 void PaintBorderPiece(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active) {
-  if (TBitmapHandle piece = RenderBorderPiece(skin, side, rect, active)) TMemoryDc().CopyTo(dc, piece.get(), rect);
+  TOffscreenBitmap piece;
+  piece.Reset(RenderBorderPiece(skin, side, rect, active), rect.right - rect.left, rect.bottom - rect.top);
+  piece.CopyTo(dc, rect);
 }
 
 void TBorderPieceCache::Paint(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active) {
-  TEntry& entry = entries_[static_cast<int>(side) - 1];
+  TOffscreenBitmap& piece = pieces_[static_cast<int>(side) - 1][active ? 1 : 0];
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
-  if (!entry.Piece || entry.Width != width || entry.Height != height || entry.Active != active) {
-    entry.Piece = RenderBorderPiece(skin, side, rect, active);
-    entry.Width = width;
-    entry.Height = height;
-    entry.Active = active;
-  }
-  if (entry.Piece) copier_.CopyTo(dc, entry.Piece.get(), rect);
+  if (piece.Empty() || piece.Width() != width || piece.Height() != height)
+    piece.Reset(RenderBorderPiece(skin, side, rect, active), width, height);
+  piece.CopyTo(dc, rect);
 }
 
 void TBorderPieceCache::Clear() {
-  for (TEntry& entry : entries_) entry = TEntry{};
+  for (auto& side : pieces_)
+    for (TOffscreenBitmap& piece : side) piece.Reset();
 }
 
 TPixelRect PaintTitleText(HDC dc, const TDataSkinTitle& title, const RECT& rect, const std::wstring& prefix,

@@ -22,24 +22,38 @@ TBitmapHandle RenderBorderPiece(const TSkinSettings& skin, TBorderSide side, con
 // Renders the piece and copies it opaquely to the rectangle.
 void PaintBorderPiece(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active);
 
-// A memory device context kept for copying bitmaps to the screen, made once
-// rather than for every copy.
-class TMemoryDc {
+// A bitmap kept selected into a memory device context of its own. Under
+// Wine selecting a bitmap into a device context costs far more than copying
+// it, so pictures that are copied again and again stay selected.
+class TOffscreenBitmap {
  public:
-  TMemoryDc() = default;
-  ~TMemoryDc();
-  TMemoryDc(const TMemoryDc&) = delete;
-  TMemoryDc& operator=(const TMemoryDc&) = delete;
+  TOffscreenBitmap() = default;
+  ~TOffscreenBitmap() { Reset(); }
+  TOffscreenBitmap(const TOffscreenBitmap&) = delete;
+  TOffscreenBitmap& operator=(const TOffscreenBitmap&) = delete;
 
-  // Copies the bitmap's top-left corner of the rectangle's size to `dc`.
-  void CopyTo(HDC dc, HBITMAP bitmap, const RECT& target, int sourceX = 0, int sourceY = 0);
+  // Takes over a bitmap of this size; an empty handle leaves it empty.
+  void Reset(TBitmapHandle bitmap = nullptr, int width = 0, int height = 0);
+  // A new bitmap of this size in the format of `reference`'s device.
+  void Create(HDC reference, int width, int height);
+
+  bool Empty() const { return dc_ == nullptr; }
+  HDC Dc() const { return dc_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // Copies the part at (sourceX, sourceY) of the target's size to the target.
+  void CopyTo(HDC dc, const RECT& target, int sourceX = 0, int sourceY = 0) const;
 
  private:
+  TBitmapHandle bitmap_;
   HDC dc_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
 };
 
-// The border pieces of one window as last rendered: a repaint of the same
-// size and state copies them instead of rendering them again.
+// The border pieces of one window as last rendered, active and inactive: a
+// repaint of the same size copies them instead of rendering them again.
 class TBorderPieceCache {
  public:
   void Paint(HDC dc, const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active);
@@ -47,14 +61,8 @@ class TBorderPieceCache {
   void Clear();
 
  private:
-  struct TEntry {
-    TBitmapHandle Piece;
-    int Width = 0;
-    int Height = 0;
-    bool Active = false;
-  };
-  TEntry entries_[4];
-  TMemoryDc copier_;
+  // By side, then inactive and active.
+  TOffscreenBitmap pieces_[4][2];
 };
 
 struct TCaptionTextStyle {

@@ -35,18 +35,14 @@ HRGN SidePart(const TFrameRegionInput& input, TBorderSide side, const RECT& rect
 
 // The top piece with the caption text and buttons drawn on it.
 HRGN TopPart(const TFrameRegionInput& input, const RECT& rect, bool shaped) {
-  if (!shaped || !input.TitleBitmap) return SidePart(input, TBorderSide::Top, rect, shaped);
+  if (!shaped || !input.TitleBar) return SidePart(input, TBorderSide::Top, rect, shaped);
   HDC screen = GetDC(nullptr);
-  HDC source = CreateCompatibleDC(screen);
   HDC target = CreateCompatibleDC(screen);
   HBITMAP piece = CreateCompatibleBitmap(screen, rect.right - rect.left, rect.bottom - rect.top);
-  HGDIOBJ oldSource = SelectObject(source, input.TitleBitmap);
   HGDIOBJ oldTarget = SelectObject(target, piece);
-  BitBlt(target, 0, 0, rect.right - rect.left, rect.bottom - rect.top, source, rect.left, rect.top, SRCCOPY);
+  BitBlt(target, 0, 0, rect.right - rect.left, rect.bottom - rect.top, input.TitleBar, rect.left, rect.top, SRCCOPY);
   SelectObject(target, oldTarget);
-  SelectObject(source, oldSource);
   DeleteDC(target);
-  DeleteDC(source);
   ReleaseDC(nullptr, screen);
   HRGN part = PieceRegion(piece, rect);
   DeleteObject(piece);

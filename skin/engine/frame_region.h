@@ -18,9 +18,9 @@ struct TFrameRegionInput {
   bool Active = true;
   // A window without a frame: only the client area counts.
   bool Borderless = false;
-  // The composed title bar (Width x Widths.Title), or nullptr: the top piece
-  // is then rendered afresh.
-  HBITMAP TitleBitmap = nullptr;
+  // A device context holding the composed title bar (Width x Widths.Title),
+  // or nullptr: the top piece is then rendered afresh.
+  HDC TitleBar = nullptr;
 };
 
 // Whether the skin's borders cut the window's outline at all.

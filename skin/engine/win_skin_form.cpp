@@ -182,12 +182,20 @@ void TWinSkinForm::CreateCaptionButtons() {
   }
 }
 
+void TWinSkinForm::ReleaseTitleBars() {
+  for (TTitleBar& bar : titleBars_) {
+    bar.Bar.Reset();
+    bar.Background.Reset();
+    bar.Key = TTitleKey{};
+  }
+}
+
 void TWinSkinForm::ReleaseCaptionButtons() {
   captionButtons_.clear();
   hotObject_ = nullptr;
   // Pictures of the old skin go with its buttons.
   pieceCache_.Clear();
-  titleKey_ = TTitleKey{};
+  for (TTitleBar& bar : titleBars_) bar.Key = TTitleKey{};
 }
 
 void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
@@ -221,7 +229,7 @@ void TWinSkinForm::UpdateRegion() {
     regionWidth_ = size.cx;
     regionHeight_ = size.cy;
     region = BuildFrameRegion(TFrameRegionInput{&data_->Skin(), widths_, size.cx, size.cy, active_,
-                                                borderKind_ == TBorderKind::None, titleBitmap_.get()});
+                                                borderKind_ == TBorderKind::None, CurrentTitleBar().Bar.Dc()});
   }
   // The system owns the region from here on and deletes the one it replaces.
   if (SetWindowRgn(window_, region, TRUE))
@@ -296,25 +304,32 @@ void TWinSkinForm::PaintTitleBar(HDC dc) {
   const int w = windowWidth_;
   const int h = widths_.Title;
   if (w <= 0 || h <= 0) return;
-  TTitleKey key{w, active_, showState_, captionText_};
-  if (!titleBitmap_ || titleBitmapSize_.cx != w || titleBitmapSize_.cy != h) {
-    titleBitmap_.reset(CreateCompatibleBitmap(dc, w, h));
-    titleBitmapSize_ = SIZE{w, h};
-    titleKey_ = TTitleKey{};
+  TTitleBar& bar = CurrentTitleBar();
+  if (bar.Bar.Empty() || bar.Bar.Width() != w || bar.Bar.Height() != h) {
+    bar.Bar.Create(dc, w, h);
+    bar.Background.Create(dc, w, h);
+    bar.Key = TTitleKey{};
   }
-  if (!(key == titleKey_)) ComposeTitleBar(dc, std::move(key));
-  titleCopier_.CopyTo(dc, titleBitmap_.get(), RECT{0, 0, w, h});
+  if (bar.Bar.Empty() || bar.Background.Empty()) return;
+  TTitleKey key{w, active_, showState_, captionText_};
+  if (key == bar.Key) {
+    // The buttons may show and stand otherwise in this state.
+    titleTextRect_ = bar.TextRect;
+    LayoutCaptionButtons();
+  } else {
+    ComposeTitleBar(dc, bar, std::move(key));
+  }
+  bar.Bar.CopyTo(dc, RECT{0, 0, w, h});
   SetBkMode(dc, OPAQUE);
 }
 
-void TWinSkinForm::ComposeTitleBar(HDC dc, TTitleKey key) {
-  const int w = titleBitmapSize_.cx;
-  const int h = titleBitmapSize_.cy;
-  HDC title = CreateCompatibleDC(dc);
-  const HGDIOBJ old = SelectObject(title, titleBitmap_.get());
+void TWinSkinForm::ComposeTitleBar(HDC dc, TTitleBar& bar, TTitleKey key) {
+  const int w = bar.Bar.Width();
+  const int h = bar.Bar.Height();
+  const HDC title = bar.Bar.Dc();
   BitBlt(title, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  const RECT bar{widths_.Left, 0, w - widths_.Right, h};
-  pieceCache_.Paint(title, data_->Skin(), TBorderSide::Top, bar, active_);
+  const RECT area{widths_.Left, 0, w - widths_.Right, h};
+  pieceCache_.Paint(title, data_->Skin(), TBorderSide::Top, area, active_);
   const TSkinSettings& skin = data_->Skin();
   const TCaptionTextStyle style{CaptionFont(),
                                 ui::ColourToRgb(active_ ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
@@ -322,13 +337,12 @@ void TWinSkinForm::ComposeTitleBar(HDC dc, TTitleKey key) {
                                 rightToLeft_,
                                 (windowStyle_ & WS_POPUP) != 0,
                                 rightButtonsLeft_};
-  titleTextRect_ = PaintTitleText(title, skin.Title, bar, kTitlePrefix, key.Caption, style);
-  KeepTitleBackground(title, w, h);
+  titleTextRect_ = PaintTitleText(title, skin.Title, area, kTitlePrefix, key.Caption, style);
+  bar.TextRect = titleTextRect_;
+  BitBlt(bar.Background.Dc(), 0, 0, w, h, title, 0, 0, SRCCOPY);
   LayoutCaptionButtons();
   PaintCaptionButtons(title);
-  SelectObject(title, old);
-  DeleteDC(title);
-  titleKey_ = std::move(key);
+  bar.Key = std::move(key);
 }
 
 void TWinSkinForm::PaintCaptionButtons(HDC dc) {
@@ -337,18 +351,6 @@ void TWinSkinForm::PaintCaptionButtons(HDC dc) {
       continue;
     DrawCaptionButton(dc, *button, IdleCaptionButtonFrame(active_, button->Record.FrameCount));
   }
-}
-
-void TWinSkinForm::KeepTitleBackground(HDC title, int width, int height) {
-  if (!titleBackground_ || titleBackgroundSize_.cx != width || titleBackgroundSize_.cy != height) {
-    titleBackground_.reset(CreateCompatibleBitmap(title, width, height));
-    titleBackgroundSize_ = SIZE{width, height};
-  }
-  HDC background = CreateCompatibleDC(title);
-  HGDIOBJ old = SelectObject(background, titleBackground_.get());
-  BitBlt(background, 0, 0, width, height, title, 0, 0, SRCCOPY);
-  SelectObject(background, old);
-  DeleteDC(background);
 }
 
 void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int frame) const {
@@ -367,8 +369,9 @@ void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
   if (button.Record.Visibility == kVisibleWithMdiMenuBar && frame == kHotFrame) frame = kMenuBarHotFrame;
   const TPixelRect& b = button.Bounds;
   HDC dc = GetWindowDC(window_);
-  const bool inTitle = titleBackground_ && b.Left >= 0 && b.Top >= 0 && b.Right <= titleBackgroundSize_.cx &&
-                       b.Bottom <= titleBackgroundSize_.cy && !b.Empty();
+  const TOffscreenBitmap& background = CurrentTitleBar().Background;
+  const bool inTitle = !background.Empty() && b.Left >= 0 && b.Top >= 0 && b.Right <= background.Width() &&
+                       b.Bottom <= background.Height() && !b.Empty();
   if (!inTitle) {
     DrawCaptionButton(dc, button, frame);
     ReleaseDC(window_, dc);
@@ -376,18 +379,11 @@ void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
   }
   // The new state is laid over the title bar as it was without buttons, off
   // the screen, so nothing of the previous state shows through its magenta.
-  HDC background = CreateCompatibleDC(dc);
-  HGDIOBJ oldBackground = SelectObject(background, titleBackground_.get());
-  HDC compose = CreateCompatibleDC(dc);
-  TBitmapHandle cell(CreateCompatibleBitmap(dc, b.Width(), b.Height()));
-  HGDIOBJ oldCompose = SelectObject(compose, cell.get());
-  BitBlt(compose, 0, 0, b.Width(), b.Height(), background, b.Left, b.Top, SRCCOPY);
-  DrawCaptionButton(compose, RECT{0, 0, b.Width(), b.Height()}, button, frame);
-  BitBlt(dc, b.Left, b.Top, b.Width(), b.Height(), compose, 0, 0, SRCCOPY);
-  SelectObject(compose, oldCompose);
-  DeleteDC(compose);
-  SelectObject(background, oldBackground);
-  DeleteDC(background);
+  TOffscreenBitmap cell;
+  cell.Create(dc, b.Width(), b.Height());
+  BitBlt(cell.Dc(), 0, 0, b.Width(), b.Height(), background.Dc(), b.Left, b.Top, SRCCOPY);
+  DrawCaptionButton(cell.Dc(), RECT{0, 0, b.Width(), b.Height()}, button, frame);
+  cell.CopyTo(dc, RECT{b.Left, b.Top, b.Right, b.Bottom});
   ReleaseDC(window_, dc);
 }
 
@@ -442,8 +438,7 @@ void TWinSkinForm::Unskin() {
   RestoreFormColour();
   SetSystemStyles(true);
   mdiClient_.reset();
-  titleBitmap_.reset();
-  titleBackground_.reset();
+  ReleaseTitleBars();
   RestoreWindowSize();
   RemoveRegion();
 }
@@ -468,8 +463,7 @@ void TWinSkinForm::UnskinOnDestroy() {
   subclass_.Restore();
   mdiClient_.reset();
   DetachControls();
-  titleBitmap_.reset();
-  titleBackground_.reset();
+  ReleaseTitleBars();
 }
 
 void TWinSkinForm::MdiMaximizedChanged(bool maximized) {

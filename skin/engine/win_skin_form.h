@@ -131,10 +131,20 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
     std::wstring Caption;
     bool operator==(const TTitleKey&) const = default;
   };
-  void ComposeTitleBar(HDC dc, TTitleKey key);
+  // A composed title bar, and the same before the caption buttons were drawn
+  // on it (what a button's new state is laid over).
+  struct TTitleBar {
+    TOffscreenBitmap Bar;
+    TOffscreenBitmap Background;
+    TTitleKey Key;
+    TPixelRect TextRect;
+  };
+  // The title bar of the current activation; each is kept, so that
+  // activation going back and forth composes nothing.
+  TTitleBar& CurrentTitleBar() { return titleBars_[active_ ? 1 : 0]; }
+  void ComposeTitleBar(HDC dc, TTitleBar& bar, TTitleKey key);
+  void ReleaseTitleBars();
   void PaintCaptionButtons(HDC dc);
-  // Keeps the composed title bar as it is before the buttons are drawn on it.
-  void KeepTitleBackground(HDC title, int width, int height);
   void DrawCaptionButton(HDC dc, const TWinSysButton& button, int frame) const;
   void DrawCaptionButton(HDC dc, const RECT& target, const TWinSysButton& button, int frame) const;
   TCaptionState CaptionState() const;
@@ -203,13 +213,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   ui::TCanvas controlCanvas_;
   std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
   TSkinBitmap iconPicture_;
-  TBitmapHandle titleBitmap_;
-  TBitmapHandle titleBackground_;
-  SIZE titleBackgroundSize_{};
-  SIZE titleBitmapSize_{};
-  TTitleKey titleKey_;
+  TTitleBar titleBars_[2];
   TBorderPieceCache pieceCache_;
-  TMemoryDc titleCopier_;
   TControlSkinners controlSkinners_;
   int windowWidth_ = 0;
   int regionWidth_ = 0;
