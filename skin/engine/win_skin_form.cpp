@@ -207,6 +207,7 @@ void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
   if (rereadClient) GetClientRect(window_, &client);
   const int width = client.right - client.left + widths_.Left + widths_.Right;
   const int height = client.bottom - client.top + widths_.Title + widths_.Bottom + menuBarHeight_;
+  fitted_ = true;
   // Without activation: the window may have lost it since it was attached.
   SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -410,6 +411,8 @@ void TWinSkinForm::RestoreFormColour() {
 }
 
 void TWinSkinForm::Unskin() {
+  if (!window_ || detached_) return;
+  detached_ = true;
   if (!SkinsMainMenu(*data_)) {
     // The skin painted no frame: give back the controls and the procedure,
     // then have the window repaint whole.
@@ -430,7 +433,6 @@ void TWinSkinForm::Unskin() {
   }
   sysMenuPopup_.reset();
   hoverTimer_.SetEnabled(false);
-  if (!subclass_.Attached()) return;
   if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
   formProcChained_ = false;
   subclass_.Restore();
@@ -444,7 +446,8 @@ void TWinSkinForm::Unskin() {
 }
 
 void TWinSkinForm::RestoreWindowSize() {
-  if (state_ == TFormSkinnerState::Destroying) return;
+  // A window never fitted to the skin's frame still has its own size.
+  if (!fitted_ || state_ == TFormSkinnerState::Destroying) return;
   if ((windowStyle_ & WS_CHILD) && mdiKind_ != TMdiKind::Child) return;
   RECT rect{};
   GetWindowRect(window_, &rect);
@@ -456,6 +459,7 @@ void TWinSkinForm::RestoreWindowSize() {
 }
 
 void TWinSkinForm::UnskinOnDestroy() {
+  detached_ = true;
   sysMenuPopup_.reset();
   hoverTimer_.SetEnabled(false);
   if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
@@ -497,8 +501,14 @@ void TWinSkinForm::RefreshShowState() {
 
 std::unique_ptr<TFormSkinner> CreateFormSkinner(HWND window, ui::TForm* form, TSkinData& data) {
   auto skinner = std::make_unique<TWinSkinForm>(data);
-  const bool attached = form ? skinner->SkinForm(*form) : skinner->SkinWindow(window);
-  if (!attached) return nullptr;
+  try {
+    const bool attached = form ? skinner->SkinForm(*form) : skinner->SkinWindow(window);
+    if (!attached) return nullptr;
+  } catch (...) {
+    // Half attached: whatever was changed goes back before the failure is passed on.
+    skinner->Unskin();
+    throw;
+  }
   return skinner;
 }
 

@@ -191,6 +191,10 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   TMessageTimer hoverTimer_;
   HFONT captionFont_ = nullptr;
   bool attachedSeen_ = false;
+  // The window was sized to the skin's frame (and is sized back when detached).
+  bool fitted_ = false;
+  // Unskin or UnskinOnDestroy has run.
+  bool detached_ = false;
 
   RECT clientRectAtAttach_{};
   SIZE systemFrameSize_{};

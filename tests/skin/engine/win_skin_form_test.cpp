@@ -213,6 +213,22 @@ TEST_P(WinSkinFormSkinsTest, FrameGrowsAroundAnUnchangedClientAndUnskinGivesTheS
   EXPECT_NE(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
 }
 
+TEST_F(WinSkinFormTest, UnskinnedBeforeItsFirstFitAWindowKeepsItsSizeAndGetsItsStylesBack) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  const RECT before = WindowRect(window);
+  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, nullptr, *data).release()));
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU, 0);
+  skinner->Unskin();
+  const RECT after = WindowRect(window);
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_NE(GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU, 0);
+  // A second detach changes nothing.
+  skinner->Unskin();
+  const RECT again = WindowRect(window);
+  EXPECT_TRUE(EqualRect(&before, &again));
+}
+
 TEST_F(WinSkinFormTest, HitTestsFindTheCaptionAndTheClient) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
   TWinSkinForm& form = Skin(window);
