@@ -84,6 +84,21 @@ void BM_FramePaintOnActivationChange(benchmark::State& state) {
 }
 BENCHMARK(BM_FramePaintOnActivationChange)->Unit(benchmark::kMicrosecond);
 
+// What attaching costs a borderless pop-up like the calendar's at its first
+// activation, and detaching again.
+void BM_AttachToABorderlessPopup(benchmark::State& state) {
+  TSkinnedWindow& skinned = Window();
+  HWND popup = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 900, 100, 312, 311, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  for (auto _ : state) {
+    std::unique_ptr<skin::TFormSkinner> skinner = skin::CreateFormSkinner(popup, nullptr, skinned.data);
+    SendMessageW(popup, skin::SKM_ATTACHED, 0, skin::kAttachedTag);
+    skinner->Unskin();
+  }
+  DestroyWindow(popup);
+}
+BENCHMARK(BM_AttachToABorderlessPopup)->Unit(benchmark::kMicrosecond);
+
 void BM_OneCopyOfTheWindowArea(benchmark::State& state) {
   TSkinnedWindow& skinned = Window();
   HDC dc = GetWindowDC(skinned.window);

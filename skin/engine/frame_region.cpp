@@ -62,7 +62,6 @@ HRGN BuildFrameRegion(const TFrameRegionInput& input) {
   if (!FrameHasTransparentBorders(*input.Skin)) return CreateRectRgn(0, 0, w, h);
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   Join(region, RectRegion(RECT{f.Left, f.Title, w - f.Right, h - f.Bottom}));
-  if (input.Borderless) return region;
   const TSkinSettings& skin = *input.Skin;
   const RECT left{0, 0, f.Left, h};
   const RECT right{w - f.Right, 0, w, h};

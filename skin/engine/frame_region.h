@@ -1,7 +1,7 @@
 #pragma once
-// The window region of a skinned frame: the whole window, unless the side or
-// top borders are transparent; then the client area joined with each border
-// piece as painted, less its magenta pixels.
+// The window region of a skinned frame whose side or top borders are
+// transparent: the client area joined with each border piece as painted,
+// less its magenta pixels.
 
 #include <windows.h>
 
@@ -16,8 +16,6 @@ struct TFrameRegionInput {
   int Width = 0;
   int Height = 0;
   bool Active = true;
-  // A window without a frame: only the client area counts.
-  bool Borderless = false;
   // A device context holding the composed title bar (Width x Widths.Title),
   // or nullptr: the top piece is then rendered afresh.
   HDC TitleBar = nullptr;
@@ -25,7 +23,7 @@ struct TFrameRegionInput {
 
 // Whether the skin's borders cut the window's outline at all.
 bool FrameHasTransparentBorders(const TSkinSettings& skin);
-// A new region the caller owns.
+// A new region the caller owns (the whole window when the borders are opaque).
 HRGN BuildFrameRegion(const TFrameRegionInput& input);
 
 }  // namespace skin

@@ -41,13 +41,10 @@ std::wstring CaptionOf(HWND window) {
   return std::wstring(text, std::max(length, 0));
 }
 
-TWinSkinForm::TWinSkinForm(TSkinData& data) : data_(&data), hoverTimer_(kHoverIntervalMs) {
-  hoverTimer_.OnTimer = [this] { OnHoverTimer(); };
-  doubleClickTime_ = GetDoubleClickTime();
-}
+TWinSkinForm::TWinSkinForm(TSkinData& data) : data_(&data) { doubleClickTime_ = GetDoubleClickTime(); }
 
 TWinSkinForm::~TWinSkinForm() {
-  hoverTimer_.SetEnabled(false);
+  SetHoverTimer(false);
   controlSkinners_.DetachAll();
   ReleaseCaptionButtons();
   if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
@@ -198,6 +195,15 @@ void TWinSkinForm::ReleaseCaptionButtons() {
   for (TTitleBar& bar : titleBars_) bar.Key = TTitleKey{};
 }
 
+void TWinSkinForm::SetHoverTimer(bool on) {
+  if (on == hoverTimerOn_ || !window_) return;
+  hoverTimerOn_ = on;
+  if (on)
+    SetTimer(window_, kHoverTimerId, kHoverIntervalMs, nullptr);
+  else
+    KillTimer(window_, kHoverTimerId);
+}
+
 void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
   if (showState_ == TShowState::Maximized) {
     RecalculateFrame();
@@ -223,15 +229,16 @@ void TWinSkinForm::UpdateRegion() {
   if (mdiKind_ != TMdiKind::Child && state_ != TFormSkinnerState::Refreshing && size.cx == regionWidth_ &&
       size.cy == regionHeight_)
     return;
-  HRGN region = nullptr;
-  if (!FrameHasTransparentBorders(data_->Skin())) {
-    region = CreateRectRgn(0, 0, size.cx, size.cy);
-  } else {
-    regionWidth_ = size.cx;
-    regionHeight_ = size.cy;
-    region = BuildFrameRegion(TFrameRegionInput{&data_->Skin(), widths_, size.cx, size.cy, active_,
-                                                borderKind_ == TBorderKind::None, CurrentTitleBar().Bar.Dc()});
+  // Opaque borders, or none at all, cut nothing: the window is all there is,
+  // which needs no region (setting one costs Wine some 2 ms and a repaint).
+  if (borderKind_ == TBorderKind::None || !FrameHasTransparentBorders(data_->Skin())) {
+    RemoveRegion();
+    return;
   }
+  regionWidth_ = size.cx;
+  regionHeight_ = size.cy;
+  HRGN region = BuildFrameRegion(
+      TFrameRegionInput{&data_->Skin(), widths_, size.cx, size.cy, active_, CurrentTitleBar().Bar.Dc()});
   // The system owns the region from here on and deletes the one it replaces.
   if (SetWindowRgn(window_, region, TRUE))
     regionApplied_ = true;
@@ -416,7 +423,7 @@ void TWinSkinForm::Unskin() {
   if (!SkinsMainMenu(*data_)) {
     // The skin painted no frame: give back the controls and the procedure,
     // then have the window repaint whole.
-    hoverTimer_.SetEnabled(false);
+    SetHoverTimer(false);
     DetachControls();
     RestoreFormColour();
     if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
@@ -432,7 +439,7 @@ void TWinSkinForm::Unskin() {
     return;
   }
   sysMenuPopup_.reset();
-  hoverTimer_.SetEnabled(false);
+  SetHoverTimer(false);
   if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
   formProcChained_ = false;
   subclass_.Restore();
@@ -461,7 +468,7 @@ void TWinSkinForm::RestoreWindowSize() {
 void TWinSkinForm::UnskinOnDestroy() {
   detached_ = true;
   sysMenuPopup_.reset();
-  hoverTimer_.SetEnabled(false);
+  SetHoverTimer(false);
   if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
   formProcChained_ = false;
   subclass_.Restore();

@@ -23,7 +23,6 @@
 #include "skin/engine/form_skinner.h"
 #include "skin/engine/frame_layout.h"
 #include "skin/engine/frame_painting.h"
-#include "skin/engine/message_timer.h"
 #include "skin/engine/nc_object.h"
 #include "skin/engine/window_subclass.h"
 #include "ui/canvas.h"
@@ -45,6 +44,8 @@ std::wstring CaptionOf(HWND window);
 class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
  public:
   static constexpr unsigned kHoverIntervalMs = 250;
+  // The hover timer's identifier among the window's own timers.
+  static constexpr UINT_PTR kHoverTimerId = 0x534B;
   // Put before the caption text.
   static constexpr const wchar_t* kTitlePrefix = L"  ";
 
@@ -95,7 +96,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   const TPixelRect& TitleTextRect() const { return titleTextRect_; }
   // Whether the skinner gave the window a region.
   bool RegionApplied() const { return regionApplied_; }
-  const TMessageTimer& HoverTimer() const { return hoverTimer_; }
+  // The hover timer runs while the window is active, once attached.
+  bool HoverTimerRunning() const { return hoverTimerOn_; }
   TControlSkinners& ControlSkinners() { return controlSkinners_; }
   ui::TPopupMenu* SysMenuPopup() const { return sysMenuPopup_.get(); }
 
@@ -168,6 +170,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
   void OnAttached();
   void OnHoverTimer();
+  // A timer of the window itself, so no window of its own is made for it.
+  void SetHoverTimer(bool on);
   void SysMenuClick(int tag);
   void PostClose();
   void RefreshShowState();
@@ -188,7 +192,7 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   ui::TWndMethod savedWindowProc_;
   bool formProcChained_ = false;
   std::unique_ptr<TMdiClientSubclass> mdiClient_;
-  TMessageTimer hoverTimer_;
+  bool hoverTimerOn_ = false;
   HFONT captionFont_ = nullptr;
   bool attachedSeen_ = false;
   // The window was sized to the skin's frame (and is sized back when detached).

@@ -91,6 +91,10 @@ bool TWinSkinForm::HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     case SKM_QUERYSKINNED:
       result = kSkinnedAnswer;
       return true;
+    case WM_TIMER:
+      if (wParam != kHoverTimerId) return false;
+      OnHoverTimer();
+      return true;
     default:
       return false;
   }
@@ -235,7 +239,7 @@ LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam) {
   active_ = wParam != 0;
-  hoverTimer_.SetEnabled(active_ && attachedSeen_);
+  SetHoverTimer(active_ && attachedSeen_);
   if (!IsMdiChildNotNormal()) PaintNonClient(nullptr);
   // The system must not paint its own caption.
   return TRUE;
@@ -345,7 +349,7 @@ void TWinSkinForm::OnAttached() {
     if (showState_ != TShowState::Minimized) UpdateRegion();
   }
   attachedSeen_ = true;
-  hoverTimer_.SetEnabled(true);
+  SetHoverTimer(true);
 }
 
 void TWinSkinForm::OnHoverTimer() {
@@ -390,7 +394,7 @@ TNCObject* TWinSkinForm::FindHitObject(POINT point) const {
 }
 
 void TWinSkinForm::PostClose() {
-  hoverTimer_.SetEnabled(false);
+  SetHoverTimer(false);
   PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
