@@ -172,16 +172,7 @@ bool SoakedCalendar::OpenAndLeaveYearMenu(int decade) {
 }
 
 std::optional<test_support::GuiObjectCounts> SoakedCalendar::SettledCounts() const {
-  std::optional<test_support::GuiObjectCounts> last = test_support::ReadGuiObjectCounts(program_.Id());
-  std::optional<test_support::GuiObjectCounts> now;
-  const bool settled = WaitFor([&] {
-    std::this_thread::sleep_for(100ms);
-    now = test_support::ReadGuiObjectCounts(program_.Id());
-    const bool same = now && last && now->gdiByType == last->gdiByType && now->windows == last->windows;
-    last = now;
-    return same;
-  });
-  return settled ? now : std::nullopt;
+  return test_support::SettledGuiObjectCounts(program_.Id());
 }
 
 bool SoakedCalendar::OpenMenu(POINT client, Button button) {

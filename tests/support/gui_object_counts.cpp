@@ -3,10 +3,12 @@
 #include <psapi.h>
 #include <winternl.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <numeric>
 #include <set>
+#include <thread>
 #include <vector>
 
 namespace test_support {
@@ -160,6 +162,19 @@ std::string Describe(const GuiObjectCounts& counts) {
   std::snprintf(memory, sizeof(memory), "%.1f MB", counts.workingSetBytes / (1024.0 * 1024.0));
   return "GDI " + std::to_string(counts.GdiTotal()) + " (" + kinds + "), windows " + std::to_string(counts.windows) +
          ", working set " + memory;
+}
+
+std::optional<GuiObjectCounts> SettledGuiObjectCounts(DWORD processId) {
+  using namespace std::chrono_literals;
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  std::optional<GuiObjectCounts> last = ReadGuiObjectCounts(processId);
+  while (std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(100ms);
+    std::optional<GuiObjectCounts> now = ReadGuiObjectCounts(processId);
+    if (now && last && now->gdiByType == last->gdiByType && now->windows == last->windows) return now;
+    last = std::move(now);
+  }
+  return std::nullopt;
 }
 
 }  // namespace test_support

@@ -42,6 +42,9 @@ struct GuiObjectCounts {
 
 // Nothing when the process cannot be opened or its handle table read.
 std::optional<GuiObjectCounts> ReadGuiObjectCounts(DWORD processId);
+// The counts once two readings 100 ms apart agree; nothing when they did not
+// within 20 s or could not be read.
+std::optional<GuiObjectCounts> SettledGuiObjectCounts(DWORD processId);
 
 // One line: "GDI 231 (DC 5, bitmap 40, ...), windows 12, working set 35.1 MB".
 std::string Describe(const GuiObjectCounts& counts);

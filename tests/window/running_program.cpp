@@ -51,7 +51,8 @@ std::vector<HWND> TopLevelWindows(const wchar_t* className, DWORD processId) {
         GetClassNameW(window, name, 64);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (lstrcmpW(name, s.className) == 0 && (s.processId == 0 || owner == s.processId)) s.found.push_back(window);
+        if ((!s.className || lstrcmpW(name, s.className) == 0) && (s.processId == 0 || owner == s.processId))
+          s.found.push_back(window);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
@@ -95,6 +96,16 @@ HWND CalendarWindow(DWORD processId) {
 std::wstring WindowText(HWND window) {
   wchar_t text[128];
   return std::wstring(text, static_cast<size_t>(GetWindowTextW(window, text, 128)));
+}
+
+void ChooseMenuItem(HWND window, wchar_t menuKey, wchar_t itemKey) {
+  PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, menuKey);
+  WaitForWindow([]() -> HWND {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    return GetGUIThreadInfo(0, &thread) && (thread.flags & GUI_INMENUMODE) ? GetDesktopWindow() : nullptr;
+  });
+  PostMessageW(window, WM_CHAR, itemKey, 0);
 }
 
 }  // namespace window_test

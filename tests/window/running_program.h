@@ -34,7 +34,8 @@ class Program {
   bool started_ = false;
 };
 
-// Top-level windows of a class, optionally of one process only.
+// Top-level windows of a class (of any, when none is given), optionally of
+// one process only.
 std::vector<HWND> TopLevelWindows(const wchar_t* className, DWORD processId = 0);
 // Asks `find` every 50 ms; the window it found, or nullptr after 60 s, a
 // bound only a broken program reaches even on a busy machine.
@@ -47,5 +48,8 @@ HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& capt
 // exists before, hidden, while it is still being placed and activated.
 HWND CalendarWindow(DWORD processId = 0);
 std::wstring WindowText(HWND window);
+// Chooses an item of a window's menu bar by access keys, as the keyboard
+// does: Alt and the menu's key open the menu, the item's key picks the item.
+void ChooseMenuItem(HWND window, wchar_t menuKey, wchar_t itemKey);
 
 }  // namespace window_test
