@@ -58,18 +58,6 @@ int TitleBrightness(HWND window) {
   return (299 * GetRValue(pixel) + 587 * GetGValue(pixel) + 114 * GetBValue(pixel)) / 1000;
 }
 
-// Chooses a menu item by access keys, as the keyboard does: Alt and the
-// menu's key open the menu, the item's key picks the item.
-void ChooseMenuItem(HWND window, wchar_t menuKey, wchar_t itemKey) {
-  PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, menuKey);
-  Eventually([] {
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof(thread);
-    return GetGUIThreadInfo(0, &thread) && (thread.flags & GUI_INMENUMODE);
-  });
-  PostMessageW(window, WM_CHAR, itemKey, 0);
-}
-
 // A shown top-level window of the program with that class and caption, once it is skinned.
 HWND SkinnedWindow(const Program& program, const wchar_t* className, const std::wstring& caption) {
   HWND window = WaitForWindow([&]() -> HWND {
