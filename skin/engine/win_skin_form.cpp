@@ -78,8 +78,8 @@ bool TWinSkinForm::SkinWindow(HWND window) {
   if (!IsWindow(window) || subclass_.Attached()) return false;
   window_ = window;
   ReadWindowFacts();
-  BuildIconPicture();
-  BuildSystemMenu();
+  // Only a painted frame shows the icon: the calendar's start needs none of it.
+  if (borderKind_ != TBorderKind::None) BuildIconPicture();
   if (mdiKind_ == TMdiKind::Frame) mdiClient_ = std::make_unique<TMdiClientSubclass>(*this);
   if (SkinsMainMenu(*data_)) {
     const bool keepStyles =
@@ -103,14 +103,15 @@ void TWinSkinForm::ReadWindowFacts() {
   windowStyle_ = StyleOf(window_);
   const DWORD exStyle = ExStyleOf(window_);
   rightToLeft_ = (exStyle & framestyle::kExLeftScrollBar) != 0;
-  systemMenuHandle_ = GetSystemMenu(window_, FALSE);
   captionText_ = CaptionOf(window_);
   RECT client{};
   GetClientRect(window_, &client);
   clientRectAtAttach_ = client;
   const SIZE size = WindowSize(window_);
   systemFrameSize_ = SIZE{size.cx - client.right, size.cy - client.bottom};
-  allowed_ = AllowedButtonsOf(windowStyle_, systemMenuHandle_ != nullptr);
+  // Asking for the system menu makes one; a window with the style has one anyway.
+  const bool hasSystemMenu = (windowStyle_ & WS_SYSMENU) || GetSystemMenu(window_, FALSE);
+  allowed_ = AllowedButtonsOf(windowStyle_, hasSystemMenu);
   RefreshShowState();
   if (HWND mdiClient = FindWindowExW(window_, nullptr, L"MDIClient", nullptr)) {
     mdiKind_ = TMdiKind::Frame;
@@ -132,10 +133,6 @@ void TWinSkinForm::BuildIconPicture() {
       if (other->SkinFormtype() == TSkinFormType::sfMainform && !other->IconImage().Empty()) icon = &other->IconImage();
   }
   iconPicture_ = IconPictureFrom(icon);
-}
-
-void TWinSkinForm::BuildSystemMenu() {
-  sysMenuPopup_ = CreateSystemMenuPopup(allowed_, [this](int tag) { SysMenuClick(tag); });
 }
 
 void TWinSkinForm::AttachControls() {
@@ -172,7 +169,7 @@ void TWinSkinForm::CreateCaptionButtons() {
     TDataSkinSysButton own = record;
     if (ShowsWindowIcon(own)) {
       if (own.Bitmap.Empty()) own.Bitmap = iconPicture_;
-      if (data_->IconImage().Empty()) AssignIconPicture(data_->IconImage(), iconPicture_);
+      if (data_->IconImage().Empty() && !iconPicture_.Empty()) AssignIconPicture(data_->IconImage(), iconPicture_);
       own.FrameCount = 1;
     }
     captionButtons_.push_back(std::make_unique<TWinSysButton>(hotObject_, painter, std::move(own)));

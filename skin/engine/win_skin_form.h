@@ -99,7 +99,6 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   // The hover timer runs while the window is active, once attached.
   bool HoverTimerRunning() const { return hoverTimerOn_; }
   TControlSkinners& ControlSkinners() { return controlSkinners_; }
-  ui::TPopupMenu* SysMenuPopup() const { return sysMenuPopup_.get(); }
 
   // Window coordinates of a screen point (the client origin moved by the frame).
   POINT ScreenToFrame(POINT screen) const;
@@ -119,7 +118,6 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   // Attach steps.
   void ReadWindowFacts();
   void BuildIconPicture();
-  void BuildSystemMenu();
   void AttachControls();
   void CreateCaptionButtons();
 
@@ -210,7 +208,6 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   bool menuTracking_ = false;
   bool rightToLeft_ = false;
   std::unique_ptr<ui::TPopupMenu> sysMenuPopup_;
-  HMENU systemMenuHandle_ = nullptr;
   TColour savedColour_ = 0;
   DWORD windowStyle_ = 0;
   int rightButtonsLeft_ = 0;

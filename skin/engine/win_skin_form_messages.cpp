@@ -460,16 +460,18 @@ void TWinSkinForm::Restore() {
 }
 
 void TWinSkinForm::ShowSystemMenu(int x, int y) {
-  if (sysMenuPopup_) EnableSystemMenuItems(*sysMenuPopup_, showState_);
+  // Made when first shown: most windows never show it.
+  if (!sysMenuPopup_) sysMenuPopup_ = CreateSystemMenuPopup(allowed_, [this](int tag) { SysMenuClick(tag); });
+  EnableSystemMenuItems(*sysMenuPopup_, showState_);
   const DWORD now = GetTickCount();
   // A second click within the double-click time closes the window.
   if (now - lastSysMenuTime_ <= doubleClickTime_) return PostClose();
   lastSysMenuTime_ = now;
   menuTracking_ = true;
-  if (sysMenuPopup_ && data_->SkinControls().Contains(TSkinControlType::xcSystemMenu) && mdiKind_ != TMdiKind::Child)
+  if (data_->SkinControls().Contains(TSkinControlType::xcSystemMenu) && mdiKind_ != TMdiKind::Child)
     sysMenuPopup_->Popup(x, y);
   else
-    TrackPopupMenu(systemMenuHandle_, TPM_RIGHTBUTTON, x, y, 0, window_, nullptr);
+    TrackPopupMenu(GetSystemMenu(window_, FALSE), TPM_RIGHTBUTTON, x, y, 0, window_, nullptr);
   menuTracking_ = false;
 }
 
