@@ -15,6 +15,9 @@
 #include "ui/form.h"
 #include "ui/popup_menu.h"
 
+// Exported by user32 since Windows 2000, but not declared by the SDK headers.
+extern "C" __declspec(dllimport) DWORD WINAPI DrawMenuBarTemp(HWND window, HDC dc, LPRECT rect, HMENU menu, HFONT font);
+
 namespace skin {
 namespace {
 
@@ -158,6 +161,7 @@ void TWinSkinForm::RebuildFrameMetrics() {
     menuBarHeight_ = 0;
   } else {
     widths_ = FrameWidthsOf(data_->Skin());
+    menuBarHeight_ = HasPlainMenuBar() ? GetSystemMetrics(SM_CYMENU) : 0;
   }
   ReleaseCaptionButtons();
   CreateCaptionButtons();
@@ -298,11 +302,24 @@ void TWinSkinForm::PaintNonClient(HDC dc) {
     pieceCache_.Paint(dc, skin, TBorderSide::Bottom, RECT{widths_.Left, h - widths_.Bottom, w - widths_.Right, h},
                       active_);
     PaintTitleBar(dc);
+    if (menuBarHeight_ > 0) PaintPlainMenuBar(dc);
   } catch (...) {
     // A painting failure leaves the frame as it was; the window goes on working.
   }
   hotObject_ = nullptr;
   if (ownDc) ReleaseDC(window_, dc);
+}
+
+bool TWinSkinForm::HasPlainMenuBar() const { return mdiKind_ != TMdiKind::Child && GetMenu(window_); }
+
+// Until menu bars wear the skin, the system draws the window's own menu bar
+// in the room the frame leaves for it; its items then lie where the system
+// looks for them when the bar is clicked.
+void TWinSkinForm::PaintPlainMenuBar(HDC dc) {
+  HMENU menu = GetMenu(window_);
+  if (!menu) return;
+  RECT bar{widths_.Left, widths_.Title, windowWidth_ - widths_.Right, widths_.Title + menuBarHeight_};
+  DrawMenuBarTemp(window_, dc, &bar, menu, nullptr);
 }
 
 void TWinSkinForm::PaintTitleBar(HDC dc) {

@@ -123,6 +123,9 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
 
   // Painting steps.
   void PaintTitleBar(HDC dc);
+  // A window's own menu bar, as long as no skinned one takes its place.
+  bool HasPlainMenuBar() const;
+  void PaintPlainMenuBar(HDC dc);
   // What the title bar was composed for; a repaint of the same copies it again.
   struct TTitleKey {
     int Width = 0;

@@ -230,6 +230,26 @@ TEST_F(WinSkinFormTest, UnskinnedBeforeItsFirstFitAWindowKeepsItsSizeAndGetsItsS
   EXPECT_TRUE(EqualRect(&before, &again));
 }
 
+TEST_F(WinSkinFormTest, AWindowsOwnMenuBarIsDrawnByTheSystemBetweenTitleAndClient) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  HMENU menu = CreateMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"&File");
+  SetMenu(window, menu);
+  const RECT client = ClientRect(window);
+  TWinSkinForm& form = Skin(window);
+
+  ASSERT_GT(form.MenuBarHeight(), 0);
+  const TFrameWidths& widths = form.Widths();
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+  EXPECT_EQ(SizeOf(WindowRect(window)).cy, client.bottom + widths.Title + form.MenuBarHeight() + widths.Bottom);
+  // The bar's right end, past its one item, shows the system's menu-bar colour.
+  const RECT rect = WindowRect(window);
+  const COLORREF bar = ScreenPixel(rect.right - widths.Right - 3, rect.top + widths.Title + form.MenuBarHeight() / 2);
+  EXPECT_TRUE(bar == GetSysColor(COLOR_MENUBAR) || bar == GetSysColor(COLOR_MENU)) << std::hex << bar;
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(rect.left + widths.Left + 8, rect.top + widths.Title + 2)),
+            HTMENU);
+}
+
 TEST_F(WinSkinFormTest, HitTestsFindTheCaptionAndTheClient) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
   TWinSkinForm& form = Skin(window);
