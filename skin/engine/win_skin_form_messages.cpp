@@ -202,7 +202,14 @@ LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
   client.right = std::max(client.right, client.left);
   client.bottom = std::max(client.bottom, client.top);
   params.rgrc[0] = client;
-  params.rgrc[1] = client;
+  // A client that moves within its window (the frame changed) keeps none of
+  // its old bits: the system would move them, but not the parts of them still
+  // waiting for a paint, which then never come.
+  const RECT& oldWindow = params.rgrc[1];
+  const RECT& oldClient = params.rgrc[2];
+  const bool moved =
+      client.left - pos.x != oldClient.left - oldWindow.left || client.top - pos.y != oldClient.top - oldWindow.top;
+  params.rgrc[1] = moved ? RECT{} : client;
   return WVR_VALIDRECTS;
 }
 

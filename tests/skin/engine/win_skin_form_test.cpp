@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "skin/engine/frame_region.h"
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/skin_messages.h"
+#include "ui/colour.h"
 #include "ui/form.h"
 
 namespace skin {
@@ -463,6 +465,51 @@ TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionAndIsGivenBac
   EXPECT_NE(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
   skinner.reset();
   form.SetWindowProc(own);
+}
+
+TEST_F(WinSkinFormTest, AToolWindowFittedBeforeItsFirstPaintIsPaintedOverItsWholeClient) {
+  ui::TForm form(nullptr);
+  form.SetBorderStyle(ui::TFormBorderStyle::bsSizeToolWin);
+  form.SetClientSize(300, 160);
+  form.Show();
+  const HWND window = form.Handle();
+  auto clientTop = [&] {
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return origin.y - WindowRect(window).top;
+  };
+  const int systemClientTop = clientTop();
+  // Attached and fitted while the first paint still waits, as at a first activation.
+  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, &form, *data).release()));
+  ASSERT_NE(skinner, nullptr);
+  SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
+  ASSERT_NE(clientTop(), systemClientTop);  // the frame moved the client within the window
+  PumpMessagesFor(100);
+
+  // Every pixel of the client, read back from the screen, has the form's colour.
+  const SIZE client = SizeOf(ClientRect(window));
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), client.cx, -client.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_NE(picture, nullptr);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  const HGDIOBJ old = SelectObject(memory, picture);
+  BitBlt(memory, 0, 0, client.cx, client.cy, screen, origin.x, origin.y, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  const COLORREF face = ui::ColourToRgb(form.Color());
+  const uint32_t wanted = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  int firstWrongRow = -1;
+  for (int i = 0; i < client.cx * client.cy && firstWrongRow < 0; ++i)
+    if ((pixels[i] & 0xFFFFFF) != wanted) firstWrongRow = i / client.cx;
+  DeleteObject(picture);
+  EXPECT_EQ(firstWrongRow, -1) << "of " << client.cy << " rows";
 }
 
 TEST_F(WinSkinFormTest, ANewSkinRefitsTheFrameAroundTheSameClient) {
