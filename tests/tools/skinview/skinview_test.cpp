@@ -58,13 +58,16 @@ int TitleBrightness(HWND window) {
   return (299 * GetRValue(pixel) + 587 * GetGValue(pixel) + 114 * GetBValue(pixel)) / 1000;
 }
 
-// A shown top-level window of the program with that class and caption, once it is skinned.
+// A shown top-level window of the program with that class and caption, or nullptr.
+HWND ShownWindow(const Program& program, const wchar_t* className, const std::wstring& caption) {
+  for (HWND candidate : TopLevelWindows(className, program.Id()))
+    if (IsWindowVisible(candidate) && WindowText(candidate) == caption) return candidate;
+  return nullptr;
+}
+
+// That window once it is shown and skinned.
 HWND SkinnedWindow(const Program& program, const wchar_t* className, const std::wstring& caption) {
-  HWND window = WaitForWindow([&]() -> HWND {
-    for (HWND candidate : TopLevelWindows(className, program.Id()))
-      if (IsWindowVisible(candidate) && WindowText(candidate) == caption) return candidate;
-    return nullptr;
-  });
+  HWND window = WaitForWindow([&] { return ShownWindow(program, className, caption); });
   if (window && !Eventually([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; })) return nullptr;
   return window;
 }
@@ -74,11 +77,7 @@ HWND SkinnedWindow(const Program& program, const wchar_t* className, const std::
 // a menu, so an item that opened nothing within 15 s is chosen again.
 HWND OpenFromMenu(const Program& program, HWND window, wchar_t menuKey, wchar_t itemKey, const wchar_t* className,
                   const std::wstring& caption) {
-  const auto shown = [&]() -> HWND {
-    for (HWND candidate : TopLevelWindows(className, program.Id()))
-      if (IsWindowVisible(candidate) && WindowText(candidate) == caption) return candidate;
-    return nullptr;
-  };
+  const auto shown = [&] { return ShownWindow(program, className, caption); };
   for (int attempt = 0; attempt < 3 && !shown(); ++attempt) {
     ChooseMenuItem(window, menuKey, itemKey);
     const auto deadline = GetTickCount64() + 15000;
