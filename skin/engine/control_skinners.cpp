@@ -4,11 +4,19 @@
 
 namespace skin {
 
-void TControlSkinners::Add(std::unique_ptr<TSkinControl> skinner) { skinners_.push_back(std::move(skinner)); }
+void TControlSkinners::Add(std::unique_ptr<TSkinControl> skinner) {
+  Join(*skinner);
+  skinners_.push_back(std::move(skinner));
+}
 
 void TControlSkinners::Adopt(TSkinControl& skinner) {
   if (skinner.Owner()) skinner.Owner()->RemoveComponent(&skinner);
+  Join(skinner);
   skinners_.emplace_back(&skinner);
+}
+
+void TControlSkinners::Forget(const TSkinControl* skinner) {
+  if (hot_ == skinner) hot_ = nullptr;
 }
 
 bool TControlSkinners::Contains(const TSkinControl* skinner) const {
@@ -27,12 +35,14 @@ void TControlSkinners::FreeSkinnerOf(const ui::TControl* control) {
       std::ranges::find_if(skinners_, [control](const auto& each) { return each->GraphicControl() == control; });
   if (found == skinners_.end()) return;
   (*found)->Detach();
+  Forget(found->get());
   skinners_.erase(found);
 }
 
 void TControlSkinners::DetachAll() {
   while (!skinners_.empty()) {
     skinners_.back()->Detach();
+    Forget(skinners_.back().get());
     skinners_.pop_back();
   }
 }

@@ -223,7 +223,7 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   TSkinBitmap iconPicture_;
   TTitleBar titleBars_[2];
   TBorderPieceCache pieceCache_;
-  TControlSkinners controlSkinners_;
+  TControlSkinners controlSkinners_{this};
   int windowWidth_ = 0;
   int regionWidth_ = 0;
   int regionHeight_ = 0;
