@@ -45,5 +45,8 @@ inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 inline constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 inline constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 
 }  // namespace ui

@@ -175,6 +175,9 @@ void TWinControl::WndProc(TMessage& message) {
       }
       [[fallthrough]];
     case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -306,6 +309,8 @@ bool TWinControl::ReflectToChild(TMessage& message) {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
     if (item->CtlType == ODT_MENU) return false;
     childWindow = item->hwndItem;
+  } else if (message.Msg == WM_NOTIFY) {
+    childWindow = reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
   }
   TWinControl* child = FromHandle(childWindow);
   if (!child || child == this) return false;

@@ -2,8 +2,8 @@
 // A control with a Win32 window of its own. It holds child controls in
 // z-order, paints itself and its graphic children off-screen and copies the
 // result in one transfer, routes mouse messages to the graphic child under
-// the mouse, and passes WM_COMMAND, WM_DRAWITEM and WM_CTLCOLOR* back to the
-// child they concern as CN_* messages.
+// the mouse, and passes WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL,
+// WM_DRAWITEM and WM_CTLCOLOR* back to the child they concern as CN_* messages.
 
 #include <windows.h>
 
