@@ -203,6 +203,20 @@ void TSkinControl::DrawCaption(HDC dc, const RECT& rect, UINT alignment, bool en
   DrawTextW(dc, wide.c_str(), length, &measured, alignment | DT_EXPANDTABS);
 }
 
+void TSkinControl::PaintWindowMessage(ui::TMessage& message) {
+  PAINTSTRUCT paint{};
+  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  const bool ownPaint = dc == nullptr;
+  if (ownPaint) dc = BeginPaint(handle_, &paint);
+  RECT rect{};
+  if (dc && GetWindowRect(handle_, &rect)) {
+    lastWindowRect_ = rect;
+    DrawSkin(dc, AtOrigin(rect));
+  }
+  if (ownPaint) EndPaint(handle_, &paint);
+  message.Result = 0;
+}
+
 void TSkinControl::RefreshState() {
   if (handle_) {
     isFocused_ = GetFocus() == handle_;
@@ -221,10 +235,9 @@ void TSkinControl::SetHotControl(TSkinControl* skinner) {
   if (skinners_) skinners_->SetHotControl(skinner);
 }
 
-void TSkinControl::BecomeHot() {
+void TSkinControl::BecomeHot(bool repaint) {
   if (TSkinControl* previous = HotControl(); previous && previous != this) previous->SendMouseLeave();
-  if (HotControl() == this) return;
-  RepaintNow();
+  if (repaint || HotControl() != this) RepaintNow();
   SetHotControl(this);
 }
 

@@ -99,6 +99,11 @@ class TSkinControl : public ui::TComponent {
 
   // Reads IsFocused, IsEnabled and Text from the control again.
   void RefreshState();
+  // Paints a WM_PAINT message itself (DrawSkin over the window rectangle at
+  // the origin) on the DC in its WParam, or between BeginPaint and EndPaint.
+  void PaintWindowMessage(ui::TMessage& message);
+  // The frame skinner's list of control skinners it belongs to, or nullptr.
+  TControlSkinners* Skinners() const { return skinners_; }
   // The control the skinner was attached to with AttachControl, or nullptr.
   ui::TControl* Control() const { return control_; }
   TSkinData* SkinData() const { return data_; }
@@ -106,9 +111,9 @@ class TSkinControl : public ui::TComponent {
   // The frame skinner's one skinner showing the mouse-over look.
   TSkinControl* HotControl() const;
   void SetHotControl(TSkinControl* skinner);
-  // Makes this the window's hot skinner: the previous one hears the mouse
-  // left it, and this one repaints.
-  void BecomeHot();
+  // Makes this the window's hot skinner: the previous one hears at once that
+  // the mouse left it. This one repaints when `repaint` or when it was not hot.
+  void BecomeHot(bool repaint);
 
   void SetMouseBit(std::uint8_t bit, bool on);
   bool HasMouseBit(std::uint8_t bit) const { return (mouseState_ & bit) != 0; }

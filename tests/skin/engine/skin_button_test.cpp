@@ -1,0 +1,413 @@
+// The button skinners on a real library form under Wine: attached by the
+// frame skinner's control walk, driven with real messages, their faces read
+// back from the pixels they paint.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/component/skin_data.h"
+#include "skin/data/skin_archive_writer.h"
+#include "skin/data/skin_reader.h"
+#include "skin/data/skin_stream.h"
+#include "skin/engine/form_skinner_factory.h"
+#include "skin/engine/skin_bit_button.h"
+#include "skin/engine/skin_button.h"
+#include "skin/engine/skin_manage.h"
+#include "skin/engine/skin_messages.h"
+#include "skin/engine/skin_speed_button.h"
+#include "skin/engine/win_skin_form.h"
+#include "text/gbk.h"
+#include "ui/bit_btn.h"
+#include "ui/form.h"
+#include "ui/speed_button.h"
+
+namespace skin {
+namespace {
+
+constexpr COLORREF kGlyphGreen = RGB(0, 160, 0);
+constexpr COLORREF kGlyphBlue = RGB(0, 0, 200);
+constexpr COLORREF kGlyphKey = RGB(255, 255, 255);
+
+// What a control shows: its face painted by its skinner into a bitmap.
+class TFace {
+ public:
+  TFace(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    old_ = SelectObject(dc_, bitmap_);
+  }
+  ~TFace() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  TFace(const TFace&) = delete;
+  TFace& operator=(const TFace&) = delete;
+
+  HDC Dc() const { return dc_; }
+  COLORREF Pixel(int x, int y) const {
+    GdiFlush();
+    const std::uint32_t word = bits_[y * width_ + x];
+    return RGB((word >> 16) & 0xFF, (word >> 8) & 0xFF, word & 0xFF);
+  }
+  int CountOf(COLORREF colour, const RECT& area) const {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) count += Pixel(x, y) == colour;
+    return count;
+  }
+  // The bounds of the pixels of that colour within the area.
+  RECT Bounds(COLORREF colour, const RECT& area) const {
+    RECT ink{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x)
+        if (Pixel(x, y) == colour) {
+          ink.left = std::min(ink.left, static_cast<LONG>(x));
+          ink.top = std::min(ink.top, static_cast<LONG>(y));
+          ink.right = std::max(ink.right, static_cast<LONG>(x + 1));
+          ink.bottom = std::max(ink.bottom, static_cast<LONG>(y + 1));
+        }
+    return ink;
+  }
+
+ private:
+  int width_, height_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+  std::uint32_t* bits_ = nullptr;
+};
+
+std::unique_ptr<TFace> PaintedFace(ui::TControl& control) {
+  auto face = std::make_unique<TFace>(control.Width(), control.Height());
+  if (auto* windowed = dynamic_cast<ui::TWinControl*>(&control))
+    SendMessageW(windowed->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(face->Dc()), 0);
+  else
+    control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(face->Dc()));
+  return face;
+}
+
+// What a window shows, once the system has put what was drawn on the screen
+// (it does so as the thread next looks for messages).
+COLORREF ScreenPixel(HWND window, int x, int y) {
+  MSG none;
+  PeekMessageW(&none, nullptr, WM_NULL, WM_NULL, PM_NOREMOVE | PM_QS_PAINT);
+  POINT point{x, y};
+  ClientToScreen(window, &point);
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+void FillGlyph(ui::TBitmap& glyph, int images, int width, int height, const std::vector<COLORREF>& colours) {
+  glyph.SetSize(width * images, height);
+  for (int image = 0; image < images; ++image) {
+    HBRUSH brush = CreateSolidBrush(colours[image]);
+    RECT cell{image * width, 0, (image + 1) * width, height};
+    FillRect(glyph.Canvas().Handle(), &cell, brush);
+    DeleteObject(brush);
+    // The top-left pixel's colour is left out.
+    SetPixel(glyph.Canvas().Handle(), image * width, 0, kGlyphKey);
+  }
+}
+
+std::vector<std::uint8_t> ReadFile(const char* path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {});
+}
+
+// The default skin's stored stream without its button picture.
+std::vector<std::uint8_t> DefaultSkinWithoutButtons() {
+  TSkinReader reader;
+  EXPECT_TRUE(reader.LoadArchive(ReadFile(RILVANTA_DEFAULT_SKIN)));
+  std::vector<TSkinEntry> entries;
+  for (std::size_t i = 0; i < reader.EntryCount(); ++i) {
+    if (reader.Names()[i] == "button.bmp") continue;
+    const auto bytes = reader.Entry(i);
+    entries.push_back(TSkinEntry{reader.Names()[i], std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
+  }
+  return WriteSkinStream(ComposeSkinArchive(entries));
+}
+
+class SkinButtonTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    FreeSkinManager();
+    CreateSkinManager();
+    data = std::make_unique<TSkinData>(nullptr);
+    data->SetSkinFile(RILVANTA_DEFAULT_SKIN);
+    ASSERT_FALSE(data->SkinEmpty());
+
+    form = std::make_unique<ui::TForm>(nullptr);
+    form->SetBorderStyle(ui::TFormBorderStyle::bsNone);
+    form->SetBounds(200, 200, 320, 140);
+    push = Place(new ui::TButton(form.get()), 10, 10, 71, 25, "OK");
+    other = Place(new ui::TButton(form.get()), 100, 10, 71, 25, "Other");
+    bit = Place(new ui::TBitBtn(form.get()), 10, 60, 73, 25, "Search");
+    FillGlyph(bit->Glyph(), 1, 18, 16, {kGlyphGreen});
+    speed = Place(new ui::TSpeedButton(form.get()), 200, 60, 23, 22, "");
+    FillGlyph(speed->Glyph(), 2, 12, 12, {kGlyphGreen, kGlyphBlue});
+    speed->SetNumGlyphs(2);
+    plain = Place(new ui::TButton(form.get()), 200, 10, 71, 25, "OK");
+    plain->SetTag(data->DisableTag());  // never skinned: how the system draws a button
+    push->OnClick = [this](ui::TComponent*) { ++clicks; };
+    form->Show();
+    SetForegroundWindow(form->Handle());
+  }
+  void TearDown() override {
+    skinner.reset();
+    form.reset();
+    data.reset();
+    FreeSkinManager();
+    if (aliasedFont) DeleteObject(aliasedFont);
+  }
+
+  // The buttons' font drawn without smoothing.
+  HFONT AliasedFont() {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(push->Handle(), WM_GETFONT, 0, 0)), sizeof(font), &font);
+    font.lfQuality = NONANTIALIASED_QUALITY;
+    aliasedFont = CreateFontIndirectW(&font);
+    return aliasedFont;
+  }
+
+  template <class TControlClass>
+  TControlClass* Place(TControlClass* control, int left, int top, int width, int height, const char* caption) {
+    control->SetParent(form.get());
+    control->SetBounds(left, top, width, height);
+    control->SetCaption(caption);
+    return control;
+  }
+
+  // Attaches the frame skinner, whose control walk attaches the button skinners.
+  void Skin() {
+    skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(form->Handle(), form.get(), *data).release()));
+    ASSERT_NE(skinner, nullptr);
+    SendMessageW(form->Handle(), SKM_ATTACHED, 0, kAttachedTag);
+    UpdateWindow(form->Handle());
+  }
+  TSkinControl* SkinnerOf(const ui::TControl& control) const {
+    TControlSkinners& skinners = skinner->ControlSkinners();
+    for (std::size_t i = 0; i < skinners.Count(); ++i) {
+      const auto* windowed = dynamic_cast<const ui::TWinControl*>(&control);
+      if (windowed ? skinners[i].WindowHandle() == const_cast<ui::TWinControl*>(windowed)->Handle()
+                   : skinners[i].GraphicControl() == &control)
+        return &skinners[i];
+    }
+    return nullptr;
+  }
+
+  // The frame of the skin's button strip whose corner a face shows, 0 for none.
+  int FrameOf(COLORREF corner) const {
+    const TDataSkinButton& buttons = data->Skin().Buttons;
+    const int cell = buttons.Bitmap.Width() / buttons.FrameCount;
+    for (int frame = 1; frame <= buttons.FrameCount; ++frame) {
+      const TColour colour = buttons.Bitmap.Pixel((frame - 1) * cell + 1, 1);
+      if (RGB(RedOf(colour), GreenOf(colour), BlueOf(colour)) == corner) return frame;
+    }
+    return 0;
+  }
+  int FrameShown(ui::TControl& control) { return FrameOf(PaintedFace(control)->Pixel(1, 1)); }
+  int FrameOnScreen(ui::TWinControl& control) { return FrameOf(ScreenPixel(control.Handle(), 1, 1)); }
+
+  // The mouse moved onto a point of a control, the cursor with it.
+  void MoveOnto(ui::TWinControl& control, int x = 5, int y = 5) {
+    POINT point{x, y};
+    ClientToScreen(control.Handle(), &point);
+    SetCursorPos(point.x, point.y);
+    SendMessageW(control.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  }
+
+  std::unique_ptr<TSkinData> data;
+  std::unique_ptr<ui::TForm> form;
+  std::unique_ptr<TWinSkinForm> skinner;
+  ui::TButton* push = nullptr;
+  ui::TButton* other = nullptr;
+  ui::TBitBtn* bit = nullptr;
+  ui::TSpeedButton* speed = nullptr;
+  ui::TButton* plain = nullptr;
+  int clicks = 0;
+  HFONT aliasedFont = nullptr;
+};
+
+TEST_F(SkinButtonTest, TheWalkGivesEachButtonItsSkinnerAndDetachingGivesTheHandlerBack) {
+  Skin();
+  other->SetFocus();
+  EXPECT_NE(dynamic_cast<TSkinButton*>(SkinnerOf(*push)), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinBitButton*>(SkinnerOf(*bit)), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinSpeedButton*>(SkinnerOf(*speed)), nullptr);
+  EXPECT_EQ(SkinnerOf(*plain), nullptr);
+  EXPECT_EQ(FrameShown(*push), kButtonNormal);
+
+  skinner->Unskin();
+  EXPECT_EQ(skinner->ControlSkinners().Count(), 0u);
+  // The button paints itself again: no skin frame in its corner.
+  EXPECT_EQ(FrameShown(*push), 0);
+}
+
+TEST_F(SkinButtonTest, HoverPressAndReleaseOverAPushButtonClickOnceAfterThePressedLookIsGone) {
+  // Between the skinner and the button: what reaches the button's own handling.
+  std::vector<UINT> reached;
+  const ui::TWndMethod own = push->WindowProc();
+  push->SetWindowProc([&](ui::TMessage& message) {
+    if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONUP) reached.push_back(message.Msg);
+    own(message);
+  });
+  Skin();
+  other->SetFocus();
+
+  MoveOnto(*push);
+  EXPECT_EQ(FrameShown(*push), kButtonHot);
+  EXPECT_EQ(FrameOnScreen(*push), kButtonHot);
+  EXPECT_EQ(skinner->ControlSkinners().HotControl(), SkinnerOf(*push));
+
+  SendMessageW(push->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(GetFocus(), push->Handle());
+  EXPECT_EQ(SkinnerOf(*push)->MouseState(), kMouseOver | kMousePressed);
+  EXPECT_EQ(FrameShown(*push), kButtonPressed);
+  EXPECT_EQ(FrameOnScreen(*push), kButtonPressed);
+
+  int frameAtClick = -1;
+  push->OnClick = [&](ui::TComponent*) {
+    ++clicks;
+    frameAtClick = FrameOnScreen(*push);
+  };
+  SendMessageW(push->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(frameAtClick, kButtonHot);  // over it and focused, no longer pressed
+  // The press never reached the button, so it clicks only through the skinner.
+  EXPECT_EQ(reached, std::vector<UINT>{WM_LBUTTONUP});
+
+  skinner.reset();
+  push->SetWindowProc(own);
+}
+
+TEST_F(SkinButtonTest, MovingToAnotherButtonDropsTheFirstOnesHoverAtOnce) {
+  Skin();
+  bit->SetFocus();
+  MoveOnto(*push);
+  ASSERT_EQ(FrameOnScreen(*push), kButtonHot);
+
+  MoveOnto(*other);
+  // Read before any message is pumped.
+  EXPECT_EQ(FrameOnScreen(*push), kButtonNormal);
+  EXPECT_EQ(FrameOnScreen(*other), kButtonHot);
+  EXPECT_EQ(SkinnerOf(*push)->MouseState(), 0);
+  EXPECT_EQ(skinner->ControlSkinners().HotControl(), SkinnerOf(*other));
+}
+
+TEST_F(SkinButtonTest, CaptionsAndGlyphsArePlacedAsTheLayoutSaysAndADisabledBitButtonKeepsItsGlyph) {
+  Skin();
+  // Text of one colour, without smoothing, to find it by its pixels.
+  const HFONT font = AliasedFont();
+  SendMessageW(bit->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(push->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  auto measure = [&](const std::string& caption) {
+    TFace probe(1, 1);
+    const HGDIOBJ old = SelectObject(probe.Dc(), font);
+    RECT rect{0, 0, 200, 25};
+    const std::wstring wide = text::GbkToWide(caption);
+    DrawTextW(probe.Dc(), wide.c_str(), -1, &rect, DT_CALCRECT);
+    SelectObject(probe.Dc(), old);
+    return SIZE{rect.right, rect.bottom};
+  };
+  // Glyph and caption as one group, 4 pixels apart, one pixel from the sides.
+  const SIZE text = measure(bit->Caption());
+  bit->SetWidth(18 + 4 + text.cx + 2);
+  bit->SetEnabled(false);
+  const auto face = PaintedFace(*bit);
+  EXPECT_EQ(FrameOf(face->Pixel(1, 1)), kButtonDisabled);
+  // The glyph at (1, 5), not greyed, without its top-left pixel.
+  EXPECT_EQ(face->Pixel(2, 5), kGlyphGreen);
+  EXPECT_EQ(face->Pixel(1, 6), kGlyphGreen);
+  EXPECT_EQ(face->Pixel(18, 20), kGlyphGreen);
+  EXPECT_NE(face->Pixel(1, 5), kGlyphGreen);
+  EXPECT_NE(face->Pixel(19, 6), kGlyphGreen);
+  EXPECT_NE(face->Pixel(2, 21), kGlyphGreen);
+  // The caption in the button-shadow colour, inside its place at (23, (25 - th + 1) / 2).
+  const RECT caption{23, (25 - text.cy + 1) / 2, 23 + text.cx, (25 - text.cy + 1) / 2 + text.cy};
+  EXPECT_GT(face->CountOf(GetSysColor(COLOR_BTNSHADOW), caption), 0);
+  EXPECT_EQ(face->CountOf(GetSysColor(COLOR_BTNSHADOW), RECT{19, 5, 23, 20}), 0);
+
+  // A push button's caption stands one pixel above the exact centre.
+  const auto pushFace = PaintedFace(*push);
+  const COLORREF ink = RGB(RedOf(data->Skin().Buttons.NormalColour2), GreenOf(data->Skin().Buttons.NormalColour2),
+                           BlueOf(data->Skin().Buttons.NormalColour2));
+  TFace reference(71, 25);
+  const HGDIOBJ old = SelectObject(reference.Dc(), font);
+  const SIZE okSize = measure("OK");
+  RECT centred{(71 - okSize.cx) / 2, (25 - okSize.cy) / 2, 0, 0};
+  centred.right = centred.left + okSize.cx;
+  centred.bottom = centred.top + okSize.cy;
+  PatBlt(reference.Dc(), 0, 0, 71, 25, WHITENESS);
+  SetBkMode(reference.Dc(), TRANSPARENT);
+  SetTextColor(reference.Dc(), ink);
+  DrawTextW(reference.Dc(), L"OK", 2, &centred, DT_CENTER);
+  SelectObject(reference.Dc(), old);
+  const RECT inner{4, 4, 67, 21};
+  const RECT drawn = pushFace->Bounds(ink, inner);
+  const RECT exact = reference.Bounds(ink, inner);
+  ASSERT_GT(pushFace->CountOf(ink, inner), 0);
+  EXPECT_EQ(drawn.top, exact.top - 1);
+  EXPECT_EQ(drawn.left, exact.left);
+}
+
+TEST_F(SkinButtonTest, ASpeedButtonShowsTheGlyphOfItsStateAndClicksByItself) {
+  int speedClicks = 0;
+  speed->OnClick = [&](ui::TComponent*) { ++speedClicks; };
+  Skin();
+  SetCursorPos(form->Left() + speed->Left() + 11, form->Top() + speed->Top() + 11);
+  const POINT centre{11, 11};
+  auto glyphColour = [&] { return PaintedFace(*speed)->Pixel(centre.x, centre.y); };
+  EXPECT_EQ(FrameShown(*speed), kButtonNormal);
+  EXPECT_EQ(glyphColour(), kGlyphGreen);
+
+  const LPARAM at = MAKELPARAM(speed->Left() + centre.x, speed->Top() + centre.y);
+  SendMessageW(form->Handle(), WM_MOUSEMOVE, 0, at);
+  EXPECT_EQ(FrameShown(*speed), kButtonHot);
+  SendMessageW(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  EXPECT_EQ(FrameShown(*speed), kButtonPressed);
+  EXPECT_EQ(glyphColour(), kGlyphGreen);  // the strip has no third, down image
+  SendMessageW(form->Handle(), WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(speedClicks, 1);
+  EXPECT_EQ(FrameShown(*speed), kButtonHot);
+
+  speed->SetEnabled(false);
+  EXPECT_EQ(FrameShown(*speed), kButtonDisabled);
+  EXPECT_EQ(glyphColour(), kGlyphBlue);
+  speed->SetEnabled(true);
+  speed->SetGroupIndex(1);
+  speed->SetDown(true);
+  EXPECT_EQ(FrameShown(*speed), kButtonPressed);
+}
+
+TEST_F(SkinButtonTest, ASkinWithoutAButtonPictureLeavesButtonsDrawnByThemselves) {
+  data->ReadSkinStream(DefaultSkinWithoutButtons());
+  ASSERT_FALSE(data->SkinEmpty());
+  ASSERT_TRUE(data->Skin().Buttons.Bitmap.Empty());
+  Skin();
+  ASSERT_NE(SkinnerOf(*push), nullptr);
+  bit->SetFocus();  // neither compared button shows a focus rectangle
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASE);
+  // The skinned button looks like the one the skin never touched.
+  for (const POINT point : {POINT{1, 1}, POINT{35, 2}, POINT{35, 23}, POINT{69, 12}})
+    EXPECT_EQ(ScreenPixel(push->Handle(), point.x, point.y), ScreenPixel(plain->Handle(), point.x, point.y));
+  // Its press reaches it, and its release clicks once.
+  SendMessageW(push->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(push->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+}  // namespace skin
