@@ -13,5 +13,6 @@ struct TGdiObjectDeleter {
 };
 using TBitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, TGdiObjectDeleter>;
 using TBrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, TGdiObjectDeleter>;
+using TPenHandle = std::unique_ptr<std::remove_pointer_t<HPEN>, TGdiObjectDeleter>;
 
 }  // namespace skin

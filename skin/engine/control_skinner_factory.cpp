@@ -1,8 +1,13 @@
 #include "skin/engine/control_skinner_factory.h"
 
 #include "skin/engine/skin_bit_button.h"
+#include "skin/engine/skin_box.h"
 #include "skin/engine/skin_button.h"
+#include "skin/engine/skin_edit.h"
+#include "skin/engine/skin_progress.h"
 #include "skin/engine/skin_speed_button.h"
+#include "skin/engine/skin_track_bar.h"
+#include "skin/engine/skin_up_down.h"
 
 namespace skin {
 namespace {
@@ -19,6 +24,16 @@ class TBuiltInControlSkinners final : public TControlSkinnerFactory {
         return std::make_unique<TSkinBitButton>();
       case TControlSkinKind::SpeedButton:
         return std::make_unique<TSkinSpeedButton>();
+      case TControlSkinKind::Edit:
+        return std::make_unique<TSkinEdit>();
+      case TControlSkinKind::Box:
+        return std::make_unique<TSkinBox>();
+      case TControlSkinKind::Progress:
+        return std::make_unique<TSkinProgress>();
+      case TControlSkinKind::TrackBar:
+        return std::make_unique<TSkinTrackBar>();
+      case TControlSkinKind::UpDown:
+        return std::make_unique<TSkinUpDown>();
       default:
         return nullptr;
     }
