@@ -31,6 +31,7 @@ namespace {
 constexpr COLORREF kGlyphGreen = RGB(0, 160, 0);
 constexpr COLORREF kGlyphBlue = RGB(0, 0, 200);
 constexpr COLORREF kGlyphKey = RGB(255, 255, 255);
+constexpr int kBareButtonId = 77;
 
 // What a control shows: its face painted by its skinner into a bitmap.
 class TFace {
@@ -407,6 +408,53 @@ TEST_F(SkinButtonTest, ASkinWithoutAButtonPictureLeavesButtonsDrawnByThemselves)
   SendMessageW(push->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   SendMessageW(push->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(clicks, 1);
+}
+
+// A bare window's push button: its procedure is subclassed, and its click
+// reaches the parent as the system's own would.
+int bareClicks = 0;
+LRESULT CALLBACK BareParentProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND && wParam == MAKEWPARAM(kBareButtonId, BN_CLICKED)) ++bareClicks;
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+TEST_F(SkinButtonTest, ABareWindowsButtonIsSubclassedPostsItsClickToItsParentAndIsGivenBack) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = BareParentProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"BareButtonParent";
+  RegisterClassW(&windowClass);
+  // Left alive: destroying the active window costs Wine two seconds without a window manager.
+  const HWND parent = CreateWindowExW(0, L"BareButtonParent", L"Bare", WS_POPUP | WS_VISIBLE, 600, 200, 200, 80,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND button =
+      CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 71, 25, parent,
+                      reinterpret_cast<HMENU>(kBareButtonId), GetModuleHandleW(nullptr), nullptr);
+  const LONG_PTR systemProc = GetWindowLongPtrW(button, GWLP_WNDPROC);
+  std::unique_ptr<TFormSkinner> bare = CreateFormSkinner(parent, nullptr, *data);
+  ASSERT_NE(bare, nullptr);
+  TControlSkinners& skinners = static_cast<TWinSkinForm&>(*bare).ControlSkinners();
+  TSkinControl* buttonSkinner = skinners.FindByWindow(button);
+  ASSERT_NE(dynamic_cast<TSkinButton*>(buttonSkinner), nullptr);
+  EXPECT_NE(GetWindowLongPtrW(button, GWLP_WNDPROC), systemProc);
+
+  SetCursorPos(615, 215);
+  SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(buttonSkinner->MouseState(), kMouseOver);
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(GetFocus(), button);
+  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  MSG msg;
+  while (PeekMessageW(&msg, parent, WM_COMMAND, WM_COMMAND, PM_REMOVE)) DispatchMessageW(&msg);
+  EXPECT_EQ(bareClicks, 1);
+  // The mouse leaving a bare window is told by the system.
+  SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(buttonSkinner->MouseState(), 0);
+  EXPECT_EQ(skinners.HotControl(), nullptr);
+
+  bare->Unskin();
+  EXPECT_EQ(GetWindowLongPtrW(button, GWLP_WNDPROC), systemProc);
+  SetWindowPos(parent, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 }  // namespace
