@@ -15,14 +15,9 @@ constexpr int kPushButtonFrames = 5;
 
 bool TSkinButton::BeforeMessage(ui::TMessage& message) {
   if (!HasButtonPicture()) return true;
+  if (TakePaintMessages(message)) return false;
   const HWND window = WindowHandle();
   switch (message.Msg) {
-    case WM_PAINT:
-      PaintWindowMessage(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (GetFocus() != window) SetFocus(window);

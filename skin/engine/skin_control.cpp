@@ -217,6 +217,16 @@ void TSkinControl::PaintWindowMessage(ui::TMessage& message) {
   message.Result = 0;
 }
 
+bool TSkinControl::TakePaintMessages(ui::TMessage& message) {
+  if (message.Msg == WM_PAINT) {
+    PaintWindowMessage(message);
+    return true;
+  }
+  if (message.Msg != WM_ERASEBKGND) return false;
+  message.Result = 1;
+  return true;
+}
+
 void TSkinControl::RefreshState() {
   if (handle_) {
     isFocused_ = GetFocus() == handle_;

@@ -102,6 +102,9 @@ class TSkinControl : public ui::TComponent {
   // Paints a WM_PAINT message itself (DrawSkin over the window rectangle at
   // the origin) on the DC in its WParam, or between BeginPaint and EndPaint.
   void PaintWindowMessage(ui::TMessage& message);
+  // For a control the skinner paints whole: paints WM_PAINT as above and
+  // answers WM_ERASEBKGND with 1. True when it took the message.
+  bool TakePaintMessages(ui::TMessage& message);
   // The frame skinner's list of control skinners it belongs to, or nullptr.
   TControlSkinners* Skinners() const { return skinners_; }
   // The control the skinner was attached to with AttachControl, or nullptr.

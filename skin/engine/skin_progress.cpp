@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "skin/component/shared_work_bitmap.h"
 #include "skin/component/skin_data.h"
 #include "skin/engine/skin_drawing.h"
+#include "skin/engine/skin_speed_button.h"
 
 namespace skin {
 namespace {
@@ -25,19 +25,7 @@ bool TSkinProgress::HasPicture() const {
   return progress && !progress->Bitmap.Empty();
 }
 
-bool TSkinProgress::BeforeMessage(ui::TMessage& message) {
-  if (!HasPicture()) return true;
-  switch (message.Msg) {
-    case WM_PAINT:
-      PaintWindowMessage(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return true;
-  }
-}
+bool TSkinProgress::BeforeMessage(ui::TMessage& message) { return !HasPicture() || !TakePaintMessages(message); }
 
 int TSkinProgress::FilledWidth(const RECT& rect) const {
   const auto position = static_cast<std::int64_t>(SendMessageW(WindowHandle(), PBM_GETPOS, 0, 0));
@@ -50,9 +38,10 @@ int TSkinProgress::FilledWidth(const RECT& rect) const {
 void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {
   if (!HasPicture()) return;
   const TDataSkinBorder& progress = *SkinData()->Skin().Progress;
-  TWorkBitmap& buffer = SharedWorkBitmap();
-  buffer.Bitmap().SetSize(rect.right, rect.bottom);
-  const HDC canvas = buffer.Canvas().Handle();
+  TOffscreenBitmap& buffer = SpeedButtonBuffer();
+  if (buffer.Width() < rect.right || buffer.Height() < rect.bottom) buffer.Create(dc, rect.right, rect.bottom);
+  const HDC canvas = buffer.Dc();
+  if (!canvas) return;
   FillFace(canvas, rect);
   const TSliceMargins margins = MarginsOf(progress);
   const bool tile = progress.Tile != 0;
@@ -77,7 +66,7 @@ void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {
       RestoreDC(canvas, saved);
     }
   }
-  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, canvas, rect.left, rect.top, SRCCOPY);
+  buffer.CopyTo(dc, rect);
 }
 
 }  // namespace skin

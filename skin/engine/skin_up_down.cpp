@@ -27,13 +27,8 @@ void FrameColour(HDC dc, const RECT& rect, TColour colour) {
 }  // namespace
 
 bool TSkinUpDown::BeforeMessage(ui::TMessage& message) {
+  if (TakePaintMessages(message)) return false;
   switch (message.Msg) {
-    case WM_PAINT:
-      PaintWindowMessage(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       CallOldHandler(message);

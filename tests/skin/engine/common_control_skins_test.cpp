@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bmp_builder.h"
+#include "painted_face.h"
 #include "skin/component/skin_data.h"
 #include "skin/data/skin_archive_writer.h"
 #include "skin/data/skin_stream.h"
@@ -79,50 +80,6 @@ std::vector<std::uint8_t> TestSkin(bool elements, int progressStyle = 0) {
   }
   entries.push_back({"test.ini", Text(ini)});
   return WriteSkinStream(ComposeSkinArchive(entries));
-}
-
-// A control's face painted by its skinner (or itself) into a memory bitmap.
-class TFace {
- public:
-  TFace(int width, int height) : width_(width) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-  }
-  ~TFace() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  TFace(const TFace&) = delete;
-  TFace& operator=(const TFace&) = delete;
-  HDC Dc() const { return dc_; }
-  COLORREF Pixel(int x, int y) const {
-    GdiFlush();
-    const std::uint32_t word = bits_[y * width_ + x];
-    return RGB((word >> 16) & 0xFF, (word >> 8) & 0xFF, word & 0xFF);
-  }
-
- private:
-  int width_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-  std::uint32_t* bits_ = nullptr;
-};
-
-std::unique_ptr<TFace> PaintedFace(HWND window) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  auto face = std::make_unique<TFace>(rect.right - rect.left, rect.bottom - rect.top);
-  SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(face->Dc()), 0);
-  return face;
 }
 
 // A pixel of the window, frame included, as drawn (Wine copies a window's
