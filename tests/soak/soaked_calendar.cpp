@@ -15,6 +15,7 @@ namespace soak {
 namespace {
 
 using namespace std::chrono_literals;
+using window_test::WaitFor;
 
 // Where the controls lie in the calendar's client area.
 constexpr POINT kMonthButton{57, 22};       // ">" after the month number
@@ -31,16 +32,6 @@ constexpr RECT kMonthAreas[] = {{0, 0, 312, 22}, {0, 22, 54, 250}};
 constexpr auto kSettled = 50ms;
 constexpr int kFirstMenuYear = 1901;
 constexpr int kClickSpread = 3;  // pixels either side of a control's middle
-
-// Polls `condition` until it holds, for up to 20 s: generous, for a loaded machine.
-bool WaitFor(const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(5ms);
-  }
-  return true;
-}
 
 std::vector<HWND> VisibleMenus(DWORD processId) {
   std::vector<HWND> menus;

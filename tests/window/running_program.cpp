@@ -59,12 +59,19 @@ std::vector<HWND> TopLevelWindows(const wchar_t* className, DWORD processId) {
   return search.found;
 }
 
-HWND WaitForWindow(const std::function<HWND()>& find) {
-  for (int attempt = 0; attempt < 1200; ++attempt) {
-    if (HWND window = find()) return window;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
-  return nullptr;
+  return true;
+}
+
+HWND WaitForWindow(const std::function<HWND()>& find) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = find()) != nullptr; });
+  return found;
 }
 
 HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& caption) {
@@ -98,14 +105,30 @@ std::wstring WindowText(HWND window) {
   return std::wstring(text, static_cast<size_t>(GetWindowTextW(window, text, 128)));
 }
 
+namespace {
+
+bool InMenuMode(HWND window) {
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof(thread);
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) && (thread.flags & GUI_INMENUMODE);
+}
+
+}  // namespace
+
 void ChooseMenuItem(HWND window, wchar_t menuKey, wchar_t itemKey) {
   PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, menuKey);
-  WaitForWindow([]() -> HWND {
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof(thread);
-    return GetGUIThreadInfo(0, &thread) && (thread.flags & GUI_INMENUMODE) ? GetDesktopWindow() : nullptr;
-  });
+  WaitFor([window] { return InMenuMode(window); });
   PostMessageW(window, WM_CHAR, itemKey, 0);
+}
+
+bool ChooseMenuItemUntil(HWND window, wchar_t menuKey, wchar_t itemKey, const std::function<bool()>& done) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    ChooseMenuItem(window, menuKey, itemKey);
+    if (WaitFor(done, std::chrono::seconds(15))) return true;
+    PostMessageW(window, WM_CANCELMODE, 0, 0);  // ends a menu the lost key left open
+    WaitFor([window] { return !InMenuMode(window); });
+  }
+  return done();
 }
 
 }  // namespace window_test

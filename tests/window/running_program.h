@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -37,8 +38,10 @@ class Program {
 // Top-level windows of a class (of any, when none is given), optionally of
 // one process only.
 std::vector<HWND> TopLevelWindows(const wchar_t* className, DWORD processId = 0);
-// Asks `find` every 50 ms; the window it found, or nullptr after 60 s, a
-// bound only a broken program reaches even on a busy machine.
+// Asks `condition` every 5 ms until it holds; false once `limit` passed,
+// a bound only a broken program reaches even on a busy machine.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = std::chrono::seconds(60));
+// The window `find` returns, once it returns one within 60 s; else nullptr.
 HWND WaitForWindow(const std::function<HWND()>& find);
 // The child window of a class (and caption, when given) anywhere in `parent`.
 HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& caption = L"");
@@ -51,5 +54,9 @@ std::wstring WindowText(HWND window);
 // Chooses an item of a window's menu bar by access keys, as the keyboard
 // does: Alt and the menu's key open the menu, the item's key picks the item.
 void ChooseMenuItem(HWND window, wchar_t menuKey, wchar_t itemKey);
+// Chooses the item until `done` holds. Under a heavy load Wine now and then
+// loses a key sent to a menu, so when `done` does not hold within 15 s the
+// menu is closed and the item chosen again, three times at most.
+bool ChooseMenuItemUntil(HWND window, wchar_t menuKey, wchar_t itemKey, const std::function<bool()>& done);
 
 }  // namespace window_test
