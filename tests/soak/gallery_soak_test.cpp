@@ -1,14 +1,13 @@
 // skinview.exe kept open while every kind of window it offers is opened and
-// closed again and again, and its skin switched back and forth: the GDI
-// objects and windows it holds come back to where they were, so attaching
-// and detaching skinners leaks nothing.
+// closed again and again, every page of controls shown, and its skin switched
+// back and forth: the GDI objects and windows it holds come back to where they
+// were, so attaching and detaching skinners leaks nothing.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -22,6 +21,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using test_support::GuiObjectCounts;
+using window_test::WaitFor;
 using window_test::WindowText;
 
 // A menu item chosen by its menu's and its own access keys.
@@ -30,23 +30,17 @@ struct MenuKeys {
   wchar_t item;
 };
 // The window kinds of the gallery's Windows menu: dialog, system dialog,
-// message box, tool window, MDI window, bare Win32 window.
-constexpr MenuKeys kWindowKinds[] = {{L'w', L'd'}, {L'w', L's'}, {L'w', L'm'},
-                                     {L'w', L't'}, {L'w', L'i'}, {L'w', L'b'}};
+// message box, tool window, MDI window, right-to-left window, bare Win32 window.
+constexpr MenuKeys kWindowKinds[] = {{L'w', L'd'}, {L'w', L's'}, {L'w', L'm'}, {L'w', L't'},
+                                     {L'w', L'i'}, {L'w', L'r'}, {L'w', L'b'}};
+// The pages of the Controls menu, each shown once, from the second back to the first.
+constexpr wchar_t kPages[] = {L'e', L'p', L'b'};
 constexpr MenuKeys kDefaultSkin{L's', L'd'};
 constexpr MenuKeys kDarkSkin{L's', L'k'};
 // Longer than the skin manager's delay before it applies a new skin.
 constexpr auto kSkinApplied = 400ms;
 constexpr int kGdiSlack = 4;
-
-bool WaitFor(const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(20ms);
-  }
-  return true;
-}
+constexpr int kMostWarmingRounds = 10;
 
 std::wstring ClassName(HWND window) {
   wchar_t name[64] = L"";
@@ -78,9 +72,8 @@ class SoakedGallery {
   // a dialog with Cancel, any other window with its close command.
   bool OpenAndClose(MenuKeys item) {
     const std::set<HWND> before = ShownWindows(program_.Id());
-    window_test::ChooseMenuItem(window_, item.menu, item.item);
     HWND opened = nullptr;
-    if (!WaitFor([&] {
+    if (!window_test::ChooseMenuItemUntil(window_, item.menu, item.item, [&] {
           for (HWND window : ShownWindows(program_.Id()))
             if (!before.contains(window)) opened = window;
           return opened != nullptr;
@@ -98,17 +91,33 @@ class SoakedGallery {
     return false;
   }
 
+  // Shows a page of controls and waits until another page than before is shown.
+  bool ShowPage(wchar_t key) {
+    const HWND before = ShownPage();
+    if (window_test::ChooseMenuItemUntil(window_, L'c', key, [&] { return ShownPage() != before; })) return true;
+    std::printf("page %lc was not shown\n", key);
+    return false;
+  }
+
   // Chooses a built-in skin and waits until the caption names it and the
   // skin manager has had time to apply it.
   bool SwitchSkin(MenuKeys item) {
     const std::wstring caption = WindowText(window_);
-    window_test::ChooseMenuItem(window_, item.menu, item.item);
-    if (!WaitFor([&] { return WindowText(window_) != caption; })) return false;
+    if (!window_test::ChooseMenuItemUntil(window_, item.menu, item.item,
+                                          [&] { return WindowText(window_) != caption; }))
+      return false;
     std::this_thread::sleep_for(kSkinApplied);
     return true;
   }
 
  private:
+  HWND ShownPage() const {
+    for (HWND page = FindWindowExW(window_, nullptr, L"TControlPage", nullptr); page;
+         page = FindWindowExW(window_, page, L"TControlPage", nullptr))
+      if (IsWindowVisible(page)) return page;
+    return nullptr;
+  }
+
   window_test::Program program_;
   HWND window_ = nullptr;
 };
@@ -123,17 +132,27 @@ TEST(GallerySoak, EveryWindowKindOpenedAndClosedAndAHundredSkinSwitchesLeaveTheC
   const auto round = [&gallery](int switches) {
     for (MenuKeys kind : kWindowKinds)
       if (!gallery.OpenAndClose(kind)) return testing::AssertionFailure() << "window kind " << char(kind.item);
+    for (wchar_t page : kPages)
+      if (!gallery.ShowPage(page)) return testing::AssertionFailure() << "page " << char(page);
     for (int index = 0; index < switches; ++index)
       if (!gallery.SwitchSkin(index % 2 == 0 ? kDarkSkin : kDefaultSkin))
         return testing::AssertionFailure() << "skin switch " << index;
     return testing::AssertionSuccess();
   };
-  // The first rounds fill what Wine and the program cache for good (Wine's
-  // cache of display device contexts grows by a few in the fourth round).
-  for (int index = 0; index < 4; ++index) ASSERT_TRUE(round(2));
-  const std::optional<GuiObjectCounts> warm = test_support::SettledGuiObjectCounts(gallery.Id());
-  ASSERT_TRUE(warm);
-  Report("after four rounds", *warm);
+  // The first rounds fill what Wine and the program cache for good: Wine's
+  // cache of display device contexts grows by a few once, in the fourth
+  // round or later. Warm until a round leaves the counts as they were.
+  std::optional<GuiObjectCounts> warm;
+  for (int index = 0; index < kMostWarmingRounds; ++index) {
+    ASSERT_TRUE(round(2));
+    const std::optional<GuiObjectCounts> counts = test_support::SettledGuiObjectCounts(gallery.Id());
+    ASSERT_TRUE(counts);
+    const bool settled =
+        index >= 3 && warm && counts->GdiTotal() == warm->GdiTotal() && counts->windows == warm->windows;
+    warm = counts;
+    if (settled) break;
+  }
+  Report("warmed up", *warm);
 
   for (int index = 0; index < 3; ++index) ASSERT_TRUE(round(0));
   ASSERT_TRUE(round(100));

@@ -1,17 +1,30 @@
 #include "tools/skinview/control_gallery.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
 #include <string>
 
+#include "tools/skinview/control_pages.h"
 #include "tools/skinview/place_control.h"
+#include "tools/skinview/spin_edit.h"
 #include "ui/bevel.h"
 #include "ui/bit_btn.h"
 #include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
+#include "ui/memo.h"
 #include "ui/panel.h"
+#include "ui/progress_bar.h"
 #include "ui/shape.h"
 #include "ui/speed_button.h"
+#include "ui/track_bar.h"
+#include "ui/up_down.h"
+#include "window/pictures.h"
+#include "window/resource_names.h"
 
 namespace skinview {
 namespace {
@@ -19,67 +32,211 @@ namespace {
 constexpr int kMargin = 12;
 constexpr int kGroupWidth = 302, kGroupHeight = 216;
 constexpr int kHeadingHeight = 24;
+constexpr int kTop = kHeadingHeight + 8;  // the first row of controls in a group
 
-// A group of one kind of control: a lowered panel with its heading; the
-// controls go below the heading.
-ui::TPanel* Group(ui::TForm& form, int column, int row, const std::string& heading) {
-  auto* group = PlaceControl<ui::TPanel>(&form, &form, kMargin + column * (kGroupWidth + kMargin),
-                                         kMargin + row * (kGroupHeight + kMargin), kGroupWidth, kGroupHeight);
+// A group of controls on a page: a lowered panel with its heading, in a grid
+// of two columns and two rows (`columns` wide); the controls go below the heading.
+ui::TPanel* Group(ui::TForm& form, ui::TPanel& page, int column, int row, const std::string& heading, int columns = 1) {
+  const int width = columns * kGroupWidth + (columns - 1) * kMargin;
+  auto* group = PlaceControl<ui::TPanel>(&form, &page, kMargin + column * (kGroupWidth + kMargin),
+                                         kMargin + row * (kGroupHeight + kMargin), width, kGroupHeight);
   group->SetBevelOuter(ui::TBevelCut::bvLowered);
   group->SetCaption("");
-  PlaceControl<ui::TLabel>(&form, group, 10, 6, kGroupWidth - 20, 16, heading);
+  PlaceControl<ui::TLabel>(&form, group, 10, 6, width - 20, 16, heading);
   return group;
 }
 
-void Buttons(ui::TForm& form) {
-  ui::TPanel* group = Group(form, 0, 0, "Buttons");
-  const int top = kHeadingHeight + 8;
-  PlaceControl<ui::TButton>(&form, group, 10, top, 90, 26, "Button");
-  PlaceControl<ui::TButton>(&form, group, 108, top, 90, 26, "Disabled")->SetEnabled(false);
-  PlaceControl<ui::TBitBtn>(&form, group, 10, top + 38, 188, 30, "Bit button");
+void PushButtons(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 0, 0, "Push buttons");
+  PlaceControl<ui::TButton>(&form, group, 10, kTop, 90, 26, "Button");
+  PlaceControl<ui::TButton>(&form, group, 108, kTop, 90, 26, "Disabled")->SetEnabled(false);
+  PlaceControl<ui::TButton>(&form, group, 10, kTop + 38, 188, 40, "A taller button");
+  PlaceControl<ui::TButton>(&form, group, 10, kTop + 90, 60, 22, "Small");
+}
+
+// One bitmap button for every glyph layout, and a disabled one.
+void BitmapButtons(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 1, 0, "Bitmap buttons");
+  struct Placed {
+    ui::TButtonLayout layout;
+    RECT bounds;  // left, top, width, height
+    const char* caption;
+  };
+  constexpr std::array<Placed, 4> kLayouts{{
+      {ui::TButtonLayout::blGlyphLeft, {10, kTop, 136, 30}, "Glyph left"},
+      {ui::TButtonLayout::blGlyphRight, {156, kTop, 136, 30}, "Glyph right"},
+      {ui::TButtonLayout::blGlyphTop, {10, kTop + 42, 136, 52}, "Glyph top"},
+      {ui::TButtonLayout::blGlyphBottom, {156, kTop + 42, 136, 52}, "Glyph bottom"},
+  }};
+  for (const Placed& placed : kLayouts) {
+    auto* button = PlaceControl<ui::TBitBtn>(&form, group, placed.bounds.left, placed.bounds.top, placed.bounds.right,
+                                             placed.bounds.bottom, placed.caption);
+    DateWin::LoadGlyph(button->Glyph(), DateWin::kSettingsGlyph);
+    button->SetLayout(placed.layout);
+  }
+  auto* disabled = PlaceControl<ui::TBitBtn>(&form, group, 10, kTop + 106, 136, 30, "Disabled");
+  DateWin::LoadGlyph(disabled->Glyph(), DateWin::kNavigationGlyph);
+  disabled->SetEnabled(false);
+}
+
+// A group that latches one of three, a lone button, one with a glyph and a disabled one.
+void SpeedButtons(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 0, 1, "Speed buttons", 2);
   for (int i = 0; i < 3; ++i) {
     auto* speed =
-        PlaceControl<ui::TSpeedButton>(&form, group, 10 + i * 62, top + 84, 58, 26, "Speed " + std::to_string(i + 1));
+        PlaceControl<ui::TSpeedButton>(&form, group, 10 + i * 62, kTop, 58, 26, "Speed " + std::to_string(i + 1));
     speed->SetGroupIndex(1);
     speed->SetDown(i == 0);
   }
-  PlaceControl<ui::TSpeedButton>(&form, group, 10, top + 120, 120, 26, "Speed, alone");
+  PlaceControl<ui::TSpeedButton>(&form, group, 10, kTop + 38, 120, 26, "Speed, alone");
+  auto* withGlyph = PlaceControl<ui::TSpeedButton>(&form, group, 140, kTop + 38, 120, 26, "With glyph");
+  DateWin::LoadGlyph(withGlyph->Glyph(), DateWin::kSettingsGlyph);
+  PlaceControl<ui::TSpeedButton>(&form, group, 270, kTop + 38, 120, 26, "Disabled")->SetEnabled(false);
 }
 
-void EditBoxes(ui::TForm& form) {
-  ui::TPanel* group = Group(form, 1, 0, "Edit boxes");
-  const int top = kHeadingHeight + 8;
-  PlaceControl<ui::TEdit>(&form, group, 10, top, 280, 22, "Some text to edit");
-  PlaceControl<ui::TEdit>(&form, group, 10, top + 34, 280, 22, "");
-  PlaceControl<ui::TEdit>(&form, group, 10, top + 68, 280, 22, "Disabled")->SetEnabled(false);
+void EditBoxes(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 0, 0, "Edit boxes");
+  PlaceControl<ui::TEdit>(&form, group, 10, kTop, 280, 22, "Some text to edit");
+  PlaceControl<ui::TEdit>(&form, group, 10, kTop + 34, 280, 22, "");
+  PlaceControl<ui::TEdit>(&form, group, 10, kTop + 68, 280, 22, "Disabled")->SetEnabled(false);
 }
 
-void PanelsAndBevels(ui::TForm& form) {
-  ui::TPanel* group = Group(form, 0, 1, "Panels and bevels");
-  const int top = kHeadingHeight + 8;
-  PlaceControl<ui::TPanel>(&form, group, 10, top, 130, 60, "Raised panel");
-  PlaceControl<ui::TPanel>(&form, group, 150, top, 130, 60, "Lowered panel")->SetBevelOuter(ui::TBevelCut::bvLowered);
-  PlaceControl<ui::TBevel>(&form, group, 10, top + 76, 130, 60)->SetShape(ui::TBevelShape::bsFrame);
-  PlaceControl<ui::TBevel>(&form, group, 150, top + 76, 130, 60)->SetStyle(ui::TBevelStyle::bsRaised);
+void Memos(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 0, 1, "Memos", 2);
+  PlaceControl<ui::TMemo>(&form, group, 10, kTop, 280, 170,
+                          "A memo holds many lines.\r\nEnter starts a new one, and long lines wrap at "
+                          "the right edge of the box.\r\n\r\nThird line.");
+  PlaceControl<ui::TMemo>(&form, group, 306, kTop, 290, 80, "A disabled memo\r\nof two lines")->SetEnabled(false);
+  PlaceControl<ui::TMemo>(&form, group, 306, kTop + 90, 290, 80, "");
 }
 
-void LabelsAndShapes(ui::TForm& form) {
-  ui::TPanel* group = Group(form, 1, 1, "Labels and shapes");
-  const int top = kHeadingHeight + 8;
-  PlaceControl<ui::TLabel>(&form, group, 10, top, 280, 16, "A label in the window text colour");
-  PlaceControl<ui::TLabel>(&form, group, 10, top + 22, 280, 16, "A disabled label")->SetEnabled(false);
-  PlaceControl<ui::TShape>(&form, group, 10, top + 52, 80, 60)->SetShape(ui::TShapeType::stRoundRect);
-  PlaceControl<ui::TShape>(&form, group, 104, top + 52, 80, 60)->SetShape(ui::TShapeType::stEllipse);
-  PlaceControl<ui::TShape>(&form, group, 198, top + 52, 80, 60);
+void UpDownsInEdits(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 1, 0, "Up-down in an edit box");
+  PlaceControl<TSpinEdit>(&form, group, 10, kTop, 120, 22, "5");
+  PlaceControl<TSpinEdit>(&form, group, 10, kTop + 34, 120, 22, "7")->SetEnabled(false);
+}
+
+// A progress bar of the other style: one smooth bar instead of blocks.
+class TSmoothProgressBar : public ui::TProgressBar {
+ public:
+  using TProgressBar::TProgressBar;
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TProgressBar::CreateParams(params);
+    params.Style |= PBS_SMOOTH;
+  }
+};
+
+template <class Bar>
+void PlaceProgress(ui::TForm& form, ui::TPanel* group, RECT bounds, int position, ui::TOrientation orientation) {
+  auto* bar = PlaceControl<Bar>(&form, group, bounds.left, bounds.top, bounds.right, bounds.bottom);
+  bar->SetOrientation(orientation);
+  bar->SetPosition(position);
+}
+
+constexpr std::array kPositions{0, 25, 50, 75, 100};
+
+void ProgressBars(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* across = Group(form, page, 0, 0, "Horizontal progress bars: in blocks, smooth", 2);
+  for (int i = 0; i < static_cast<int>(kPositions.size()); ++i) {
+    PlaceProgress<ui::TProgressBar>(form, across, {10, kTop + i * 34, 290, 18}, kPositions[i],
+                                    ui::TOrientation::Horizontal);
+    PlaceProgress<TSmoothProgressBar>(form, across, {306, kTop + i * 34, 290, 18}, kPositions[i],
+                                      ui::TOrientation::Horizontal);
+  }
+  ui::TPanel* upright = Group(form, page, 0, 1, "Vertical progress bars: in blocks, smooth", 2);
+  for (int i = 0; i < static_cast<int>(kPositions.size()); ++i) {
+    PlaceProgress<ui::TProgressBar>(form, upright, {10 + i * 36, kTop, 20, 170}, kPositions[i],
+                                    ui::TOrientation::Vertical);
+    PlaceProgress<TSmoothProgressBar>(form, upright, {306 + i * 36, kTop, 20, 170}, kPositions[i],
+                                      ui::TOrientation::Vertical);
+  }
+}
+
+ui::TTrackBar* PlaceTrackBar(ui::TForm& form, ui::TPanel* group, RECT bounds, int position,
+                             ui::TOrientation orientation) {
+  auto* bar = PlaceControl<ui::TTrackBar>(&form, group, bounds.left, bounds.top, bounds.right, bounds.bottom);
+  bar->SetOrientation(orientation);
+  bar->SetFrequency(10);
+  bar->SetPosition(position);
+  return bar;
+}
+
+void TrackBars(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* across = Group(form, page, 0, 0, "Horizontal track bars", 2);
+  for (int i = 0; i < 3; ++i)
+    PlaceTrackBar(form, across, {10, kTop + i * 46, 586, 36}, kPositions[i * 2], ui::TOrientation::Horizontal);
+  PlaceTrackBar(form, across, {10, kTop + 138, 586, 36}, 40, ui::TOrientation::Horizontal)->SetEnabled(false);
+  ui::TPanel* upright = Group(form, page, 0, 1, "Vertical track bars", 2);
+  for (int i = 0; i < 3; ++i)
+    PlaceTrackBar(form, upright, {10 + i * 60, kTop, 40, 170}, kPositions[i * 2], ui::TOrientation::Vertical);
+  PlaceTrackBar(form, upright, {190, kTop, 40, 170}, 40, ui::TOrientation::Vertical)->SetEnabled(false);
+}
+
+void UpDowns(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 0, 0, "Up-down controls");
+  PlaceControl<ui::TLabel>(&form, group, 10, kTop, 120, 16, "Vertical");
+  PlaceControl<ui::TUpDown>(&form, group, 140, kTop - 4, 17, 25);
+  PlaceControl<ui::TUpDown>(&form, group, 170, kTop - 4, 24, 40);
+  PlaceControl<ui::TLabel>(&form, group, 10, kTop + 50, 120, 16, "Horizontal");
+  PlaceControl<ui::TUpDown>(&form, group, 140, kTop + 46, 34, 20)->SetOrientation(ui::TOrientation::Horizontal);
+  PlaceControl<ui::TUpDown>(&form, group, 184, kTop + 46, 50, 28)->SetOrientation(ui::TOrientation::Horizontal);
+  PlaceControl<ui::TLabel>(&form, group, 10, kTop + 96, 120, 16, "Disabled");
+  PlaceControl<ui::TUpDown>(&form, group, 140, kTop + 92, 17, 25)->SetEnabled(false);
+  auto* across = PlaceControl<ui::TUpDown>(&form, group, 170, kTop + 96, 34, 20);
+  across->SetOrientation(ui::TOrientation::Horizontal);
+  across->SetEnabled(false);
+}
+
+void PanelsAndBevels(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 0, 0, "Panels and bevels");
+  PlaceControl<ui::TPanel>(&form, group, 10, kTop, 130, 60, "Raised panel");
+  PlaceControl<ui::TPanel>(&form, group, 150, kTop, 130, 60, "Lowered panel")->SetBevelOuter(ui::TBevelCut::bvLowered);
+  PlaceControl<ui::TBevel>(&form, group, 10, kTop + 76, 130, 60)->SetShape(ui::TBevelShape::bsFrame);
+  PlaceControl<ui::TBevel>(&form, group, 150, kTop + 76, 130, 60)->SetStyle(ui::TBevelStyle::bsRaised);
+}
+
+void NestedPanels(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 1, 0, "Panels in panels");
+  auto* outer = PlaceControl<ui::TPanel>(&form, group, 10, kTop, 280, 170, "");
+  outer->SetBevelInner(ui::TBevelCut::bvLowered);
+  auto* inner = PlaceControl<ui::TPanel>(&form, outer, 16, 16, 248, 138, "");
+  inner->SetBevelOuter(ui::TBevelCut::bvLowered);
+  PlaceControl<ui::TPanel>(&form, inner, 16, 16, 216, 40, "Raised in lowered");
+  PlaceControl<ui::TPanel>(&form, inner, 16, 76, 216, 40, "Disabled")->SetEnabled(false);
+}
+
+void LabelsAndShapes(ui::TForm& form, ui::TPanel& page) {
+  ui::TPanel* group = Group(form, page, 0, 1, "Labels and shapes", 2);
+  PlaceControl<ui::TLabel>(&form, group, 10, kTop, 280, 16, "A label in the window text colour");
+  PlaceControl<ui::TLabel>(&form, group, 10, kTop + 22, 280, 16, "A disabled label")->SetEnabled(false);
+  PlaceControl<ui::TShape>(&form, group, 10, kTop + 52, 80, 60)->SetShape(ui::TShapeType::stRoundRect);
+  PlaceControl<ui::TShape>(&form, group, 104, kTop + 52, 80, 60)->SetShape(ui::TShapeType::stEllipse);
+  PlaceControl<ui::TShape>(&form, group, 198, kTop + 52, 80, 60);
 }
 
 }  // namespace
 
-void BuildControlGallery(ui::TForm& form) {
-  Buttons(form);
-  EditBoxes(form);
-  PanelsAndBevels(form);
-  LabelsAndShapes(form);
+void AddControlPages(ui::TForm& form, TControlPages& pages) {
+  pages.Add("&Buttons", [&form](ui::TPanel& page) {
+    PushButtons(form, page);
+    BitmapButtons(form, page);
+    SpeedButtons(form, page);
+  });
+  pages.Add("&Edit boxes", [&form](ui::TPanel& page) {
+    EditBoxes(form, page);
+    UpDownsInEdits(form, page);
+    Memos(form, page);
+  });
+  pages.Add("&Panels and labels", [&form](ui::TPanel& page) {
+    PanelsAndBevels(form, page);
+    NestedPanels(form, page);
+    LabelsAndShapes(form, page);
+  });
+  pages.Add("P&rogress bars", [&form](ui::TPanel& page) { ProgressBars(form, page); });
+  pages.Add("&Track bars", [&form](ui::TPanel& page) { TrackBars(form, page); });
+  pages.Add("&Up-down controls", [&form](ui::TPanel& page) { UpDowns(form, page); });
 }
 
 }  // namespace skinview

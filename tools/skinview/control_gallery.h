@@ -1,7 +1,6 @@
 #pragma once
-// The gallery's client area: the widget library's controls, grouped by kind
-// (buttons, edit boxes, panels and bevels, labels and shapes), so that each
-// kind of control skinner can be seen at work on every state it draws.
+// The gallery's pages of controls, one kind to a page (buttons, edit boxes,
+// panels and labels), each control in every state its skinner draws.
 
 namespace ui {
 class TForm;
@@ -9,6 +8,9 @@ class TForm;
 
 namespace skinview {
 
-void BuildControlGallery(ui::TForm& form);
+class TControlPages;
+
+// Adds the pages, their controls owned by `form`.
+void AddControlPages(ui::TForm& form, TControlPages& pages);
 
 }  // namespace skinview

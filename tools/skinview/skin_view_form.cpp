@@ -3,8 +3,10 @@
 #include "skin/component/skin_data.h"
 #include "tools/skinview/bare_window.h"
 #include "tools/skinview/control_gallery.h"
+#include "tools/skinview/control_pages.h"
 #include "tools/skinview/mdi_gallery.h"
 #include "tools/skinview/menu_items.h"
+#include "tools/skinview/right_to_left_window.h"
 #include "tools/skinview/window_kinds.h"
 #include "ui/application.h"
 #include "ui/main_menu.h"
@@ -42,7 +44,7 @@ TSkinViewForm::TSkinViewForm(ui::TComponent* owner, const std::string& skinFile)
   SetClientSize(kClientWidth, kClientHeight);
   SetLeft(kScreenMargin);
   SetTop(kScreenMargin);
-  BuildControlGallery(*this);
+  AddControlPages(*this, *pages_);
   SetAcceptFiles(true);
   OnDropFiles = [this](ui::TComponent*, const std::vector<std::string>& files) {
     if (!files.empty()) OpenSkinFile(files.front());
@@ -75,12 +77,16 @@ void TSkinViewForm::BuildMenu() {
   AddMenuItem(this, skins, "-");
   AddMenuItem(this, skins, "E&xit", [this](ui::TComponent*) { Close(); });
 
+  pages_ = std::make_unique<TControlPages>(*this, *AddMenuItem(this, menu_->Items(), "&Controls"), kClientWidth,
+                                           kClientHeight);
+
   ui::TMenuItem* windows = AddMenuItem(this, menu_->Items(), "&Windows");
   AddMenuItem(this, windows, "&Dialog...", [this](ui::TComponent*) { ShowSampleDialog(this); });
   AddMenuItem(this, windows, "&System dialog...", [this](ui::TComponent*) { ShowSystemSampleDialog(Handle()); });
   AddMenuItem(this, windows, "&Message box...", [](ui::TComponent*) { ShowSampleMessage(); });
   AddMenuItem(this, windows, "&Tool window", [this](ui::TComponent*) { OpenToolWindow(this); });
   AddMenuItem(this, windows, "MD&I window", [this](ui::TComponent*) { OpenMdiGallery(this); });
+  AddMenuItem(this, windows, "&Right-to-left window", [this](ui::TComponent*) { OpenRightToLeftWindow(this); });
   AddMenuItem(this, windows, "&Bare Win32 window", [this](ui::TComponent*) {
     OpenBareWindow(POINT{Left() + Width() + 12, Top() + 220});  // beside the gallery, under the tool window
   });

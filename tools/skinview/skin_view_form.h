@@ -1,11 +1,13 @@
 #pragma once
 // The gallery's main window: a sizeable form wearing the chosen skin, its
-// client area showing the library's controls by kind, with menus to choose the
-// skin, to switch skinning off and on, and to open every kind of window the
-// skin engine dresses. Its caption names the skin: "Skin Viewer - " + name.
+// client area showing the library's controls by kind, one page at a time,
+// with menus to choose the skin, to switch skinning off and on, to choose the
+// page and to open every kind of window the skin engine dresses. Its caption names the skin: "Skin Viewer - " + name.
 
+#include <memory>
 #include <string>
 
+#include "tools/skinview/control_pages.h"
 #include "tools/skinview/skin_source.h"
 #include "ui/form.h"
 
@@ -47,6 +49,7 @@ class TSkinViewForm : public ui::TForm {
   ui::TMenuItem* defaultSkinItem_ = nullptr;
   ui::TMenuItem* darkSkinItem_ = nullptr;
   ui::TMenuItem* skinningItem_ = nullptr;
+  std::unique_ptr<TControlPages> pages_;
   std::string pendingProblem_;  // shown once the window is up
 };
 
