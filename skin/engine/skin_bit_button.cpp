@@ -5,7 +5,6 @@
 #include "skin/component/skin_data.h"
 #include "text/gbk.h"
 #include "ui/button_glyph.h"
-#include "ui/colour.h"
 #include "ui/control.h"
 
 namespace skin {
@@ -74,12 +73,9 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, const RECT& face, ui::TButtonGl
   const int usedSpacing = textSize.cx == 0 || glyphSize.cx == 0 ? 0 : spacing;
   if (speedMargin && margin == -1 && usedSpacing != -1) MoveFromGlyphSide(placement, layout);
 
-  if (picture && glyphSize.cx > 0) {
-    const int left = (std::clamp(image, 1, images) - 1) * glyphSize.cx;
-    const COLORREF key = ui::ColourToRgb(picture->Pixel(left, 0));
-    GdiTransparentBlt(dc, face.left + placement.Glyph.x, face.top + placement.Glyph.y, glyphSize.cx, glyphSize.cy,
-                      picture->Canvas().Handle(), left, 0, glyphSize.cx, glyphSize.cy, key);
-  }
+  if (picture && glyphSize.cx > 0)
+    glyphImage_.Draw(dc, POINT{face.left + placement.Glyph.x, face.top + placement.Glyph.y}, *picture,
+                     (std::clamp(image, 1, images) - 1) * glyphSize.cx, glyphSize);
   SetBkMode(dc, TRANSPARENT);
   RECT textRect = placement.Text;
   OffsetRect(&textRect, face.left, face.top);

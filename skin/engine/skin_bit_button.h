@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "skin/engine/masked_glyph.h"
 #include "skin/engine/skin_button.h"
 
 namespace ui {
@@ -29,8 +30,11 @@ class TSkinBitButton : public TSkinButton {
   // in the DC's font; without a glyph the caption alone. `speedMargin` moves
   // a group that Margin -1 centres one pixel away from the glyph's side, as
   // speed buttons place it.
-  static void DrawGlyphAndCaption(HDC dc, const RECT& face, ui::TButtonGlyph* glyph, const std::string& caption,
-                                  int image, bool speedMargin);
+  void DrawGlyphAndCaption(HDC dc, const RECT& face, ui::TButtonGlyph* glyph, const std::string& caption, int image,
+                           bool speedMargin);
+
+ private:
+  TMaskedGlyph glyphImage_;
 };
 
 }  // namespace skin

@@ -53,6 +53,11 @@ void TSkinButton::AfterMessage(ui::TMessage& message) {
       RepaintNow();
       Click();  // last: a click may free this skinner
       return;
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
+      // The system draws the button's new state straight on its window.
+      RepaintNow();
+      return;
     case ui::CM_MOUSEENTER:
       OnMouseEnter();
       return;

@@ -290,6 +290,13 @@ TEST_F(SkinButtonTest, HoverPressAndReleaseOverAPushButtonClickOnceAfterThePress
   // The press never reached the button, so it clicks only through the skinner.
   EXPECT_EQ(reached, std::vector<UINT>{WM_LBUTTONUP});
 
+  // The space key reaches the button, which clicks by itself once.
+  SendMessageW(push->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(FrameOnScreen(*push), kButtonPressed);
+  SendMessageW(push->Handle(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(FrameOnScreen(*push), kButtonHot);
+
   skinner.reset();
   push->SetWindowProc(own);
 }
@@ -340,6 +347,9 @@ TEST_F(SkinButtonTest, CaptionsAndGlyphsArePlacedAsTheLayoutSaysAndADisabledBitB
   const RECT caption{23, (25 - text.cy + 1) / 2, 23 + text.cx, (25 - text.cy + 1) / 2 + text.cy};
   EXPECT_GT(face->CountOf(GetSysColor(COLOR_BTNSHADOW), caption), 0);
   EXPECT_EQ(face->CountOf(GetSysColor(COLOR_BTNSHADOW), RECT{19, 5, 23, 20}), 0);
+  // A glyph drawn on again shows its new pixels.
+  PatBlt(bit->Glyph().Canvas().Handle(), 1, 1, 17, 15, BLACKNESS);
+  EXPECT_EQ(PaintedFace(*bit)->Pixel(2, 6), RGB(0, 0, 0));
 
   // A push button's caption stands one pixel above the exact centre.
   const auto pushFace = PaintedFace(*push);
