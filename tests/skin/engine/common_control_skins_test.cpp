@@ -54,8 +54,8 @@ TSkinEntry Strip(const char* name, int frames, int width, int height, COLORREF (
 std::vector<std::uint8_t> Text(const std::string& text) { return {text.begin(), text.end()}; }
 
 // The test skin: colours always; with `elements` also the progress, thumb and
-// up-down pictures, the progress drawn in `progressStyle`.
-std::vector<std::uint8_t> TestSkin(bool elements, int progressStyle = 0) {
+// up-down pictures, the progress drawn in `progressStyle`, with or without its block.
+std::vector<std::uint8_t> TestSkin(bool elements, int progressStyle = 0, bool block = true) {
   std::string ini =
       "[TitlebarSkin]\r\nSkinName=Test\r\n[Colours]\r\nButtonFace=200 200 200\r\nButtonShadow=0 0 128\r\n"
       "ButtonDkShadow=0 64 0\r\n";
@@ -63,8 +63,8 @@ std::vector<std::uint8_t> TestSkin(bool elements, int progressStyle = 0) {
   if (elements) {
     char progress[160];
     std::snprintf(progress, sizeof progress,
-                  "[Progress]\r\nBitmap=progress.bmp\r\nChunk=chunk.bmp\r\nStyle=%d\r\nLeftWidth=3\r\nTrans=1\r\n",
-                  progressStyle);
+                  "[Progress]\r\nBitmap=progress.bmp\r\nChunk=%s\r\nStyle=%d\r\nLeftWidth=3\r\nTrans=1\r\n",
+                  block ? "chunk.bmp" : "", progressStyle);
     ini += progress;
     ini += "[Trackbar.ThumbHorz]\r\nImage=thumb.bmp\r\nTrans=1\r\n";
     ini += "[UpDown.Vert]\r\nImage=updown_v.bmp\r\nGlyphImage=arrows.bmp\r\nTrans=1\r\n";
@@ -196,6 +196,17 @@ TEST_F(CommonControlSkinsTest, ProgressFillsThePositionsShareOfTheUpperLimitInBo
   EXPECT_NE(face->Pixel(53, 5), kBlock);
   EXPECT_NE(face->Pixel(10, 1), kBlock);
   EXPECT_EQ(face->Pixel(10, 2), kBlock);
+  // A block style without a block picture shows the track only.
+  data->ReadSkinStream(TestSkin(true, 1, false));
+  EXPECT_EQ(PaintedFace(progress->Handle())->Pixel(10, 5), kTrack);
+
+  // A range of millions: the share is not lost to an overflow.
+  data->ReadSkinStream(TestSkin(true));
+  progress->SetRange(0, 100'000'000);
+  progress->SetPosition(50'000'000);
+  face = PaintedFace(progress->Handle());
+  EXPECT_EQ(face->Pixel(45, 5), kBar);
+  EXPECT_EQ(face->Pixel(55, 5), kTrack);
 }
 
 TEST_F(CommonControlSkinsTest, TrackBarThumbIsTheSkinsSecondFrameOrAPlainOutlinedBox) {
