@@ -4,6 +4,7 @@
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/skin_messages.h"
 #include "skin/engine/win_skin_form.h"
+#include "skin/engine/win_skin_menu.h"
 
 namespace skin {
 namespace {
@@ -55,6 +56,20 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
     case WM_MDIDESTROY: {
       const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
       if (manager) manager->SetMdiMaximized(ActiveChildMaximized());
+      // The last child gone, the bar follows its menu's changes again.
+      if (TWinSkinMenu* bar = frame_.MenuBar(); bar && !GetWindow(client_, GW_CHILD)) {
+        data.SetMenuUpdate(frame_.savedMenuUpdate_);
+        bar->BuildFromMenuHandle(GetMenu(frame_.WindowHandle()));
+      }
+      return result;
+    }
+    case WM_MDISETMENU: {
+      TWinSkinMenu* bar = frame_.MenuBar();
+      const bool takesMenu = wParam && bar && (reinterpret_cast<HMENU>(wParam) != bar->MenuHandle() || newMdiChild_);
+      const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
+      if (takesMenu) bar->BuildFromNativeMenu();
+      // The skinned bar stands for the frame's menu.
+      if (bar) SetMenu(frame_.WindowHandle(), nullptr);
       return result;
     }
     case WM_MDITILE:

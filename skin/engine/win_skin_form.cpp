@@ -11,12 +11,10 @@
 #include "skin/engine/skin_drawing.h"
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/system_menu_popup.h"
+#include "skin/engine/win_skin_menu.h"
 #include "ui/colour.h"
 #include "ui/form.h"
 #include "ui/popup_menu.h"
-
-// Exported by user32 since Windows 2000, but not declared by the SDK headers.
-extern "C" __declspec(dllimport) DWORD WINAPI DrawMenuBarTemp(HWND window, HDC dc, LPRECT rect, HMENU menu, HFONT font);
 
 namespace skin {
 namespace {
@@ -49,6 +47,7 @@ TWinSkinForm::TWinSkinForm(TSkinData& data) : data_(&data) { doubleClickTime_ = 
 TWinSkinForm::~TWinSkinForm() {
   SetHoverTimer(false);
   controlSkinners_.DetachAll();
+  FreeMenuBar(false);
   ReleaseCaptionButtons();
   if (formProcChained_ && form_) form_->SetWindowProc(savedWindowProc_);
   mdiClient_.reset();
@@ -87,11 +86,13 @@ bool TWinSkinForm::SkinWindow(HWND window) {
   if (SkinsMainMenu(*data_)) {
     const bool keepStyles =
         (mdiKind_ == TMdiKind::Child && MdiChildrenMaximized()) || showState_ == TShowState::Minimized;
+    CreateMenuBar();
     if (!keepStyles) SetSystemStyles(false);
     RebuildFrameMetrics();
   }
   if (!subclass_.Attach(
           window, [this](UINT msg, WPARAM wParam, LPARAM lParam) { return SkinWindowProc(msg, wParam, lParam); })) {
+    FreeMenuBar(false);
     SetSystemStyles(true);
     mdiClient_.reset();
     window_ = nullptr;
@@ -100,6 +101,23 @@ bool TWinSkinForm::SkinWindow(HWND window) {
   AttachControls();
   InvalidateRect(window, nullptr, TRUE);
   return true;
+}
+
+void TWinSkinForm::CreateMenuBar() {
+  if (mdiKind_ == TMdiKind::Child || !GetMenu(window_)) return;
+  if (mdiKind_ == TMdiKind::Frame) savedMenuUpdate_ = data_->MenuUpdate();
+  menuBar_ = std::make_unique<TWinSkinMenu>(*this);
+  menuBar_->BuildFromNativeMenu();
+}
+
+void TWinSkinForm::FreeMenuBar(bool windowDestroyed) {
+  if (!menuBar_) return;
+  if (windowDestroyed)
+    menuBar_->WindowDestroyed();
+  else
+    menuBar_->GiveMenuBack();
+  menuBar_.reset();
+  trackedMenu_ = nullptr;
 }
 
 void TWinSkinForm::ReadWindowFacts() {
@@ -161,7 +179,7 @@ void TWinSkinForm::RebuildFrameMetrics() {
     menuBarHeight_ = 0;
   } else {
     widths_ = FrameWidthsOf(data_->Skin());
-    menuBarHeight_ = HasPlainMenuBar() ? GetSystemMetrics(SM_CYMENU) : 0;
+    menuBarHeight_ = menuBar_ ? GetSystemMetrics(SM_CYMENU) : 0;
   }
   ReleaseCaptionButtons();
   CreateCaptionButtons();
@@ -302,24 +320,13 @@ void TWinSkinForm::PaintNonClient(HDC dc) {
     pieceCache_.Paint(dc, skin, TBorderSide::Bottom, RECT{widths_.Left, h - widths_.Bottom, w - widths_.Right, h},
                       active_);
     PaintTitleBar(dc);
-    if (menuBarHeight_ > 0) PaintPlainMenuBar(dc);
+    if (menuBar_ && menuBarHeight_ > 0)
+      menuBar_->PaintBar(dc, RECT{widths_.Left, widths_.Title, w - widths_.Right, widths_.Title + menuBarHeight_});
   } catch (...) {
     // A painting failure leaves the frame as it was; the window goes on working.
   }
   hotObject_ = nullptr;
   if (ownDc) ReleaseDC(window_, dc);
-}
-
-bool TWinSkinForm::HasPlainMenuBar() const { return mdiKind_ != TMdiKind::Child && GetMenu(window_); }
-
-// Until menu bars wear the skin, the system draws the window's own menu bar
-// in the room the frame leaves for it; its items then lie where the system
-// looks for them when the bar is clicked.
-void TWinSkinForm::PaintPlainMenuBar(HDC dc) {
-  HMENU menu = GetMenu(window_);
-  if (!menu) return;
-  RECT bar{widths_.Left, widths_.Title, windowWidth_ - widths_.Right, widths_.Title + menuBarHeight_};
-  DrawMenuBarTemp(window_, dc, &bar, menu, nullptr);
 }
 
 void TWinSkinForm::PaintTitleBar(HDC dc) {
@@ -460,6 +467,7 @@ void TWinSkinForm::Unskin() {
   DetachControls();
   RestoreFormColour();
   SetSystemStyles(true);
+  FreeMenuBar(false);
   mdiClient_.reset();
   ReleaseTitleBars();
   RestoreWindowSize();
@@ -488,6 +496,9 @@ void TWinSkinForm::UnskinOnDestroy() {
   subclass_.Restore();
   mdiClient_.reset();
   DetachControls();
+  // The window's own destruction has freed the bar already (WM_NCDESTROY);
+  // the manager going first leaves the window its menu.
+  FreeMenuBar(false);
   ReleaseTitleBars();
 }
 

@@ -37,6 +37,7 @@ namespace skin {
 
 class TSkinData;
 class TMdiClientSubclass;
+class TWinSkinMenu;
 
 // A window's text, as the caption shows it (up to 1000 characters).
 std::wstring CaptionOf(HWND window);
@@ -87,6 +88,11 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   // --- State, for the painters, the manager and tests ---
   const TFrameWidths& Widths() const { return widths_; }
   int MenuBarHeight() const { return menuBarHeight_; }
+  // The skinned menu bar that took the window's menu over, or nullptr.
+  TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+  // Whether one of the window's menus is open, and the bar popup last opened.
+  bool MenuTracking() const { return menuTracking_; }
+  HMENU TrackedMenu() const { return trackedMenu_; }
   TBorderKind BorderKind() const { return borderKind_; }
   TShowState ShowState() const { return showState_; }
   TAllowedButtons AllowedButtons() const { return allowed_; }
@@ -102,7 +108,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
 
   // Window coordinates of a screen point (the client origin moved by the frame).
   POINT ScreenToFrame(POINT screen) const;
-  // The visible caption button under a point in window coordinates, or nullptr.
+  // The visible caption button, else the menu-bar button, under a point in
+  // window coordinates, or nullptr.
   TNCObject* FindHitObject(POINT point) const;
 
   // Caption button and system menu actions.
@@ -123,9 +130,9 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
 
   // Painting steps.
   void PaintTitleBar(HDC dc);
-  // A window's own menu bar, as long as no skinned one takes its place.
-  bool HasPlainMenuBar() const;
-  void PaintPlainMenuBar(HDC dc);
+  // A window with a menu (not an MDI child) gets a skinned menu bar for it.
+  void CreateMenuBar();
+  void FreeMenuBar(bool windowDestroyed);
   // What the title bar was composed for; a repaint of the same copies it again.
   struct TTitleKey {
     int Width = 0;
@@ -161,6 +168,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   bool HandleStage3(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT CallOldProc(UINT msg, WPARAM wParam, LPARAM lParam) { return subclass_.CallOld(msg, wParam, lParam); }
   void FormWindowProc(ui::TMessage& message);
+  // Alt and an access key of the skinned bar: its button is clicked.
+  bool OpensBarByAccelerator(wchar_t key);
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
@@ -209,6 +218,10 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   TPixelRect titleTextRect_;
   int menuBarHeight_ = 0;
   bool menuTracking_ = false;
+  HMENU trackedMenu_ = nullptr;
+  std::unique_ptr<TWinSkinMenu> menuBar_;
+  // The skin component's MenuUpdate as an MDI frame found it.
+  bool savedMenuUpdate_ = true;
   bool rightToLeft_ = false;
   std::unique_ptr<ui::TPopupMenu> sysMenuPopup_;
   TColour savedColour_ = 0;
@@ -235,6 +248,7 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   TFormSkinnerState state_ = TFormSkinnerState::Created;
 
   friend class TMdiClientSubclass;
+  friend class TWinSkinMenu;
 };
 
 }  // namespace skin

@@ -9,6 +9,7 @@
 #include "skin/engine/skin_messages.h"
 #include "skin/engine/system_menu_popup.h"
 #include "skin/engine/win_skin_form.h"
+#include "skin/engine/win_skin_menu.h"
 #include "ui/form.h"
 #include "ui/popup_menu.h"
 
@@ -70,6 +71,7 @@ bool TWinSkinForm::HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       return true;
     case WM_NCDESTROY:
       state_ = TFormSkinnerState::Destroying;
+      FreeMenuBar(true);
       UnskinOnDestroy();
       result = CallOldProc(msg, wParam, lParam);
       state_ = TFormSkinnerState::Destroyed;
@@ -137,8 +139,13 @@ bool TWinSkinForm::HandleStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       data_->SetNcPaintEnabled(false);
       result = CallOldProc(msg, wParam, lParam);
       data_->SetNcPaintEnabled(ncPaint);
+      // A library menu put its rebuilt bar on the window.
+      if (HMENU menu = GetMenu(window_); menu && menuBar_ && data_->MenuUpdate()) menuBar_->BuildFromMenuHandle(menu);
       return true;
     }
+    case WM_MENUSELECT:
+      if (menuBar_) menuBar_->MenuSelect(wParam, lParam);
+      return false;
     default:
       return false;
   }
@@ -269,6 +276,7 @@ bool TWinSkinForm::OnCaptionMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
       if (TNCObject* object = FindHitObject(ScreenToFrame(cursor))) {
         if (!active_) SetForegroundWindow(window_);
         object->Press();
+        if (auto* button = dynamic_cast<TMenuBtn*>(object)) menuBar_->OpenBarPopup(*button);
         return true;
       }
       // A maximised window is not dragged by its title.
@@ -279,7 +287,8 @@ bool TWinSkinForm::OnCaptionMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_NCLBUTTONUP: {
       TNCObject* object = FindHitObject(ScreenToFrame(cursor));
       if (!object) return false;
-      if (object == hotObject_) {
+      // A menu-bar button acted when it was pressed.
+      if (object == hotObject_ && !dynamic_cast<TMenuBtn*>(object)) {
         object->Release();
         DoCaptionAction(cursor.x, cursor.y);
       }
@@ -305,6 +314,12 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
   if (!menuTracking_ && command == SC_KEYMENU && lParam != kMenuKeySpace && lParam != kMenuKeyMinus && !GetCapture()) {
     // The menu key alone opens no system menu on a skinned frame.
     if (lParam == 0) return 1;
+    // An access key of the skinned bar opens its popup (a library form's
+    // dialog-character handling has done so before the system asks).
+    if (TMenuBtn* button = menuBar_ ? menuBar_->FindAccelButton(static_cast<wchar_t>(lParam)) : nullptr) {
+      menuBar_->ClickBarButton(*button);
+      return 0;
+    }
   }
   switch (command) {
     case SC_MINIMIZE:
@@ -378,6 +393,13 @@ void TWinSkinForm::FormWindowProc(ui::TMessage& message) {
     case SKM_REFRESH:
       RefreshSkin();
       return;
+    case ui::CM_DIALOGCHAR:
+      if (OpensBarByAccelerator(static_cast<wchar_t>(message.WParam))) {
+        message.Result = 1;
+        return;
+      }
+      savedWindowProc_(message);
+      return;
     default:
       savedWindowProc_(message);
   }
@@ -397,7 +419,15 @@ TNCObject* TWinSkinForm::FindHitObject(POINT point) const {
   for (const auto& button : captionButtons_)
     if (button->Visible && button->Record.Action >= 0 && Contains(button->Bounds, point.x, point.y))
       return button.get();
-  return nullptr;
+  return menuBar_ ? menuBar_->ButtonAt(point) : nullptr;
+}
+
+bool TWinSkinForm::OpensBarByAccelerator(wchar_t key) {
+  // Alt alone of the shift keys.
+  const bool altOnly = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0;
+  TMenuBtn* button = altOnly && menuBar_ ? menuBar_->FindAccelButton(key) : nullptr;
+  if (button) menuBar_->ClickBarButton(*button);
+  return button != nullptr;
 }
 
 void TWinSkinForm::PostClose() {

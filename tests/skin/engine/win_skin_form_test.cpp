@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,8 +13,10 @@
 #include "skin/engine/frame_region.h"
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/skin_messages.h"
+#include "skin/engine/win_skin_menu.h"
 #include "ui/colour.h"
 #include "ui/form.h"
+#include "ui/main_menu.h"
 
 namespace skin {
 namespace {
@@ -33,6 +36,7 @@ bool IsLogged(UINT msg) {
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
     case WM_NCMOUSEMOVE:
+    case WM_INITMENUPOPUP:
       return true;
     default:
       return false;
@@ -82,6 +86,58 @@ int CountLogged(UINT msg) {
   int count = 0;
   for (const TLogged& entry : theLog) count += entry.Msg == msg;
   return count;
+}
+
+// A menu bar of three popups of two items each ("&File", "&Edit", "&Help")
+// and a disabled command, its items reading right to left when asked.
+HMENU NewMenuBar(bool rightToLeft = false) {
+  HMENU bar = CreateMenu();
+  const wchar_t* names[] = {L"&File", L"&Edit", L"&Help", L"&Gone"};
+  for (UINT i = 0; i < 4; ++i) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE;
+    item.fType = MFT_STRING | (rightToLeft ? MFT_RIGHTORDER : 0);
+    item.dwTypeData = const_cast<wchar_t*>(names[i]);
+    item.wID = 100 + i;
+    if (i < 3) {
+      item.fMask |= MIIM_SUBMENU;
+      item.hSubMenu = CreatePopupMenu();
+      AppendMenuW(item.hSubMenu, MF_STRING, 10 * (i + 1), L"&Open");
+      AppendMenuW(item.hSubMenu, MF_STRING, 10 * (i + 1) + 1, L"&Close");
+    } else {
+      item.fState = MFS_GRAYED;
+    }
+    InsertMenuItemW(bar, i, TRUE, &item);
+  }
+  return bar;
+}
+
+// Steps run one by one, 150 ms apart, while a menu is open; a menu still
+// open after the last one is ended.
+std::vector<std::function<void()>> theMenuSteps;
+void CALLBACK RunMenuStep(HWND, UINT, UINT_PTR, DWORD) {
+  if (theMenuSteps.empty()) {
+    EndMenu();
+    return;
+  }
+  const std::function<void()> step = std::move(theMenuSteps.front());
+  theMenuSteps.erase(theMenuSteps.begin());
+  step();
+}
+
+bool MenuPopupShown() {
+  for (HWND popup = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); popup;
+       popup = FindWindowExW(nullptr, popup, L"#32768", nullptr))
+    if (IsWindowVisible(popup)) return true;
+  return false;
+}
+
+std::vector<HMENU> OpenedPopups() {
+  std::vector<HMENU> popups;
+  for (const TLogged& entry : theLog)
+    if (entry.Msg == WM_INITMENUPOPUP) popups.push_back(reinterpret_cast<HMENU>(entry.WParam));
+  return popups;
 }
 
 SIZE SizeOf(const RECT& rect) { return SIZE{rect.right - rect.left, rect.bottom - rect.top}; }
@@ -232,24 +288,129 @@ TEST_F(WinSkinFormTest, UnskinnedBeforeItsFirstFitAWindowKeepsItsSizeAndGetsItsS
   EXPECT_TRUE(EqualRect(&before, &again));
 }
 
-TEST_F(WinSkinFormTest, AWindowsOwnMenuBarIsDrawnByTheSystemBetweenTitleAndClient) {
+TEST_F(WinSkinFormTest, AWindowsMenuBarIsTakenOverBetweenTitleAndClientAndGivenBack) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
-  HMENU menu = CreateMenu();
-  AppendMenuW(menu, MF_STRING, 1, L"&File");
+  HMENU menu = NewMenuBar();
   SetMenu(window, menu);
   const RECT client = ClientRect(window);
+  const RECT before = WindowRect(window);
   TWinSkinForm& form = Skin(window);
 
+  // The system draws no bar; the frame keeps the room for the skinned one.
+  EXPECT_EQ(GetMenu(window), nullptr);
+  ASSERT_NE(form.MenuBar(), nullptr);
   ASSERT_GT(form.MenuBarHeight(), 0);
   const TFrameWidths& widths = form.Widths();
   EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
   EXPECT_EQ(SizeOf(WindowRect(window)).cy, client.bottom + widths.Title + form.MenuBarHeight() + widths.Bottom);
-  // The bar's right end, past its one item, shows the system's menu-bar colour.
+  const auto& buttons = form.MenuBar()->Buttons();
+  ASSERT_EQ(buttons.size(), 4u);
+  EXPECT_EQ(buttons[0]->Caption, L"&File");
+  EXPECT_FALSE(buttons[3]->Enabled);
+  EXPECT_EQ(buttons[3]->SubMenu, nullptr);
+  // Left to right, each after the one before, inside the bar.
+  EXPECT_GT(buttons[0]->Bounds.Left, widths.Left);
+  EXPECT_EQ(buttons[1]->Bounds.Left, buttons[0]->Bounds.Right);
+  EXPECT_EQ(buttons[0]->Bounds.Top, widths.Title);
   const RECT rect = WindowRect(window);
-  const COLORREF bar = ScreenPixel(rect.right - widths.Right - 3, rect.top + widths.Title + form.MenuBarHeight() / 2);
-  EXPECT_TRUE(bar == GetSysColor(COLOR_MENUBAR) || bar == GetSysColor(COLOR_MENU)) << std::hex << bar;
-  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(rect.left + widths.Left + 8, rect.top + widths.Title + 2)),
-            HTMENU);
+  const POINT onEdit{rect.left + buttons[1]->Bounds.Left + 3, rect.top + buttons[1]->Bounds.Top + 3};
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(onEdit.x, onEdit.y)), HTMENU);
+  EXPECT_EQ(form.FindHitObject(form.ScreenToFrame(onEdit)), buttons[1].get());
+  // Its access keys find enabled buttons only.
+  EXPECT_EQ(form.MenuBar()->FindAccelButton(L'e'), buttons[1].get());
+  EXPECT_EQ(form.MenuBar()->FindAccelButton(L'g'), nullptr);
+
+  // Detached, the window has its menu back at the same client size.
+  skinner->Unskin();
+  EXPECT_EQ(GetMenu(window), menu);
+  const RECT after = WindowRect(window);
+  EXPECT_EQ(SizeOf(after).cy, SizeOf(before).cy);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+}
+
+TEST_F(WinSkinFormTest, AnAccessKeyOpensABarPopupTheArrowsSwitchPopupsAndAltEndsTheTracking) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  SetMenu(window, NewMenuBar());
+  TWinSkinForm& form = Skin(window);
+  const auto& buttons = form.MenuBar()->Buttons();
+  std::vector<HMENU> tracked;
+  std::vector<bool> shown;
+  auto record = [&] {
+    tracked.push_back(form.TrackedMenu());
+    shown.push_back(MenuPopupShown() && form.MenuTracking());
+  };
+  TNCButtonState editWhileOpen = TNCButtonState::Normal;
+  theMenuSteps = {
+      [&] {
+        record();
+        // Right, from an item without a submenu: the next button's popup.
+        PostMessageW(window, WM_KEYDOWN, VK_RIGHT, 0);
+      },
+      [&] {
+        record();
+        editWhileOpen = buttons[1]->ButtonState;
+        // Left, from the bar's own popup: back to the first; the disabled
+        // last button is passed over going round.
+        PostMessageW(window, WM_KEYDOWN, VK_LEFT, 0);
+      },
+      [&] {
+        record();
+        PostMessageW(window, WM_KEYDOWN, VK_LEFT, 0);
+      },
+      [&] {
+        record();
+        PostMessageW(window, WM_SYSKEYDOWN, VK_MENU, 0);
+      },
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, RunMenuStep);
+  // Alt+F, as the system asks for it.
+  EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 'f'), 0);
+  PumpMessagesUntil([&] { return theMenuSteps.empty() && !MenuPopupShown(); }, 5000);
+  KillTimer(nullptr, timer);
+
+  const std::vector<HMENU> expected{buttons[0]->SubMenu, buttons[1]->SubMenu, buttons[0]->SubMenu, buttons[2]->SubMenu};
+  EXPECT_EQ(tracked, expected);
+  EXPECT_EQ(shown, std::vector<bool>(4, true));
+  // The window was told of each popup, in the order they opened.
+  EXPECT_EQ(OpenedPopups(), expected);
+  EXPECT_EQ(editWhileOpen, TNCButtonState::Pressed);
+  // Alt closed the last popup and ended the tracking.
+  EXPECT_FALSE(form.MenuTracking());
+  EXPECT_FALSE(MenuPopupShown());
+  EXPECT_NE(buttons[2]->ButtonState, TNCButtonState::Pressed);
+}
+
+TEST_F(WinSkinFormTest, ARightToLeftBarRunsFromTheRightAndItsArrowsSwapMeanings) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  SetMenu(window, NewMenuBar(true));
+  TWinSkinForm& form = Skin(window);
+  ASSERT_TRUE(form.MenuBar()->RightToLeft());
+  const auto& buttons = form.MenuBar()->Buttons();
+  const int barRight = SizeOf(WindowRect(window)).cx - form.Widths().Right;
+  EXPECT_LT(buttons[0]->Bounds.Right, barRight);
+  EXPECT_GT(buttons[0]->Bounds.Right, barRight - 20);
+  EXPECT_EQ(buttons[1]->Bounds.Right, buttons[0]->Bounds.Left);
+
+  std::vector<HMENU> tracked;
+  theMenuSteps = {
+      [&] {
+        tracked.push_back(form.TrackedMenu());
+        // Left reads as onwards: the next button, which stands to the left.
+        PostMessageW(window, WM_KEYDOWN, VK_LEFT, 0);
+      },
+      [&] {
+        tracked.push_back(form.TrackedMenu());
+        EndMenu();
+      },
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, RunMenuStep);
+  // A click on the first button.
+  const RECT rect = WindowRect(window);
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTMENU,
+               MAKELPARAM(rect.left + buttons[0]->Bounds.Left + 4, rect.top + buttons[0]->Bounds.Top + 4));
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(tracked, (std::vector<HMENU>{buttons[0]->SubMenu, buttons[1]->SubMenu}));
+  EXPECT_FALSE(form.MenuTracking());
 }
 
 TEST_F(WinSkinFormTest, HitTestsFindTheCaptionAndTheClient) {
@@ -350,8 +511,9 @@ TEST_F(WinSkinFormTest, AMaximisedWindowIsNotDraggedByItsTitle) {
   EXPECT_EQ(theLog.back().WParam, static_cast<WPARAM>(HTMENU));
 }
 
-TEST_P(WinSkinFormSkinsTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBothStates) {
+TEST_P(WinSkinFormSkinsTest, FramePiecesTitleButtonsAndMenuBarArePaintedFromTheSkinInBothStates) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  SetMenu(window, NewMenuBar());
   TWinSkinForm& form = Skin(window);
   const TSkinSettings& skin = data->Skin();
   const RECT rect = WindowRect(window);
@@ -386,6 +548,33 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBo
     return false;
   };
 
+  // The bar's top row at its right end, past the buttons, from the bar
+  // picture's active or inactive cell (stacked).
+  ASSERT_TRUE(skin.MenuBar.has_value());
+  auto barMatches = [&](int cell) {
+    const TSkinBitmap& bar = skin.MenuBar->Bitmap;
+    const COLORREF expected = PictureColour(bar, bar.Width() - 1, (cell - 1) * bar.Height() / 2);
+    return ScreenPixel(rect.right - form.Widths().Right - 1, rect.top + form.Widths().Title) == expected;
+  };
+  auto shows = [&](const TPixelRect& area, TColour colour) {
+    const COLORREF wanted = ui::ColourToRgb(colour);
+    for (int y = area.Top; y < area.Bottom; ++y)
+      for (int x = area.Left; x < area.Right; ++x)
+        if (ScreenPixel(rect.left + x, rect.top + y) == wanted) return true;
+    return false;
+  };
+  const auto& menuButtons = form.MenuBar()->Buttons();
+  EXPECT_TRUE(barMatches(1));
+  EXPECT_TRUE(shows(menuButtons[0]->Bounds, skin.MenuBarTextColour));
+  EXPECT_TRUE(shows(menuButtons[3]->Bounds, skin.ButtonShadowColour));
+  // The mouse over a bar button frames it.
+  const TPixelRect& edit = menuButtons[1]->Bounds;
+  SendMessageW(window, WM_NCMOUSEMOVE, HTMENU, ScreenPoint(window, edit.Left + 3, edit.Top + 3));
+  EXPECT_EQ(form.HotObject(), menuButtons[1].get());
+  PumpMessagesFor(50);
+  EXPECT_EQ(ScreenPixel(rect.left + edit.Left, rect.top + edit.Top), ui::ColourToRgb(skin.ButtonHilightColour));
+  EXPECT_TRUE(shows(edit, skin.MenuBarTextColour));
+
   const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
   ASSERT_NE(close, nullptr);
   EXPECT_TRUE(leftBorderMatches(1));
@@ -405,6 +594,7 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleAndButtonsArePaintedFromTheSkinInBo
   EXPECT_TRUE(leftBorderMatches(skin.LeftBorder.FrameCount > 1 ? 2 : 1));
   EXPECT_TRUE(buttonShows(*close, IdleCaptionButtonFrame(false, close->Record.FrameCount)));
   EXPECT_TRUE(titleTextShows(skin.TitleTextNoActiveColour));
+  EXPECT_TRUE(barMatches(2));
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
                ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
   EXPECT_EQ(form.HotObject(), nullptr);
@@ -552,6 +742,13 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
   ui::TForm frame(nullptr);
   frame.SetFormStyle(ui::TFormStyle::fsMDIForm);
   frame.SetClientSize(600, 450);
+  auto* menu = new ui::TMainMenu(&frame);
+  auto* windowItem = new ui::TMenuItem(&frame);
+  windowItem->SetCaption("&Window");
+  windowItem->Add(new ui::TMenuItem(&frame));
+  windowItem->Items(0)->SetCaption("&Cascade");
+  menu->Items()->Add(windowItem);
+  frame.SetMenu(menu);
   frame.Show();
   std::unique_ptr<TFormSkinner> made = CreateFormSkinner(frame.Handle(), &frame, *data);
   ASSERT_NE(made, nullptr);
@@ -583,6 +780,30 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
   PumpMessagesFor(50);
   EXPECT_EQ(childSkinner->ShowState(), TShowState::Maximized);
   EXPECT_NE(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
+  // Its minimise, restore and close buttons stand in the frame's skinned bar.
+  auto* frameSkinner = dynamic_cast<TWinSkinForm*>(SkinManager()->FindFormSkinner(frame.Handle()));
+  ASSERT_NE(frameSkinner, nullptr);
+  ASSERT_NE(frameSkinner->MenuBar(), nullptr);
+  EXPECT_TRUE(SkinManager()->MdiMaximized());
+  const TWinSysButton* mdiClose = nullptr;
+  for (const auto& button : frameSkinner->CaptionButtons())
+    if (button->Record.Action == captionaction::kMdiClose && button->Visible) mdiClose = button.get();
+  ASSERT_NE(mdiClose, nullptr);
+  const int barTop = frameSkinner->Widths().Title;
+  EXPECT_GE(mdiClose->Bounds.Top, barTop);
+  EXPECT_LE(mdiClose->Bounds.Bottom, barTop + frameSkinner->MenuBarHeight());
+  const RECT frameRect = WindowRect(frame.Handle());
+  const TSkinBitmap& picture = mdiClose->Record.Bitmap;
+  bool checked = false;
+  for (int y = 0; y < picture.Height() && !checked; ++y)
+    for (int x = 0; x < picture.Width() / 4 && !checked; ++x) {
+      const COLORREF expected = PictureColour(picture, x, y);
+      if (expected == kMagenta) continue;
+      EXPECT_EQ(ScreenPixel(frameRect.left + mdiClose->Bounds.Left + x, frameRect.top + mdiClose->Bounds.Top + y),
+                expected);
+      checked = true;
+    }
+  EXPECT_TRUE(checked);
   // Restored, the skin's.
   SendMessageW(frame.ClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(childWindow), 0);
   PumpMessagesFor(50);
