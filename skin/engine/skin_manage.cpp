@@ -166,10 +166,19 @@ void TSkinManage::ScheduleAction(TSkinAction action, unsigned delayMs) {
   if (action == TSkinAction::Deactivate) enabled_ = false;
 }
 
+void TSkinManage::SchedulePurge(TSkinData& data, unsigned delayMs) {
+  if (actionTimer_.Enabled() && pendingAction_ != TSkinAction::Purge) return;
+  pendingSkinData_ = &data;
+  ScheduleAction(TSkinAction::Purge, delayMs);
+}
+
 void TSkinManage::RunPendingAction() {
   TSkinData* data = pendingSkinData_;
   if (!data) return;
   actionTimer_.SetEnabled(false);
+  // A skin change must not reach a destroyed window's freed form, and it may
+  // have taken the place of the purge that window asked for.
+  Purge();
   const bool onlyThisForm = data->SkinFormtype() == TSkinFormType::sfOnlyThisForm;
   switch (pendingAction_) {
     case TSkinAction::Activate:
@@ -183,9 +192,7 @@ void TSkinManage::RunPendingAction() {
     case TSkinAction::SkinChanged:
       RefreshSkins(data, onlyThisForm);
       break;
-    case TSkinAction::Purge:
-      Purge();
-      break;
+    case TSkinAction::Purge:  // done above
     case TSkinAction::None:
       break;
   }
@@ -269,7 +276,7 @@ bool TSkinManage::IsPopupMenuSkinned(HWND window) const {
                              [window](const auto& skinner) { return skinner->WindowHandle() == window; });
 }
 
-const ui::TBitmap* TSkinManage::FindPopupBackground(HMENU menu) const {
+const TPopupBackground* TSkinManage::FindPopupBackground(HMENU menu) const {
   if (!menu) return nullptr;
   const auto found =
       std::ranges::find_if(popupSkinners_, [menu](const auto& skinner) { return skinner->MenuHandle() == menu; });

@@ -21,7 +21,6 @@
 #include "skin/engine/popup_skinner.h"
 
 namespace ui {
-class TBitmap;
 class TForm;
 }  // namespace ui
 
@@ -82,7 +81,7 @@ class TSkinManage {
   bool DetachPopupMenu(HWND window);
   bool IsPopupMenuSkinned(HWND window) const;
   // The rendered background of the skinned popup showing that menu, or nullptr.
-  const ui::TBitmap* FindPopupBackground(HMENU menu) const;
+  const TPopupBackground* FindPopupBackground(HMENU menu) const;
   std::size_t PopupSkinnerCount() const { return popupSkinners_.size(); }
   void SetPopupSkinnerMaker(TPopupSkinnerMaker maker) { popupSkinnerMaker_ = std::move(maker); }
 
@@ -94,7 +93,11 @@ class TSkinManage {
   // the first activation, applies it at once (activate and deactivate only
   // switch Enabled then).
   void ScheduleAction(TSkinAction action, unsigned delayMs);
-  // The timer tick: carries out the pending action, forgets the component
+  // Schedules freeing the skinners of destroyed windows for `data`, unless
+  // another action waits for the timer: every action frees them first.
+  void SchedulePurge(TSkinData& data, unsigned delayMs);
+  // The timer tick: frees the skinners of destroyed windows, whose forms may
+  // be gone, then carries out the pending action, forgets the component
   // and fires its OnSkinChanged. Without a pending component the timer goes
   // on ticking.
   void RunPendingAction();

@@ -75,10 +75,7 @@ bool TWinSkinForm::HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       UnskinOnDestroy();
       result = CallOldProc(msg, wParam, lParam);
       state_ = TFormSkinnerState::Destroyed;
-      if (TSkinManage* manager = SkinManager()) {
-        manager->SetPendingSkinData(data_);
-        manager->ScheduleAction(TSkinAction::Purge, kPurgeDelayMs);
-      }
+      if (TSkinManage* manager = SkinManager()) manager->SchedulePurge(*data_, kPurgeDelayMs);
       return true;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:

@@ -84,11 +84,11 @@ class TLoggingPopupSkinner : public TPopupSkinner {
   ~TLoggingPopupSkinner() override { log_.push_back("popup freed"); }
   HWND WindowHandle() const override { return window_; }
   HMENU MenuHandle() const override { return menu_; }
-  const ui::TBitmap* Background() const override { return &background_; }
+  const TPopupBackground* Background() const override { return &background_; }
   void Detach() override { log_.push_back("popup detach"); }
 
   HMENU menu_ = nullptr;
-  ui::TBitmap background_;
+  TPopupBackground background_;
 
  private:
   HWND window_;
@@ -335,6 +335,27 @@ TEST_F(SkinManageTest, PurgingFreesTheSkinnersOfDestroyedWindows) {
   manager->RunPendingAction();
   EXPECT_EQ(log, (std::vector<std::string>{"c freed", "a freed"}));
   EXPECT_EQ(manager->FormSkinners(), std::vector<TFormSkinner*>{alive});
+}
+
+// A window closed just before a skin change: the change must neither reach
+// the destroyed window's skinner (its form may be freed) nor be lost to the
+// purge the window asks for.
+TEST_F(SkinManageTest, ASkinChangeFreesTheSkinnersOfDestroyedWindowsFirstAndAPurgeNeverReplacesIt) {
+  TSkinData& main = NewSkinData(TSkinFormType::sfMainform);
+  manager->SetStarted(1);
+  AddSkinner("alive", &main);
+  manager->SetPendingSkinData(&main);
+  manager->ScheduleAction(TSkinAction::SkinChanged, 250);
+  AddSkinner("closed", &main)->MarkDestroyed();
+  manager->SchedulePurge(main, 250);
+  EXPECT_EQ(manager->PendingAction(), TSkinAction::SkinChanged);
+  manager->RunPendingAction();
+  EXPECT_EQ(log, (std::vector<std::string>{"closed freed", "alive release", "alive rebuild", "alive refresh"}));
+
+  AddSkinner("closed later", &main)->MarkDestroyed();
+  manager->SchedulePurge(main, 250);  // nothing waits now: the purge is scheduled
+  EXPECT_EQ(manager->PendingAction(), TSkinAction::Purge);
+  EXPECT_TRUE(manager->ActionTimer().Enabled());
 }
 
 TEST_F(SkinManageTest, FrameSkinnersAreFoundByWindowAndLeaveWhenFreedElsewhere) {
