@@ -423,6 +423,7 @@ void TWinSkinForm::RefreshSkin() {
     for (int i = 0; i < form_->ComponentCount(); ++i)
       if (auto* embedded = dynamic_cast<ui::TForm*>(form_->Components(i))) embedded->SetColor(face);
   }
+  for (std::size_t i = 0; i < controlSkinners_.Count(); ++i) controlSkinners_[i].UpdateSkin();
   state_ = TFormSkinnerState::Refreshing;
   if (SkinsMainMenu(*data_)) {
     FitWindowToFrame(true);

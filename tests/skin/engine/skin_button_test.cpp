@@ -243,6 +243,9 @@ class SkinButtonTest : public testing::Test {
 };
 
 TEST_F(SkinButtonTest, TheWalkGivesEachButtonItsSkinnerAndDetachingGivesTheHandlerBack) {
+  // Without menus and frames skinned a new skin leaves the window's size alone:
+  // only the control skinners repaint the buttons.
+  data->SetSkinControls(TSkinControls(data->SkinControls()).Exclude(TSkinControlType::xcMainMenu));
   Skin();
   other->SetFocus();
   EXPECT_NE(dynamic_cast<TSkinButton*>(SkinnerOf(*push)), nullptr);
@@ -250,6 +253,13 @@ TEST_F(SkinButtonTest, TheWalkGivesEachButtonItsSkinnerAndDetachingGivesTheHandl
   EXPECT_NE(dynamic_cast<TSkinSpeedButton*>(SkinnerOf(*speed)), nullptr);
   EXPECT_EQ(SkinnerOf(*plain), nullptr);
   EXPECT_EQ(FrameShown(*push), kButtonNormal);
+
+  // A new skin: the buttons repaint with it.
+  data->SetSkinFile(RILVANTA_DARK_SKIN);
+  ASSERT_NE(FrameOnScreen(*push), kButtonNormal);
+  skinner->RefreshSkin();
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_EQ(FrameOnScreen(*push), kButtonNormal);
 
   skinner->Unskin();
   EXPECT_EQ(skinner->ControlSkinners().Count(), 0u);
