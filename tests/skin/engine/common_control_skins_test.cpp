@@ -207,6 +207,20 @@ TEST_F(CommonControlSkinsTest, ProgressFillsThePositionsShareOfTheUpperLimitInBo
   face = PaintedFace(progress->Handle());
   EXPECT_EQ(face->Pixel(45, 5), kBar);
   EXPECT_EQ(face->Pixel(55, 5), kTrack);
+
+  // An upright bar fills from the bottom, with a bar or with blocks standing on it.
+  progress->SetOrientation(ui::TOrientation::Vertical);
+  progress->SetBounds(10, 10, 10, 100);
+  progress->SetRange(0, 100);
+  progress->SetPosition(30);
+  face = PaintedFace(progress->Handle());
+  EXPECT_EQ(face->Pixel(5, 71), kBar);
+  EXPECT_EQ(face->Pixel(5, 69), kTrack);
+  data->ReadSkinStream(TestSkin(true, 1));
+  face = PaintedFace(progress->Handle());
+  EXPECT_EQ(face->Pixel(3, 71), kBlock);
+  EXPECT_NE(face->Pixel(3, 69), kBlock);
+  EXPECT_NE(face->Pixel(2, 71), kBlock) << "centred across the bar";
 }
 
 TEST_F(CommonControlSkinsTest, TrackBarThumbIsTheSkinsSecondFrameOrAPlainOutlinedBox) {
