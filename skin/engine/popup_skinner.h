@@ -7,13 +7,18 @@
 
 #include <memory>
 
-namespace ui {
-class TBitmap;
-}
+#include "skin/engine/frame_painting.h"
 
 namespace skin {
 
 class TSkinData;
+
+// A popup window's rendered background, the size of the whole window, and
+// where the window's client area (the item rectangles' origin) lies on it.
+struct TPopupBackground {
+  TOffscreenBitmap Bitmap;
+  POINT ClientOrigin{};
+};
 
 class TPopupSkinner {
  public:
@@ -24,7 +29,7 @@ class TPopupSkinner {
   // The menu shown in the window; nullptr until its first item is drawn.
   virtual HMENU MenuHandle() const = 0;
   // The rendered background the menu's items are drawn on, or nullptr.
-  virtual const ui::TBitmap* Background() const = 0;
+  virtual const TPopupBackground* Background() const = 0;
   // Gives the window back its own drawing.
   virtual void Detach() = 0;
 };
@@ -32,5 +37,9 @@ class TPopupSkinner {
 // A popup skinner attached to the menu popup `window` with `data`, or nullptr
 // when popups are not skinned.
 std::unique_ptr<TPopupSkinner> CreatePopupSkinner(HWND window, TSkinData& data);
+
+// The next menu item drawn names the menu of the popup skinner that rendered
+// its background before it knew its menu; nothing when none waits.
+void HandMenuToPendingPopup(HMENU menu);
 
 }  // namespace skin

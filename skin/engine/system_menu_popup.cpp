@@ -1,11 +1,14 @@
 #include "skin/engine/system_menu_popup.h"
 
+#include "skin/component/skin_data.h"
+#include "skin/engine/skinned_menu_items.h"
 #include "ui/menu_item.h"
 #include "ui/shortcut.h"
 
 namespace skin {
 
-std::unique_ptr<ui::TPopupMenu> CreateSystemMenuPopup(TAllowedButtons allowed, std::function<void(int tag)> onClick) {
+std::unique_ptr<ui::TPopupMenu> CreateSystemMenuPopup(TAllowedButtons allowed, TSkinData& data,
+                                                      std::function<void(int tag)> onClick) {
   auto menu = std::make_unique<ui::TPopupMenu>(nullptr);
   auto add = [&](const char* caption, int tag, ui::TShortCut shortCut = 0) {
     auto* item = new ui::TMenuItem(menu.get());
@@ -21,6 +24,8 @@ std::unique_ptr<ui::TPopupMenu> CreateSystemMenuPopup(TAllowedButtons allowed, s
   if (allowed.Minimize) add(" Minimize ", kSystemMenuMinimize);
   add("-", kSystemMenuLine);
   add(" Close ", kSystemMenuClose, ui::scShift | VK_F4);
+  menu->SetImages(&data.SysMenuGlyphs());
+  SetMenuItemsSkinned(*menu, data, true);
   return menu;
 }
 

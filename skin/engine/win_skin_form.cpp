@@ -10,6 +10,7 @@
 #include "skin/engine/mdi_client_subclass.h"
 #include "skin/engine/skin_drawing.h"
 #include "skin/engine/skin_manage.h"
+#include "skin/engine/skinned_menu_items.h"
 #include "skin/engine/system_menu_popup.h"
 #include "skin/engine/win_skin_menu.h"
 #include "ui/colour.h"
@@ -73,6 +74,7 @@ bool TWinSkinForm::SkinForm(ui::TForm& form) {
   }
   savedColour_ = form.Color();
   form.SetColor(data_->Skin().ButtonFaceColour);
+  if (SkinsMainMenu(*data_)) SetPopupMenusOwnerDraw(form, *data_, true);
   return true;
 }
 
@@ -425,6 +427,7 @@ void TWinSkinForm::RefreshSkin() {
   }
   for (std::size_t i = 0; i < controlSkinners_.Count(); ++i) controlSkinners_[i].UpdateSkin();
   state_ = TFormSkinnerState::Refreshing;
+  if (form_ && SkinsMainMenu(*data_)) SetPopupMenusOwnerDraw(*form_, *data_, true);
   if (SkinsMainMenu(*data_)) {
     FitWindowToFrame(true);
     state_ = TFormSkinnerState::Active;
@@ -467,6 +470,7 @@ void TWinSkinForm::Unskin() {
   subclass_.Restore();
   DetachControls();
   RestoreFormColour();
+  if (form_) SetPopupMenusOwnerDraw(*form_, *data_, false);
   SetSystemStyles(true);
   FreeMenuBar(false);
   mdiClient_.reset();
@@ -497,6 +501,7 @@ void TWinSkinForm::UnskinOnDestroy() {
   subclass_.Restore();
   mdiClient_.reset();
   DetachControls();
+  if (form_) SetPopupMenusOwnerDraw(*form_, *data_, false);
   // The window's own destruction has freed the bar already (WM_NCDESTROY);
   // the manager going first leaves the window its menu.
   FreeMenuBar(false);

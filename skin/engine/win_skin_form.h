@@ -168,6 +168,10 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   bool HandleStage3(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT CallOldProc(UINT msg, WPARAM wParam, LPARAM lParam) { return subclass_.CallOld(msg, wParam, lParam); }
   void FormWindowProc(ui::TMessage& message);
+  // Owner-drawn items of the skinned menu bar's popups (win_skin_form_menu_items.cpp);
+  // false when the message is not for them.
+  bool HandleMeasureItem(LPARAM lParam);
+  bool HandleDrawItem(LPARAM lParam);
   // Alt and an access key of the skinned bar: its button is clicked.
   bool OpensBarByAccelerator(wchar_t key);
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);

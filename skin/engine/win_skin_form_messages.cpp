@@ -101,6 +101,14 @@ bool TWinSkinForm::HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
 
 bool TWinSkinForm::HandleStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
+    case WM_MEASUREITEM:
+      if (!HandleMeasureItem(lParam)) return false;
+      result = TRUE;
+      return true;
+    case WM_DRAWITEM:
+      if (!HandleDrawItem(lParam)) return false;
+      result = TRUE;
+      return true;
     case WM_SIZE:
       result = OnSize(wParam, lParam);
       return true;
@@ -495,7 +503,7 @@ void TWinSkinForm::Restore() {
 
 void TWinSkinForm::ShowSystemMenu(int x, int y) {
   // Made when first shown: most windows never show it.
-  if (!sysMenuPopup_) sysMenuPopup_ = CreateSystemMenuPopup(allowed_, [this](int tag) { SysMenuClick(tag); });
+  if (!sysMenuPopup_) sysMenuPopup_ = CreateSystemMenuPopup(allowed_, *data_, [this](int tag) { SysMenuClick(tag); });
   EnableSystemMenuItems(*sysMenuPopup_, showState_);
   const DWORD now = GetTickCount();
   // A second click within the double-click time closes the window.

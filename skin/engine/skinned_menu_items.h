@@ -1,0 +1,22 @@
+#pragma once
+// Hangs the skinned item drawing on the items of library popup menus: the
+// menus become owner-drawn and every item without a drawing of its own is
+// measured and drawn by the menu item painter.
+
+namespace ui {
+class TForm;
+class TMenu;
+}  // namespace ui
+
+namespace skin {
+
+class TSkinData;
+
+// Switches one menu's items to skinned drawing (on) or takes the skinned
+// drawing away again (off); items with drawing handlers of their own keep them.
+void SetMenuItemsSkinned(ui::TMenu& menu, const TSkinData& data, bool on);
+// Every popup menu the form owns, unless the skin leaves popup menus alone or
+// the menu's Tag (mod 100) is the skin's DisableTag.
+void SetPopupMenusOwnerDraw(ui::TForm& form, const TSkinData& data, bool on);
+
+}  // namespace skin

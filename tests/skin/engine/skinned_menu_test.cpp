@@ -1,0 +1,326 @@
+// Skinned menus under Wine: real popup menus of a library form opened with
+// real messages, their popup windows and items read back from the screen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/component/skin_data.h"
+#include "skin/data/skin_archive_writer.h"
+#include "skin/data/skin_reader.h"
+#include "skin/data/skin_stream.h"
+#include "skin/engine/form_skinner_factory.h"
+#include "skin/engine/menu_item_painter.h"
+#include "skin/engine/skin_manage.h"
+#include "skin/engine/skin_messages.h"
+#include "skin/engine/win_skin_form.h"
+#include "ui/bitmap.h"
+#include "ui/colour.h"
+#include "ui/form.h"
+#include "ui/menu_item.h"
+#include "ui/popup_menu.h"
+#include "ui/shortcut.h"
+
+using namespace skin;
+
+namespace {
+
+std::vector<std::uint8_t> ReadFile(const char* path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {});
+}
+
+// The default skin's stored stream without its menu item picture.
+std::vector<std::uint8_t> DefaultSkinWithoutMenuItems() {
+  TSkinReader reader;
+  EXPECT_TRUE(reader.LoadArchive(ReadFile(RILVANTA_DEFAULT_SKIN)));
+  std::vector<TSkinEntry> entries;
+  for (std::size_t i = 0; i < reader.EntryCount(); ++i) {
+    if (reader.Names()[i] == "menu_item.bmp") continue;
+    const auto bytes = reader.Entry(i);
+    entries.push_back(TSkinEntry{reader.Names()[i], std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
+  }
+  return WriteSkinStream(ComposeSkinArchive(entries));
+}
+
+COLORREF Rgb(TColour colour) { return ui::ColourToRgb(colour); }
+COLORREF PictureColour(const TSkinBitmap& picture, int x, int y) { return Rgb(picture.Pixel(x, y)); }
+COLORREF ScreenPixel(POINT point) {
+  const HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+HWND ShownPopupWindow() {
+  for (HWND popup = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); popup;
+       popup = FindWindowExW(nullptr, popup, L"#32768", nullptr))
+    if (IsWindowVisible(popup)) return popup;
+  return nullptr;
+}
+
+// Steps run one by one, 200 ms apart, while a menu is open; the menu is ended after the last.
+std::vector<std::function<void()>> theSteps;
+void CALLBACK RunStep(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (theSteps.empty()) {
+    KillTimer(nullptr, timer);
+    EndMenu();
+    return;
+  }
+  const std::function<void()> step = std::move(theSteps.front());
+  theSteps.erase(theSteps.begin());
+  step();
+}
+
+class SkinnedMenuTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    FreeSkinManager();
+    TSkinManage& manager = CreateSkinManager();
+    data = std::make_unique<TSkinData>(nullptr);
+    data->SetSkinFile(RILVANTA_DEFAULT_SKIN);
+    ASSERT_FALSE(data->SkinEmpty());
+    manager.RegisterSkinData(data.get());
+
+    form = std::make_unique<ui::TForm>(nullptr);
+    form->SetBorderStyle(ui::TFormBorderStyle::bsNone);
+    form->SetBounds(100, 100, 200, 100);
+    menu = new ui::TPopupMenu(form.get());
+    const char* captions[] = {"&Normal", "Checked", "Disabled", "-", "&", "Save"};
+    for (const char* caption : captions) {
+      auto* item = new ui::TMenuItem(form.get());
+      item->SetCaption(caption);
+      menu->Items()->Add(item);
+    }
+    Item(1).SetChecked(true);
+    Item(2).SetEnabled(false);
+    Item(5).SetShortCut(ui::scCtrl | 'S');
+    form->Show();
+    SetForegroundWindow(form->Handle());
+  }
+  void TearDown() override {
+    skinner.reset();
+    form.reset();
+    FreeSkinManager();
+    data.reset();
+  }
+
+  ui::TMenuItem& Item(int index) const { return *menu->Items()->Items(index); }
+
+  void Skin() {
+    skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(form->Handle(), form.get(), *data).release()));
+    ASSERT_NE(skinner, nullptr);
+    SendMessageW(form->Handle(), SKM_ATTACHED, 0, kAttachedTag);
+    // Menu popup windows get their skinners from the manager's hook.
+    SkinManager()->InstallHook();
+    SkinManager()->SetEnabled(true);
+  }
+
+  // Opens the menu at (300, 300); `steps` run while it is open.
+  void PopupWith(std::vector<std::function<void()>> steps) {
+    theSteps = std::move(steps);
+    SetTimer(nullptr, 0, 200, RunStep);
+    SetCursorPos(0, 0);  // the virtual display draws the cursor into its picture
+    menu->Popup(300, 300);
+  }
+
+  // The item's rectangle on the screen and in the popup window.
+  static RECT ItemOnScreen(HWND popup, HMENU handle, int index) {
+    RECT rect{};
+    EXPECT_TRUE(GetMenuItemRect(popup, handle, index, &rect));
+    return rect;
+  }
+
+  // A drawing of one item by the library's owner-draw path into a memory bitmap.
+  void DrawItem(ui::TMenuItem& item, ui::TBitmap& target, bool selected) const {
+    target.SetSize(120, 20);
+    item.DrawItem(target.Canvas(), RECT{0, 0, 120, 20}, selected);
+    target.Dormant();
+  }
+
+  std::unique_ptr<TSkinData> data;
+  std::unique_ptr<ui::TForm> form;
+  ui::TPopupMenu* menu = nullptr;
+  std::unique_ptr<TWinSkinForm> skinner;
+};
+
+// The popup window's frame comes from the skin's menu background; each item
+// lies over its own piece of it, the selected one under the skin's face;
+// the separator shows the skin's separator image. With menu animation on and
+// off, and when the system prints the window for an animation (WM_PRINT).
+TEST_F(SkinnedMenuTest, PopupFrameAndItemsWearTheSkinWithAndWithoutMenuAnimation) {
+  Skin();
+  ASSERT_TRUE(menu->OwnerDraw());
+  const TDataSkinObject& back = *data->Skin().MenuBackground;
+  const TDataSkinObject& face = *data->Skin().MenuItem;
+  const int fw = face.Bitmap.Width() / 5;
+  BOOL animationWas = FALSE;
+  SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &animationWas, 0);
+  for (const BOOL animation : {TRUE, FALSE}) {
+    SCOPED_TRACE(animation ? "menu animation on" : "menu animation off");
+    SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(animation)), 0);
+    HWND popup = nullptr;
+    bool checked = false;
+    PopupWith(
+        {[&] { popup = ShownPopupWindow(); },
+         [&] {
+           ASSERT_NE(popup, nullptr);
+           const HMENU handle = menu->Handle();
+           const TPopupBackground* background = SkinManager()->FindPopupBackground(handle);
+           ASSERT_NE(background, nullptr);  // the first item drawn named the menu
+           EXPECT_EQ(SendMessageW(popup, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+           EXPECT_EQ(GetPixel(background->Bitmap.Dc(), 0, 0), PictureColour(back.Bitmap, 0, 0));
+           RECT window{};
+           GetWindowRect(popup, &window);
+           const int h = window.bottom - window.top;
+           const int bw = back.Bitmap.Width(), bh = back.Bitmap.Height();
+           // The ring: corners and edges of the background picture.
+           for (const POINT p : {POINT{0, 0}, POINT{1, 1}, POINT{2, 2}})
+             EXPECT_EQ(ScreenPixel({window.left + p.x, window.top + p.y}), PictureColour(back.Bitmap, p.x, p.y));
+           EXPECT_EQ(ScreenPixel({window.left + 1, window.top + h / 2}), PictureColour(back.Bitmap, 1, bh / 2));
+           EXPECT_EQ(ScreenPixel({window.right - 1, window.bottom - 1}), PictureColour(back.Bitmap, bw - 1, bh - 1));
+           EXPECT_EQ(ScreenPixel({window.right - 2, window.top + h / 2}), PictureColour(back.Bitmap, bw - 2, bh / 2));
+           // An unselected item: the normal face is transparent, its piece of background shows.
+           const RECT normal = ItemOnScreen(popup, handle, 0);
+           const POINT inside{(normal.left + normal.right) / 2, normal.top + 1};
+           EXPECT_EQ(ScreenPixel(inside),
+                     GetPixel(background->Bitmap.Dc(), inside.x - window.left, inside.y - window.top));
+           // The separator: the bottom rows of the separator image.
+           const RECT line = ItemOnScreen(popup, handle, 3);
+           const int lh = line.bottom - line.top;
+           for (int y = 0; y < lh; ++y) {
+             const COLORREF source = PictureColour(face.Bitmap, fw + fw / 2, face.Bitmap.Height() - lh + y);
+             if (source == RGB(255, 0, 255)) continue;
+             EXPECT_EQ(ScreenPixel({(line.left + line.right) / 2, line.top + y}), source) << "row " << y;
+           }
+           PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+         },
+         [&] {
+           // The selected item shows the selected face's top edge.
+           const RECT selected = ItemOnScreen(popup, menu->Handle(), 0);
+           EXPECT_EQ(ScreenPixel({(selected.left + selected.right) / 2, selected.top}),
+                     PictureColour(face.Bitmap, 3 * fw + fw / 2, 0));
+           // Printed for an animation: the whole background first, the items inside the ring.
+           RECT window{};
+           GetWindowRect(popup, &window);
+           ui::TBitmap printed;
+           printed.SetSize(window.right - window.left, window.bottom - window.top);
+           SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(printed.Canvas().Handle()),
+                        PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+           EXPECT_EQ(GetPixel(printed.Canvas().Handle(), 0, 0), PictureColour(back.Bitmap, 0, 0));
+           EXPECT_EQ(GetPixel(printed.Canvas().Handle(), 1, 1), PictureColour(back.Bitmap, 1, 1));
+           const POINT top{(selected.left + selected.right) / 2 - window.left, selected.top - window.top};
+           EXPECT_EQ(GetPixel(printed.Canvas().Handle(), top.x, top.y), PictureColour(face.Bitmap, 3 * fw + fw / 2, 0));
+           checked = true;
+         }});
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(SkinManager()->PopupSkinnerCount(), 0u);  // gone with its window
+  }
+  SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(animationWas)), 0);
+}
+
+// Which menus and items are skinned, and what unskinning gives back.
+TEST_F(SkinnedMenuTest, TaggedMenusAndOwnDrawingAreLeftAloneAndUnskinningTakesOnlyTheSkinsDrawing) {
+  auto* tagged = new ui::TPopupMenu(form.get());
+  tagged->SetTag(199);
+  auto* taggedItem = new ui::TMenuItem(form.get());
+  tagged->Items()->Add(taggedItem);
+  int ownDrawn = 0, ownMeasured = 0;
+  Item(0).OnDrawItem = [&](ui::TMenuItem*, ui::TCanvas&, RECT, bool) { ++ownDrawn; };
+  Item(0).OnMeasureItem = [&](ui::TMenuItem*, ui::TCanvas&, int&, int&) { ++ownMeasured; };
+  Skin();
+  EXPECT_FALSE(tagged->OwnerDraw());
+  EXPECT_FALSE(taggedItem->OnDrawItem);
+  EXPECT_TRUE(menu->OwnerDraw());
+  EXPECT_TRUE(Item(1).OnDrawItem);
+  ui::TBitmap picture;
+  DrawItem(Item(0), picture, false);
+  EXPECT_EQ(ownDrawn, 1);
+
+  // The skinned measure widens the library's size by the face margin and the image column.
+  ui::TBitmap measuring;
+  measuring.SetSize(1, 1);
+  int plainWidth = 0, plainHeight = 0, skinnedWidth = 0, skinnedHeight = 0;
+  const ui::TMenuMeasureItemEvent skinned = std::exchange(Item(1).OnMeasureItem, nullptr);
+  Item(1).MeasureItem(measuring.Canvas(), plainWidth, plainHeight);
+  Item(1).OnMeasureItem = skinned;
+  Item(1).MeasureItem(measuring.Canvas(), skinnedWidth, skinnedHeight);
+  EXPECT_EQ(skinnedWidth, plainWidth + data->Skin().MenuItem->LeftWidth + 35);
+  EXPECT_EQ(skinnedHeight, plainHeight);
+
+  skinner->Unskin();
+  EXPECT_FALSE(menu->OwnerDraw());
+  EXPECT_FALSE(Item(1).OnDrawItem);
+  EXPECT_FALSE(Item(1).OnMeasureItem);
+  ASSERT_TRUE(Item(0).OnDrawItem);
+  ASSERT_TRUE(Item(0).OnMeasureItem);
+  DrawItem(Item(0), picture, false);
+  EXPECT_EQ(ownDrawn, 2);
+}
+
+// Caption colours: a disabled item is button-shadow coloured even when
+// selected. Captions are smoothed, so the darkest pixel tells the colour: no
+// darker than the shadow for the disabled item, darker for an enabled one.
+TEST_F(SkinnedMenuTest, ADisabledCaptionTakesTheButtonShadowColourEvenWhenSelected) {
+  Skin();
+  const auto sum = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+  const auto darkest = [&](ui::TBitmap& picture) {
+    int least = 3 * 255;
+    for (int y = 4; y < picture.Height() - 4; ++y)  // inside the face's edges
+      for (int x = 4; x < picture.Width() - 4; ++x)
+        least = std::min(least, sum(GetPixel(picture.Canvas().Handle(), x, y)));
+    return least;
+  };
+  const TSkinSettings& skin = data->Skin();
+  const int shadow = sum(Rgb(skin.ButtonShadowColour));
+  ASSERT_LT(sum(Rgb(skin.HilightTextColour)) + 60, shadow);
+  ASSERT_NE(Rgb(skin.ButtonShadowColour), Rgb(skin.MenuTextColour));
+  ui::TBitmap picture;
+  DrawItem(Item(2), picture, true);
+  const int disabled = darkest(picture);
+  EXPECT_GE(disabled, shadow);
+  Item(2).SetCaption("");
+  DrawItem(Item(2), picture, true);
+  EXPECT_LT(disabled, darkest(picture));  // the caption is there
+  Item(2).SetCaption("Disabled");
+  Item(2).SetEnabled(true);
+  DrawItem(Item(2), picture, true);
+  EXPECT_LT(darkest(picture), shadow - 30);
+}
+
+// A skin without a menu item picture: flat items, the highlight colour behind
+// the selected one and the menu colour behind the others; the popup frame
+// still wears the background.
+TEST_F(SkinnedMenuTest, ASkinWithoutMenuItemsGivesFlatItems) {
+  data->ReadSkinStream(DefaultSkinWithoutMenuItems());
+  ASSERT_FALSE(data->SkinEmpty());
+  ASSERT_FALSE(data->Skin().MenuItem && !data->Skin().MenuItem->Bitmap.Empty());
+  Skin();
+  ui::TBitmap picture;
+  DrawItem(Item(0), picture, true);
+  EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 119, 10), Rgb(data->Skin().HilightColour));
+  DrawItem(Item(0), picture, false);
+  EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 119, 10), Rgb(data->Skin().MenuColour));
+}
+
+// A native menu's separator shows the normal face with an etched line 4 pixels below its top.
+TEST_F(SkinnedMenuTest, ANativeSeparatorShowsTheFaceWithAnEtchedLine) {
+  const HMENU native = CreatePopupMenu();
+  AppendMenuW(native, MF_SEPARATOR, 7, nullptr);
+  const std::unique_ptr<ui::TMenuItem> item = TMenuItemPainter::NativeMenuItem(native, 7);
+  EXPECT_EQ(item->Caption(), "-");
+  ui::TBitmap picture;
+  picture.SetSize(120, 10);
+  TMenuItemPainter(*data).DrawNativeItem(native, *item, false, RECT{0, 0, 120, 10}, picture.Canvas());
+  EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 60, 4), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 60, 5), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 60, 8), Rgb(data->Skin().MenuColour));
+  DestroyMenu(native);
+}
+
+}  // namespace
