@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "painted_face.h"
 #include "skin/component/skin_data.h"
 #include "skin/data/skin_archive_writer.h"
 #include "skin/data/skin_reader.h"
@@ -32,71 +33,6 @@ constexpr COLORREF kGlyphGreen = RGB(0, 160, 0);
 constexpr COLORREF kGlyphBlue = RGB(0, 0, 200);
 constexpr COLORREF kGlyphKey = RGB(255, 255, 255);
 constexpr int kBareButtonId = 77;
-
-// What a control shows: its face painted by its skinner into a bitmap.
-class TFace {
- public:
-  TFace(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-  }
-  ~TFace() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  TFace(const TFace&) = delete;
-  TFace& operator=(const TFace&) = delete;
-
-  HDC Dc() const { return dc_; }
-  COLORREF Pixel(int x, int y) const {
-    GdiFlush();
-    const std::uint32_t word = bits_[y * width_ + x];
-    return RGB((word >> 16) & 0xFF, (word >> 8) & 0xFF, word & 0xFF);
-  }
-  int CountOf(COLORREF colour, const RECT& area) const {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x) count += Pixel(x, y) == colour;
-    return count;
-  }
-  // The bounds of the pixels of that colour within the area.
-  RECT Bounds(COLORREF colour, const RECT& area) const {
-    RECT ink{area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x)
-        if (Pixel(x, y) == colour) {
-          ink.left = std::min(ink.left, static_cast<LONG>(x));
-          ink.top = std::min(ink.top, static_cast<LONG>(y));
-          ink.right = std::max(ink.right, static_cast<LONG>(x + 1));
-          ink.bottom = std::max(ink.bottom, static_cast<LONG>(y + 1));
-        }
-    return ink;
-  }
-
- private:
-  int width_, height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-  std::uint32_t* bits_ = nullptr;
-};
-
-std::unique_ptr<TFace> PaintedFace(ui::TControl& control) {
-  auto face = std::make_unique<TFace>(control.Width(), control.Height());
-  if (auto* windowed = dynamic_cast<ui::TWinControl*>(&control))
-    SendMessageW(windowed->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(face->Dc()), 0);
-  else
-    control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(face->Dc()));
-  return face;
-}
 
 // What a window shows, once the system has put what was drawn on the screen
 // (it does so as the thread next looks for messages).
