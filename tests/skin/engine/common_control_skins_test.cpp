@@ -18,15 +18,13 @@
 #include "skin/component/skin_data.h"
 #include "skin/data/skin_archive_writer.h"
 #include "skin/data/skin_stream.h"
-#include "skin/engine/form_skinner_factory.h"
 #include "skin/engine/skin_box.h"
 #include "skin/engine/skin_edit.h"
-#include "skin/engine/skin_manage.h"
-#include "skin/engine/skin_messages.h"
 #include "skin/engine/skin_progress.h"
 #include "skin/engine/skin_track_bar.h"
 #include "skin/engine/skin_up_down.h"
 #include "skin/engine/win_skin_form.h"
+#include "skinned_form_fixture.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/panel.h"
@@ -91,16 +89,11 @@ COLORREF WindowPixel(HWND window, int x, int y) {
   return pixel;
 }
 
-class CommonControlSkinsTest : public testing::Test {
+class CommonControlSkinsTest : public SkinnedFormTest {
  protected:
   void SetUp() override {
-    FreeSkinManager();
-    CreateSkinManager();
-    data = std::make_unique<TSkinData>(nullptr);
+    SkinnedFormTest::SetUp();
     data->SetSkin3rd({"TProgressBar=progress"});
-    form = std::make_unique<ui::TForm>(nullptr);
-    form->SetBorderStyle(ui::TFormBorderStyle::bsNone);
-    form->SetBounds(200, 200, 320, 200);
     progress = Place(new ui::TProgressBar(form.get()), 10, 10, 100, 10);
     progress->SetRange(10, 60);
     progress->SetPosition(30);
@@ -119,47 +112,20 @@ class CommonControlSkinsTest : public testing::Test {
     SetWindowPos(flat->Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     panel = Place(new ui::TPanel(form.get()), 120, 110, 80, 40);
     panel->SetColor(kPanelOwn);
-    form->Show();
-    SetForegroundWindow(form->Handle());
-  }
-  void TearDown() override {
-    skinner.reset();
-    form.reset();
-    data.reset();
-    FreeSkinManager();
-  }
-
-  template <class TControlClass>
-  TControlClass* Place(TControlClass* control, int left, int top, int width, int height) {
-    control->SetParent(form.get());
-    control->SetBounds(left, top, width, height);
-    return control;
+    ShowForm();
   }
 
   // Loads the skin and attaches the frame skinner, whose walk attaches the control skinners.
   void Skin(const std::vector<std::uint8_t>& skin) {
     data->ReadSkinStream(skin);
     ASSERT_FALSE(data->SkinEmpty());
-    skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(form->Handle(), form.get(), *data).release()));
-    ASSERT_NE(skinner, nullptr);
-    SendMessageW(form->Handle(), SKM_ATTACHED, 0, kAttachedTag);
-    UpdateWindow(form->Handle());
+    AttachFrameSkinner();
   }
   template <class TSkinner>
   TSkinner* SkinnerOf(HWND window) const {
     return dynamic_cast<TSkinner*>(skinner->ControlSkinners().FindByWindow(window));
   }
-  // Puts the cursor on a point of the window and tells the window.
-  void MoveOnto(HWND window, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-  }
 
-  std::unique_ptr<TSkinData> data;
-  std::unique_ptr<ui::TForm> form;
-  std::unique_ptr<TWinSkinForm> skinner;
   ui::TProgressBar* progress = nullptr;
   ui::TTrackBar* track = nullptr;
   ui::TUpDown* upDown = nullptr;

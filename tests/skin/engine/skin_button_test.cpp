@@ -17,10 +17,9 @@
 #include "skin/engine/form_skinner_factory.h"
 #include "skin/engine/skin_bit_button.h"
 #include "skin/engine/skin_button.h"
-#include "skin/engine/skin_manage.h"
-#include "skin/engine/skin_messages.h"
 #include "skin/engine/skin_speed_button.h"
 #include "skin/engine/win_skin_form.h"
+#include "skinned_form_fixture.h"
 #include "text/gbk.h"
 #include "ui/bit_btn.h"
 #include "ui/form.h"
@@ -77,36 +76,26 @@ std::vector<std::uint8_t> DefaultSkinWithoutButtons() {
   return WriteSkinStream(ComposeSkinArchive(entries));
 }
 
-class SkinButtonTest : public testing::Test {
+class SkinButtonTest : public SkinnedFormTest {
  protected:
   void SetUp() override {
-    FreeSkinManager();
-    CreateSkinManager();
-    data = std::make_unique<TSkinData>(nullptr);
+    SkinnedFormTest::SetUp();
     data->SetSkinFile(RILVANTA_DEFAULT_SKIN);
     ASSERT_FALSE(data->SkinEmpty());
-
-    form = std::make_unique<ui::TForm>(nullptr);
-    form->SetBorderStyle(ui::TFormBorderStyle::bsNone);
-    form->SetBounds(200, 200, 320, 140);
-    push = Place(new ui::TButton(form.get()), 10, 10, 71, 25, "OK");
-    other = Place(new ui::TButton(form.get()), 100, 10, 71, 25, "Other");
-    bit = Place(new ui::TBitBtn(form.get()), 10, 60, 73, 25, "Search");
+    push = PlaceButton(new ui::TButton(form.get()), 10, 10, 71, 25, "OK");
+    other = PlaceButton(new ui::TButton(form.get()), 100, 10, 71, 25, "Other");
+    bit = PlaceButton(new ui::TBitBtn(form.get()), 10, 60, 73, 25, "Search");
     FillGlyph(bit->Glyph(), 1, 18, 16, {kGlyphGreen});
-    speed = Place(new ui::TSpeedButton(form.get()), 200, 60, 23, 22, "");
+    speed = PlaceButton(new ui::TSpeedButton(form.get()), 200, 60, 23, 22, "");
     FillGlyph(speed->Glyph(), 2, 12, 12, {kGlyphGreen, kGlyphBlue});
     speed->SetNumGlyphs(2);
-    plain = Place(new ui::TButton(form.get()), 200, 10, 71, 25, "OK");
+    plain = PlaceButton(new ui::TButton(form.get()), 200, 10, 71, 25, "OK");
     plain->SetTag(data->DisableTag());  // never skinned: how the system draws a button
     push->OnClick = [this](ui::TComponent*) { ++clicks; };
-    form->Show();
-    SetForegroundWindow(form->Handle());
+    ShowForm();
   }
   void TearDown() override {
-    skinner.reset();
-    form.reset();
-    data.reset();
-    FreeSkinManager();
+    SkinnedFormTest::TearDown();
     if (aliasedFont) DeleteObject(aliasedFont);
   }
 
@@ -120,19 +109,9 @@ class SkinButtonTest : public testing::Test {
   }
 
   template <class TControlClass>
-  TControlClass* Place(TControlClass* control, int left, int top, int width, int height, const char* caption) {
-    control->SetParent(form.get());
-    control->SetBounds(left, top, width, height);
-    control->SetCaption(caption);
+  TControlClass* PlaceButton(TControlClass* control, int left, int top, int width, int height, const char* caption) {
+    Place(control, left, top, width, height)->SetCaption(caption);
     return control;
-  }
-
-  // Attaches the frame skinner, whose control walk attaches the button skinners.
-  void Skin() {
-    skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(form->Handle(), form.get(), *data).release()));
-    ASSERT_NE(skinner, nullptr);
-    SendMessageW(form->Handle(), SKM_ATTACHED, 0, kAttachedTag);
-    UpdateWindow(form->Handle());
   }
   TSkinControl* SkinnerOf(const ui::TControl& control) const {
     TControlSkinners& skinners = skinner->ControlSkinners();
@@ -158,17 +137,9 @@ class SkinButtonTest : public testing::Test {
   int FrameShown(ui::TControl& control) { return FrameOf(PaintedFace(control)->Pixel(1, 1)); }
   int FrameOnScreen(ui::TWinControl& control) { return FrameOf(ScreenPixel(control.Handle(), 1, 1)); }
 
-  // The mouse moved onto a point of a control, the cursor with it.
-  void MoveOnto(ui::TWinControl& control, int x = 5, int y = 5) {
-    POINT point{x, y};
-    ClientToScreen(control.Handle(), &point);
-    SetCursorPos(point.x, point.y);
-    SendMessageW(control.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-  }
+  // The mouse moved onto a control.
+  void MoveOnto(ui::TWinControl& control) { SkinnedFormTest::MoveOnto(control.Handle(), 5, 5); }
 
-  std::unique_ptr<TSkinData> data;
-  std::unique_ptr<ui::TForm> form;
-  std::unique_ptr<TWinSkinForm> skinner;
   ui::TButton* push = nullptr;
   ui::TButton* other = nullptr;
   ui::TBitBtn* bit = nullptr;
@@ -182,7 +153,7 @@ TEST_F(SkinButtonTest, TheWalkGivesEachButtonItsSkinnerAndDetachingGivesTheHandl
   // Without menus and frames skinned a new skin leaves the window's size alone:
   // only the control skinners repaint the buttons.
   data->SetSkinControls(TSkinControls(data->SkinControls()).Exclude(TSkinControlType::xcMainMenu));
-  Skin();
+  AttachFrameSkinner();
   other->SetFocus();
   EXPECT_NE(dynamic_cast<TSkinButton*>(SkinnerOf(*push)), nullptr);
   EXPECT_NE(dynamic_cast<TSkinBitButton*>(SkinnerOf(*bit)), nullptr);
@@ -211,7 +182,7 @@ TEST_F(SkinButtonTest, HoverPressAndReleaseOverAPushButtonClickOnceAfterThePress
     if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONUP) reached.push_back(message.Msg);
     own(message);
   });
-  Skin();
+  AttachFrameSkinner();
   other->SetFocus();
 
   MoveOnto(*push);
@@ -248,7 +219,7 @@ TEST_F(SkinButtonTest, HoverPressAndReleaseOverAPushButtonClickOnceAfterThePress
 }
 
 TEST_F(SkinButtonTest, MovingToAnotherButtonDropsTheFirstOnesHoverAtOnce) {
-  Skin();
+  AttachFrameSkinner();
   bit->SetFocus();
   MoveOnto(*push);
   ASSERT_EQ(FrameOnScreen(*push), kButtonHot);
@@ -262,7 +233,7 @@ TEST_F(SkinButtonTest, MovingToAnotherButtonDropsTheFirstOnesHoverAtOnce) {
 }
 
 TEST_F(SkinButtonTest, CaptionsAndGlyphsArePlacedAsTheLayoutSaysAndADisabledBitButtonKeepsItsGlyph) {
-  Skin();
+  AttachFrameSkinner();
   // Text of one colour, without smoothing, to find it by its pixels.
   const HFONT font = AliasedFont();
   SendMessageW(bit->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -323,7 +294,7 @@ TEST_F(SkinButtonTest, CaptionsAndGlyphsArePlacedAsTheLayoutSaysAndADisabledBitB
 TEST_F(SkinButtonTest, ASpeedButtonShowsTheGlyphOfItsStateAndClicksByItself) {
   int speedClicks = 0;
   speed->OnClick = [&](ui::TComponent*) { ++speedClicks; };
-  Skin();
+  AttachFrameSkinner();
   SetCursorPos(form->Left() + speed->Left() + 11, form->Top() + speed->Top() + 11);
   const POINT centre{11, 11};
   auto glyphColour = [&] { return PaintedFace(*speed)->Pixel(centre.x, centre.y); };
@@ -353,7 +324,7 @@ TEST_F(SkinButtonTest, ASkinWithoutAButtonPictureLeavesButtonsDrawnByThemselves)
   data->ReadSkinStream(DefaultSkinWithoutButtons());
   ASSERT_FALSE(data->SkinEmpty());
   ASSERT_TRUE(data->Skin().Buttons.Bitmap.Empty());
-  Skin();
+  AttachFrameSkinner();
   ASSERT_NE(SkinnerOf(*push), nullptr);
   bit->SetFocus();  // neither compared button shows a focus rectangle
   RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASE);
