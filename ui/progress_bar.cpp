@@ -2,26 +2,22 @@
 
 #include <commctrl.h>
 
-#include "ui/common_controls.h"
-
 namespace ui {
+namespace {
 
-TProgressBar::TProgressBar(TComponent* owner) : TRangeControl(owner) { SetBounds(0, 0, 150, 16); }
+constexpr TRangeWindowClass kProgressClass{
+    .BaseClassName = PROGRESS_CLASSW,
+    .CommonControls = ICC_PROGRESS_CLASS,
+    .Style = 0,
+    .HorizontalStyle = 0,
+    .VerticalStyle = PBS_VERTICAL,
+    .SendRange = [](HWND window, int min, int max) { SendMessageW(window, PBM_SETRANGE32, min, max); },
+    .SendPosition = [](HWND window, int position) { SendMessageW(window, PBM_SETPOS, position, 0); },
+    .QueryPosition = [](HWND window) { return static_cast<int>(SendMessageW(window, PBM_GETPOS, 0, 0)); },
+};
 
-void TProgressBar::CreateParams(TCreateParams& params) {
-  UseCommonControls(ICC_PROGRESS_CLASS);
-  TRangeControl::CreateParams(params);
-  params.BaseClassName = PROGRESS_CLASSW;
-}
+}  // namespace
 
-void TProgressBar::SendRange(HWND window, int min, int max) { SendMessageW(window, PBM_SETRANGE32, min, max); }
-
-void TProgressBar::SendPosition(HWND window, int position) { SendMessageW(window, PBM_SETPOS, position, 0); }
-
-int TProgressBar::QueryPosition(HWND window) const { return static_cast<int>(SendMessageW(window, PBM_GETPOS, 0, 0)); }
-
-DWORD TProgressBar::OrientationStyle(TOrientation orientation) const {
-  return orientation == TOrientation::Vertical ? PBS_VERTICAL : 0;
-}
+TProgressBar::TProgressBar(TComponent* owner) : TRangeControl(owner, kProgressClass) { SetBounds(0, 0, 150, 16); }
 
 }  // namespace ui

@@ -3,46 +3,57 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/common_controls.h"
+
 namespace ui {
+
+TRangeControl::TRangeControl(TComponent* owner, const TRangeWindowClass& windowClass)
+    : TWinControl(owner), windowClass_(windowClass) {}
 
 void TRangeControl::SetRange(int min, int max) {
   if (min > max) std::swap(min, max);
   const int position = std::clamp(Position(), min, max);
   min_ = min;
   max_ = max;
-  if (HandleAllocated()) SendRange(Handle(), min, max);
+  if (HandleAllocated()) windowClass_.SendRange(Handle(), min, max);
   SetPosition(position);
 }
 
 int TRangeControl::Position() const {
   if (!HandleAllocated()) return position_;
-  return QueryPosition(const_cast<TRangeControl*>(this)->Handle());
+  return windowClass_.QueryPosition(const_cast<TRangeControl*>(this)->Handle());
 }
 
 void TRangeControl::SetPosition(int position) {
   position_ = std::clamp(position, min_, max_);
-  if (HandleAllocated()) SendPosition(Handle(), position_);
+  if (HandleAllocated()) windowClass_.SendPosition(Handle(), position_);
+}
+
+DWORD TRangeControl::OrientationStyle(TOrientation orientation) const {
+  return orientation == TOrientation::Vertical ? windowClass_.VerticalStyle : windowClass_.HorizontalStyle;
 }
 
 void TRangeControl::SetOrientation(TOrientation orientation) {
   orientation_ = orientation;
   if (!HandleAllocated()) return;
-  const DWORD both = OrientationStyle(TOrientation::Horizontal) | OrientationStyle(TOrientation::Vertical);
+  const DWORD both = windowClass_.HorizontalStyle | windowClass_.VerticalStyle;
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
   SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~both) | OrientationStyle(orientation));
   Invalidate();
 }
 
 void TRangeControl::CreateParams(TCreateParams& params) {
+  UseCommonControls(windowClass_.CommonControls);
   TWinControl::CreateParams(params);
-  params.Style |= OrientationStyle(orientation_);
+  params.BaseClassName = windowClass_.BaseClassName;
+  params.Style |= windowClass_.Style | OrientationStyle(orientation_);
 }
 
 HWND TRangeControl::CreateWindowHandle(const TCreateParams& params) {
   HWND window = TWinControl::CreateWindowHandle(params);
   if (window) {
-    SendRange(window, min_, max_);
-    SendPosition(window, position_);
+    windowClass_.SendRange(window, min_, max_);
+    windowClass_.SendPosition(window, position_);
   }
   return window;
 }

@@ -10,9 +10,22 @@ namespace ui {
 
 enum class TOrientation { Horizontal, Vertical };
 
+// The system control a range control builds on, and how it is told its range
+// and position.
+struct TRangeWindowClass {
+  const wchar_t* BaseClassName;
+  DWORD CommonControls;  // the ICC_* class to register first
+  DWORD Style;           // added to every window of the kind
+  DWORD HorizontalStyle;
+  DWORD VerticalStyle;
+  void (*SendRange)(HWND window, int min, int max);
+  void (*SendPosition)(HWND window, int position);
+  int (*QueryPosition)(HWND window);
+};
+
 class TRangeControl : public TWinControl {
  public:
-  using TWinControl::TWinControl;
+  TRangeControl(TComponent* owner, const TRangeWindowClass& windowClass);
 
   int Min() const { return min_; }
   int Max() const { return max_; }
@@ -33,14 +46,11 @@ class TRangeControl : public TWinControl {
   HWND CreateWindowHandle(const TCreateParams& params) override;
   bool ClicksOnMouseUp() const override { return false; }
   void WndProc(TMessage& message) override;
-  // The control's own messages.
-  virtual void SendRange(HWND window, int min, int max) = 0;
-  virtual void SendPosition(HWND window, int position) = 0;
-  virtual int QueryPosition(HWND window) const = 0;
-  // The window style bits of an orientation.
-  virtual DWORD OrientationStyle(TOrientation orientation) const = 0;
 
  private:
+  DWORD OrientationStyle(TOrientation orientation) const;
+
+  const TRangeWindowClass& windowClass_;
   int min_ = 0;
   int max_ = 100;
   int position_ = 0;

@@ -16,12 +16,7 @@ class TTrackBar : public TRangeControl {
   void SetFrequency(int frequency);
 
  protected:
-  void CreateParams(TCreateParams& params) override;
   HWND CreateWindowHandle(const TCreateParams& params) override;
-  void SendRange(HWND window, int min, int max) override;
-  void SendPosition(HWND window, int position) override;
-  int QueryPosition(HWND window) const override;
-  DWORD OrientationStyle(TOrientation orientation) const override;
 
  private:
   int frequency_ = 1;

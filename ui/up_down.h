@@ -1,6 +1,6 @@
 #pragma once
 // An up-down control (the comctl32 up-down control): two arrow buttons that
-// step the position. Vertical by default; placed on an edit box it sits inside
+// step the position. Upright by default; placed on an edit box it sits inside
 // the edit's window.
 
 #include "ui/range_control.h"
@@ -11,13 +11,6 @@ class TUpDown : public TRangeControl {
  public:
   explicit TUpDown(TComponent* owner);
   std::string ClassName() const override { return "TUpDown"; }
-
- protected:
-  void CreateParams(TCreateParams& params) override;
-  void SendRange(HWND window, int min, int max) override;
-  void SendPosition(HWND window, int position) override;
-  int QueryPosition(HWND window) const override;
-  DWORD OrientationStyle(TOrientation orientation) const override;
 };
 
 }  // namespace ui
