@@ -9,12 +9,16 @@
 #include <thread>
 #include <vector>
 
-#include "real_input.h"
+#include "tests/window/real_input.h"
 
 namespace soak {
 namespace {
 
 using namespace std::chrono_literals;
+using real_input::ClickAt;
+using real_input::PressKey;
+using real_input::RightClickAt;
+using real_input::WaitForInputToRest;
 using window_test::WaitFor;
 
 // Where the controls lie in the calendar's client area.

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-namespace soak {
+namespace real_input {
 namespace {
 
 void Send(INPUT input) { SendInput(1, &input, sizeof(INPUT)); }
@@ -72,4 +72,4 @@ bool WaitForInputToRest() {
   }
 }
 
-}  // namespace soak
+}  // namespace real_input

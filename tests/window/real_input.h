@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace soak {
+namespace real_input {
 
 void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);  // left button
@@ -17,4 +17,4 @@ void PressKey(WORD virtualKey);
 // when input keeps coming.
 bool WaitForInputToRest();
 
-}  // namespace soak
+}  // namespace real_input
