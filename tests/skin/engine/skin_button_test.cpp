@@ -3,22 +3,18 @@
 // back from the pixels they paint.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "painted_face.h"
 #include "skin/component/skin_data.h"
-#include "skin/data/skin_archive_writer.h"
-#include "skin/data/skin_reader.h"
-#include "skin/data/skin_stream.h"
 #include "skin/engine/form_skinner_factory.h"
 #include "skin/engine/skin_bit_button.h"
 #include "skin/engine/skin_button.h"
 #include "skin/engine/skin_speed_button.h"
 #include "skin/engine/win_skin_form.h"
+#include "skin_stream_without.h"
 #include "skinned_form_fixture.h"
 #include "text/gbk.h"
 #include "ui/bit_btn.h"
@@ -56,24 +52,6 @@ void FillGlyph(ui::TBitmap& glyph, int images, int width, int height, const std:
     // The top-left pixel's colour is left out.
     SetPixel(glyph.Canvas().Handle(), image * width, 0, kGlyphKey);
   }
-}
-
-std::vector<std::uint8_t> ReadFile(const char* path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {});
-}
-
-// The default skin's stored stream without its button picture.
-std::vector<std::uint8_t> DefaultSkinWithoutButtons() {
-  TSkinReader reader;
-  EXPECT_TRUE(reader.LoadArchive(ReadFile(RILVANTA_DEFAULT_SKIN)));
-  std::vector<TSkinEntry> entries;
-  for (std::size_t i = 0; i < reader.EntryCount(); ++i) {
-    if (reader.Names()[i] == "button.bmp") continue;
-    const auto bytes = reader.Entry(i);
-    entries.push_back(TSkinEntry{reader.Names()[i], std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
-  }
-  return WriteSkinStream(ComposeSkinArchive(entries));
 }
 
 class SkinButtonTest : public SkinnedFormTest {
@@ -321,7 +299,7 @@ TEST_F(SkinButtonTest, ASpeedButtonShowsTheGlyphOfItsStateAndClicksByItself) {
 }
 
 TEST_F(SkinButtonTest, ASkinWithoutAButtonPictureLeavesButtonsDrawnByThemselves) {
-  data->ReadSkinStream(DefaultSkinWithoutButtons());
+  data->ReadSkinStream(SkinStreamWithout(RILVANTA_DEFAULT_SKIN, "button.bmp"));
   ASSERT_FALSE(data->SkinEmpty());
   ASSERT_TRUE(data->Skin().Buttons.Bitmap.Empty());
   AttachFrameSkinner();

@@ -3,22 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "skin/component/skin_data.h"
-#include "skin/data/skin_archive_writer.h"
-#include "skin/data/skin_reader.h"
-#include "skin/data/skin_stream.h"
 #include "skin/engine/form_skinner_factory.h"
 #include "skin/engine/menu_item_painter.h"
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/skin_messages.h"
 #include "skin/engine/win_skin_form.h"
+#include "skin_stream_without.h"
 #include "ui/bitmap.h"
 #include "ui/colour.h"
 #include "ui/form.h"
@@ -29,24 +25,6 @@
 using namespace skin;
 
 namespace {
-
-std::vector<std::uint8_t> ReadFile(const char* path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {});
-}
-
-// The default skin's stored stream without its menu item picture.
-std::vector<std::uint8_t> DefaultSkinWithoutMenuItems() {
-  TSkinReader reader;
-  EXPECT_TRUE(reader.LoadArchive(ReadFile(RILVANTA_DEFAULT_SKIN)));
-  std::vector<TSkinEntry> entries;
-  for (std::size_t i = 0; i < reader.EntryCount(); ++i) {
-    if (reader.Names()[i] == "menu_item.bmp") continue;
-    const auto bytes = reader.Entry(i);
-    entries.push_back(TSkinEntry{reader.Names()[i], std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
-  }
-  return WriteSkinStream(ComposeSkinArchive(entries));
-}
 
 COLORREF Rgb(TColour colour) { return ui::ColourToRgb(colour); }
 COLORREF PictureColour(const TSkinBitmap& picture, int x, int y) { return Rgb(picture.Pixel(x, y)); }
@@ -297,7 +275,7 @@ TEST_F(SkinnedMenuTest, ADisabledCaptionTakesTheButtonShadowColourEvenWhenSelect
 // the selected one and the menu colour behind the others; the popup frame
 // still wears the background.
 TEST_F(SkinnedMenuTest, ASkinWithoutMenuItemsGivesFlatItems) {
-  data->ReadSkinStream(DefaultSkinWithoutMenuItems());
+  data->ReadSkinStream(SkinStreamWithout(RILVANTA_DEFAULT_SKIN, "menu_item.bmp"));
   ASSERT_FALSE(data->SkinEmpty());
   ASSERT_FALSE(data->Skin().MenuItem && !data->Skin().MenuItem->Bitmap.Empty());
   Skin();
