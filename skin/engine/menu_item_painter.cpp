@@ -13,7 +13,6 @@
 #include "ui/image_list.h"
 #include "ui/menu.h"
 #include "ui/menu_item.h"
-#include "ui/screen.h"
 #include "ui/shortcut.h"
 
 namespace skin {
@@ -39,14 +38,18 @@ TSliceMargins MarginsOf(const TDataSkinObject& element) {
   return {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
 }
 
-// The shared work bitmap, at least w x h, with the menu font.
-ui::TCanvas& WorkCanvas(int w, int h) {
+// The shared work bitmap, at least w x h, with the font of the item's canvas
+// (the menu font).
+ui::TCanvas& WorkCanvas(int w, int h, const ui::TFont& itemFont) {
   TWorkBitmap& work = SharedWorkBitmap();
   ui::TBitmap& bitmap = work.Bitmap();
   if (bitmap.Width() < w || bitmap.Height() < h)
     bitmap.SetSize(std::max(bitmap.Width(), w), std::max(bitmap.Height(), h));
   ui::TCanvas& canvas = work.Canvas();
-  canvas.Font.Assign(ui::Screen().MenuFont());
+  // Assigning makes a new font: only when it differs.
+  ui::TFont& font = canvas.Font;
+  if (font.Name() != itemFont.Name() || font.Height() != itemFont.Height() || font.Charset() != itemFont.Charset())
+    font.Assign(itemFont);
   return canvas;
 }
 
@@ -104,7 +107,7 @@ void TMenuItemPainter::Compose(HMENU menu, ui::TMenuItem& item, ui::TCanvas& can
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return;
   const TSkinSettings& skin = data_.Skin();
-  ui::TCanvas& work = WorkCanvas(w, h);
+  ui::TCanvas& work = WorkCanvas(w, h, canvas.Font);
   const HDC dc = work.Handle();
   const RECT whole{0, 0, w, h};
   const TSkinManage* manager = SkinManager();
@@ -120,8 +123,15 @@ void TMenuItemPainter::Compose(HMENU menu, ui::TMenuItem& item, ui::TCanvas& can
   const bool separatorImage = face == TFace::Skinned && item.IsLine();
   if (face != TFace::Plain && !separatorImage) {
     const TDataSkinObject& element = *MenuItemElement(data_);
-    DrawNineSlice(dc, whole, element.Bitmap, false, element.Tile != 0, element.Trans != 0, kMenuItemFrames,
-                  selected ? kSelectedFace : kNormalFace, MarginsOf(element));
+    const int frame = selected ? kSelectedFace : kNormalFace;
+    if (background) {
+      TMenuItemFace& cached = background->ItemFaces[selected ? 1 : 0];
+      if (!cached.Matches(w, h, frame)) cached.Render(element, w, h, kMenuItemFrames, frame);
+      cached.Draw(dc);
+    } else {
+      DrawNineSlice(dc, whole, element.Bitmap, false, element.Tile != 0, element.Trans != 0, kMenuItemFrames, frame,
+                    MarginsOf(element));
+    }
   }
   if (!separatorImage) DrawItemContent(item, work, selected, whole);
   BitBlt(canvas.Handle(), r.left, r.top, w, h, dc, 0, 0, SRCCOPY);
@@ -220,13 +230,27 @@ void TMenuItemPainter::DrawItemText(ui::TMenuItem& item, ui::TCanvas& canvas, UI
     DrawEdge(canvas.Handle(), &t, EDGE_ETCHED, BF_TOP);
     return;
   }
-  const TSkinSettings& skin = data_.Skin();
-  canvas.Brush.Style = ui::TBrushStyle::bsClear;
-  canvas.Font.SetStyle(item.Default() ? ui::fsBold : 0);
-  TColour colour = selected ? skin.HilightTextColour : skin.MenuTextColour;
-  if (!item.Enabled()) colour = skin.ButtonShadowColour == skin.MenuTextColour ? clBtnShadow : skin.ButtonShadowColour;
-  canvas.Font.SetColor(colour);
-  canvas.DrawText(text, t, format);
+  // Straight to the device context: the canvas would make and select a brush
+  // and a pen for every call, which costs more than the text under Wine.
+  const HDC dc = canvas.Handle();
+  if (const ui::TFontStyles style = item.Default() ? ui::fsBold : 0; canvas.Font.Style() != style)
+    canvas.Font.SetStyle(style);
+  const HGDIOBJ oldFont = SelectObject(dc, canvas.Font.Handle());
+  const std::wstring wide = text::GbkToWide(text);
+  if (measuring) {
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &t, format);
+  } else {
+    const TSkinSettings& skin = data_.Skin();
+    TColour colour = selected ? skin.HilightTextColour : skin.MenuTextColour;
+    if (!item.Enabled())
+      colour = skin.ButtonShadowColour == skin.MenuTextColour ? clBtnShadow : skin.ButtonShadowColour;
+    const COLORREF oldColour = SetTextColor(dc, ui::ColourToRgb(colour));
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &t, format);
+    SetBkMode(dc, oldMode);
+    SetTextColor(dc, oldColour);
+  }
+  SelectObject(dc, oldFont);
 }
 
 std::wstring TMenuItemPainter::NativeItemText(HMENU menu, UINT command) {

@@ -92,8 +92,13 @@ class TWinSkinPopMenu : public TPopupSkinner {
     if (background_.Bitmap.Width() != r.right || background_.Bitmap.Height() != r.bottom) {
       const TDataSkinObject& element = *Element();
       const TSliceMargins margins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
-      background_.Bitmap.Reset(RenderNineSlice(r, element.Bitmap, margins, false, element.Tile != 0, 1, 1), r.right,
-                               r.bottom);
+      // Kept in the display's format: items copy their pieces of it without converting pixels.
+      TOffscreenBitmap rendered;
+      rendered.Reset(RenderNineSlice(r, element.Bitmap, margins, false, element.Tile != 0, 1, 1), r.right, r.bottom);
+      const HDC screen = GetDC(nullptr);
+      background_.Bitmap.Create(screen, r.right, r.bottom);
+      ReleaseDC(nullptr, screen);
+      rendered.CopyTo(background_.Bitmap.Dc(), r);
     }
     if (!menu_) pendingPopup = this;
   }

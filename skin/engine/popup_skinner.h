@@ -8,16 +8,19 @@
 #include <memory>
 
 #include "skin/engine/frame_painting.h"
+#include "skin/engine/menu_item_face.h"
 
 namespace skin {
 
 class TSkinData;
 
 // A popup window's rendered background, the size of the whole window, and
-// where the window's client area (the item rectangles' origin) lies on it.
+// where the window's client area (the item rectangles' origin) lies on it;
+// with the item faces last laid on it, normal and selected.
 struct TPopupBackground {
   TOffscreenBitmap Bitmap;
   POINT ClientOrigin{};
+  mutable TMenuItemFace ItemFaces[2];
 };
 
 class TPopupSkinner {
