@@ -166,5 +166,34 @@ TEST_F(SkinnedCalendar, TheSearchBoxHasTheSkinsShadowLineAroundAWhiteOne) {
   EXPECT_EQ(fault(), "");
 }
 
+// The settings menu, a popup menu of the calendar form, opens in a popup
+// window framed by the skin's menu background, its items over the background.
+TEST_F(SkinnedCalendar, TheSettingsMenuWearsTheSkinsMenuBackground) {
+  ASSERT_TRUE(skin.MenuBackground);
+  const skin::TSkinBitmap& back = skin.MenuBackground->Bitmap;
+  real_input::ClickAt(Middle(window, {238, 256, 309, 281}));  // BitBtn5
+  const HWND popup = WaitForWindow([this]() -> HWND {
+    for (HWND found = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); found;
+         found = FindWindowExW(nullptr, found, L"#32768", nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(found, &owner);
+      if (owner == program.Id() && IsWindowVisible(found)) return found;
+    }
+    return nullptr;
+  });
+  ASSERT_NE(popup, nullptr);
+  RECT bounds{};
+  GetWindowRect(popup, &bounds);
+  const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
+  const auto framed = [&] {
+    const ScreenShot shot(popup);
+    return shot.Pixel(0, 0) == back.Pixel(0, 0) && shot.Pixel(1, 1) == back.Pixel(1, 1) &&
+           shot.Pixel(w - 1, h - 1) == back.Pixel(back.Width() - 1, back.Height() - 1) &&
+           shot.Pixel(w / 2, h - 2) == back.Pixel(back.Width() / 2, back.Height() - 2);
+  };
+  EXPECT_TRUE(WaitFor(framed, std::chrono::seconds(10)));
+  real_input::PressKey(VK_ESCAPE);
+}
+
 }  // namespace
 }  // namespace window_test
