@@ -13,11 +13,13 @@
 #include "skin/engine/menu_item_painter.h"
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/skin_messages.h"
+#include "skin/engine/system_menu_popup.h"
 #include "skin/engine/win_skin_form.h"
 #include "skin_stream_without.h"
 #include "ui/bitmap.h"
 #include "ui/colour.h"
 #include "ui/form.h"
+#include "ui/image_list.h"
 #include "ui/menu_item.h"
 #include "ui/popup_menu.h"
 #include "ui/shortcut.h"
@@ -200,6 +202,40 @@ TEST_F(SkinnedMenuTest, PopupFrameAndItemsWearTheSkinWithAndWithoutMenuAnimation
     EXPECT_EQ(SkinManager()->PopupSkinnerCount(), 0u);  // gone with its window
   }
   SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(animationWas)), 0);
+}
+
+// The frame skinner's system menu is drawn skinned, each item with its glyph
+// among the skin's four (Close the fourth).
+TEST_F(SkinnedMenuTest, TheSystemMenuShowsTheSkinsGlyphs) {
+  Skin();
+  ui::TImageList& glyphs = data->SysMenuGlyphs();
+  ASSERT_EQ(glyphs.Count(), 4);
+  ui::TBitmap close;
+  close.SetSize(glyphs.Width(), glyphs.Height());
+  close.Canvas().Brush.Color = RgbColour(255, 0, 255);
+  close.Canvas().FillRect(RECT{0, 0, close.Width(), close.Height()});
+  glyphs.Draw(close.Canvas(), 0, 0, kSystemMenuClose);
+  int compared = 0, mismatches = 0;
+  theSteps = {[] {},
+              [&] {
+                const HWND popup = ShownPopupWindow();
+                ASSERT_NE(popup, nullptr);
+                const auto handle = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+                const RECT item = ItemOnScreen(popup, handle, GetMenuItemCount(handle) - 1);
+                const POINT box{item.left + 1 + data->Skin().MenuItem->LeftWidth, item.top + 1};
+                for (int y = 0; y < close.Height(); ++y)
+                  for (int x = 0; x < close.Width(); ++x) {
+                    const COLORREF wanted = GetPixel(close.Canvas().Handle(), x, y);
+                    if (wanted == RGB(255, 0, 255)) continue;
+                    ++compared;
+                    mismatches += ScreenPixel({box.x + x, box.y + y}) != wanted;
+                  }
+              }};
+  SetTimer(nullptr, 0, 200, RunStep);
+  SetCursorPos(0, 0);
+  skinner->ShowSystemMenu(300, 300);
+  EXPECT_GT(compared, 20);
+  EXPECT_EQ(mismatches, 0);
 }
 
 // Which menus and items are skinned, and what unskinning gives back.
