@@ -1,6 +1,5 @@
 #include "skin/engine/skin_edit.h"
 
-#include <exception>
 #include <memory>
 #include <string_view>
 
