@@ -81,6 +81,8 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
     case WM_NCDESTROY: {
       const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
       subclass_.Restore();
+      // Children going with their frame are not destroyed one by one.
+      data.SetMenuUpdate(frame_.savedMenuUpdate_);
       return result;
     }
     default:

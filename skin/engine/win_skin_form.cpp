@@ -84,7 +84,10 @@ bool TWinSkinForm::SkinWindow(HWND window) {
   ReadWindowFacts();
   // Only a painted frame shows the icon: the calendar's start needs none of it.
   if (borderKind_ != TBorderKind::None) BuildIconPicture();
-  if (mdiKind_ == TMdiKind::Frame) mdiClient_ = std::make_unique<TMdiClientSubclass>(*this);
+  if (mdiKind_ == TMdiKind::Frame) {
+    savedMenuUpdate_ = data_->MenuUpdate();
+    mdiClient_ = std::make_unique<TMdiClientSubclass>(*this);
+  }
   if (SkinsMainMenu(*data_)) {
     const bool keepStyles =
         (mdiKind_ == TMdiKind::Child && MdiChildrenMaximized()) || showState_ == TShowState::Minimized;
@@ -107,7 +110,6 @@ bool TWinSkinForm::SkinWindow(HWND window) {
 
 void TWinSkinForm::CreateMenuBar() {
   if (mdiKind_ == TMdiKind::Child || !GetMenu(window_)) return;
-  if (mdiKind_ == TMdiKind::Frame) savedMenuUpdate_ = data_->MenuUpdate();
   menuBar_ = std::make_unique<TWinSkinMenu>(*this);
   menuBar_->BuildFromNativeMenu();
 }

@@ -144,8 +144,10 @@ bool TWinSkinForm::HandleStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       data_->SetNcPaintEnabled(false);
       result = CallOldProc(msg, wParam, lParam);
       data_->SetNcPaintEnabled(ncPaint);
-      // A library menu put its rebuilt bar on the window.
-      if (HMENU menu = GetMenu(window_); menu && menuBar_ && data_->MenuUpdate()) menuBar_->BuildFromMenuHandle(menu);
+      // A library menu put its rebuilt bar on the window. The skin's menu
+      // updates are held only for an MDI frame creating its children.
+      if (HMENU menu = GetMenu(window_); menu && menuBar_ && (mdiKind_ != TMdiKind::Frame || data_->MenuUpdate()))
+        menuBar_->BuildFromMenuHandle(menu);
       return true;
     }
     case WM_MENUSELECT:
