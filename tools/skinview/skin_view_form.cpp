@@ -9,6 +9,7 @@
 #include "tools/skinview/right_to_left_window.h"
 #include "tools/skinview/window_kinds.h"
 #include "ui/application.h"
+#include "ui/label.h"
 #include "ui/main_menu.h"
 #include "ui/open_dialog.h"
 
@@ -26,6 +27,10 @@ skin::TSkinData* CreateSkinData(ui::TForm* form) {
   data->BeginLoading();
   data->SetActive(true);
   data->SetSkinFormtype(skin::TSkinFormType::sfMainform);
+  // The control table has no row for the library's progress bar: the gallery maps it.
+  std::vector<std::string> skin3rd = data->Skin3rd();
+  skin3rd.push_back("TProgressBar=progress");
+  data->SetSkin3rd(std::move(skin3rd));
   return data;
 }
 
@@ -73,6 +78,7 @@ void TSkinViewForm::BuildMenu() {
   skinningItem_ = AddMenuItem(this, skins, "Skinni&ng", [this](ui::TComponent*) {
     skinData_->SetActive(!skinData_->Active());
     skinningItem_->SetChecked(skinData_->Active());
+    ColourLabels();
   });
   AddMenuItem(this, skins, "-");
   AddMenuItem(this, skins, "E&xit", [this](ui::TComponent*) { Close(); });
@@ -112,7 +118,15 @@ void TSkinViewForm::SkinLoaded(const std::string& problem) {
   defaultSkinItem_->SetChecked(builtIn && source_.BuiltIn() == TBuiltInSkin::Default);
   darkSkinItem_->SetChecked(builtIn && source_.BuiltIn() == TBuiltInSkin::Dark);
   skinningItem_->SetChecked(skinData_->Active());
+  ColourLabels();
   if (!problem.empty()) ShowProblem(problem);
+}
+
+void TSkinViewForm::ColourLabels() {
+  const TColour colour =
+      skinData_->Active() && !skinData_->SkinEmpty() ? skinData_->Skin().WindowTextColour : clWindowText;
+  for (int index = 0; index < ComponentCount(); ++index)
+    if (auto* label = dynamic_cast<ui::TLabel*>(Components(index))) label->Font().SetColor(colour);
 }
 
 void TSkinViewForm::ShowProblem(const std::string& problem) {

@@ -42,6 +42,9 @@ class TSkinViewForm : public ui::TForm {
   // and the skinning state, and a problem with the file is shown.
   void SkinLoaded(const std::string& problem);
   void ShowProblem(const std::string& problem);
+  // Labels have no skinner: they take the skin's window text colour here (the
+  // system's while skinning is off), so they stay readable on a dark skin's faces.
+  void ColourLabels();
 
   skin::TSkinData* skinData_;
   TSkinSource source_;
