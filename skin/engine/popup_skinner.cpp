@@ -56,8 +56,10 @@ class TWinSkinPopMenu : public TPopupSkinner {
         PaintRing();
         return 0;
       case WM_PAINT: {
-        // Where the system draws the menu's border inside the client area
-        // (Wine does), the ring goes over it again.
+        // The items find the background even when no frame was painted
+        // before them; where the system draws the menu's border inside the
+        // client area (Wine does), the ring goes over it again.
+        if (Usable()) RenderBackground();
         const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
         if (Usable() && ClientOrigin().x < kRingWidth) PaintRing();
         return result;
