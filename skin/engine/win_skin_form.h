@@ -184,6 +184,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
   void OnAttached();
   void OnHoverTimer();
+  // Tells the hot control skinner that the mouse left it.
+  void ReleaseHotControl();
   // A timer of the window itself, so no window of its own is made for it.
   void SetHoverTimer(bool on);
   void SysMenuClick(int tag);

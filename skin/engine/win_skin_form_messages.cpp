@@ -261,6 +261,8 @@ LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam) {
   active_ = wParam != 0;
   SetHoverTimer(active_ && attachedSeen_);
+  // Without the timer nothing would see the mouse leave the hot control.
+  if (!hoverTimerOn_) ReleaseHotControl();
   if (!IsMdiChildNotNormal()) PaintNonClient(nullptr);
   // The system must not paint its own caption.
   return TRUE;
@@ -382,11 +384,25 @@ void TWinSkinForm::OnAttached() {
 }
 
 void TWinSkinForm::OnHoverTimer() {
-  if (menuTracking_ || !hotObject_) return;
+  if (menuTracking_) return;
   POINT cursor{};
   GetCursorPos(&cursor);
-  const POINT point = ScreenToFrame(cursor);
-  if (!Contains(hotObject_->Bounds, point.x, point.y)) hotObject_->Leave();
+  if (hotObject_) {
+    const POINT point = ScreenToFrame(cursor);
+    if (!Contains(hotObject_->Bounds, point.x, point.y)) hotObject_->Leave();
+  }
+  // A library control hears of the mouse leaving it from the library; a bare window's control from here.
+  if (const TSkinControl* hot = controlSkinners_.HotControl(); hot && IsBareWindow()) {
+    RECT rect{};
+    if (!GetWindowRect(hot->WindowHandle(), &rect) || !PtInRect(&rect, cursor)) ReleaseHotControl();
+  }
+}
+
+void TWinSkinForm::ReleaseHotControl() {
+  TSkinControl* hot = controlSkinners_.HotControl();
+  if (!hot) return;
+  hot->SendMouseLeave();
+  controlSkinners_.SetHotControl(nullptr);
 }
 
 void TWinSkinForm::FormWindowProc(ui::TMessage& message) {

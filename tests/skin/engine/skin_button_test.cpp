@@ -208,6 +208,11 @@ TEST_F(SkinButtonTest, MovingToAnotherButtonDropsTheFirstOnesHoverAtOnce) {
   EXPECT_EQ(FrameOnScreen(*other), kButtonHot);
   EXPECT_EQ(SkinnerOf(*push)->MouseState(), 0);
   EXPECT_EQ(skinner->ControlSkinners().HotControl(), SkinnerOf(*other));
+
+  // A window losing activation takes the mouse-over look from its hot button.
+  SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(FrameOnScreen(*other), kButtonNormal);
+  EXPECT_EQ(skinner->ControlSkinners().HotControl(), nullptr);
 }
 
 TEST_F(SkinButtonTest, CaptionsAndGlyphsArePlacedAsTheLayoutSaysAndADisabledBitButtonKeepsItsGlyph) {
@@ -352,8 +357,16 @@ TEST_F(SkinButtonTest, ABareWindowsButtonIsSubclassedPostsItsClickToItsParentAnd
   MSG msg;
   while (PeekMessageW(&msg, parent, WM_COMMAND, WM_COMMAND, PM_REMOVE)) DispatchMessageW(&msg);
   EXPECT_EQ(bareClicks, 1);
-  // The mouse leaving a bare window is told by the system.
+  // The mouse leaving a bare window is told by the system, and seen by the frame skinner's hover timer.
   SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(buttonSkinner->MouseState(), 0);
+  EXPECT_EQ(skinners.HotControl(), nullptr);
+  SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  ASSERT_EQ(skinners.HotControl(), buttonSkinner);
+  SendMessageW(parent, WM_TIMER, TWinSkinForm::kHoverTimerId, 0);
+  EXPECT_EQ(skinners.HotControl(), buttonSkinner);  // the cursor is still over it
+  SetCursorPos(5, 1000);
+  SendMessageW(parent, WM_TIMER, TWinSkinForm::kHoverTimerId, 0);
   EXPECT_EQ(buttonSkinner->MouseState(), 0);
   EXPECT_EQ(skinners.HotControl(), nullptr);
 
