@@ -24,29 +24,38 @@ struct TSkinnedItemMeasuring {
   }
 };
 
-void SetItemSkinned(ui::TMenuItem& item, const TSkinData& data, bool on) {
+// Answers whether the item or one of its sub-items carried the skin's drawing.
+bool SetItemSkinned(ui::TMenuItem& item, const TSkinData& data, bool on) {
+  bool skinned = false;
   if (on && !item.OnDrawItem) {
     item.OnDrawItem = TSkinnedItemDrawing{&data};
     item.OnMeasureItem = TSkinnedItemMeasuring{&data};
   } else if (!on && item.OnDrawItem.target<TSkinnedItemDrawing>()) {
     item.OnDrawItem = nullptr;
     if (item.OnMeasureItem.target<TSkinnedItemMeasuring>()) item.OnMeasureItem = nullptr;
+    skinned = true;
   }
-  for (int i = 0; i < item.Count(); ++i) SetItemSkinned(*item.Items(i), data, on);
+  for (int i = 0; i < item.Count(); ++i) skinned |= SetItemSkinned(*item.Items(i), data, on);
+  return skinned;
 }
 
 }  // namespace
 
 void SetMenuItemsSkinned(ui::TMenu& menu, const TSkinData& data, bool on) {
-  menu.SetOwnerDraw(on);
-  for (int i = 0; i < menu.Items()->Count(); ++i) SetItemSkinned(*menu.Items()->Items(i), data, on);
+  bool skinned = false;
+  for (int i = 0; i < menu.Items()->Count(); ++i) skinned |= SetItemSkinned(*menu.Items()->Items(i), data, on);
+  if (on || skinned) menu.SetOwnerDraw(on);
 }
 
 void SetPopupMenusOwnerDraw(ui::TForm& form, const TSkinData& data, bool on) {
-  if (!data.SkinControls().Contains(TSkinControlType::xcPopupMenu)) return;
   for (int i = 0; i < form.ComponentCount(); ++i) {
     auto* menu = dynamic_cast<ui::TPopupMenu*>(form.Components(i));
-    if (menu && menu->Tag() % 100 != data.DisableTag()) SetMenuItemsSkinned(*menu, data, on);
+    if (!menu) continue;
+    // Switching off takes the skin's drawing from every menu that has it,
+    // whatever the skin says now: no handler outlives the skinning.
+    const bool chosen =
+        data.SkinControls().Contains(TSkinControlType::xcPopupMenu) && menu->Tag() % 100 != data.DisableTag();
+    if (chosen || !on) SetMenuItemsSkinned(*menu, data, on);
   }
 }
 

@@ -12,11 +12,13 @@ namespace skin {
 
 class TSkinData;
 
-// Switches one menu's items to skinned drawing (on) or takes the skinned
-// drawing away again (off); items with drawing handlers of their own keep them.
+// Switches one menu's items to skinned drawing and the menu to owner-draw
+// (on), or takes the skin's drawing away again and, where there was some,
+// owner-draw with it (off); items with drawing handlers of their own keep them.
 void SetMenuItemsSkinned(ui::TMenu& menu, const TSkinData& data, bool on);
 // Every popup menu the form owns, unless the skin leaves popup menus alone or
-// the menu's Tag (mod 100) is the skin's DisableTag.
+// the menu's Tag (mod 100) is the skin's DisableTag; switching off reaches
+// every menu that carries the skin's drawing.
 void SetPopupMenusOwnerDraw(ui::TForm& form, const TSkinData& data, bool on);
 
 }  // namespace skin
