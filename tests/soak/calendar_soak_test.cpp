@@ -90,5 +90,23 @@ TEST_F(CalendarSoak, EachMenuFiftyTimes) {
   });
 }
 
+// Two hundred rounds: the pointer across every button five times, then each
+// menu opened and left.
+TEST_F(CalendarSoak, HoveringAThousandTimesAndEachMenuTwoHundredTimes) {
+  constexpr int kChoicesPerRound = 8;
+  Soak(200 * kChoicesPerRound, [](SoakedCalendar& calendar, int index) {
+    switch (index % kChoicesPerRound) {
+      case 5:
+        return calendar.OpenAndLeaveMonthMenu();
+      case 6:
+        return calendar.OpenAndLeaveYearMenu(index / kChoicesPerRound % 15);
+      case 7:
+        return calendar.OpenAndLeaveSettingsMenu();
+      default:
+        return calendar.HoverAcrossButtons();
+    }
+  });
+}
+
 }  // namespace
 }  // namespace soak

@@ -16,6 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using real_input::ClickAt;
+using real_input::MoveMouseTo;
 using real_input::PressKey;
 using real_input::RightClickAt;
 using real_input::WaitForInputToRest;
@@ -27,11 +28,18 @@ constexpr POINT kYearButton{202, 22};       // ">" after the year
 constexpr POINT kSettingsButton{273, 268};  // "软件设置"
 constexpr POINT kMonthWord{71, 24};         // "月"
 constexpr POINT kYearWord{217, 24};         // "年"
+// The middles of the seven buttons shown, then a point of the grid on none.
+constexpr POINT kHoverPath[] = {{57, 22},   {202, 22},  {39, 268},  {117, 268},
+                                {197, 268}, {273, 268}, {273, 295}, {130, 150}};
+// Long enough for the calendar to see the pointer over a button before it moves on.
+constexpr auto kHoverRest = 10ms;
 // Parts of the header and the grid where no menu ever lies (menus open
-// right of and below the point clicked) and no caret blinks: above the
-// buttons' middle, and left of the month button. Every other month shows
-// other pixels there: another month number, year or first column of days.
-constexpr RECT kMonthAreas[] = {{0, 0, 312, 22}, {0, 22, 54, 250}};
+// right of and below the point clicked), no caret blinks and no button
+// changes its look under the mouse: above the buttons' middle beside the two
+// ">" buttons (x 51-62 and 196-207), and left of the month button. Every
+// other month shows other pixels there: another month number, year or first
+// column of days.
+constexpr RECT kMonthAreas[] = {{0, 0, 50, 22}, {64, 0, 195, 22}, {209, 0, 312, 22}, {0, 22, 50, 250}};
 // How long the month areas must stay the same to count as painted.
 constexpr auto kSettled = 50ms;
 constexpr int kFirstMenuYear = 1901;
@@ -164,6 +172,16 @@ bool SoakedCalendar::OpenAndLeaveYearMenu(int decade) {
   for (WORD key : Keys({{VK_HOME}, Down(decade), {VK_RIGHT}})) PressKey(key);
   return WaitFor([this] { return VisibleMenus(program_.Id()).size() == 2; }) &&
          PressInMenu({VK_ESCAPE, VK_ESCAPE}, shown_);
+}
+
+bool SoakedCalendar::HoverAcrossButtons() {
+  if (!window_ || !IsWindow(window_)) return false;
+  for (POINT point : kHoverPath) {
+    ClientToScreen(window_, &point);
+    MoveMouseTo(point);
+    std::this_thread::sleep_for(kHoverRest);
+  }
+  return GetForegroundWindow() == window_;
 }
 
 std::optional<test_support::GuiObjectCounts> SoakedCalendar::SettledCounts() const {

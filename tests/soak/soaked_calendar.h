@@ -41,6 +41,9 @@ class SoakedCalendar {
   bool OpenAndLeaveSettingsMenu();
   bool OpenAndLeaveMonthMenu();
   bool OpenAndLeaveYearMenu(int decade);  // 0 ... 14
+  // The pointer moved across every button, resting on each, and back onto
+  // the grid; false when the calendar is no longer the active window.
+  bool HoverAcrossButtons();
 
   // The counts once two readings 100 ms apart agree.
   std::optional<test_support::GuiObjectCounts> SettledCounts() const;
