@@ -166,33 +166,31 @@ TEST_F(SkinnedCalendar, TheSearchBoxHasTheSkinsShadowLineAroundAWhiteOne) {
   EXPECT_EQ(fault(), "");
 }
 
-// The settings menu, a popup menu of the calendar form, opens in a popup
-// window framed by the skin's menu background, its items over the background.
-TEST_F(SkinnedCalendar, TheSettingsMenuWearsTheSkinsMenuBackground) {
+// The month, year and settings menus are the calendar form's popup menus:
+// each opens in a popup window framed by the skin's menu background.
+TEST_F(SkinnedCalendar, EveryMenuWearsTheSkinsMenuBackgroundAsItsFrame) {
   ASSERT_TRUE(skin.MenuBackground);
-  const skin::TSkinBitmap& back = skin.MenuBackground->Bitmap;
-  real_input::ClickAt(Middle(window, {238, 256, 309, 281}));  // BitBtn5
-  const HWND popup = WaitForWindow([this]() -> HWND {
-    for (HWND found = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); found;
-         found = FindWindowExW(nullptr, found, L"#32768", nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(found, &owner);
-      if (owner == program.Id() && IsWindowVisible(found)) return found;
-    }
-    return nullptr;
-  });
-  ASSERT_NE(popup, nullptr);
-  RECT bounds{};
-  GetWindowRect(popup, &bounds);
-  const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
-  const auto framed = [&] {
-    const ScreenShot shot(popup);
-    return shot.Pixel(0, 0) == back.Pixel(0, 0) && shot.Pixel(1, 1) == back.Pixel(1, 1) &&
-           shot.Pixel(w - 1, h - 1) == back.Pixel(back.Width() - 1, back.Height() - 1) &&
-           shot.Pixel(w / 2, h - 2) == back.Pixel(back.Width() / 2, back.Height() - 2);
-  };
-  EXPECT_TRUE(WaitFor(framed, std::chrono::seconds(10)));
-  real_input::PressKey(VK_ESCAPE);
+  const struct {
+    const char* name;
+    RECT opener;
+  } menus[] = {{"month", {51, 12, 63, 32}}, {"year", {196, 12, 208, 32}}, {"settings", {238, 256, 309, 281}}};
+  for (const auto& menu : menus) {
+    real_input::ClickAt(Middle(window, menu.opener));
+    const HWND popup = WaitForWindow([this]() -> HWND {
+      for (HWND shown : TopLevelWindows(L"#32768", program.Id()))
+        if (IsWindowVisible(shown)) return shown;
+      return nullptr;
+    });
+    ASSERT_NE(popup, nullptr) << menu.name;
+    RECT bounds;
+    GetWindowRect(popup, &bounds);
+    const RECT whole{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+    EXPECT_TRUE(WaitFor([&] { return CornerMismatches(ScreenShot(popup), whole, *skin.MenuBackground, 1, 1) == 0; },
+                        std::chrono::seconds(10)))
+        << menu.name;
+    real_input::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(popup); })) << menu.name;
+  }
 }
 
 }  // namespace
