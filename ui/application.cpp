@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include <filesystem>
+
 #include "text/gbk.h"
 #include "ui/form.h"
 #include "ui/menu_item.h"
@@ -122,11 +124,24 @@ void TApplication::ShowException(const std::exception& error) {
 }
 
 int TApplication::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {
-  const std::wstring wideText = text::GbkToWide(text), wideCaption = text::GbkToWide(caption);
+  return ShowBox(text::GbkToWide(text), text::GbkToWide(caption), flags);
+}
+
+void TApplication::ShowMessage(const std::string& text) {
+  std::wstring caption = text::GbkToWide(title_);
+  if (caption.empty()) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    caption = std::filesystem::path(path).stem().wstring();
+  }
+  ShowBox(text::GbkToWide(text), caption, MB_OK);
+}
+
+int TApplication::ShowBox(const std::wstring& text, const std::wstring& caption, UINT flags) const {
   // Owned by the window the user is working in, so that window knows the box
   // that takes activation from it as its own.
   const HWND active = GetActiveWindow();
-  return MessageBoxW(active ? active : handle_, wideText.c_str(), wideCaption.c_str(), flags);
+  return MessageBoxW(active ? active : handle_, text.c_str(), caption.c_str(), flags);
 }
 
 void TApplication::FormDestroyed(TForm* form) {

@@ -48,6 +48,9 @@ class TApplication : public TComponent {
   // The system's message box (a "#32770" dialog) over the active window:
   // GBK texts, MessageBoxW flags; returns the button chosen (IDOK, ...).
   int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
+  // A plain message with an OK button, captioned with the title (the
+  // program's file name when there is none).
+  void ShowMessage(const std::string& text);
 
   // Frees the form after the messages now being handled.
   void FreeLater(TForm* form);
@@ -70,6 +73,7 @@ class TApplication : public TComponent {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   // Handles one waiting message; false when none was waiting or it was WM_QUIT.
   bool ProcessMessage();
+  int ShowBox(const std::wstring& text, const std::wstring& caption, UINT flags) const;
   HWND handle_ = nullptr;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;

@@ -18,18 +18,6 @@ namespace {
 
 constexpr int kGlyphSide = 16;
 
-// The message box a plain message gets: the application's title as caption
-// (the program's name when it has none), over the active window.
-void ShowMessageBox(std::string_view text) {
-  std::wstring caption = text::GbkToWide(ui::Application().Title());
-  if (caption.empty()) {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    caption = std::filesystem::path(path).stem().wstring();
-  }
-  MessageBoxW(GetActiveWindow(), text::GbkToWide(text).c_str(), caption.c_str(), MB_OK);
-}
-
 std::unique_ptr<ui::TImageList> LoadSysMenuGlyphs() {
   auto glyphs = std::make_unique<ui::TImageList>(nullptr, kGlyphSide, kGlyphSide);
   ui::TBitmap strip;
@@ -48,7 +36,9 @@ bool ReadFileBytes(const std::string& gbkPath, std::vector<std::uint8_t>& bytes)
 }  // namespace
 
 TSkinData::TSkinData(ui::TComponent* owner)
-    : ui::TComponent(owner), ShowMessage(ShowMessageBox), skin3rd_(kDefaultSkin3rd.begin(), kDefaultSkin3rd.end()) {
+    : ui::TComponent(owner),
+      ShowMessage([](std::string_view text) { ui::Application().ShowMessage(std::string(text)); }),
+      skin3rd_(kDefaultSkin3rd.begin(), kDefaultSkin3rd.end()) {
   ReplaceFaceBrush();
 }
 
