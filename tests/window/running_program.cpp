@@ -101,8 +101,9 @@ HWND CalendarWindow(DWORD processId) {
 }
 
 std::wstring WindowText(HWND window) {
-  wchar_t text[128];
-  return std::wstring(text, static_cast<size_t>(GetWindowTextW(window, text, 128)));
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 namespace {

@@ -38,9 +38,7 @@ std::vector<HWND> MessageBoxes(const Program& program) {
 // The message of a message box, however long (the path in it can be).
 std::wstring BoxText(HWND box) {
   for (HWND label = ChildWindow(box, L"Static"); label; label = FindWindowExW(box, label, L"Static", nullptr)) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
-    if (!text.empty()) return text;
+    if (std::wstring text = WindowText(label); !text.empty()) return text;
   }
   return {};
 }
