@@ -1,26 +1,23 @@
 #include "skin/engine/menu_item_face.h"
 
 #include <cstdint>
-#include <vector>
 
 #include "skin/engine/skin_drawing.h"
 
 namespace skin {
 namespace {
 
-// How many of the bitmap's pixels have the key colour.
-int KeyPixels(HDC dc, HBITMAP bitmap, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-  if (!GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS)) return 0;
+// How many pixels of a 24-bit DIB section have the key colour.
+int KeyPixels(HBITMAP bitmap) {
+  DIBSECTION dib{};
+  if (GetObjectW(bitmap, sizeof(dib), &dib) != sizeof(dib) || !dib.dsBm.bmBits || dib.dsBm.bmBitsPixel != 24) return 0;
+  GdiFlush();
   int count = 0;
-  for (const std::uint32_t pixel : pixels) count += (pixel & 0xFFFFFF) == 0xFF00FF;  // magenta in either byte order
+  for (int y = 0; y < dib.dsBm.bmHeight; ++y) {
+    const auto* row =
+        static_cast<const std::uint8_t*>(dib.dsBm.bmBits) + static_cast<std::size_t>(y) * dib.dsBm.bmWidthBytes;
+    for (int x = 0; x < dib.dsBm.bmWidth; ++x, row += 3) count += row[0] == 0xFF && row[1] == 0 && row[2] == 0xFF;
+  }
   return count;
 }
 
@@ -35,10 +32,7 @@ void TMenuItemFace::Render(const TDataSkinObject& element, int width, int height
   TBitmapHandle rendered = RenderNineSlice(
       whole, element.Bitmap, {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight}, false,
       element.Tile != 0, frameCount, frame);
-  const HBITMAP handle = rendered.get();
-  const HDC screen = GetDC(nullptr);
-  const int keyed = element.Trans && handle ? KeyPixels(screen, handle, width, height) : 0;
-  ReleaseDC(nullptr, screen);
+  const int keyed = element.Trans && rendered ? KeyPixels(rendered.get()) : 0;
   face_.Reset(std::move(rendered), width, height);
   if (face_.Empty()) {
     kind_ = TKind::Blank;

@@ -185,9 +185,17 @@ TEST_F(SkinnedMenuTest, PopupFrameAndItemsWearTheSkinWithAndWithoutMenuAnimation
            const RECT selected = ItemOnScreen(popup, menu->Handle(), 0);
            EXPECT_EQ(ScreenPixel({(selected.left + selected.right) / 2, selected.top}),
                      PictureColour(face.Bitmap, 3 * fw + fw / 2, 0));
-           // Printed for an animation: the whole background first, the items inside the ring.
+           // ... and the background where the face is transparent (its corner, when it is).
+           const COLORREF corner = PictureColour(face.Bitmap, 3 * fw, 0);
+           const TPopupBackground* background = SkinManager()->FindPopupBackground(menu->Handle());
+           ASSERT_NE(background, nullptr);
            RECT window{};
            GetWindowRect(popup, &window);
+           EXPECT_EQ(ScreenPixel({selected.left, selected.top}),
+                     corner == RGB(255, 0, 255)
+                         ? GetPixel(background->Bitmap.Dc(), selected.left - window.left, selected.top - window.top)
+                         : corner);
+           // Printed for an animation: the whole background first, the items inside the ring.
            ui::TBitmap printed;
            printed.SetSize(window.right - window.left, window.bottom - window.top);
            SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(printed.Canvas().Handle()),
