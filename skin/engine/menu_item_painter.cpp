@@ -31,7 +31,8 @@ constexpr UINT kDrawFormat = DT_EXPANDTABS | DT_SINGLELINE;
 
 const TDataSkinObject* MenuItemElement(const TSkinData& data) {
   const auto& element = data.Skin().MenuItem;
-  return element && !element->Bitmap.Empty() ? &*element : nullptr;
+  // A picture narrower than its five frames is no usable face.
+  return element && element->Bitmap.Width() >= kMenuItemFrames ? &*element : nullptr;
 }
 
 TSliceMargins MarginsOf(const TDataSkinObject& element) {
@@ -80,8 +81,13 @@ void DrawMonochromeMark(HDC dc, HBITMAP mark, int x, int y, int w, int h, COLORR
 
 }  // namespace
 
+int TMenuItemPainter::FaceMargin() const {
+  const TDataSkinObject* element = MenuItemElement(data_);
+  return element ? element->LeftWidth : 0;
+}
+
 void TMenuItemPainter::MeasurePopupItem(ui::TMenuItem& item, int& width) const {
-  if (const TDataSkinObject* element = MenuItemElement(data_)) width += element->LeftWidth;
+  width += FaceMargin();
   const ui::TMenu* menu = item.GetParentMenu();
   width += menu && menu->Images() ? 12 : 35;
 }
@@ -153,8 +159,7 @@ void TMenuItemPainter::DrawItemContent(ui::TMenuItem& item, ui::TCanvas& canvas,
   const ui::TImageList* images = menu ? menu->Images() : nullptr;
   int w = images ? images->Width() : kCheckBoxSize;
   if (item.Checked()) w = std::max(w, kCheckBoxSize);
-  const TDataSkinObject* element = MenuItemElement(data_);
-  const int margin = element ? element->LeftWidth : 0;
+  const int margin = FaceMargin();
   const bool rightToLeft = menu && menu->IsRightToLeft();
   RECT box;
   if (rightToLeft) {

@@ -24,6 +24,8 @@ class TMenuItemPainter {
  public:
   explicit TMenuItemPainter(const TSkinData& data) : data_(data) {}
 
+  // The left margin of the skin's item face, 0 without a usable one.
+  int FaceMargin() const;
   // Widens the library's default size of an item for the face's margin and the image column.
   void MeasurePopupItem(ui::TMenuItem& item, int& width) const;
   // `r` is the item's rectangle in the menu window's client area.

@@ -27,8 +27,7 @@ ui::TMenuItem* LibraryBarItem(const ui::TForm* form, UINT command) {
 bool TWinSkinForm::HandleMeasureItem(LPARAM lParam) {
   auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
   if (measure.CtlType != ODT_MENU || !menuBar_) return false;
-  const auto& element = data_->Skin().MenuItem;
-  const int margin = element ? element->LeftWidth : 0;
+  const int margin = TMenuItemPainter(*data_).FaceMargin();
   const HDC dc = GetDC(window_);
   ui::TCanvas canvas(dc);
   canvas.Font.Assign(ui::Screen().MenuFont());
