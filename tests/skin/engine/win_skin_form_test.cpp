@@ -567,12 +567,15 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleButtonsAndMenuBarArePaintedFromTheS
   EXPECT_TRUE(barMatches(1));
   EXPECT_TRUE(shows(menuButtons[0]->Bounds, skin.MenuBarTextColour));
   EXPECT_TRUE(shows(menuButtons[3]->Bounds, skin.ButtonShadowColour));
-  // The mouse over a bar button frames it.
+  // The mouse over a bar button frames it (the cursor stands there too, or
+  // the hover timer lets go of the button).
   const TPixelRect& edit = menuButtons[1]->Bounds;
+  SetCursorPos(rect.left + edit.Left + 3, rect.top + edit.Top + 3);
   SendMessageW(window, WM_NCMOUSEMOVE, HTMENU, ScreenPoint(window, edit.Left + 3, edit.Top + 3));
   EXPECT_EQ(form.HotObject(), menuButtons[1].get());
-  PumpMessagesFor(50);
-  EXPECT_EQ(ScreenPixel(rect.left + edit.Left, rect.top + edit.Top), ui::ColourToRgb(skin.ButtonHilightColour));
+  const COLORREF hilight = ui::ColourToRgb(skin.ButtonHilightColour);
+  PumpMessagesUntil([&] { return ScreenPixel(rect.left + edit.Left, rect.top + edit.Top) == hilight; }, 1000);
+  EXPECT_EQ(ScreenPixel(rect.left + edit.Left, rect.top + edit.Top), hilight);
   EXPECT_TRUE(shows(edit, skin.MenuBarTextColour));
 
   const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
@@ -580,6 +583,7 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleButtonsAndMenuBarArePaintedFromTheS
   EXPECT_TRUE(leftBorderMatches(1));
   EXPECT_TRUE(buttonShows(*close, 1));
   EXPECT_TRUE(titleTextShows(skin.TitleTextActiveColour));
+  SetCursorPos(rect.left + (close->Bounds.Left + close->Bounds.Right) / 2, rect.top + close->Bounds.Top + 2);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
                ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
   EXPECT_EQ(form.HotObject(), close);
@@ -617,9 +621,16 @@ TEST_F(WinSkinFormTest, ABorderlessPopupKeepsItsSizeAndIsNotCut) {
   DeleteObject(region);
 }
 
-TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionAndIsGivenBackWhole) {
+TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionFollowsItsMenuAndIsGivenBackWhole) {
   ui::TForm form(nullptr);
   form.SetCaption("Library form");
+  auto* menu = new ui::TMainMenu(&form);
+  auto* file = new ui::TMenuItem(&form);
+  file->SetCaption("&File");
+  file->Add(new ui::TMenuItem(&form));
+  file->Items(0)->SetCaption("&Open");
+  menu->Items()->Add(file);
+  form.SetMenu(menu);
   form.SetClientSize(300, 200);
   form.Show();
   const HWND window = form.Handle();
@@ -648,7 +659,17 @@ TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionAndIsGivenBac
   EXPECT_EQ(seen[1], static_cast<UINT>(WM_NCCALCSIZE));
   EXPECT_GT(skinner->TitleTextRect().Width(), shortTitle);
 
+  // A changed menu item is taken into the bar, even while an MDI frame
+  // elsewhere holds the skin's menu updates.
+  ASSERT_NE(skinner->MenuBar(), nullptr);
+  data->SetMenuUpdate(false);
+  file->SetCaption("&Document");
+  EXPECT_EQ(GetMenu(window), nullptr);
+  EXPECT_EQ(skinner->MenuBar()->Buttons().at(0)->Caption, L"&Document");
+  data->SetMenuUpdate(true);
+
   skinner->Unskin();
+  EXPECT_EQ(GetMenu(window), menu->Handle());
   EXPECT_EQ(form.Color(), layoutColour);
   EXPECT_EQ(SizeOf(ClientRect(window)).cx, 300);
   EXPECT_EQ(SizeOf(ClientRect(window)).cy, 200);
