@@ -212,6 +212,43 @@ TEST_F(SkinnedMenuTest, PopupFrameAndItemsWearTheSkinWithAndWithoutMenuAnimation
   SystemParametersInfoW(SPI_SETMENUANIMATION, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(animationWas)), 0);
 }
 
+// A submenu open beside its menu: each popup window has its own skinner and
+// background, and each item finds the background of the popup it lies in.
+TEST_F(SkinnedMenuTest, ASubmenuAndItsMenuEachDrawOnTheirOwnBackground) {
+  auto* sub = new ui::TMenuItem(form.get());
+  sub->SetCaption("More");
+  for (const char* caption : {"One", "Two"}) {
+    auto* item = new ui::TMenuItem(form.get());
+    item->SetCaption(caption);
+    sub->Add(item);
+  }
+  menu->Items()->Insert(0, sub);
+  Skin();
+  const auto press = [](BYTE key) {
+    keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+  };
+  bool checked = false;
+  PopupWith({[] {}, [&] { press(VK_DOWN); }, [&] { press(VK_RIGHT); },
+             [&] {
+               EXPECT_EQ(SkinManager()->PopupSkinnerCount(), 2u);
+               const TPopupBackground* outer = SkinManager()->FindPopupBackground(menu->Handle());
+               const TPopupBackground* inner = SkinManager()->FindPopupBackground(sub->Handle());
+               ASSERT_NE(outer, nullptr);
+               ASSERT_NE(inner, nullptr);
+               EXPECT_NE(outer, inner);
+               // The submenu's unselected second item shows its own popup's background.
+               RECT item{}, window{};
+               ASSERT_TRUE(GetMenuItemRect(nullptr, sub->Handle(), 1, &item));
+               const POINT inside{(item.left + item.right) / 2, item.top + 1};
+               GetWindowRect(WindowFromPoint(inside), &window);
+               EXPECT_EQ(ScreenPixel(inside),
+                         GetPixel(inner->Bitmap.Dc(), inside.x - window.left, inside.y - window.top));
+               checked = true;
+             }});
+  EXPECT_TRUE(checked);
+}
+
 // The frame skinner's system menu is drawn skinned, each item with its glyph
 // among the skin's four (Close the fourth).
 TEST_F(SkinnedMenuTest, TheSystemMenuShowsTheSkinsGlyphs) {
