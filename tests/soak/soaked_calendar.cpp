@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/window/real_input.h"
+#include "tests/window/screen_pixels.h"
 
 namespace soak {
 namespace {
@@ -55,31 +56,11 @@ std::vector<HWND> VisibleMenus(DWORD processId) {
 // The month areas' pixels as the screen shows them.
 std::vector<std::uint32_t> MonthAreaPixels(HWND window) {
   std::vector<std::uint32_t> pixels;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  for (const RECT& area : kMonthAreas) {
-    POINT origin{area.left, area.top};
-    ClientToScreen(window, &origin);
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    pixels.insert(pixels.end(), first, first + width * height);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
+  for (RECT area : kMonthAreas) {
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    const std::vector<std::uint32_t> shown = window_test::ScreenPixels(area);
+    pixels.insert(pixels.end(), shown.begin(), shown.end());
   }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return pixels;
 }
 

@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -17,6 +16,7 @@
 #include "skin/data/skin_reader.h"
 #include "tests/window/real_input.h"
 #include "tests/window/running_program.h"
+#include "tests/window/screen_pixels.h"
 
 namespace window_test {
 namespace {
@@ -33,39 +33,23 @@ skin::TSkinSettings EmbeddedSkin() {
   return skin;
 }
 
-// The screen's pixels of a window, as 0x00RRGGBB... read through GetPixel's
-// COLORREF order (red in the low byte), like the skin's pictures.
+// The screen's pixels of a window.
 class ScreenShot {
  public:
   explicit ScreenShot(HWND window) {
-    GetWindowRect(window, &bounds_);
-    const int width = bounds_.right - bounds_.left, height = bounds_.bottom - bounds_.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, bounds_.left, bounds_.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    pixels_.assign(pixels, pixels + static_cast<std::size_t>(width) * height);
-    width_ = width;
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    width_ = bounds.right - bounds.left;
+    pixels_ = ScreenPixels(bounds);
   }
 
-  // In the picture's colour order: red in the low byte.
+  // In the skin pictures' colour order: red in the low byte.
   TColour Pixel(int x, int y) const {
-    const std::uint32_t bgr = pixels_.at(static_cast<std::size_t>(y) * width_ + x);
-    return ((bgr >> 16) & 0xFF) | (bgr & 0xFF00) | ((bgr & 0xFF) << 16);
+    const std::uint32_t rgb = pixels_.at(static_cast<std::size_t>(y) * width_ + x);
+    return RgbColour((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
   }
 
  private:
-  RECT bounds_{};
   int width_ = 0;
   std::vector<std::uint32_t> pixels_;
 };
