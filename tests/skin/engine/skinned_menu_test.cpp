@@ -352,6 +352,31 @@ TEST_F(SkinnedMenuTest, ADisabledCaptionTakesTheButtonShadowColourEvenWhenSelect
   EXPECT_LT(darkest(picture), shadow - 30);
 }
 
+// The box left of the caption: a checked item without an image shows the
+// system's check mark in the button-text colour; a checked item with an image
+// shows the image on the checked pattern inside a sunken edge.
+TEST_F(SkinnedMenuTest, CheckedItemsShowTheCheckMarkOrTheirImageSunken) {
+  Skin();
+  const int box = 1 + data->Skin().MenuItem->LeftWidth;  // left edge of the box in the item
+  const auto countIn = [&](ui::TBitmap& picture, COLORREF colour) {
+    int count = 0;
+    for (int y = 1; y < 17; ++y)
+      for (int x = box; x < box + 16; ++x) count += GetPixel(picture.Canvas().Handle(), x, y) == colour;
+    return count;
+  };
+  ui::TBitmap picture;
+  DrawItem(Item(1), picture, false);
+  EXPECT_GT(countIn(picture, GetSysColor(COLOR_BTNTEXT)), 5);
+  DrawItem(Item(0), picture, false);
+  EXPECT_EQ(countIn(picture, GetSysColor(COLOR_BTNTEXT)), 0);
+
+  menu->SetImages(&data->SysMenuGlyphs());
+  Item(1).SetImageIndex(kSystemMenuClose);
+  DrawItem(Item(1), picture, false);
+  EXPECT_EQ(GetPixel(picture.Canvas().Handle(), box, 1), GetSysColor(COLOR_BTNSHADOW));  // the sunken edge
+  EXPECT_EQ(GetPixel(picture.Canvas().Handle(), box + 15, 16), GetSysColor(COLOR_BTNHIGHLIGHT));
+}
+
 // A skin without a menu item picture: flat items, the highlight colour behind
 // the selected one and the menu colour behind the others; the popup frame
 // still wears the background.
