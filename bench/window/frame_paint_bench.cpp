@@ -2,6 +2,7 @@
 // title bar, caption text and buttons) against one copy of the same window
 // area: the frame should cost at most a few such copies. A repaint copies the
 // pieces and title bar kept from the last one; a new skin renders them anew.
+// A skinned menu bar of eight items, painted whole and one button at a time.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -11,6 +12,7 @@
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/skin_messages.h"
 #include "skin/engine/win_skin_form.h"
+#include "skin/engine/win_skin_menu.h"
 
 namespace {
 
@@ -98,6 +100,63 @@ void BM_AttachToABorderlessPopup(benchmark::State& state) {
   DestroyWindow(popup);
 }
 BENCHMARK(BM_AttachToABorderlessPopup)->Unit(benchmark::kMicrosecond);
+
+// A window with a menu bar of eight popups, skinned.
+struct TWindowWithMenuBar {
+  TWindowWithMenuBar() {
+    HMENU bar = CreateMenu();
+    for (const wchar_t* name :
+         {L"&File", L"&Edit", L"&View", L"&Insert", L"F&ormat", L"&Tools", L"&Window", L"&Help"}) {
+      HMENU popup = CreatePopupMenu();
+      AppendMenuW(popup, MF_STRING, 1, L"&Open");
+      AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), name);
+    }
+    window = CreateWindowExW(0, L"STATIC", L"Menu bar", WS_OVERLAPPEDWINDOW, 0, 0, kWidth, kHeight, nullptr, bar,
+                             GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(window, SW_SHOW);
+    skinner = skin::CreateFormSkinner(window, nullptr, Window().data);
+    SendMessageW(window, skin::SKM_ATTACHED, 0, skin::kAttachedTag);
+  }
+  ~TWindowWithMenuBar() {
+    skinner.reset();
+    DestroyWindow(window);
+  }
+  skin::TWinSkinMenu& Bar() const { return *static_cast<skin::TWinSkinForm&>(*skinner).MenuBar(); }
+  RECT BarRect() const {
+    auto& form = static_cast<skin::TWinSkinForm&>(*skinner);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return RECT{form.Widths().Left, form.Widths().Title, rect.right - rect.left - form.Widths().Right,
+                form.Widths().Title + form.MenuBarHeight()};
+  }
+
+  HWND window = nullptr;
+  std::unique_ptr<skin::TFormSkinner> skinner;
+};
+
+void BM_MenuBarOfEightItems(benchmark::State& state) {
+  TWindowWithMenuBar skinned;
+  const RECT bar = skinned.BarRect();
+  HDC dc = GetWindowDC(skinned.window);
+  for (auto _ : state) {
+    skinned.Bar().PaintBar(dc, bar);
+    GdiFlush();
+  }
+  ReleaseDC(skinned.window, dc);
+}
+BENCHMARK(BM_MenuBarOfEightItems)->Unit(benchmark::kMicrosecond);
+
+// The mouse going over a bar button and leaving it: two repaints of one button.
+void BM_MenuBarButtonHoverAndLeave(benchmark::State& state) {
+  TWindowWithMenuBar skinned;
+  skin::TMenuBtn& button = *skinned.Bar().Buttons()[3];
+  for (auto _ : state) {
+    button.Hover();
+    button.Leave();
+    GdiFlush();
+  }
+}
+BENCHMARK(BM_MenuBarButtonHoverAndLeave)->Unit(benchmark::kMicrosecond);
 
 void BM_OneCopyOfTheWindowArea(benchmark::State& state) {
   TSkinnedWindow& skinned = Window();
