@@ -113,6 +113,18 @@ HMENU NewMenuBar(bool rightToLeft = false) {
   return bar;
 }
 
+// Gives the form a main menu of one item with one sub-item; the item.
+ui::TMenuItem* GiveMainMenu(ui::TForm& form, const char* caption, const char* subCaption) {
+  auto* menu = new ui::TMainMenu(&form);
+  auto* item = new ui::TMenuItem(&form);
+  item->SetCaption(caption);
+  item->Add(new ui::TMenuItem(&form));
+  item->Items(0)->SetCaption(subCaption);
+  menu->Items()->Add(item);
+  form.SetMenu(menu);
+  return item;
+}
+
 // Steps run one by one, 150 ms apart, while a menu is open; a menu still
 // open after the last one is ended.
 std::vector<std::function<void()>> theMenuSteps;
@@ -624,13 +636,8 @@ TEST_F(WinSkinFormTest, ABorderlessPopupKeepsItsSizeAndIsNotCut) {
 TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionFollowsItsMenuAndIsGivenBackWhole) {
   ui::TForm form(nullptr);
   form.SetCaption("Library form");
-  auto* menu = new ui::TMainMenu(&form);
-  auto* file = new ui::TMenuItem(&form);
-  file->SetCaption("&File");
-  file->Add(new ui::TMenuItem(&form));
-  file->Items(0)->SetCaption("&Open");
-  menu->Items()->Add(file);
-  form.SetMenu(menu);
+  ui::TMenuItem* file = GiveMainMenu(form, "&File", "&Open");
+  ui::TMainMenu* menu = form.Menu();
   form.SetClientSize(300, 200);
   form.Show();
   const HWND window = form.Handle();
@@ -763,13 +770,7 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
   ui::TForm frame(nullptr);
   frame.SetFormStyle(ui::TFormStyle::fsMDIForm);
   frame.SetClientSize(600, 450);
-  auto* menu = new ui::TMainMenu(&frame);
-  auto* windowItem = new ui::TMenuItem(&frame);
-  windowItem->SetCaption("&Window");
-  windowItem->Add(new ui::TMenuItem(&frame));
-  windowItem->Items(0)->SetCaption("&Cascade");
-  menu->Items()->Add(windowItem);
-  frame.SetMenu(menu);
+  GiveMainMenu(frame, "&Window", "&Cascade");
   frame.Show();
   std::unique_ptr<TFormSkinner> made = CreateFormSkinner(frame.Handle(), &frame, *data);
   ASSERT_NE(made, nullptr);
