@@ -400,6 +400,10 @@ void TWinSkinForm::DrawCaptionButton(HDC dc, const RECT& target, const TWinSysBu
 
 void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
   if (button.Record.Visibility == kVisibleWithMdiMenuBar && frame == kHotFrame) frame = kMenuBarHotFrame;
+  if (button.Record.Visibility == kVisibleWithMdiMenuBar && menuBar_ &&
+      menuBar_->PaintOverBar(button.Bounds,
+                             [&](HDC dc, const RECT& cell) { DrawCaptionButton(dc, cell, button, frame); }))
+    return;
   const TPixelRect& b = button.Bounds;
   HDC dc = GetWindowDC(window_);
   const TOffscreenBitmap& background = CurrentTitleBar().Background;

@@ -300,6 +300,22 @@ void TWinSkinMenu::PaintMenuButton(const TMenuBtn& button) {
   ReleaseDC(window_, dc);
 }
 
+bool TWinSkinMenu::PaintOverBar(const TPixelRect& bounds, const std::function<void(HDC dc, const RECT& cell)>& draw) {
+  RECT cell = ToRect(bounds);
+  OffsetRect(&cell, -barRect_.left, -barRect_.top);
+  if (work_.Empty() || barBackground_.Empty() || bounds.Empty() || cell.left < 0 || cell.top < 0 ||
+      cell.right > work_.Width() || cell.bottom > work_.Height())
+    return false;
+  const int width = cell.right - cell.left;
+  const int height = cell.bottom - cell.top;
+  BitBlt(work_.Dc(), cell.left, cell.top, width, height, barBackground_.Dc(), cell.left, cell.top, SRCCOPY);
+  draw(work_.Dc(), cell);
+  HDC dc = GetWindowDC(window_);
+  BitBlt(dc, bounds.Left, bounds.Top, width, height, work_.Dc(), cell.left, cell.top, SRCCOPY);
+  ReleaseDC(window_, dc);
+  return true;
+}
+
 TMenuBtn* TWinSkinMenu::PopupButtonAt(POINT point) const {
   TMenuBtn* button = ButtonAt(point);
   return button && OpensPopup(*button) ? button : nullptr;

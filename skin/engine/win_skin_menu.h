@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -48,6 +49,11 @@ class TWinSkinMenu : private TMenuButtonPainter {
 
   // Paints the whole bar into `rect` (window coordinates).
   void PaintBar(HDC dc, const RECT& rect);
+  // Lays what `draw` draws into a cell of the bar's size at `bounds` (window
+  // coordinates) over the bar's background there, off the screen, and shows
+  // it: the caption buttons a maximised MDI child leaves in the bar change
+  // their state so. False when the bar has not been painted there.
+  bool PaintOverBar(const TPixelRect& bounds, const std::function<void(HDC dc, const RECT& cell)>& draw);
   // The button with a caption under a point in window coordinates, or nullptr.
   TMenuBtn* ButtonAt(POINT point) const;
   // The first enabled button whose access key is `key`, or nullptr.

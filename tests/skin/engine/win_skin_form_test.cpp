@@ -816,16 +816,24 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
   EXPECT_LE(mdiClose->Bounds.Bottom, barTop + frameSkinner->MenuBarHeight());
   const RECT frameRect = WindowRect(frame.Handle());
   const TSkinBitmap& picture = mdiClose->Record.Bitmap;
-  bool checked = false;
-  for (int y = 0; y < picture.Height() && !checked; ++y)
-    for (int x = 0; x < picture.Width() / 4 && !checked; ++x) {
-      const COLORREF expected = PictureColour(picture, x, y);
-      if (expected == kMagenta) continue;
-      EXPECT_EQ(ScreenPixel(frameRect.left + mdiClose->Bounds.Left + x, frameRect.top + mdiClose->Bounds.Top + y),
-                expected);
-      checked = true;
+  const int cellWidth = picture.Width() / 4;
+  // A point where the normal cell (1) and the hot one (4) differ, neither magenta.
+  POINT probe{-1, -1};
+  for (int y = 0; y < picture.Height() && probe.x < 0; ++y)
+    for (int x = 0; x < cellWidth && probe.x < 0; ++x) {
+      const COLORREF normal = PictureColour(picture, x, y), hot = PictureColour(picture, 3 * cellWidth + x, y);
+      if (normal != kMagenta && hot != kMagenta && normal != hot) probe = POINT{x, y};
     }
-  EXPECT_TRUE(checked);
+  ASSERT_GE(probe.x, 0);
+  const POINT onScreen{frameRect.left + mdiClose->Bounds.Left + probe.x,
+                       frameRect.top + mdiClose->Bounds.Top + probe.y};
+  EXPECT_EQ(ScreenPixel(onScreen.x, onScreen.y), PictureColour(picture, probe.x, probe.y));
+  // The mouse over it lights it up in the bar.
+  SetCursorPos(onScreen.x, onScreen.y);
+  SendMessageW(frame.Handle(), WM_NCMOUSEMOVE, HTMENU, MAKELPARAM(onScreen.x, onScreen.y));
+  const COLORREF hot = PictureColour(picture, 3 * cellWidth + probe.x, probe.y);
+  PumpMessagesUntil([&] { return ScreenPixel(onScreen.x, onScreen.y) == hot; }, 1000);
+  EXPECT_EQ(ScreenPixel(onScreen.x, onScreen.y), hot);
   // Restored, the skin's.
   SendMessageW(frame.ClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(childWindow), 0);
   PumpMessagesFor(50);
