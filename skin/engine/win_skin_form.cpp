@@ -109,7 +109,10 @@ bool TWinSkinForm::SkinWindow(HWND window) {
 }
 
 void TWinSkinForm::CreateMenuBar() {
-  if (mdiKind_ == TMdiKind::Child || !GetMenu(window_)) return;
+  // A frame that is not painted (none, or no skin loaded) leaves no room for
+  // a bar: the window keeps its own.
+  if (mdiKind_ == TMdiKind::Child || borderKind_ == TBorderKind::None || data_->SkinEmpty() || !GetMenu(window_))
+    return;
   menuBar_ = std::make_unique<TWinSkinMenu>(*this);
   menuBar_->BuildFromNativeMenu();
 }

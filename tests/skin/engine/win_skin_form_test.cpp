@@ -631,6 +631,13 @@ TEST_F(WinSkinFormTest, ABorderlessPopupKeepsItsSizeAndIsNotCut) {
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   EXPECT_EQ(GetWindowRgn(window, region), ERROR);
   DeleteObject(region);
+
+  // Its frame has no room for a skinned bar: a menu of its own stays the system's.
+  HWND withMenu = NewWindow(WS_POPUP, 312, 311, 500);
+  HMENU menu = NewMenuBar();
+  SetMenu(withMenu, menu);
+  EXPECT_EQ(Skin(withMenu).MenuBar(), nullptr);
+  EXPECT_EQ(GetMenu(withMenu), menu);
 }
 
 TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionFollowsItsMenuAndIsGivenBackWhole) {
