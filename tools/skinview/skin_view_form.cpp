@@ -12,6 +12,7 @@
 #include "ui/label.h"
 #include "ui/main_menu.h"
 #include "ui/open_dialog.h"
+#include "ui/speed_button.h"
 
 namespace skinview {
 namespace {
@@ -78,7 +79,7 @@ void TSkinViewForm::BuildMenu() {
   skinningItem_ = AddMenuItem(this, skins, "Skinni&ng", [this](ui::TComponent*) {
     skinData_->SetActive(!skinData_->Active());
     skinningItem_->SetChecked(skinData_->Active());
-    ColourLabels();
+    ColourTexts();
   });
   AddMenuItem(this, skins, "-");
   AddMenuItem(this, skins, "E&xit", [this](ui::TComponent*) { Close(); });
@@ -118,15 +119,18 @@ void TSkinViewForm::SkinLoaded(const std::string& problem) {
   defaultSkinItem_->SetChecked(builtIn && source_.BuiltIn() == TBuiltInSkin::Default);
   darkSkinItem_->SetChecked(builtIn && source_.BuiltIn() == TBuiltInSkin::Dark);
   skinningItem_->SetChecked(skinData_->Active());
-  ColourLabels();
+  ColourTexts();
   if (!problem.empty()) ShowProblem(problem);
 }
 
-void TSkinViewForm::ColourLabels() {
+void TSkinViewForm::ColourTexts() {
   const TColour colour =
       skinData_->Active() && !skinData_->SkinEmpty() ? skinData_->Skin().WindowTextColour : clWindowText;
-  for (int index = 0; index < ComponentCount(); ++index)
-    if (auto* label = dynamic_cast<ui::TLabel*>(Components(index))) label->Font().SetColor(colour);
+  for (int index = 0; index < ComponentCount(); ++index) {
+    ui::TComponent* component = Components(index);
+    if (dynamic_cast<ui::TLabel*>(component) || dynamic_cast<ui::TSpeedButton*>(component))
+      static_cast<ui::TControl*>(component)->Font().SetColor(colour);
+  }
 }
 
 void TSkinViewForm::ShowProblem(const std::string& problem) {
