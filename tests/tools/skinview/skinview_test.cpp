@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "running_program.h"
+#include "screen_pixels.h"
 
 namespace window_test {
 namespace {
@@ -160,24 +162,9 @@ constexpr COLORREF kDarkButtonShadow = RGB(28, 30, 35);
 bool ShowsColour(HWND window, COLORREF colour) {
   RECT bounds;
   GetWindowRect(window, &bounds);
-  const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP copy = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, copy);
-  BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY);
-  const auto* pixels = static_cast<const DWORD*>(bits);
-  const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-  const bool found =
-      std::any_of(pixels, pixels + width * height, [wanted](DWORD pixel) { return (pixel & 0xFFFFFF) == wanted; });
-  SelectObject(memory, old);
-  DeleteObject(copy);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return found;
+  const std::uint32_t wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+  const std::vector<std::uint32_t> pixels = ScreenPixels(bounds);
+  return std::ranges::find(pixels, wanted) != pixels.end();
 }
 
 // The gallery started with the dark skin file, its window shown and skinned.
