@@ -172,6 +172,8 @@ TEST_F(SkinnedCalendar, EveryMenuWearsTheSkinsMenuBackgroundAsItsFrame) {
     EXPECT_TRUE(WaitFor([&] { return CornerMismatches(ScreenShot(popup), whole, *skin.MenuBackground, 1, 1) == 0; },
                         std::chrono::seconds(10)))
         << menu.name;
+    // Keys after the echo of the click's pointer move, as a user's come.
+    real_input::WaitForInputToRest();
     real_input::PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(popup); })) << menu.name;
   }

@@ -116,12 +116,18 @@ TEST(SkinView, OpensSizeableWithTheDefaultSkinAndSwitchesBetweenTheBuiltInSkins)
   HWND window = GalleryWindow(gallery);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(WindowText(window), L"Skin Viewer - Rilvanta Beige");
-  RECT client;
-  GetClientRect(window, &client);
-  EXPECT_EQ(client.right, 640);
-  EXPECT_EQ(client.bottom, 480);
-  EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME);
   EXPECT_TRUE(WaitFor([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; })) << "never skinned";
+  // Skinning takes the menu bar into the frame and fits the window to keep
+  // the client area; the size is the one asked for once that is done.
+  RECT client{};
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        GetClientRect(window, &client);
+        return client.right == 640 && client.bottom == 480;
+      },
+      std::chrono::seconds(10)))
+      << client.right << " x " << client.bottom;
+  EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME);
   EXPECT_TRUE(WaitFor([window] { return TitleBrightness(window) > 180; })) << "no beige title bar";
   EXPECT_TRUE(MessageBoxes(gallery).empty());
 
