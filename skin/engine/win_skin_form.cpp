@@ -510,7 +510,8 @@ void TWinSkinForm::UnskinOnDestroy() {
   subclass_.Restore();
   mdiClient_.reset();
   DetachControls();
-  if (form_) SetPopupMenusOwnerDraw(*form_, *data_, false);
+  // A form being destroyed frees its popup menus itself.
+  if (form_ && !form_->Destroying()) SetPopupMenusOwnerDraw(*form_, *data_, false);
   // The window's own destruction has freed the bar already (WM_NCDESTROY);
   // the manager going first leaves the window its menu.
   FreeMenuBar(false);

@@ -75,6 +75,7 @@ bool TWinSkinForm::HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       UnskinOnDestroy();
       result = CallOldProc(msg, wParam, lParam);
       state_ = TFormSkinnerState::Destroyed;
+      form_ = nullptr;  // going with its window: nothing may reach it until the purge
       if (TSkinManage* manager = SkinManager()) manager->SchedulePurge(*data_, kPurgeDelayMs);
       return true;
     case WM_CTLCOLORBTN:
