@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tools/skinview/control_pages.h"
+#include "tools/skinview/page_group.h"
 #include "tools/skinview/place_control.h"
 #include "tools/skinview/spin_edit.h"
 #include "ui/bevel.h"
@@ -29,29 +30,12 @@
 namespace skinview {
 namespace {
 
-constexpr int kMargin = 12;
-constexpr int kGroupWidth = 302, kGroupHeight = 216;
-constexpr int kHeadingHeight = 24;
-constexpr int kTop = kHeadingHeight + 8;  // the first row of controls in a group
-
-// A group of controls on a page: a lowered panel with its heading, in a grid
-// of two columns and two rows (`columns` wide); the controls go below the heading.
-ui::TPanel* Group(ui::TForm& form, ui::TPanel& page, int column, int row, const std::string& heading, int columns = 1) {
-  const int width = columns * kGroupWidth + (columns - 1) * kMargin;
-  auto* group = PlaceControl<ui::TPanel>(&form, &page, kMargin + column * (kGroupWidth + kMargin),
-                                         kMargin + row * (kGroupHeight + kMargin), width, kGroupHeight);
-  group->SetBevelOuter(ui::TBevelCut::bvLowered);
-  group->SetCaption("");
-  PlaceControl<ui::TLabel>(&form, group, 10, 6, width - 20, 16, heading);
-  return group;
-}
-
 void PushButtons(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 0, 0, "Push buttons");
-  PlaceControl<ui::TButton>(&form, group, 10, kTop, 90, 26, "Button");
-  PlaceControl<ui::TButton>(&form, group, 108, kTop, 90, 26, "Disabled")->SetEnabled(false);
-  PlaceControl<ui::TButton>(&form, group, 10, kTop + 38, 188, 40, "A taller button");
-  PlaceControl<ui::TButton>(&form, group, 10, kTop + 90, 60, 22, "Small");
+  PlaceControl<ui::TButton>(&form, group, 10, kGroupTop, 90, 26, "Button");
+  PlaceControl<ui::TButton>(&form, group, 108, kGroupTop, 90, 26, "Disabled")->SetEnabled(false);
+  PlaceControl<ui::TButton>(&form, group, 10, kGroupTop + 38, 188, 40, "A taller button");
+  PlaceControl<ui::TButton>(&form, group, 10, kGroupTop + 90, 60, 22, "Small");
 }
 
 // One bitmap button for every glyph layout, and a disabled one.
@@ -63,10 +47,10 @@ void BitmapButtons(ui::TForm& form, ui::TPanel& page) {
     const char* caption;
   };
   constexpr std::array<Placed, 4> kLayouts{{
-      {ui::TButtonLayout::blGlyphLeft, {10, kTop, 136, 30}, "Glyph left"},
-      {ui::TButtonLayout::blGlyphRight, {156, kTop, 136, 30}, "Glyph right"},
-      {ui::TButtonLayout::blGlyphTop, {10, kTop + 42, 136, 52}, "Glyph top"},
-      {ui::TButtonLayout::blGlyphBottom, {156, kTop + 42, 136, 52}, "Glyph bottom"},
+      {ui::TButtonLayout::blGlyphLeft, {10, kGroupTop, 136, 30}, "Glyph left"},
+      {ui::TButtonLayout::blGlyphRight, {156, kGroupTop, 136, 30}, "Glyph right"},
+      {ui::TButtonLayout::blGlyphTop, {10, kGroupTop + 42, 136, 52}, "Glyph top"},
+      {ui::TButtonLayout::blGlyphBottom, {156, kGroupTop + 42, 136, 52}, "Glyph bottom"},
   }};
   for (const Placed& placed : kLayouts) {
     auto* button = PlaceControl<ui::TBitBtn>(&form, group, placed.bounds.left, placed.bounds.top, placed.bounds.right,
@@ -74,7 +58,7 @@ void BitmapButtons(ui::TForm& form, ui::TPanel& page) {
     DateWin::LoadGlyph(button->Glyph(), DateWin::kSettingsGlyph);
     button->SetLayout(placed.layout);
   }
-  auto* disabled = PlaceControl<ui::TBitBtn>(&form, group, 10, kTop + 106, 136, 30, "Disabled");
+  auto* disabled = PlaceControl<ui::TBitBtn>(&form, group, 10, kGroupTop + 106, 136, 30, "Disabled");
   DateWin::LoadGlyph(disabled->Glyph(), DateWin::kNavigationGlyph);
   disabled->SetEnabled(false);
 }
@@ -84,36 +68,36 @@ void SpeedButtons(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 0, 1, "Speed buttons", 2);
   for (int i = 0; i < 3; ++i) {
     auto* speed =
-        PlaceControl<ui::TSpeedButton>(&form, group, 10 + i * 62, kTop, 58, 26, "Speed " + std::to_string(i + 1));
+        PlaceControl<ui::TSpeedButton>(&form, group, 10 + i * 62, kGroupTop, 58, 26, "Speed " + std::to_string(i + 1));
     speed->SetGroupIndex(1);
     speed->SetDown(i == 0);
   }
-  PlaceControl<ui::TSpeedButton>(&form, group, 10, kTop + 38, 120, 26, "Speed, alone");
-  auto* withGlyph = PlaceControl<ui::TSpeedButton>(&form, group, 140, kTop + 38, 120, 26, "With glyph");
+  PlaceControl<ui::TSpeedButton>(&form, group, 10, kGroupTop + 38, 120, 26, "Speed, alone");
+  auto* withGlyph = PlaceControl<ui::TSpeedButton>(&form, group, 140, kGroupTop + 38, 120, 26, "With glyph");
   DateWin::LoadGlyph(withGlyph->Glyph(), DateWin::kSettingsGlyph);
-  PlaceControl<ui::TSpeedButton>(&form, group, 270, kTop + 38, 120, 26, "Disabled")->SetEnabled(false);
+  PlaceControl<ui::TSpeedButton>(&form, group, 270, kGroupTop + 38, 120, 26, "Disabled")->SetEnabled(false);
 }
 
 void EditBoxes(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 0, 0, "Edit boxes");
-  PlaceControl<ui::TEdit>(&form, group, 10, kTop, 280, 22, "Some text to edit");
-  PlaceControl<ui::TEdit>(&form, group, 10, kTop + 34, 280, 22, "");
-  PlaceControl<ui::TEdit>(&form, group, 10, kTop + 68, 280, 22, "Disabled")->SetEnabled(false);
+  PlaceControl<ui::TEdit>(&form, group, 10, kGroupTop, 280, 22, "Some text to edit");
+  PlaceControl<ui::TEdit>(&form, group, 10, kGroupTop + 34, 280, 22, "");
+  PlaceControl<ui::TEdit>(&form, group, 10, kGroupTop + 68, 280, 22, "Disabled")->SetEnabled(false);
 }
 
 void Memos(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 0, 1, "Memos", 2);
-  PlaceControl<ui::TMemo>(&form, group, 10, kTop, 280, 170,
+  PlaceControl<ui::TMemo>(&form, group, 10, kGroupTop, 280, 170,
                           "A memo holds many lines.\r\nEnter starts a new one, and long lines wrap at "
                           "the right edge of the box.\r\n\r\nThird line.");
-  PlaceControl<ui::TMemo>(&form, group, 306, kTop, 290, 80, "A disabled memo\r\nof two lines")->SetEnabled(false);
-  PlaceControl<ui::TMemo>(&form, group, 306, kTop + 90, 290, 80, "");
+  PlaceControl<ui::TMemo>(&form, group, 306, kGroupTop, 290, 80, "A disabled memo\r\nof two lines")->SetEnabled(false);
+  PlaceControl<ui::TMemo>(&form, group, 306, kGroupTop + 90, 290, 80, "");
 }
 
 void UpDownsInEdits(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 1, 0, "Up-down in an edit box");
-  PlaceControl<TSpinEdit>(&form, group, 10, kTop, 120, 22, "5");
-  PlaceControl<TSpinEdit>(&form, group, 10, kTop + 34, 120, 22, "7")->SetEnabled(false);
+  PlaceControl<TSpinEdit>(&form, group, 10, kGroupTop, 120, 22, "5");
+  PlaceControl<TSpinEdit>(&form, group, 10, kGroupTop + 34, 120, 22, "7")->SetEnabled(false);
 }
 
 // A progress bar of the other style: one smooth bar instead of blocks.
@@ -140,16 +124,16 @@ constexpr std::array kPositions{0, 25, 50, 75, 100};
 void ProgressBars(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* across = Group(form, page, 0, 0, "Horizontal progress bars: in blocks, smooth", 2);
   for (int i = 0; i < static_cast<int>(kPositions.size()); ++i) {
-    PlaceProgress<ui::TProgressBar>(form, across, {10, kTop + i * 34, 290, 18}, kPositions[i],
+    PlaceProgress<ui::TProgressBar>(form, across, {10, kGroupTop + i * 34, 290, 18}, kPositions[i],
                                     ui::TOrientation::Horizontal);
-    PlaceProgress<TSmoothProgressBar>(form, across, {306, kTop + i * 34, 290, 18}, kPositions[i],
+    PlaceProgress<TSmoothProgressBar>(form, across, {306, kGroupTop + i * 34, 290, 18}, kPositions[i],
                                       ui::TOrientation::Horizontal);
   }
   ui::TPanel* upright = Group(form, page, 0, 1, "Vertical progress bars: in blocks, smooth", 2);
   for (int i = 0; i < static_cast<int>(kPositions.size()); ++i) {
-    PlaceProgress<ui::TProgressBar>(form, upright, {10 + i * 36, kTop, 20, 170}, kPositions[i],
+    PlaceProgress<ui::TProgressBar>(form, upright, {10 + i * 36, kGroupTop, 20, 170}, kPositions[i],
                                     ui::TOrientation::Vertical);
-    PlaceProgress<TSmoothProgressBar>(form, upright, {306 + i * 36, kTop, 20, 170}, kPositions[i],
+    PlaceProgress<TSmoothProgressBar>(form, upright, {306 + i * 36, kGroupTop, 20, 170}, kPositions[i],
                                       ui::TOrientation::Vertical);
   }
 }
@@ -166,40 +150,41 @@ ui::TTrackBar* PlaceTrackBar(ui::TForm& form, ui::TPanel* group, RECT bounds, in
 void TrackBars(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* across = Group(form, page, 0, 0, "Horizontal track bars", 2);
   for (int i = 0; i < 3; ++i)
-    PlaceTrackBar(form, across, {10, kTop + i * 46, 586, 36}, kPositions[i * 2], ui::TOrientation::Horizontal);
-  PlaceTrackBar(form, across, {10, kTop + 138, 586, 36}, 40, ui::TOrientation::Horizontal)->SetEnabled(false);
+    PlaceTrackBar(form, across, {10, kGroupTop + i * 46, 586, 36}, kPositions[i * 2], ui::TOrientation::Horizontal);
+  PlaceTrackBar(form, across, {10, kGroupTop + 138, 586, 36}, 40, ui::TOrientation::Horizontal)->SetEnabled(false);
   ui::TPanel* upright = Group(form, page, 0, 1, "Vertical track bars", 2);
   for (int i = 0; i < 3; ++i)
-    PlaceTrackBar(form, upright, {10 + i * 60, kTop, 40, 170}, kPositions[i * 2], ui::TOrientation::Vertical);
-  PlaceTrackBar(form, upright, {190, kTop, 40, 170}, 40, ui::TOrientation::Vertical)->SetEnabled(false);
+    PlaceTrackBar(form, upright, {10 + i * 60, kGroupTop, 40, 170}, kPositions[i * 2], ui::TOrientation::Vertical);
+  PlaceTrackBar(form, upright, {190, kGroupTop, 40, 170}, 40, ui::TOrientation::Vertical)->SetEnabled(false);
 }
 
 void UpDowns(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 0, 0, "Up-down controls");
-  PlaceControl<ui::TLabel>(&form, group, 10, kTop, 120, 16, "Vertical");
-  PlaceControl<ui::TUpDown>(&form, group, 140, kTop - 4, 17, 25);
-  PlaceControl<ui::TUpDown>(&form, group, 170, kTop - 4, 24, 40);
-  PlaceControl<ui::TLabel>(&form, group, 10, kTop + 50, 120, 16, "Horizontal");
-  PlaceControl<ui::TUpDown>(&form, group, 140, kTop + 46, 34, 20)->SetOrientation(ui::TOrientation::Horizontal);
-  PlaceControl<ui::TUpDown>(&form, group, 184, kTop + 46, 50, 28)->SetOrientation(ui::TOrientation::Horizontal);
-  PlaceControl<ui::TLabel>(&form, group, 10, kTop + 96, 120, 16, "Disabled");
-  PlaceControl<ui::TUpDown>(&form, group, 140, kTop + 92, 17, 25)->SetEnabled(false);
-  auto* across = PlaceControl<ui::TUpDown>(&form, group, 170, kTop + 96, 34, 20);
+  PlaceControl<ui::TLabel>(&form, group, 10, kGroupTop, 120, 16, "Vertical");
+  PlaceControl<ui::TUpDown>(&form, group, 140, kGroupTop - 4, 17, 25);
+  PlaceControl<ui::TUpDown>(&form, group, 170, kGroupTop - 4, 24, 40);
+  PlaceControl<ui::TLabel>(&form, group, 10, kGroupTop + 50, 120, 16, "Horizontal");
+  PlaceControl<ui::TUpDown>(&form, group, 140, kGroupTop + 46, 34, 20)->SetOrientation(ui::TOrientation::Horizontal);
+  PlaceControl<ui::TUpDown>(&form, group, 184, kGroupTop + 46, 50, 28)->SetOrientation(ui::TOrientation::Horizontal);
+  PlaceControl<ui::TLabel>(&form, group, 10, kGroupTop + 96, 120, 16, "Disabled");
+  PlaceControl<ui::TUpDown>(&form, group, 140, kGroupTop + 92, 17, 25)->SetEnabled(false);
+  auto* across = PlaceControl<ui::TUpDown>(&form, group, 170, kGroupTop + 96, 34, 20);
   across->SetOrientation(ui::TOrientation::Horizontal);
   across->SetEnabled(false);
 }
 
 void PanelsAndBevels(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 0, 0, "Panels and bevels");
-  PlaceControl<ui::TPanel>(&form, group, 10, kTop, 130, 60, "Raised panel");
-  PlaceControl<ui::TPanel>(&form, group, 150, kTop, 130, 60, "Lowered panel")->SetBevelOuter(ui::TBevelCut::bvLowered);
-  PlaceControl<ui::TBevel>(&form, group, 10, kTop + 76, 130, 60)->SetShape(ui::TBevelShape::bsFrame);
-  PlaceControl<ui::TBevel>(&form, group, 150, kTop + 76, 130, 60)->SetStyle(ui::TBevelStyle::bsRaised);
+  PlaceControl<ui::TPanel>(&form, group, 10, kGroupTop, 130, 60, "Raised panel");
+  PlaceControl<ui::TPanel>(&form, group, 150, kGroupTop, 130, 60, "Lowered panel")
+      ->SetBevelOuter(ui::TBevelCut::bvLowered);
+  PlaceControl<ui::TBevel>(&form, group, 10, kGroupTop + 76, 130, 60)->SetShape(ui::TBevelShape::bsFrame);
+  PlaceControl<ui::TBevel>(&form, group, 150, kGroupTop + 76, 130, 60)->SetStyle(ui::TBevelStyle::bsRaised);
 }
 
 void NestedPanels(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 1, 0, "Panels in panels");
-  auto* outer = PlaceControl<ui::TPanel>(&form, group, 10, kTop, 280, 170, "");
+  auto* outer = PlaceControl<ui::TPanel>(&form, group, 10, kGroupTop, 280, 170, "");
   outer->SetBevelInner(ui::TBevelCut::bvLowered);
   auto* inner = PlaceControl<ui::TPanel>(&form, outer, 16, 16, 248, 138, "");
   inner->SetBevelOuter(ui::TBevelCut::bvLowered);
@@ -209,11 +194,11 @@ void NestedPanels(ui::TForm& form, ui::TPanel& page) {
 
 void LabelsAndShapes(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 0, 1, "Labels and shapes", 2);
-  PlaceControl<ui::TLabel>(&form, group, 10, kTop, 280, 16, "A label in the window text colour");
-  PlaceControl<ui::TLabel>(&form, group, 10, kTop + 22, 280, 16, "A disabled label")->SetEnabled(false);
-  PlaceControl<ui::TShape>(&form, group, 10, kTop + 52, 80, 60)->SetShape(ui::TShapeType::stRoundRect);
-  PlaceControl<ui::TShape>(&form, group, 104, kTop + 52, 80, 60)->SetShape(ui::TShapeType::stEllipse);
-  PlaceControl<ui::TShape>(&form, group, 198, kTop + 52, 80, 60);
+  PlaceControl<ui::TLabel>(&form, group, 10, kGroupTop, 280, 16, "A label in the window text colour");
+  PlaceControl<ui::TLabel>(&form, group, 10, kGroupTop + 22, 280, 16, "A disabled label")->SetEnabled(false);
+  PlaceControl<ui::TShape>(&form, group, 10, kGroupTop + 52, 80, 60)->SetShape(ui::TShapeType::stRoundRect);
+  PlaceControl<ui::TShape>(&form, group, 104, kGroupTop + 52, 80, 60)->SetShape(ui::TShapeType::stEllipse);
+  PlaceControl<ui::TShape>(&form, group, 198, kGroupTop + 52, 80, 60);
 }
 
 }  // namespace
