@@ -2,7 +2,8 @@
 // cell lies inside its picture, every piece's source inside its cell and a
 // nine-slice's targets inside the target bitmap; drawing the pieces, stretching
 // between any rectangles and finding region runs stay inside their bitmaps
-// (the sanitizers watch every pixel).
+// (the sanitizers watch every pixel); an item's icon and caption find their
+// places for any sizes.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "skin/engine/frame_cell.h"
+#include "skin/engine/icon_caption_layout.h"
 #include "skin/engine/key_colour_copy.h"
 #include "skin/engine/nine_slice.h"
 #include "skin/engine/pixel_stretch.h"
@@ -95,5 +97,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       end = run.End;
     }
   }
+
+  // An item's icon and caption for any item and sizes: no overflow on the way
+  // (the undefined-behaviour sanitizer watches), and a caption as wide as measured.
+  const TPixelRect item{Size(in, 200), Size(in, 40), Size(in, 400), Size(in, 60)};
+  const auto alignment = static_cast<skin::TCaptionAlignment>(in.ConsumeIntegralInRange(0, 2));
+  const int textWidth = Size(in, 300);
+  const skin::TIconCaptionPlaces places =
+      skin::PlaceIconCaption(item, alignment, Size(in, 32), Size(in, 32), textWidth, Size(in, 30));
+  if (textWidth >= 0 && textWidth <= 300 && places.Text.Left < 1000000 && places.Text.Left > -1000000 &&
+      places.Text.Width() != textWidth)
+    __builtin_trap();
   return 0;
 }
