@@ -4,6 +4,7 @@ namespace ui {
 
 TButtonControl::TButtonControl(TComponent* owner, DWORD buttonStyle) : TWinControl(owner), buttonStyle_(buttonStyle) {
   SetTabStop(true);
+  SetParentColor(true);
 }
 
 void TButtonControl::SetAlignment(TAlignment alignment) {

@@ -12,7 +12,10 @@ constexpr int kCaptionIndent = 8;
 
 }  // namespace
 
-TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 185, 105);
+  SetParentColor(true);
+}
 
 int TGroupBox::CaptionHeight() const {
   HDC screen = GetDC(nullptr);

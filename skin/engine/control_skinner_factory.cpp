@@ -3,8 +3,10 @@
 #include "skin/engine/skin_bit_button.h"
 #include "skin/engine/skin_box.h"
 #include "skin/engine/skin_button.h"
+#include "skin/engine/skin_check_box.h"
 #include "skin/engine/skin_edit.h"
 #include "skin/engine/skin_progress.h"
+#include "skin/engine/skin_radio_button.h"
 #include "skin/engine/skin_speed_button.h"
 #include "skin/engine/skin_track_bar.h"
 #include "skin/engine/skin_up_down.h"
@@ -34,6 +36,10 @@ class TBuiltInControlSkinners final : public TControlSkinnerFactory {
         return std::make_unique<TSkinTrackBar>();
       case TControlSkinKind::UpDown:
         return std::make_unique<TSkinUpDown>();
+      case TControlSkinKind::CheckBox:
+        return std::make_unique<TSkinCheckBox>();
+      case TControlSkinKind::RadioButton:
+        return std::make_unique<TSkinRadioButton>();
       default:
         return nullptr;
     }

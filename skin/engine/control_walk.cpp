@@ -115,8 +115,11 @@ void TControlWalk::Prepare(ui::TComponent& component, TControlPreparation prepar
                                           ? TControlSkinKind::RadioButton
                                           : TControlSkinKind::CheckBox;
         for (int i = 0; i < group->ControlCount(); ++i) {
-          group->Controls(i)->SetParentColor(false);
-          Attach(*group->Controls(i), kind, TSkinAttach::Control, true);
+          ui::TControl& child = *group->Controls(i);
+          // A child the walk met before its group keeps the one skinner it has.
+          if (IsControlSkinned(child)) continue;
+          child.SetParentColor(false);
+          Attach(child, kind, TSkinAttach::Control, true);
         }
       }
       break;
