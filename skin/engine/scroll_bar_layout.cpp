@@ -57,6 +57,7 @@ TScrollBarLayout LayoutScrollBar(const TPixelRect& bar, bool vertical, const TSc
   }
   TScrollBarLayout layout;
   layout.Vertical = vertical;
+  layout.Bar = bar;
   layout.FirstArrow = Along(bar, vertical, 0, arrow);
   layout.SecondArrow = Along(bar, vertical, length - arrow, length);
   layout.Track = Along(bar, vertical, arrow, length - arrow);

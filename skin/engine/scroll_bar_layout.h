@@ -30,6 +30,8 @@ enum class TScrollPart { None, FirstArrow, FirstTrack, Thumb, SecondTrack, Secon
 
 struct TScrollBarLayout {
   bool Vertical = false;
+  // The whole bar.
+  TPixelRect Bar;
   // Up or left, then down or right.
   TPixelRect FirstArrow;
   TPixelRect SecondArrow;
@@ -44,6 +46,8 @@ struct TScrollBarLayout {
   TPixelRect SecondTrack() const;
   // The part under a point; None outside the bar.
   TScrollPart PartAt(int x, int y) const;
+
+  bool operator==(const TScrollBarLayout&) const = default;
 };
 
 // `showThumb` false leaves the thumb out (a bar with both arrows disabled).

@@ -59,6 +59,11 @@ class TSkinScrollBar : public TSkinControl {
   // parts lie in window coordinates (client coordinates for a control), and
   // which are hot, pressed or disabled. False when the bar is not shown.
   bool ReadBar(int bar, TScrollBarLayout& layout, TScrollBarLook& look) const;
+  // Whether the skinner paints a scroll-bar control whole (WM_PAINT) instead
+  // of the system: true when the skin has the pictures the bar needs.
+  virtual bool TakesControlPaint() const;
+  // Paints the bars on `dc`, or on the window's own DC when nullptr.
+  void PaintBars(HDC dc);
 
  private:
   struct TBarState {
@@ -73,9 +78,10 @@ class TSkinScrollBar : public TSkinControl {
   void Prepare(HWND window);
   // Whether a point in screen coordinates hits one of the bars, and where.
   bool HitBar(POINT screen, int& bar, TScrollPart& part) const;
+  // ReadBar without the hot and pressed parts.
+  bool ReadShape(int bar, TScrollBarLayout& layout, TScrollBarLook& look) const;
   // Paints again when a bar looks different from its last painting.
   void RepaintIfChanged();
-  void PaintBars(HDC dc);
   // Follows the system's tracking of a press on a bar (its modal loop runs
   // inside the control's own handling of the press).
   void TrackPress(ui::TMessage& message, int bar, TScrollPart part);
