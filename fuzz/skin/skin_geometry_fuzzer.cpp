@@ -18,7 +18,6 @@
 #include "skin/engine/pixel_stretch.h"
 #include "skin/engine/region_runs.h"
 #include "skin/engine/scroll_bar_layout.h"
-#include "skin/engine/scroll_bar_layout.h"
 #include "skin/engine/slice_render.h"
 #include "skin/engine/three_slice.h"
 
@@ -110,18 +109,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (textWidth >= 0 && textWidth <= 300 && places.Text.Left < 1000000 && places.Text.Left > -1000000 &&
       places.Text.Width() != textWidth)
     __builtin_trap();
-
-  // A scroll bar of any rectangle and range: every part inside the bar, the
-  // thumb on the track.
-  const TPixelRect bar{Size(in, 300), Size(in, 300), Size(in, 300), Size(in, 300)};
-  const skin::TScrollRange range{in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(),
-                                 in.ConsumeIntegral<int>()};
-  const skin::TScrollBarLayout scroll =
-      skin::LayoutScrollBar(bar, in.ConsumeBool(), range, {Size(in, 20), Size(in, 10), Size(in, 6)}, in.ConsumeBool());
-  for (const TPixelRect& part :
-       {scroll.FirstArrow, scroll.SecondArrow, scroll.Track, scroll.FirstTrack(), scroll.SecondTrack()})
-    if (!part.Empty() && !Inside(part, bar)) __builtin_trap();
-  if (!scroll.Thumb.Empty() && !Inside(scroll.Thumb, scroll.Track)) __builtin_trap();
 
   // A scroll bar of any rectangle and range: every part inside the bar, the
   // thumb on the track.

@@ -9,8 +9,6 @@
 #include "skin/engine/skin_radio_button.h"
 #include "skin/engine/skin_scroll_bar.h"
 #include "skin/engine/skin_sizer.h"
-#include "skin/engine/skin_scroll_bar.h"
-#include "skin/engine/skin_sizer.h"
 #include "skin/engine/skin_speed_button.h"
 #include "skin/engine/skin_track_bar.h"
 #include "skin/engine/skin_up_down.h"
@@ -40,12 +38,6 @@ class TBuiltInControlSkinners final : public TControlSkinnerFactory {
         return std::make_unique<TSkinTrackBar>();
       case TControlSkinKind::UpDown:
         return std::make_unique<TSkinUpDown>();
-      case TControlSkinKind::ScrollBars:
-        return std::make_unique<TSkinScrollBar>(TScrollBarMode::SystemScrolled);
-      case TControlSkinKind::GridScrollBars:
-        return std::make_unique<TSkinScrollBar>(TScrollBarMode::ScrollsItself);
-      case TControlSkinKind::Sizer:
-        return std::make_unique<TSkinSizer>();
       case TControlSkinKind::ScrollBars:
         return std::make_unique<TSkinScrollBar>(TScrollBarMode::SystemScrolled);
       case TControlSkinKind::GridScrollBars:

@@ -13,7 +13,6 @@
 #include "ui/form.h"
 #include "ui/panel.h"
 #include "ui/scroll_bar.h"
-#include "ui/scroll_bar.h"
 #include "ui/speed_button.h"
 
 namespace skin {
@@ -48,8 +47,6 @@ bool HasScrollBars(const ui::TComponent& component) {
   const auto* control = dynamic_cast<const ui::TWinControl*>(&component);
   if (!control) return false;
   if (component.Tag() == kScrollBarsTag) return true;
-  // A scroll-bar control is all scroll bar.
-  if (dynamic_cast<const ui::TScrollBar*>(&component)) return true;
   // A scroll-bar control is all scroll bar.
   if (dynamic_cast<const ui::TScrollBar*>(&component)) return true;
   const HWND window = HandleIfAllocated(*control);

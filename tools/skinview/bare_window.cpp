@@ -18,19 +18,7 @@ void PlaceSizeGrip(HWND window) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-constexpr int kSizeGripId = 100;
-
-// The size grip keeps to the bottom-right corner as the window is sized.
-void PlaceSizeGrip(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  const int size = GetSystemMetrics(SM_CXVSCROLL);
-  SetWindowPos(GetDlgItem(window, kSizeGripId), nullptr, client.right - size, client.bottom - size, size, size,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 LRESULT CALLBACK BareWindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_SIZE) PlaceSizeGrip(window);
   if (msg == WM_SIZE) PlaceSizeGrip(window);
   return DefWindowProcW(window, msg, wParam, lParam);
 }
@@ -73,9 +61,6 @@ void AddStandardControls(HWND window) {
   HWND scroll = Child(window, L"SCROLLBAR", L"", SBS_HORZ, 16, 216, 234, 17);
   SCROLLINFO range{sizeof(range), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 20, 30, 0};
   SetScrollInfo(scroll, SB_CTL, &range, TRUE);
-  CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 0, 0, 0, 0, window,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSizeGripId)), GetModuleHandleW(nullptr), nullptr);
-  PlaceSizeGrip(window);
   CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 0, 0, 0, 0, window,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSizeGripId)), GetModuleHandleW(nullptr), nullptr);
   PlaceSizeGrip(window);

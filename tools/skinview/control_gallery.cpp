@@ -11,7 +11,6 @@
 #include "tools/skinview/page_group.h"
 #include "tools/skinview/place_control.h"
 #include "tools/skinview/scroll_bar_page.h"
-#include "tools/skinview/scroll_bar_page.h"
 #include "tools/skinview/spin_edit.h"
 #include "ui/bevel.h"
 #include "ui/bit_btn.h"
@@ -224,7 +223,6 @@ void AddControlPages(ui::TForm& form, TControlPages& pages) {
   pages.Add("P&rogress bars", [&form](ui::TPanel& page) { ProgressBars(form, page); });
   pages.Add("&Track bars", [&form](ui::TPanel& page) { TrackBars(form, page); });
   pages.Add("&Up-down controls", [&form](ui::TPanel& page) { UpDowns(form, page); });
-  AddScrollBarPage(form, pages);
   AddScrollBarPage(form, pages);
 }
 
