@@ -105,7 +105,10 @@ TControlSkinChoice ChooseControlSkin(const TControlFacts& facts, const TControlT
     return choice;
   }
   if (IsOneOf(kind, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}) && scrollBars) return Choice(17, GridScrollBars);
-  if (scrollBars && (tagKey == kScrollBarsTag || facts.HasScrollBars)) return Choice(18, ScrollBars);
+  // A list view's scroll-bar skinner is the list-view skinner, which skins its header too.
+  const bool listView = kind == "TLISTVIEW";
+  if (scrollBars && (tagKey == kScrollBarsTag || facts.HasScrollBars))
+    return Choice(18, listView ? ListView : ScrollBars);
   if (facts.IsButton && controls.Contains(xcButton)) return Choice(19, Button);
   if ((facts.IsEdit || tagKey == kEditTag) && controls.Contains(xcEdit))
     return Choice(20, Edit, false, TSkinAttach::Handle);
@@ -115,6 +118,11 @@ TControlSkinChoice ChooseControlSkin(const TControlFacts& facts, const TControlT
     choice.Recurse = true;
     return choice;
   }
+  // After the table: a list view shows scroll bars as soon as its rows
+  // overflow, so one without them yet is skinned with the scroll bars too,
+  // and so is a header control standing alone.
+  if (scrollBars && listView) return Choice(22, ListView);
+  if (scrollBars && kind == "THEADERCONTROL") return Choice(23, Header);
   return {};
 }
 
@@ -139,6 +147,8 @@ TChildWindowSkin ChooseChildWindowSkin(std::string_view className, std::uint32_t
   if (name == "scrollbar") return {Sizer};
   if (name == "systabcontrol32") return {(style & kOwnerDrawTabs) == 0 ? Tab : None};
   if (name == "edit") return {Edit};
+  if (name == "syslistview32") return {ListView};
+  if (name == "sysheader32") return {Header};
   return {};
 }
 

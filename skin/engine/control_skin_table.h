@@ -32,6 +32,9 @@ enum class TControlSkinKind {
   CheckBox,
   Progress,
   Sizer,  // a bare scroll bar window
+  Header,
+  // A list view, whose skinner gives its header a header skinner.
+  ListView,
 };
 
 // How a skinner is attached: by chaining the library control's message

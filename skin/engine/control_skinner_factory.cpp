@@ -5,6 +5,8 @@
 #include "skin/engine/skin_button.h"
 #include "skin/engine/skin_check_box.h"
 #include "skin/engine/skin_edit.h"
+#include "skin/engine/skin_header.h"
+#include "skin/engine/skin_list_view.h"
 #include "skin/engine/skin_progress.h"
 #include "skin/engine/skin_radio_button.h"
 #include "skin/engine/skin_scroll_bar.h"
@@ -48,6 +50,10 @@ class TBuiltInControlSkinners final : public TControlSkinnerFactory {
         return std::make_unique<TSkinCheckBox>();
       case TControlSkinKind::RadioButton:
         return std::make_unique<TSkinRadioButton>();
+      case TControlSkinKind::ListView:
+        return std::make_unique<TSkinListView>();
+      case TControlSkinKind::Header:
+        return std::make_unique<TSkinHeader>();
       default:
         return nullptr;
     }

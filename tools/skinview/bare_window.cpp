@@ -25,7 +25,7 @@ LRESULT CALLBACK BareWindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARA
 
 void RegisterBareWindowClass() {
   static const bool registered = [] {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -72,13 +72,35 @@ void AddStandardControls(HWND window) {
     tab.pszText = const_cast<wchar_t*>(pages[i]);
     SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&tab));
   }
+  HWND list = Child(window, WC_LISTVIEWW, L"", LVS_REPORT | LVS_SHOWSELALWAYS | WS_TABSTOP, 484, 16, 216, 217,
+                    WS_EX_CLIENTEDGE);
+  const wchar_t* headings[] = {L"Name", L"Size"};
+  for (int i = 0; i < 2; ++i) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.fmt = i == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
+    column.cx = i == 0 ? 130 : 70;
+    column.pszText = const_cast<wchar_t*>(headings[i]);
+    SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+  const wchar_t* rows[][2] = {{L"List view", L"12 KB"}, {L"Second row", L"3 KB"}, {L"Third row", L"1 KB"}};
+  for (int i = 0; i < 3; ++i) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = i;
+    item.pszText = const_cast<wchar_t*>(rows[i][0]);
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    item.iSubItem = 1;
+    item.pszText = const_cast<wchar_t*>(rows[i][1]);
+    SendMessageW(list, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
+  }
 }
 
 }  // namespace
 
 HWND OpenBareWindow(POINT topLeft) {
   RegisterBareWindowClass();
-  RECT bounds{0, 0, 484, 250};
+  RECT bounds{0, 0, 716, 250};
   AdjustWindowRectEx(&bounds, WS_OVERLAPPEDWINDOW, FALSE, 0);
   HWND window = CreateWindowExW(0, kBareWindowClass, L"Bare Win32 window", WS_OVERLAPPEDWINDOW, topLeft.x, topLeft.y,
                                 bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tools/skinview/control_pages.h"
+#include "tools/skinview/list_page.h"
 #include "tools/skinview/page_group.h"
 #include "tools/skinview/place_control.h"
 #include "tools/skinview/scroll_bar_page.h"
@@ -223,6 +224,7 @@ void AddControlPages(ui::TForm& form, TControlPages& pages) {
   pages.Add("P&rogress bars", [&form](ui::TPanel& page) { ProgressBars(form, page); });
   pages.Add("&Track bars", [&form](ui::TPanel& page) { TrackBars(form, page); });
   pages.Add("&Up-down controls", [&form](ui::TPanel& page) { UpDowns(form, page); });
+  AddListPage(form, pages);
   AddScrollBarPage(form, pages);
 }
 

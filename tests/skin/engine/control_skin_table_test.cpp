@@ -152,6 +152,21 @@ TEST_F(ControlSkinTableTest, OtherBareWindowsByClass) {
   EXPECT_EQ(ChooseChildWindowSkin("SysTabControl32", 0x2000), TChildWindowSkin{});  // owner-drawn tabs
   EXPECT_EQ(ChooseChildWindowSkin("Edit", 0x80), TChildWindowSkin{Edit});
   EXPECT_EQ(ChooseChildWindowSkin("Static", 0), TChildWindowSkin{});
+  EXPECT_EQ(ChooseChildWindowSkin("SysListView32", 1), TChildWindowSkin{ListView});
+  EXPECT_EQ(ChooseChildWindowSkin("SysHeader32", 0), TChildWindowSkin{Header});
+}
+
+TEST_F(ControlSkinTableTest, ListViewsAndHeadersAreSkinnedWithTheScrollBars) {
+  // With scroll bars, the scroll-bar row gives a list view its own skinner;
+  // without them yet, a row after the table does.
+  TControlFacts list = Named("TListView");
+  EXPECT_EQ(Choose(list), (TControlSkinChoice{.Row = 22, .Kind = ListView}));
+  list.HasScrollBars = true;
+  EXPECT_EQ(Choose(list), (TControlSkinChoice{.Row = 18, .Kind = ListView}));
+  EXPECT_EQ(Choose(Named("THeaderControl")), (TControlSkinChoice{.Row = 23, .Kind = Header}));
+  controls.Exclude(TSkinControlType::xcScrollbar);
+  EXPECT_EQ(Choose(list), TControlSkinChoice{});
+  EXPECT_EQ(Choose(Named("THeaderControl")), TControlSkinChoice{});
 }
 
 }  // namespace
