@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "tools/skinview/check_box_page.h"
 #include "tools/skinview/control_pages.h"
 #include "tools/skinview/list_page.h"
 #include "tools/skinview/page_group.h"
@@ -224,6 +225,7 @@ void AddControlPages(ui::TForm& form, TControlPages& pages) {
   pages.Add("P&rogress bars", [&form](ui::TPanel& page) { ProgressBars(form, page); });
   pages.Add("&Track bars", [&form](ui::TPanel& page) { TrackBars(form, page); });
   pages.Add("&Up-down controls", [&form](ui::TPanel& page) { UpDowns(form, page); });
+  AddCheckBoxPage(form, pages);
   AddListPage(form, pages);
   AddScrollBarPage(form, pages);
 }

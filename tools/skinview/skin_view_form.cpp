@@ -9,6 +9,8 @@
 #include "tools/skinview/right_to_left_window.h"
 #include "tools/skinview/window_kinds.h"
 #include "ui/application.h"
+#include "ui/button_control.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/main_menu.h"
 #include "ui/open_dialog.h"
@@ -28,9 +30,13 @@ skin::TSkinData* CreateSkinData(ui::TForm* form) {
   data->BeginLoading();
   data->SetActive(true);
   data->SetSkinFormtype(skin::TSkinFormType::sfMainform);
-  // The control table has no row for the library's progress bar: the gallery maps it.
+  // The control table has no rows for the library's progress bar, check
+  // boxes, radio buttons and radio groups: the gallery maps them, and its check group.
   std::vector<std::string> skin3rd = data->Skin3rd();
   skin3rd.push_back("TProgressBar=progress");
+  for (const char* line :
+       {"TCheckBox=Checkbox", "TRadioButton=Radiobutton", "TRadioGroup=Radiogroup", "TCheckGroup=CheckGroup"})
+    skin3rd.push_back(line);
   data->SetSkin3rd(std::move(skin3rd));
   return data;
 }
@@ -128,7 +134,9 @@ void TSkinViewForm::ColourTexts() {
       skinData_->Active() && !skinData_->SkinEmpty() ? skinData_->Skin().WindowTextColour : clWindowText;
   for (int index = 0; index < ComponentCount(); ++index) {
     ui::TComponent* component = Components(index);
-    if (dynamic_cast<ui::TLabel*>(component) || dynamic_cast<ui::TSpeedButton*>(component))
+    // A radio group's buttons follow its font.
+    if (dynamic_cast<ui::TLabel*>(component) || dynamic_cast<ui::TSpeedButton*>(component) ||
+        dynamic_cast<ui::TButtonControl*>(component) || dynamic_cast<ui::TGroupBox*>(component))
       static_cast<ui::TControl*>(component)->Font().SetColor(colour);
   }
 }

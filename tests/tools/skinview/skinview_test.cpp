@@ -153,14 +153,16 @@ TEST(SkinView, OpensSizeableWithTheDefaultSkinAndSwitchesBetweenTheBuiltInSkins)
 // Where a control's skinner paints dark in the dark skin and the system paints
 // light: a button's face away from caption and glyph, an edit box's outer
 // border line, the face of an up-down control, a progress bar's track along
-// its top edge (which its bar leaves out), a panel's face.
+// its top edge (which its bar leaves out), a panel's face, the top edge of a
+// check box's box or a radio button's circle (above any text beside it).
 struct DarkPoint {
   const wchar_t* className;
   int x, y;  // as Brightness takes them
 };
 constexpr DarkPoint kSkinnedLooks[] = {{L"TButton", -6, -6},   {L"TBitBtn", -6, -6},     {L"TEdit", -1, -1},
                                        {L"TSpinEdit", -1, -1}, {L"TMemo", -1, -1},       {L"msctls_updown32", 3, 3},
-                                       {L"TUpDown", 3, 3},     {L"TProgressBar", -4, 1}, {L"TPanel", -4, -4}};
+                                       {L"TUpDown", 3, 3},     {L"TProgressBar", -4, 1}, {L"TPanel", -4, -4},
+                                       {L"TCheckBox", 2, 2},   {L"TRadioButton", 6, 2}};
 // The dark skin has no track-bar thumb, so its skinner outlines the thumb in the skin's button shadow.
 constexpr COLORREF kDarkButtonShadow = RGB(28, 30, 35);
 
@@ -199,7 +201,8 @@ TEST_F(DarkSkinView, ShowsEachPageOfControlsWearingTheSkin) {
     const wchar_t* name;
   };
   for (const Page& page : {Page{L'e', L"Edit boxes"}, Page{L'p', L"Panels and labels"}, Page{L'r', L"Progress bars"},
-                           Page{L't', L"Track bars"}, Page{L'u', L"Up-down controls"}, Page{L'b', L"Buttons"}}) {
+                           Page{L't', L"Track bars"}, Page{L'u', L"Up-down controls"},
+                           Page{L'k', L"Check boxes and radio buttons"}, Page{L'b', L"Buttons"}}) {
     SCOPED_TRACE(Narrow(page.name));
     ASSERT_TRUE(ChooseMenuItemUntil(window, L'c', page.key, [&] { return shownPage() == page.name; }));
     const HWND shown = ShownDescendants(window, L"TControlPage").front();
