@@ -8,19 +8,19 @@
 namespace skin {
 
 void TSkinListView::AttachControl(ui::TControl& control, TSkinData& data, bool recolour, ui::TCanvas& canvas) {
-  TSkinControl::AttachControl(control, data, recolour, canvas);
+  TSkinScrollBar::AttachControl(control, data, recolour, canvas);
   SkinHeader();
 }
 
 void TSkinListView::AttachHandle(HWND window, TSkinData& data, ui::TCanvas& canvas) {
-  TSkinControl::AttachHandle(window, data, canvas);
+  TSkinScrollBar::AttachHandle(window, data, canvas);
   SkinHeader();
   // The next message finds the header once the frame skinner has listed this skinner.
   if (!headerSought_) InvalidateRect(window, nullptr, FALSE);
 }
 
 void TSkinListView::AfterMessage(ui::TMessage& message) {
-  TSkinControl::AfterMessage(message);
+  TSkinScrollBar::AfterMessage(message);
   if (!headerSought_) SkinHeader();
 }
 

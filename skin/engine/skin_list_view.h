@@ -1,17 +1,17 @@
 #pragma once
-// The skinner of a list view: it finds the list view's header window and
-// gives it a header skinner of the same frame skinner, once it has joined
-// that frame skinner's list.
+// The skinner of a list view: its scroll bars are skinned as any window's,
+// and it finds the list view's header window and gives it a header skinner
+// of the same frame skinner, once it has joined that frame skinner's list.
 
-#include "skin/engine/skin_control.h"
+#include "skin/engine/skin_scroll_bar.h"
 
 namespace skin {
 
 class TSkinHeader;
 
-class TSkinListView : public TSkinControl {
+class TSkinListView : public TSkinScrollBar {
  public:
-  using TSkinControl::TSkinControl;
+  using TSkinScrollBar::TSkinScrollBar;
   std::string ClassName() const override { return "TSkinListView"; }
 
   void AttachControl(ui::TControl& control, TSkinData& data, bool recolour, ui::TCanvas& canvas) override;
