@@ -45,7 +45,10 @@ void TStatusBar::CreateParams(TCreateParams& params) {
 
 HWND TStatusBar::CreateWindowHandle(const TCreateParams& params) {
   HWND window = TWinControl::CreateWindowHandle(params);
-  if (window && !panels_.empty()) SendPanels(window);
+  if (!window) return nullptr;
+  SendPanels(window);
+  // The bar lies along the bottom of the parent it has now.
+  SendMessageW(window, WM_SIZE, 0, 0);
   return window;
 }
 

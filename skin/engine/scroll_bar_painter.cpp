@@ -71,10 +71,16 @@ void PaintScrollBar(HDC dc, const RECT& bar, const TScrollBarLayout& layout, con
   const TDataSkinObject& track = vertical ? *skin.VertScroll : *skin.HorzScroll;
   const TDataSkinObject& thumb = vertical ? *skin.VertScrollThumb : *skin.HorzScrollThumb;
 
-  DrawSliced(canvas, Shifted(layout.FirstTrack(), dx, dy), track,
-             1 + StateOf(TScrollPart::FirstTrack, look, look.Disabled));
-  DrawSliced(canvas, Shifted(layout.SecondTrack(), dx, dy), track,
-             1 + StateOf(TScrollPart::SecondTrack, look, look.Disabled));
+  // The whole track first, under a thumb whose picture leaves pixels out;
+  // then the part before or after the thumb that is hot or pressed.
+  const TPartState trackState = look.Disabled ? kDisabled : kNormal;
+  DrawSliced(canvas, Shifted(layout.Track, dx, dy), track, 1 + trackState);
+  for (const TScrollPart part : {TScrollPart::FirstTrack, TScrollPart::SecondTrack}) {
+    const TPartState state = StateOf(part, look, look.Disabled);
+    if (state == trackState) continue;
+    DrawSliced(canvas, Shifted(part == TScrollPart::FirstTrack ? layout.FirstTrack() : layout.SecondTrack(), dx, dy),
+               track, 1 + state);
+  }
 
   const int first = vertical ? kUpArrow : kLeftArrow, second = vertical ? kDownArrow : kRightArrow;
   const bool firstDisabled = look.Disabled || look.FirstArrowDisabled;
