@@ -1,6 +1,6 @@
-// Progress bar, track bar, up-down control and memo over the system's
-// controls: what the library keeps reaches the windows, and what the user
-// does comes back as events through the parent.
+// Progress bar, track bar, up-down control, memo, scroll bar and status bar
+// over the system's controls: what the library keeps reaches the windows, and
+// what the user does comes back as events through the parent.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +10,8 @@
 
 #include "ui/memo.h"
 #include "ui/progress_bar.h"
+#include "ui/scroll_bar.h"
+#include "ui/status_bar.h"
 #include "ui/track_bar.h"
 #include "ui/up_down.h"
 #include "ui_test_support.h"
@@ -36,6 +38,11 @@ std::pair<int, int> WindowRange(ui::TWinControl* control) {
     SendMessageW(window, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
     return {range.iLow, range.iHigh};
   }
+  if (dynamic_cast<ui::TScrollBar*>(control)) {
+    int low = 0, high = 0;
+    GetScrollRange(window, SB_CTL, &low, &high);
+    return {low, high};
+  }
   if (dynamic_cast<ui::TTrackBar*>(control))
     return {static_cast<int>(SendMessageW(window, TBM_GETRANGEMIN, 0, 0)),
             static_cast<int>(SendMessageW(window, TBM_GETRANGEMAX, 0, 0))};
@@ -46,7 +53,8 @@ std::pair<int, int> WindowRange(ui::TWinControl* control) {
 
 TEST_F(CommonControls, RangeAndPositionSetBeforeTheWindowReachItAndStayInsideTheRange) {
   const std::vector<ui::TRangeControl*> controls{
-      Make<ui::TProgressBar>(10, 10, 150, 16), Make<ui::TTrackBar>(10, 30, 150, 45), Make<ui::TUpDown>(10, 80, 17, 25)};
+      Make<ui::TProgressBar>(10, 10, 150, 16), Make<ui::TTrackBar>(10, 30, 150, 45), Make<ui::TUpDown>(10, 80, 17, 25),
+      Make<ui::TScrollBar>(10, 110, 150, 17)};
   for (ui::TRangeControl* control : controls) {
     SCOPED_TRACE(control->ClassName());
     control->SetRange(10, 60);
@@ -108,6 +116,54 @@ TEST_F(CommonControls, UpDownOnAnEditLivesInsideTheEditAndStepsWhenPressed) {
   SendMessageW(upDown->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(7, 3));
   EXPECT_EQ(upDown->Position(), 1) << "the upper half steps up";
   EXPECT_EQ(changes, 1);
+}
+
+TEST_F(CommonControls, ScrollBarMovesByItsChangesAsOnScrollLetsItAndReportsOnlyNewPositions) {
+  auto* bar = Make<ui::TScrollBar>(10, 10, 150, 17);
+  bar->SetRange(0, 100);
+  bar->SetPageSize(10);
+  bar->SetParent(panel);
+  std::vector<int> codes, changes;
+  bar->OnScroll = [&](ui::TComponent*, int code, int& position) {
+    codes.push_back(code);
+    if (code == SB_TOP) position = 5;
+  };
+  bar->OnChange = [&](ui::TComponent*) { changes.push_back(bar->Position()); };
+  const auto scroll = [&](int code) {
+    SendMessageW(panel->Handle(), WM_HSCROLL, code, reinterpret_cast<LPARAM>(bar->Handle()));
+  };
+  scroll(SB_LINEDOWN);
+  scroll(SB_PAGEDOWN);
+  scroll(SB_ENDSCROLL);
+  scroll(SB_BOTTOM);
+  scroll(SB_PAGEDOWN);
+  scroll(SB_TOP);
+  EXPECT_EQ(codes, (std::vector<int>{SB_LINEDOWN, SB_PAGEDOWN, SB_ENDSCROLL, SB_BOTTOM, SB_PAGEDOWN, SB_TOP}));
+  EXPECT_EQ(changes, (std::vector<int>{1, 11, 91, 5})) << "the last position is a page from the end";
+  EXPECT_EQ(Style(bar) & SBS_VERT, 0u);
+}
+
+TEST_F(CommonControls, StatusBarShowsItsPanelsAlongTheBottomWithASizeGrip) {
+  auto* status = Make<ui::TStatusBar>(0, 0, 100, 20);
+  status->SetPanels({{"Ready", 100}, {"Two", 80}, {"Last", 10}});
+  status->SetParent(panel);
+  int edges[4] = {};
+  ASSERT_EQ(SendMessageW(status->Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 3);
+  EXPECT_EQ(edges[0], 100);
+  EXPECT_EQ(edges[1], 180);
+  EXPECT_EQ(edges[2], -1) << "the last panel runs to the end";
+  status->SetPanelText(1, "Line 2");
+  status->SetPanelText(7, "past the panels");
+  wchar_t text[32] = {};
+  SendMessageW(status->Handle(), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"Line 2");
+  EXPECT_NE(Style(status) & SBARS_SIZEGRIP, 0u);
+  RECT bar{}, parent{};
+  GetWindowRect(status->Handle(), &bar);
+  MapWindowPoints(nullptr, panel->Handle(), reinterpret_cast<POINT*>(&bar), 2);
+  GetClientRect(panel->Handle(), &parent);
+  EXPECT_EQ(bar.bottom, parent.bottom);
+  EXPECT_EQ(bar.right - bar.left, parent.right);
 }
 
 TEST_F(CommonControls, MemoHoldsLinesAndWrapsOrScrollsAsAsked) {
