@@ -55,14 +55,6 @@ class TCheckGroup : public ui::TGroupBox {
   std::string ClassName() const override { return "TCheckGroup"; }
 };
 
-// A pixel of the window as the screen shows it.
-COLORREF WindowPixel(HWND window, int x, int y) {
-  HDC dc = GetWindowDC(window);
-  const COLORREF pixel = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return pixel;
-}
-
 class CheckBoxSkinsTest : public SkinnedFormTest {
  protected:
   void SetUp() override {

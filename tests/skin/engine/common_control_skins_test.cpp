@@ -80,15 +80,6 @@ std::vector<std::uint8_t> TestSkin(bool elements, int progressStyle = 0, bool bl
   return WriteSkinStream(ComposeSkinArchive(entries));
 }
 
-// A pixel of the window, frame included, as drawn (Wine copies a window's
-// drawing to the screen a moment later).
-COLORREF WindowPixel(HWND window, int x, int y) {
-  HDC dc = GetWindowDC(window);
-  const COLORREF pixel = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return pixel;
-}
-
 class CommonControlSkinsTest : public SkinnedFormTest {
  protected:
   void SetUp() override {

@@ -50,6 +50,13 @@ RECT TFace::Bounds(COLORREF colour, const RECT& area) const {
   return ink;
 }
 
+COLORREF WindowPixel(HWND window, int x, int y) {
+  HDC dc = GetWindowDC(window);
+  const COLORREF pixel = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return pixel;
+}
+
 std::unique_ptr<TFace> PaintedFace(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);

@@ -1,6 +1,7 @@
 #pragma once
 // What a control shows: its face painted (by its skinner, or by itself) into
-// a 32-bit memory bitmap, read back pixel by pixel.
+// a 32-bit memory bitmap, read back pixel by pixel; or a pixel of its window
+// as the screen shows it.
 
 #include <windows.h>
 
@@ -33,6 +34,10 @@ class TFace {
   HGDIOBJ old_;
   std::uint32_t* bits_ = nullptr;
 };
+
+// A pixel of the window, frame included, as drawn (Wine copies a window's
+// drawing to the screen a moment later).
+COLORREF WindowPixel(HWND window, int x, int y);
 
 // A window's face as its WM_PAINT draws it into a memory DC (whole window).
 std::unique_ptr<TFace> PaintedFace(HWND window);
