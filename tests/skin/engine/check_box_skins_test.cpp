@@ -158,7 +158,7 @@ TEST_F(CheckBoxSkinsTest, NarrowFramesAreCentredInAFourteenPixelColumnAtTheirEdg
   }
 }
 
-TEST_F(CheckBoxSkinsTest, PressAndReleaseRepaintTheBoxAtOnceOnLibraryAndBareButtons) {
+TEST_F(CheckBoxSkinsTest, PressAndReleaseByMouseOrSpaceRepaintTheBoxAtOnceOnLibraryAndBareButtons) {
   Skin(13);
   const HWND bare = CreateWindowExW(0, L"BUTTON", L"bare", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 80, kWidth,
                                     kHeight, form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -173,6 +173,12 @@ TEST_F(CheckBoxSkinsTest, PressAndReleaseRepaintTheBoxAtOnceOnLibraryAndBareButt
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 8));
     EXPECT_EQ(SendMessageW(window, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(WindowPixel(window, 6, 8), CheckColour(2));
+    // The space key presses too.
+    SetFocus(window);
+    SendMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(WindowPixel(window, 6, 8), CheckColour(2)) << "over the control's pressed box";
+    SendMessageW(window, WM_KEYUP, VK_SPACE, 0);
+    EXPECT_EQ(WindowPixel(window, 6, 8), CheckColour(1));
   }
   bareSkinner.Detach();
   DestroyWindow(bare);
