@@ -21,6 +21,7 @@ void TRadioGroup::SetItems(std::vector<std::string> items) {
   for (const std::string& item : items_) {
     auto* button = new TRadioButton(this);
     button->SetCaption(item);
+    button->SetEnabled(Enabled());
     button->OnClick = [this](TComponent*) { Click(); };
     button->SetParent(this);
     buttons_.push_back(button);
@@ -49,6 +50,12 @@ void TRadioGroup::SetColumns(int columns) {
 void TRadioGroup::BoundsChanged() {
   TGroupBox::BoundsChanged();
   ArrangeButtons();
+}
+
+void TRadioGroup::WndProc(TMessage& message) {
+  TGroupBox::WndProc(message);
+  if (message.Msg == CM_ENABLEDCHANGED)
+    for (TRadioButton* button : buttons_) button->SetEnabled(Enabled());
 }
 
 void TRadioGroup::ArrangeButtons() {

@@ -1,7 +1,8 @@
 #pragma once
 // A group box of radio buttons, one per item, laid out in columns (filled top
 // to bottom) below the caption; ItemIndex is the checked one. The buttons are
-// child controls of the group, made again when the items change.
+// child controls of the group, made again when the items change, and enabled
+// as the group is.
 
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@ class TRadioGroup : public TGroupBox {
 
  protected:
   void BoundsChanged() override;
+  void WndProc(TMessage& message) override;
 
  private:
   void ArrangeButtons();

@@ -96,6 +96,11 @@ TEST_F(CheckBoxes, RadioGroupLaysItsButtonsOutInColumnsAndTellsTheCheckedItem) {
   EXPECT_EQ(group->ItemIndex(), -1);
   group->SetBounds(10, 10, 300, 120);
   EXPECT_GT(group->Buttons(2)->Left(), 140) << "laid out again when resized";
+  group->SetEnabled(false);
+  group->SetItems({"new"});
+  EXPECT_FALSE(IsWindowEnabled(group->Buttons(0)->Handle())) << "enabled as the group is";
+  group->SetEnabled(true);
+  EXPECT_TRUE(IsWindowEnabled(group->Buttons(0)->Handle()));
 }
 
 }  // namespace

@@ -77,7 +77,6 @@ void RadioGroup(ui::TForm& form, ui::TPanel& page) {
   disabled->SetColumns(2);
   disabled->SetItems({"Lunar", "Gregorian"});
   disabled->SetItemIndex(0);
-  for (int i = 0; i < 2; ++i) disabled->Buttons(i)->SetEnabled(false);
   disabled->SetEnabled(false);
 }
 
