@@ -72,7 +72,8 @@ void TComboBox::CreateParams(TCreateParams& params) {
       params.Style |= CBS_DROPDOWN;
       break;
     case TComboBoxStyle::csSimple:
-      params.Style |= CBS_SIMPLE;
+      // The list fills the window down to its bottom, leaving no gap unpainted.
+      params.Style |= CBS_SIMPLE | CBS_NOINTEGRALHEIGHT;
       break;
     case TComboBoxStyle::csDropDownList:
       params.Style |= CBS_DROPDOWNLIST;

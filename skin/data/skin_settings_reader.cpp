@@ -65,6 +65,8 @@ void TSkinSettingsReader::ReadSkinSettings() {
     if (entry.Section == "ComboButton" && skin_.ComboButton && !skin_.ComboButton->Bitmap.Empty()) {
       skin_.ComboButton->Bitmap2 = skin_.ComboButton->Bitmap;
       MirrorBitmap(skin_.ComboButton->Bitmap2);
+      // The one element with a second picture whose style means something: 1 asks for the plain combo box.
+      skin_.ComboButton->Style = ini_.ReadInteger("ComboButton", "Style", 0);
     }
   }
   SetFrameCounts(skin_, ini_);

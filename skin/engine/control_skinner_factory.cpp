@@ -3,6 +3,7 @@
 #include "skin/engine/skin_bit_button.h"
 #include "skin/engine/skin_box.h"
 #include "skin/engine/skin_button.h"
+#include "skin/engine/skin_com_box.h"
 #include "skin/engine/skin_check_box.h"
 #include "skin/engine/skin_edit.h"
 #include "skin/engine/skin_header.h"
@@ -40,6 +41,8 @@ class TBuiltInControlSkinners final : public TControlSkinnerFactory {
         return std::make_unique<TSkinTrackBar>();
       case TControlSkinKind::UpDown:
         return std::make_unique<TSkinUpDown>();
+      case TControlSkinKind::ComboBox:
+        return std::make_unique<TSkinComBox>();
       case TControlSkinKind::ScrollBars:
         return std::make_unique<TSkinScrollBar>(TScrollBarMode::SystemScrolled);
       case TControlSkinKind::GridScrollBars:

@@ -58,6 +58,9 @@ void AddStandardControls(HWND window) {
   for (const wchar_t* item : {L"Combo box", L"Second item", L"Third item"})
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   SendMessageW(combo, CB_SETCURSEL, 0, 0);
+  HWND editable = Child(window, L"COMBOBOX", L"", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 16, 246, 234, 120);
+  SendMessageW(editable, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Drop-down"));
+  SendMessageW(editable, CB_SETCURSEL, 0, 0);
   HWND scroll = Child(window, L"SCROLLBAR", L"", SBS_HORZ, 16, 216, 234, 17);
   SCROLLINFO range{sizeof(range), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 20, 30, 0};
   SetScrollInfo(scroll, SB_CTL, &range, TRUE);
@@ -100,7 +103,7 @@ void AddStandardControls(HWND window) {
 
 HWND OpenBareWindow(POINT topLeft) {
   RegisterBareWindowClass();
-  RECT bounds{0, 0, 716, 250};
+  RECT bounds{0, 0, 716, 282};
   AdjustWindowRectEx(&bounds, WS_OVERLAPPEDWINDOW, FALSE, 0);
   HWND window = CreateWindowExW(0, kBareWindowClass, L"Bare Win32 window", WS_OVERLAPPEDWINDOW, topLeft.x, topLeft.y,
                                 bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tools/skinview/check_box_page.h"
+#include "tools/skinview/combo_box_page.h"
 #include "tools/skinview/control_pages.h"
 #include "tools/skinview/list_page.h"
 #include "tools/skinview/page_group.h"
@@ -228,6 +229,7 @@ void AddControlPages(ui::TForm& form, TControlPages& pages) {
   AddCheckBoxPage(form, pages);
   AddListPage(form, pages);
   AddScrollBarPage(form, pages);
+  AddComboBoxPage(form, pages);
 }
 
 }  // namespace skinview

@@ -270,6 +270,7 @@ TEST(ReadElements, ComboButtonGetsAMirroredCopyAsItsSecondPicture) {
   ASSERT_EQ(mirrored.Width(), 5);
   for (int x = 0; x < 5; ++x) EXPECT_EQ(mirrored.Pixel(x, 1), RgbColour(4 - x, 1, 3));
   EXPECT_EQ(skin.ComboButton->Bitmap.Pixel(0, 1), RgbColour(0, 1, 3));
+  EXPECT_EQ(Read("[ComboButton]\nImage=combo.bmp\nStyle=1\n", entries).ComboButton->Style, 1);
 
   const TSkinSettings noPicture = Read("[ComboButton]\nImage=missing.bmp\n", entries);
   ASSERT_TRUE(noPicture.ComboButton.has_value());
