@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "painted_face.h"
 #include "skin/data/skin_archive_writer.h"
 #include "skin/data/skin_stream.h"
+#include "skin/engine/form_skinner_factory.h"
+#include "skin/engine/skin_messages.h"
 #include "skin/engine/skin_scroll_bar.h"
 #include "skin/engine/skin_sizer.h"
 #include "skinned_form_fixture.h"
@@ -36,12 +39,18 @@ TSkinEntry Strip(const char* name, int frames, int width, int height, COLORREF (
   return {name, skintest::Bmp24(width * frames, height, [&](int x, int) { return colour(x / width + 1); })};
 }
 
-std::vector<std::uint8_t> TestSkin() {
+// With `scrollPictures` false the skin has none of the scroll-bar pictures.
+std::vector<std::uint8_t> TestSkin(bool scrollPictures = true) {
   const std::string ini =
       "[TitlebarSkin]\r\nSkinName=Test\r\n[Colours]\r\nButtonFace=200 200 200\r\n"
       "[Scrollbar]\r\nImage=strip.bmp\r\n[HorzScroll]\r\nImage=track_h.bmp\r\n[VertScroll]\r\nImage=track_v.bmp\r\n"
       "[HorzScrollThumb]\r\nImage=thumb_h.bmp\r\nFrameCount=3\r\n[VertScrollThumb]\r\nImage=thumb_v.bmp\r\n"
       "FrameCount=3\r\n";
+  if (!scrollPictures) {
+    const std::string colours = ini.substr(0, ini.find("[Scrollbar]"));
+    return WriteSkinStream(
+        ComposeSkinArchive({{"test.ini", std::vector<std::uint8_t>(colours.begin(), colours.end())}}));
+  }
   return WriteSkinStream(ComposeSkinArchive({
       Strip("strip.bmp", 23, 17, 17, StripColour),
       Strip("track_h.bmp", 4, 17, 17, TrackColour),
@@ -294,6 +303,39 @@ TEST_F(ScrollBarSkinTest, TheMemoScrollsExactlyAsWithoutTheSkin) {
   Skin();
   EXPECT_EQ(play(), plain);
   EXPECT_GT(plain[0], 0);
+}
+
+TEST_F(ScrollBarSkinTest, ABareWindowsSizeGripAndBarGetTheSizerAndAMissingPictureLeavesBarsToTheSystem) {
+  data->ReadSkinStream(TestSkin());
+  const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 200, 300, 200, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+  const auto child = [&](DWORD style, int x, int y, int width, int height) {
+    return CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | style, x, y, width, height, window, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  };
+  const HWND grip = child(SBS_SIZEGRIP, 260, 160, 30, 30);
+  const HWND across = child(SBS_HORZ, 10, 10, 150, 17);
+  std::unique_ptr<TFormSkinner> bare = CreateFormSkinner(window, nullptr, *data);
+  ASSERT_NE(bare, nullptr);
+  SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
+  auto& skinners = static_cast<TWinSkinForm&>(*bare).ControlSkinners();
+  ASSERT_NE(dynamic_cast<TSkinSizer*>(skinners.FindByWindow(grip)), nullptr);
+  ASSERT_NE(dynamic_cast<TSkinSizer*>(skinners.FindByWindow(across)), nullptr);
+  // The grip keeps its picture's size in the bottom-right corner, on the face.
+  auto face = PaintedFace(grip);
+  EXPECT_EQ(face->Pixel(29, 29), StripColour(23));
+  EXPECT_EQ(face->Pixel(13, 13), StripColour(23));
+  EXPECT_EQ(face->Pixel(12, 12), RGB(200, 200, 200));
+  EXPECT_EQ(PaintedFace(across)->Pixel(8, 8), StripColour(9)) << "a bar is skinned as any bar";
+
+  // A skin without the pictures: the system draws bars and grip again.
+  data->ReadSkinStream(TestSkin(false));
+  face = PaintedFace(across);
+  EXPECT_EQ(face->CountOf(StripColour(9), RECT{0, 0, 17, 17}), 0);
+  EXPECT_EQ(face->CountOf(TrackColour(1), RECT{0, 0, 150, 17}), 0);
+  EXPECT_EQ(PaintedFace(grip)->CountOf(StripColour(23), RECT{0, 0, 30, 30}), 0);
+  bare.reset();
+  DestroyWindow(window);
 }
 
 }  // namespace
