@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/skin/engine/memory_target.h"
 #include "skin/component/skin_data.h"
 #include "skin/engine/form_skinner_factory.h"
 #include "skin/engine/skin_manage.h"
@@ -50,20 +51,10 @@ class THeaderForm {
       skinner_ = skin::CreateFormSkinner(form_.Handle(), &form_, data_);
       SendMessageW(form_.Handle(), skin::SKM_ATTACHED, 0, skin::kAttachedTag);
     }
-    HDC screen = GetDC(nullptr);
-    target_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, kWidth, kHeight);
-    ReleaseDC(nullptr, screen);
-    old_ = SelectObject(target_, bitmap_);
-  }
-  ~THeaderForm() {
-    SelectObject(target_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(target_);
   }
 
   // Paints the header on a screen-like memory bitmap.
-  void Paint() const { SendMessageW(header_->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(target_), 0); }
+  void Paint() const { SendMessageW(header_->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(target_.Dc()), 0); }
   bool Skinned() const { return skinner_ != nullptr && !data_.SkinEmpty(); }
 
  private:
@@ -71,9 +62,7 @@ class THeaderForm {
   ui::TForm form_{nullptr};
   ui::THeaderControl* header_ = nullptr;
   std::unique_ptr<skin::TFormSkinner> skinner_;
-  HDC target_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
+  skinbench::TMemoryTarget target_{kWidth, kHeight};
 };
 
 void PaintSkinnedHeader(benchmark::State& state) {
