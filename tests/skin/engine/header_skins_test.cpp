@@ -136,7 +136,7 @@ TEST_F(HeaderSkinsTest, ItemsAndTheAreaAfterThemWearThePictureWithIconAndCaption
   DeleteObject(crisp);
 }
 
-TEST_F(HeaderSkinsTest, AnItemLooksPressedFromMouseDownUntilReleaseAndHotUnderTheMouse) {
+TEST_F(HeaderSkinsTest, AnItemLooksPressedFromMouseDownUntilReleaseHotUnderTheMouseAndSortedByItsFormat) {
   header->AddSection({"One", 100});
   header->AddSection({"Two", 100});
   ShowForm();
@@ -158,6 +158,13 @@ TEST_F(HeaderSkinsTest, AnItemLooksPressedFromMouseDownUntilReleaseAndHotUnderTh
   EXPECT_EQ(PaintedFace(window)->Pixel(150, 10), HeaderColour(3));
   SendMessageW(window, WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(PaintedFace(window)->Pixel(150, 10), HeaderColour(1));
+
+  // The column a list is sorted by.
+  HDITEMW sorted{};
+  sorted.mask = HDI_FORMAT;
+  sorted.fmt = HDF_STRING | HDF_SORTUP;
+  SendMessageW(window, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&sorted));
+  EXPECT_EQ(PaintedFace(window)->Pixel(50, 10), HeaderColour(5));
 }
 
 TEST_F(HeaderSkinsTest, AListViewsHeaderGetsAHeaderSkinnerOnAFormAndInABareWindow) {
