@@ -3,7 +3,8 @@
 // nine-slice's targets inside the target bitmap; drawing the pieces, stretching
 // between any rectangles and finding region runs stay inside their bitmaps
 // (the sanitizers watch every pixel); an item's icon and caption find their
-// places for any sizes.
+// places for any sizes; a tab strip's layout holds any rectangles, and its
+// pictures and drawn strip turn to any side whole.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -19,6 +20,7 @@
 #include "skin/engine/region_runs.h"
 #include "skin/engine/scroll_bar_layout.h"
 #include "skin/engine/slice_render.h"
+#include "skin/engine/tab_strip_layout.h"
 #include "skin/engine/three_slice.h"
 
 namespace {
@@ -68,6 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckPlan(nine, cell);
   for (const skin::TSlicePiece& piece : nine.Pieces())
     if (!Inside(piece.Target, {0, 0, width, height})) __builtin_trap();
+  const skin::TSlicePlan edges = skin::FrameEdgesPlan(cell, width, height, margins);
+  CheckPlan(edges, cell);
+  for (const skin::TSlicePiece& piece : edges.Pieces())
+    if (!Inside(piece.Target, {0, 0, width, height})) __builtin_trap();
   const skin::TSlicePlan three = skin::ThreeSlicePlan(cell, width, height, margins.Left, margins.Right);
   CheckPlan(three, cell);
 
@@ -109,6 +115,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (textWidth >= 0 && textWidth <= 300 && places.Text.Left < 1000000 && places.Text.Left > -1000000 &&
       places.Text.Width() != textWidth)
     __builtin_trap();
+
+  // A tab strip for any control, page area and tab (the sanitizer watches for
+  // overflow); a drawn strip and the pictures keep their pixels when turned.
+  const auto side = static_cast<skin::TTabPosition>(in.ConsumeIntegralInRange(0, 3));
+  const TPixelRect control{Size(in, 50), Size(in, 50), Size(in, 400), Size(in, 300)};
+  const TPixelRect pageArea{Size(in, 100), Size(in, 100), Size(in, 400), Size(in, 300)};
+  const TPixelRect page = skin::PageBorderRect(pageArea, side);
+  const TPixelRect strip = skin::TabStripRect(control, page, side);
+  const skin::TStripSize stripSize = skin::WorkStripSize(strip, side);
+  skin::TabInWorkStrip({Size(in, 400), Size(in, 300), Size(in, 400), Size(in, 300)}, side, control, page,
+                       stripSize.Width);
+  if (stripSize.Width > 0 && stripSize.Height > 0 && stripSize.Width <= 400 && stripSize.Height <= 400) {
+    skin::TSkinBitmap work(stripSize.Width, stripSize.Height);
+    skin::TurnWorkStrip(side, work);
+    if (static_cast<long long>(work.Width()) * work.Height() !=
+        static_cast<long long>(stripSize.Width) * stripSize.Height)
+      __builtin_trap();
+  }
+  skin::TSkinBitmap tabPicture = picture, borderPicture = picture;
+  skin::TurnTabPictures(side, tabPicture, borderPicture);
+  if (tabPicture.Width() * tabPicture.Height() != picture.Width() * picture.Height()) __builtin_trap();
 
   // A scroll bar of any rectangle and range: every part inside the bar, the
   // thumb on the track.

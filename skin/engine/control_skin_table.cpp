@@ -83,7 +83,7 @@ TControlSkinChoice ChooseControlSkin(const TControlFacts& facts, const TControlT
   }
   if (const auto mapped = Skin3rdKind(settings.Skin3rd, facts.ClassName)) return MappedChoice(*mapped, settings);
   if (kind == "TTABSET" && tabs) return Choice(4, TabSet);
-  if (kind == "TTABBEDNOTEBOOK" && tabs) return Choice(5, Tab, false, TSkinAttach::Handle);
+  if ((kind == "TTABBEDNOTEBOOK" || facts.IsTabControl) && tabs) return Choice(5, Tab, false, TSkinAttach::Handle);
   if (kind == "TMVCPANEL") {
     TControlSkinChoice choice = Choice(6, None);
     choice.Recurse = true;

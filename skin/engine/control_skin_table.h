@@ -61,6 +61,9 @@ struct TControlFacts {
   bool IsPanel = false;
   bool IsButton = false;
   bool IsEdit = false;
+  // A tab control window of the library (its tab control or page control):
+  // skinned as the tabbed notebook.
+  bool IsTabControl = false;
   // A form embedded in the container.
   bool IsForm = false;
   // A windowed control with scroll bars in its style, or tagged as having them.

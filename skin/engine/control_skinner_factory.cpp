@@ -3,8 +3,8 @@
 #include "skin/engine/skin_bit_button.h"
 #include "skin/engine/skin_box.h"
 #include "skin/engine/skin_button.h"
-#include "skin/engine/skin_com_box.h"
 #include "skin/engine/skin_check_box.h"
+#include "skin/engine/skin_com_box.h"
 #include "skin/engine/skin_edit.h"
 #include "skin/engine/skin_header.h"
 #include "skin/engine/skin_list_view.h"
@@ -13,6 +13,8 @@
 #include "skin/engine/skin_scroll_bar.h"
 #include "skin/engine/skin_sizer.h"
 #include "skin/engine/skin_speed_button.h"
+#include "skin/engine/skin_tab.h"
+#include "skin/engine/skin_tab31.h"
 #include "skin/engine/skin_track_bar.h"
 #include "skin/engine/skin_up_down.h"
 
@@ -53,6 +55,10 @@ class TBuiltInControlSkinners final : public TControlSkinnerFactory {
         return std::make_unique<TSkinCheckBox>();
       case TControlSkinKind::RadioButton:
         return std::make_unique<TSkinRadioButton>();
+      case TControlSkinKind::Tab:
+        return std::make_unique<TSkinTab>();
+      case TControlSkinKind::TabSet:
+        return std::make_unique<TSkinTab31>();
       case TControlSkinKind::ListView:
         return std::make_unique<TSkinListView>();
       case TControlSkinKind::Header:

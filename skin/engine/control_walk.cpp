@@ -14,6 +14,7 @@
 #include "ui/panel.h"
 #include "ui/scroll_bar.h"
 #include "ui/speed_button.h"
+#include "ui/tab_control.h"
 
 namespace skin {
 namespace {
@@ -36,6 +37,7 @@ TControlFacts FactsOf(const ui::TComponent& component) {
       .IsPanel = dynamic_cast<const ui::TPanel*>(&component) != nullptr,
       .IsButton = dynamic_cast<const ui::TButton*>(&component) != nullptr,
       .IsEdit = dynamic_cast<const ui::TEdit*>(&component) != nullptr,
+      .IsTabControl = dynamic_cast<const ui::TTabControl*>(&component) != nullptr,
       .IsForm = dynamic_cast<const ui::TForm*>(&component) != nullptr,
       .HasScrollBars = HasScrollBars(component),
   };

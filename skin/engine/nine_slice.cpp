@@ -35,9 +35,9 @@ class TCellCut {
   TPixelRect cell_;
 };
 
-}  // namespace
+enum class TCentre { Stretched, Tiled, Omitted };
 
-TSlicePlan NineSlicePlan(const TPixelRect& cell, int width, int height, TSliceMargins margins, bool tileCentre) {
+TSlicePlan SlicePlan(const TPixelRect& cell, int width, int height, TSliceMargins margins, TCentre centrePiece) {
   TSlicePlan plan;
   if (width <= 0 || height <= 0 || cell.Empty()) return plan;
   const auto [l, t, r, b] = FittingMargins(margins, width, height);
@@ -54,15 +54,25 @@ TSlicePlan NineSlicePlan(const TPixelRect& cell, int width, int height, TSliceMa
   if (t > 0) plan.AddStretched(c.Cut(sx1, sy0, sx2, sy1), {l, 0, w - r, t});
   const TPixelRect centreSource = c.Cut(sx1, sy1, sx2, sy2);
   const TPixelRect centre{l, t, w - r, h - b};
-  if (tileCentre) {
+  if (centrePiece == TCentre::Tiled) {
     plan.Add({centreSource, centre, centreSource.Width(), centreSource.Height()});
-  } else {
+  } else if (centrePiece == TCentre::Stretched) {
     plan.AddStretched(centreSource, centre);
   }
   if (r > 0 && b > 0) plan.AddStretched(c.Cut(sx2, sy2, sx3, sy3), {w - r, h - b, w, h});
   if (r > 0) plan.AddStretched(c.Cut(sx2, sy1, sx3, sy2), {w - r, t, w, h - b});
   if (b > 0) plan.AddStretched(c.Cut(sx1, sy2, sx2, sy3), {l, h - b, w - r, h});
   return plan;
+}
+
+}  // namespace
+
+TSlicePlan NineSlicePlan(const TPixelRect& cell, int width, int height, TSliceMargins margins, bool tileCentre) {
+  return SlicePlan(cell, width, height, margins, tileCentre ? TCentre::Tiled : TCentre::Stretched);
+}
+
+TSlicePlan FrameEdgesPlan(const TPixelRect& cell, int width, int height, TSliceMargins margins) {
+  return SlicePlan(cell, width, height, margins, TCentre::Omitted);
 }
 
 }  // namespace skin

@@ -16,4 +16,8 @@ namespace skin {
 // than top + bottom both are dropped. Source rectangles stay inside the cell.
 TSlicePlan NineSlicePlan(const TPixelRect& cell, int width, int height, TSliceMargins margins, bool tileCentre);
 
+// The same pieces without the centre, all stretched: a frame drawn around
+// what the target already shows.
+TSlicePlan FrameEdgesPlan(const TPixelRect& cell, int width, int height, TSliceMargins margins);
+
 }  // namespace skin

@@ -193,6 +193,20 @@ void DrawNineSlice(HDC dc, const RECT& target, const TSkinBitmap& source, bool v
           transparent);
 }
 
+void DrawFrameEdges(HDC dc, const RECT& target, const TSkinBitmap& source, bool vertical, int frameCount,
+                    int frameIndex, const TSliceMargins& margins) {
+  if (Inverted(target)) return;
+  const TPixelRect cell = FrameCellRect(source.Width(), source.Height(), vertical, frameCount, frameIndex);
+  const TSlicePlan plan = FrameEdgesPlan(cell, target.right - target.left, target.bottom - target.top, margins);
+  const TDrawingDib edges = RenderPlan(target, source, plan);
+  if (!edges.Handle) return;
+  // Each piece on its own, so the centre is never touched.
+  const TMemoryDc piecesDc(edges.Handle.get());
+  for (const TSlicePiece& piece : plan.Pieces())
+    BitBlt(dc, target.left + piece.Target.Left, target.top + piece.Target.Top, piece.Target.Width(),
+           piece.Target.Height(), piecesDc.Handle(), piece.Target.Left, piece.Target.Top, SRCCOPY);
+}
+
 void DrawThreeSlice(HDC dc, const RECT& target, const TSkinBitmap& source, bool vertical, bool transparent,
                     int frameCount, int frameIndex, const TSliceMargins& margins) {
   if (Inverted(target)) return;

@@ -31,6 +31,11 @@ TBitmapHandle RenderNineSlice(const RECT& target, const TSkinBitmap& source, con
 void DrawNineSlice(HDC dc, const RECT& target, const TSkinBitmap& source, bool vertical, bool tileCentre,
                    bool transparent, int frameCount, int frameIndex, const TSliceMargins& margins);
 
+// The eight outer pieces of cell `frameIndex`'s nine-slice, stretched over
+// the target's edges; what the device context shows inside them stays.
+void DrawFrameEdges(HDC dc, const RECT& target, const TSkinBitmap& source, bool vertical, int frameCount,
+                    int frameIndex, const TSliceMargins& margins);
+
 // The cell's left end, its middle repeated at its own width while it starts
 // left of the right end, then the right end, all stretched to the target's
 // height. Only the left and right margins are used.

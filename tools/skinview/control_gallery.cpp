@@ -15,6 +15,7 @@
 #include "tools/skinview/place_control.h"
 #include "tools/skinview/scroll_bar_page.h"
 #include "tools/skinview/spin_edit.h"
+#include "tools/skinview/tabs_page.h"
 #include "ui/bevel.h"
 #include "ui/bit_btn.h"
 #include "ui/button.h"
@@ -226,9 +227,10 @@ void AddControlPages(ui::TForm& form, TControlPages& pages) {
   pages.Add("P&rogress bars", [&form](ui::TPanel& page) { ProgressBars(form, page); });
   pages.Add("&Track bars", [&form](ui::TPanel& page) { TrackBars(form, page); });
   pages.Add("&Up-down controls", [&form](ui::TPanel& page) { UpDowns(form, page); });
-  AddCheckBoxPage(form, pages);
   AddListPage(form, pages);
   AddScrollBarPage(form, pages);
+  AddCheckBoxPage(form, pages);
+  AddTabsPage(form, pages);
   AddComboBoxPage(form, pages);
 }
 

@@ -82,7 +82,12 @@ TEST_F(ControlSkinTableTest, EarlierRowsWinInTableOrder) {
 TEST_F(ControlSkinTableTest, TabsNeedTheSkinsTabElement) {
   EXPECT_EQ(Choose(Named("TTabSet")).Kind, TabSet);
   EXPECT_EQ(Choose(Named("TTabbedNotebook")).Attach, TSkinAttach::Handle);
+  // The library's tab and page controls are tabbed notebooks whatever their class name.
+  TControlFacts pages = Named("TPageControl");
+  pages.IsTabControl = true;
+  EXPECT_EQ(Choose(pages), (TControlSkinChoice{.Row = 5, .Kind = Tab, .Attach = TSkinAttach::Handle}));
   tabs = false;
+  EXPECT_EQ(Choose(pages), TControlSkinChoice{});
   EXPECT_EQ(Choose(Named("TTabSet")), TControlSkinChoice{});
   skin3rd = {"TMyTabs=tab"};
   EXPECT_EQ(Choose(Named("TMyTabs")), TControlSkinChoice{.Row = kSkin3rdRow});

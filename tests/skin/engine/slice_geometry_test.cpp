@@ -99,6 +99,17 @@ TEST(NineSlice, MarginsThatDoNotFitAreDroppedInPairs) {
   EXPECT_EQ(NineSlicePlan(kCell, 7, 20, kMargins, false).Pieces().size(), 6u);
 }
 
+TEST(NineSlice, FrameEdgesAreTheNineSliceWithoutItsCentre) {
+  const TSlicePlan nine = NineSlicePlan(kCell, 30, 20, kMargins, false);
+  std::vector<TExpectedPiece> edges;
+  for (const TSlicePiece& piece : nine.Pieces())
+    if (piece.Target != TPixelRect{3, 2, 26, 19}) edges.push_back({piece.Source, piece.Target});
+  ASSERT_EQ(edges.size(), 8u);
+  ExpectStretchedPieces(FrameEdgesPlan(kCell, 30, 20, kMargins), edges);
+  // A target narrower than its side margins loses them: only the top and bottom edges are left.
+  EXPECT_EQ(FrameEdgesPlan(kCell, 6, 20, kMargins).Pieces().size(), 2u);
+}
+
 TEST(NineSlice, ATiledCentreRepeatsAtItsOwnSize) {
   const TSlicePlan plan = NineSlicePlan(kCell, 30, 20, kMargins, true);
   const TSlicePiece& centre = plan.Pieces()[5];
