@@ -3,12 +3,32 @@
 #include "text/gbk.h"
 
 namespace skin {
+namespace {
+
+// Captions are drawn upright, not bold, underlined or struck out, whatever
+// the control's font: selects the same font in that plain style into the DC
+// and returns it (the caller frees it after restoring the DC), or nullptr
+// when the DC's font is plain already.
+HFONT SelectPlainFont(HDC dc) {
+  LOGFONTW font{};
+  if (!GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(font), &font)) return nullptr;
+  if (font.lfWeight <= FW_NORMAL && !font.lfItalic && !font.lfUnderline && !font.lfStrikeOut) return nullptr;
+  font.lfWeight = FW_NORMAL;
+  font.lfItalic = font.lfUnderline = font.lfStrikeOut = FALSE;
+  const HFONT plain = CreateFontIndirectW(&font);
+  if (plain) SelectObject(dc, plain);
+  return plain;
+}
+
+}  // namespace
 
 void DrawIconCaption(HDC dc, const RECT& rect, TCaptionAlignment alignment, const std::string& text, int imageIndex,
                      HIMAGELIST images, bool enabled) {
   int iconWidth = 0, iconHeight = 0;
   const bool hasIcon = images && imageIndex != kNoImage && ImageList_GetIconSize(images, &iconWidth, &iconHeight);
   if (!hasIcon) iconWidth = iconHeight = 0;
+  const int saved = SaveDC(dc);
+  const HFONT plain = SelectPlainFont(dc);
   const std::wstring wide = text::GbkToWide(text);
   const int length = static_cast<int>(wide.size());
   constexpr UINT kLine = DT_SINGLELINE | DT_EXPANDTABS;
@@ -17,7 +37,6 @@ void DrawIconCaption(HDC dc, const RECT& rect, TCaptionAlignment alignment, cons
   const TIconCaptionPlaces places =
       PlaceIconCaption({rect.left, rect.top, rect.right, rect.bottom}, alignment, iconWidth, iconHeight,
                        measured.right - measured.left, measured.bottom - measured.top);
-  const int saved = SaveDC(dc);
   // A caption wider than its item would spill over its neighbours.
   IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
   if (hasIcon) ImageList_Draw(images, imageIndex, dc, places.IconLeft, places.IconTop, ILD_TRANSPARENT);
@@ -28,6 +47,7 @@ void DrawIconCaption(HDC dc, const RECT& rect, TCaptionAlignment alignment, cons
     DrawTextW(dc, wide.c_str(), length, &textRect, kLine | DT_CENTER | DT_VCENTER);
   }
   RestoreDC(dc, saved);
+  if (plain) DeleteObject(plain);
 }
 
 }  // namespace skin

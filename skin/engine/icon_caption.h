@@ -15,7 +15,8 @@ namespace skin {
 // The image index of an item without an icon.
 inline constexpr int kNoImage = -1;
 
-// `text` is GBK, drawn with the DC's font on a transparent background, in
+// `text` is GBK, drawn with the DC's font in its plain style (upright, not
+// bold, underlined or struck out) on a transparent background, in
 // the DC's text colour, or the system's button-shadow colour when not
 // `enabled`. The icon is drawn transparently when there is an image list
 // and an index other than kNoImage. Nothing leaves the item's rectangle, and

@@ -84,13 +84,17 @@ class HeaderSkinsTest : public SkinnedFormTest {
 
 TEST_F(HeaderSkinsTest, ItemsAndTheAreaAfterThemWearThePictureWithIconAndCaptionPlacedByAlignment) {
   const std::string caption = "Size";
-  // Letters without smoothed edges, so the caption's colour shows as it is.
-  const HFONT crisp = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
-                                  NONANTIALIASED_QUALITY, 0, L"Tahoma");
-  SendMessageW(header->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(crisp), FALSE);
+  // Letters without smoothed edges, so the caption's colour shows as it is;
+  // the header's font bold and underlined, its captions drawn plain.
+  auto crispFont = [](int weight, bool underline) {
+    return CreateFontW(-12, 0, 0, 0, weight, FALSE, underline, FALSE, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0,
+                       L"Tahoma");
+  };
+  const HFONT bold = crispFont(FW_BOLD, true), plainFont = crispFont(FW_NORMAL, false);
+  SendMessageW(header->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
   // A right-aligned item wide enough for its icon and caption to start 42 pixels in.
   HDC screen = GetDC(nullptr);
-  const HGDIOBJ old = SelectObject(screen, crisp);
+  const HGDIOBJ old = SelectObject(screen, plainFont);
   SIZE extent{};
   GetTextExtentPoint32A(screen, caption.c_str(), static_cast<int>(caption.size()), &extent);
   SelectObject(screen, old);
@@ -133,7 +137,8 @@ TEST_F(HeaderSkinsTest, ItemsAndTheAreaAfterThemWearThePictureWithIconAndCaption
   EXPECT_EQ(face->Pixel(350, 10), HeaderColour(1)) << "the area after the items stays normal";
   EXPECT_GT(face->CountOf(GetSysColor(COLOR_BTNSHADOW), sized), 0);
   SendMessageW(header->Handle(), WM_SETFONT, 0, FALSE);
-  DeleteObject(crisp);
+  DeleteObject(bold);
+  DeleteObject(plainFont);
 }
 
 TEST_F(HeaderSkinsTest, AnItemLooksPressedFromMouseDownUntilReleaseHotUnderTheMouseAndSortedByItsFormat) {
