@@ -44,7 +44,7 @@ ui::TImageList* SmallIcons(ui::TForm& form) {
 }
 
 void ReportList(ui::TForm& form, ui::TPanel& page, ui::TImageList* icons) {
-  ui::TPanel* group = Group(form, page, 0, 0, "A list view in report style", 2);
+  ui::TPanel* group = Group(form, page, 0, 0, "A list view in report style, with a scroll bar", 2);
   auto* list = PlaceControl<ui::TListView>(&form, group, 10, kGroupTop, 584, 170);
   list->SetSmallImages(icons);
   list->AddColumn({"Name", 200, TAlignment::taLeftJustify, kDocument});
@@ -70,6 +70,13 @@ void ReportList(ui::TForm& form, ui::TPanel& page, ui::TImageList* icons) {
     list->SetItemText(item, 1, row.Size);
     list->SetItemText(item, 2, row.Kind);
     list->SetItemText(item, 3, row.Modified);
+  }
+  // Enough rows for the list to scroll.
+  for (int day = 1; day <= 8; ++day) {
+    const int item = list->AddItem("note " + std::to_string(day) + ".txt", kDocument);
+    list->SetItemText(item, 1, std::to_string(day * 3) + " KB");
+    list->SetItemText(item, 2, "Text");
+    list->SetItemText(item, 3, "2026-12-0" + std::to_string(day) + " 12:00");
   }
   list->SetItemIndex(1);
 }
