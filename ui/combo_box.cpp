@@ -1,5 +1,7 @@
 #include "ui/combo_box.h"
 
+#include <algorithm>
+
 #include "text/gbk.h"
 
 namespace ui {
@@ -111,9 +113,11 @@ void TComboBox::WndProc(TMessage& message) {
     case WM_SETTEXT:
       // A drop-down list shows only its items: the text selects the item.
       if (style_ == TComboBoxStyle::csDropDownList && message.LParam) {
-        const LRESULT found = SendMessageW(Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), message.LParam);
-        SendMessageW(Handle(), CB_SETCURSEL, found, 0);
-        message.Result = found != CB_ERR;
+        const std::vector<std::string> items = Items();
+        const auto found =
+            std::find(items.begin(), items.end(), text::WideToGbk(reinterpret_cast<const wchar_t*>(message.LParam)));
+        SetItemIndex(found == items.end() ? -1 : static_cast<int>(found - items.begin()));
+        message.Result = found != items.end();
         return;
       }
       break;

@@ -59,7 +59,10 @@ TEST_F(ComboBoxTest, ItemsAndSelectionMadeBeforeTheWindowReachItInEachStyle) {
 
 TEST_F(ComboBoxTest, UserPicksAndEditsReachOnChangeAfterTheWindowChangedAndTheProgramsDoNot) {
   ui::TComboBox* list = Make(TComboBoxStyle::csDropDownList, 10);
+  list->SetText("three");
+  EXPECT_EQ(list->ItemIndex(), 2) << "before the window too";
   list->SetParent(panel);
+  EXPECT_EQ(SendMessageW(list->Handle(), CB_GETCURSEL, 0, 0), 2);
   std::vector<int> seen;
   list->OnChange = [&](ui::TComponent*) { seen.push_back(list->ItemIndex()); };
   list->SetItemIndex(0);
