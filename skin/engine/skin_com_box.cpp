@@ -51,13 +51,12 @@ void TSkinComBox::AfterMessage(ui::TMessage& message) {
       SetMouseOver(false);
       return;
     case WM_MOUSEMOVE:
-      // A bare window hears of the mouse only from its own messages.
-      if (Control() || HasMouseBit(kMouseOver)) return;
-      {
+      // A bare window hears of the mouse leaving only when it asks.
+      if (!Control() && !HasMouseBit(kMouseOver)) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, WindowHandle(), 0};
         TrackMouseEvent(&track);
+        SetMouseOver(true);
       }
-      SetMouseOver(true);
       return;
     case WM_MOUSELEAVE:
       // A library control turns this into CM_MOUSELEAVE itself.

@@ -157,6 +157,9 @@ TEST_F(SkinComBoxTest, BareComboBoxDateTimePickerPlainButtonStyleAndASkinWithout
 
     data->ReadSkinStream(TestSkin(true));
     ExpectLook(*PaintedFace(bare), width, height, TSkinComBox::kNormal, "bare");
+    SendMessageW(bare, WM_MOUSEMOVE, 0, MAKELPARAM(width - 5, 5));
+    ExpectLook(*PaintedFace(bare), width, height, TSkinComBox::kHot, "bare, mouse over");
+    SendMessageW(bare, WM_MOUSELEAVE, 0, 0);
     // A date-time picker that drops a calendar looks the same.
     ui::UseCommonControls(ICC_DATE_CLASSES);
     const HWND picker = CreateWindowExW(0, DATETIMEPICK_CLASSW, L"", WS_CHILD | WS_VISIBLE, 140, 40, width, height,
