@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -39,6 +40,12 @@ constexpr MenuKeys kDefaultSkin{L's', L'd'};
 constexpr MenuKeys kDarkSkin{L's', L'k'};
 // Longer than the skin manager's delay before it applies a new skin.
 constexpr auto kSkinApplied = 400ms;
+// Wine fills some caches of its own only when a rare moment first asks for
+// them: a display device context when more are out at once than ever before
+// (a DC, its region and its attributes), a system colour's brush or pen the
+// first time a control draws with it. Such a fill comes once; a leak comes
+// back every time the same work is done. So the work is done twice, and the
+// counts may grow by more than this in one of the two blocks, never in both.
 constexpr int kGdiSlack = 4;
 constexpr int kMostWarmingRounds = 12;
 
@@ -155,13 +162,23 @@ TEST(GallerySoak, EveryWindowKindOpenedAndClosedAndAHundredSkinSwitchesLeaveTheC
   }
   Report("warmed up", *warm);
 
-  for (int index = 0; index < 3; ++index) ASSERT_TRUE(round(0));
-  ASSERT_TRUE(round(100));
-  const std::optional<GuiObjectCounts> end = test_support::SettledGuiObjectCounts(gallery.Id());
-  ASSERT_TRUE(end);
-  Report("after four more rounds and 100 skin switches", *end);
-  EXPECT_EQ(end->windows, warm->windows);
-  EXPECT_LE(end->GdiTotal(), warm->GdiTotal() + kGdiSlack);
+  // Three rounds, the last with 50 skin switches; `counts` what is left after them.
+  const auto block = [&](const char* name, std::optional<GuiObjectCounts>& counts) {
+    for (int index = 0; index < 2; ++index) ASSERT_TRUE(round(0));
+    ASSERT_TRUE(round(50));
+    counts = test_support::SettledGuiObjectCounts(gallery.Id());
+    ASSERT_TRUE(counts);
+    Report(name, *counts);
+  };
+  std::optional<GuiObjectCounts> first, second;
+  ASSERT_NO_FATAL_FAILURE(block("after three more rounds and 50 skin switches", first));
+  ASSERT_NO_FATAL_FAILURE(block("after the same again", second));
+  EXPECT_EQ(first->windows, warm->windows);
+  EXPECT_EQ(second->windows, warm->windows);
+  const int firstGrowth = first->GdiTotal() - warm->GdiTotal();
+  const int secondGrowth = second->GdiTotal() - first->GdiTotal();
+  EXPECT_LE(std::min(firstGrowth, secondGrowth), kGdiSlack)
+      << "GDI objects grew by " << firstGrowth << " and again by " << secondGrowth;
 }
 
 }  // namespace
