@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "bench/skin/engine/memory_target.h"
 #include "skin/component/skin_data.h"
 #include "skin/engine/form_skinner_factory.h"
 #include "skin/engine/scroll_bar_layout.h"
@@ -40,20 +41,10 @@ class TSkinnedScrollBar {
     form_.Show();
     skinner_ = skin::CreateFormSkinner(form_.Handle(), &form_, data_);
     SendMessageW(form_.Handle(), skin::SKM_ATTACHED, 0, skin::kAttachedTag);
-    HDC screen = GetDC(nullptr);
-    target_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, kLength, kLength);
-    ReleaseDC(nullptr, screen);
-    old_ = SelectObject(target_, bitmap_);
-  }
-  ~TSkinnedScrollBar() {
-    SelectObject(target_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(target_);
   }
 
-  void PaintControl() const { SendMessageW(bar_->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(target_), 0); }
-  HDC Target() const { return target_; }
+  void PaintControl() const { SendMessageW(bar_->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(target_.Dc()), 0); }
+  HDC Target() const { return target_.Dc(); }
   const skin::TSkinSettings& Skin() const { return data_.Skin(); }
   bool Skinned() const { return skinner_ != nullptr && !data_.SkinEmpty(); }
 
@@ -62,9 +53,7 @@ class TSkinnedScrollBar {
   ui::TForm form_{nullptr};
   ui::TScrollBar* bar_ = nullptr;
   std::unique_ptr<skin::TFormSkinner> skinner_;
-  HDC target_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
+  skinbench::TMemoryTarget target_{kLength, kLength};
 };
 
 TSkinnedScrollBar& Bar() {
