@@ -83,6 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     skin::RenderSlicePlan(skin::PixelsOf(picture), nine, skin::PixelsOf(target));
     skin::RenderSlicePlan(skin::PixelsOf(picture), three, skin::PixelsOf(target));
     skin::CopyUnlessKey(skin::PixelsOf(picture), skin::PixelsOf(target), 255, 0, 255);
+    skin::CopyPixelsAt(skin::PixelsOf(picture), skin::PixelsOf(target), Size(in, 200), Size(in, 200), in.ConsumeBool(),
+                       255, 0, 255);
   }
 
   // Stretching between any two rectangles into a small bitmap.

@@ -2,14 +2,20 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "skin/component/skin_data.h"
 #include "skin/component/skin_dib.h"
 #include "skin/engine/control_skinners.h"
+#include "skin/engine/frame_cell.h"
 #include "skin/engine/icon_caption.h"
+#include "skin/engine/key_colour_copy.h"
+#include "skin/engine/nine_slice.h"
+#include "skin/engine/pixel_view.h"
 #include "skin/engine/skin_drawing.h"
 #include "skin/engine/skin_up_down.h"
+#include "skin/engine/slice_render.h"
 #include "text/gbk.h"
 #include "ui/colour.h"
 
@@ -146,7 +152,6 @@ void TSkinTab::DrawStrip(HDC dc, const TPixelRect& control, const TPixelRect& pa
 
 void TSkinTab::DrawTabs(HDC dc, const TPixelRect& control, const TPixelRect& pageBorder, int workWidth) {
   const TDataSkinBorder& tabs = *TabElement(SkinData());
-  const TSliceMargins margins{tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight};
   const HWND window = WindowHandle();
   const int count = static_cast<int>(SendMessageW(window, TCM_GETITEMCOUNT, 0, 0));
   const int focused = static_cast<int>(SendMessageW(window, TCM_GETCURFOCUS, 0, 0));
@@ -163,11 +168,28 @@ void TSkinTab::DrawTabs(HDC dc, const TPixelRect& control, const TPixelRect& pag
     if (!SendMessageW(window, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tab))) continue;
     const RECT target = RectOf(TabInWorkStrip(PixelRectOf(tab), tabPosition_, control, pageBorder, workWidth));
     const int state = i == focused ? kFocusedTab : kNormalTab;
-    DrawNineSlice(dc, target, tabImage_, false, tabs.Tile != 0, tabs.Trans != 0, tabs.FrameCount, state, margins);
+    DrawTabFace(target, state, tabs);
     SetTextColor(dc, ui::ColourToRgb(state == kNormalTab ? tabs.NormalColour2 : tabs.MouseOverColour2));
     DrawIconCaption(dc, target, TCaptionAlignment::Centre, text::WideToGbk(caption), item.iImage, images,
                     IsWindowEnabled(window) != FALSE);
   }
+}
+
+void TSkinTab::DrawTabFace(const RECT& target, int state, const TDataSkinBorder& tabs) {
+  const int width = target.right - target.left, height = target.bottom - target.top;
+  if (width <= 0 || height <= 0) return;
+  const TSliceMargins margins{tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight};
+  const TPixelRect cell = FrameCellRect(tabImage_.Width(), tabImage_.Height(), false, tabs.FrameCount, state);
+  TSkinBitmap face(width, height);
+  RenderSlicePlan(ReadOnly(PixelsOf(tabImage_)), NineSlicePlan(cell, width, height, margins, tabs.Tile != 0),
+                  PixelsOf(face));
+  // Straight into the strip's pixels, after the captions drawn so far.
+  GdiFlush();
+  // A 24-bit DIB section's rows, as a skin picture's, are padded to four bytes.
+  const std::size_t stride = (static_cast<std::size_t>(workWidth_) * 3 + 3) & ~std::size_t{3};
+  const TPixelView strip{static_cast<std::uint8_t*>(workBits_), stride, workWidth_, workHeight_};
+  CopyPixelsAt(ReadOnly(PixelsOf(face)), strip, target.left, target.top, tabs.Trans != 0, GetRValue(kTransparentKey),
+               GetGValue(kTransparentKey), GetBValue(kTransparentKey));
 }
 
 bool TSkinTab::SizeWorkBitmap(int width, int height) {

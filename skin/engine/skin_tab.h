@@ -11,6 +11,7 @@
 
 #include "skin/component/gdi_handle.h"
 #include "skin/data/skin_bitmap.h"
+#include "skin/data/skin_elements.h"
 #include "skin/engine/pixel_rect.h"
 #include "skin/engine/skin_control.h"
 #include "skin/engine/tab_strip_layout.h"
@@ -37,6 +38,8 @@ class TSkinTab : public TSkinControl {
   void DrawStrip(HDC dc, const TPixelRect& control, const TPixelRect& pageBorder);
   // Tabs and captions on the work strip's device context.
   void DrawTabs(HDC dc, const TPixelRect& control, const TPixelRect& pageBorder, int workWidth);
+  // A tab's picture in the state, nine-sliced over the target in the work strip's pixels.
+  void DrawTabFace(const RECT& target, int state, const TDataSkinBorder& tabs);
   // The work strip's DIB section of that size, remade when the size changes.
   bool SizeWorkBitmap(int width, int height);
 

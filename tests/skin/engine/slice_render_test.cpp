@@ -64,7 +64,7 @@ TEST(SliceRender, TilesRunningPastTheCentreAreCoveredByTheRightAndBottomPieces) 
   EXPECT_EQ(out.Pixel(13, 13), picture.Pixel(7, 7));
 }
 
-TEST(KeyColourCopy, OnlyPixelsOfExactlyTheKeyLeaveWhatIsUnder) {
+TEST(KeyColourCopy, OnlyPixelsOfExactlyTheKeyLeaveWhatIsUnderAndOnlyWhatLandsInsideIsCopied) {
   TSkinBitmap picture = Numbered(3, 2);
   picture.SetPixel(0, 0, RgbColour(255, 0, 255));
   picture.SetPixel(1, 0, RgbColour(255, 1, 255));
@@ -76,6 +76,20 @@ TEST(KeyColourCopy, OnlyPixelsOfExactlyTheKeyLeaveWhatIsUnder) {
   EXPECT_EQ(under.Pixel(1, 0), RgbColour(255, 1, 255));
   EXPECT_EQ(under.Pixel(2, 0), picture.Pixel(2, 0));
   EXPECT_EQ(under.Pixel(3, 0), RgbColour(8, 8, 8));  // beyond the picture
+
+  // Placed partly outside: only what lands inside, with or without the key.
+  TSkinBitmap target(3, 2);
+  CopyPixelsAt(ReadOnly(PixelsOf(picture)), PixelsOf(target), 1, -1, true, 255, 0, 255);
+  EXPECT_EQ(target.Pixel(0, 0), RgbColour(0, 0, 0));
+  EXPECT_EQ(target.Pixel(1, 0), picture.Pixel(0, 1));
+  EXPECT_EQ(target.Pixel(2, 0), picture.Pixel(1, 1));
+  EXPECT_EQ(target.Pixel(1, 1), RgbColour(0, 0, 0));
+  TSkinBitmap plain(2, 1);
+  CopyPixelsAt(ReadOnly(PixelsOf(picture)), PixelsOf(plain), -2, 0, false, 255, 0, 255);
+  EXPECT_EQ(plain.Pixel(0, 0), picture.Pixel(2, 0));
+  EXPECT_EQ(plain.Pixel(1, 0), RgbColour(0, 0, 0));
+  CopyPixelsAt(ReadOnly(PixelsOf(picture)), PixelsOf(plain), -1, 0, false, 255, 0, 255);
+  EXPECT_EQ(plain.Pixel(0, 0), RgbColour(255, 1, 255)) << "a copy without the key takes every pixel";
 }
 
 }  // namespace
