@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/skin/engine/memory_target.h"
 #include "skin/component/skin_data.h"
 #include "skin/engine/form_skinner_factory.h"
 #include "skin/engine/skin_manage.h"
@@ -37,20 +38,10 @@ class TSkinnedTabStrips {
     SendMessageW(form_.Handle(), skin::SKM_ATTACHED, 0, skin::kAttachedTag);
     // Made after the frame skinner's walk: left plain.
     plain_ = Make(ui::TTabPosition::tpTop, 2);
-    HDC screen = GetDC(nullptr);
-    target_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, kWidth, kHeight);
-    ReleaseDC(nullptr, screen);
-    old_ = SelectObject(target_, bitmap_);
-  }
-  ~TSkinnedTabStrips() {
-    SelectObject(target_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(target_);
   }
 
   void Paint(ui::TTabControl& tabs) const {
-    SendMessageW(tabs.Handle(), WM_PAINT, reinterpret_cast<WPARAM>(target_), 0);
+    SendMessageW(tabs.Handle(), WM_PAINT, reinterpret_cast<WPARAM>(target_.Dc()), 0);
   }
   ui::TTabControl& Top() { return *top_; }
   ui::TTabControl& Left() { return *left_; }
@@ -73,9 +64,7 @@ class TSkinnedTabStrips {
   ui::TTabControl* left_ = nullptr;
   ui::TTabControl* plain_ = nullptr;
   std::unique_ptr<skin::TFormSkinner> skinner_;
-  HDC target_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
+  skinbench::TMemoryTarget target_{kWidth, kHeight};
 };
 
 TSkinnedTabStrips& Strips() {
