@@ -35,7 +35,7 @@ struct MenuKeys {
 constexpr MenuKeys kWindowKinds[] = {{L'w', L'd'}, {L'w', L's'}, {L'w', L'm'}, {L'w', L't'},
                                      {L'w', L'i'}, {L'w', L'r'}, {L'w', L'b'}};
 // The pages of the Controls menu, each shown once, from the second back to the first.
-constexpr wchar_t kPages[] = {L'e', L'p', L'r', L't', L'u', L'b'};
+constexpr wchar_t kPages[] = {L'k', L'c', L'e', L'l', L'p', L'r', L's', L'a', L't', L'u', L'b'};
 constexpr MenuKeys kDefaultSkin{L's', L'd'};
 constexpr MenuKeys kDarkSkin{L's', L'k'};
 // Longer than the skin manager's delay before it applies a new skin.

@@ -214,24 +214,24 @@ void AddControlPages(ui::TForm& form, TControlPages& pages) {
     BitmapButtons(form, page);
     SpeedButtons(form, page);
   });
+  AddCheckBoxPage(form, pages);
+  AddComboBoxPage(form, pages);
   pages.Add("&Edit boxes", [&form](ui::TPanel& page) {
     EditBoxes(form, page);
     UpDownsInEdits(form, page);
     Memos(form, page);
   });
+  AddListPage(form, pages);
   pages.Add("&Panels and labels", [&form](ui::TPanel& page) {
     PanelsAndBevels(form, page);
     NestedPanels(form, page);
     LabelsAndShapes(form, page);
   });
   pages.Add("P&rogress bars", [&form](ui::TPanel& page) { ProgressBars(form, page); });
+  AddScrollBarPage(form, pages);
+  AddTabsPage(form, pages);
   pages.Add("&Track bars", [&form](ui::TPanel& page) { TrackBars(form, page); });
   pages.Add("&Up-down controls", [&form](ui::TPanel& page) { UpDowns(form, page); });
-  AddListPage(form, pages);
-  AddScrollBarPage(form, pages);
-  AddCheckBoxPage(form, pages);
-  AddTabsPage(form, pages);
-  AddComboBoxPage(form, pages);
 }
 
 }  // namespace skinview

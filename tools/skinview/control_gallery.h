@@ -1,6 +1,6 @@
 #pragma once
-// The gallery's pages of controls, one kind to a page (buttons, edit boxes,
-// panels and labels), each control in every state its skinner draws.
+// The gallery's pages of controls, one kind to a page in the Controls menu's
+// alphabetical order, each control in every state its skinner draws.
 
 namespace ui {
 class TForm;
