@@ -17,6 +17,7 @@ bar, the menu), so rounded corners stay smooth although the transparency
 itself is all or nothing.
 """
 
+import collections
 import math
 import pathlib
 import struct
@@ -661,30 +662,36 @@ def tool_buttons():
     ])
 
 
-def grip_dots(size):
+GRIP_DOTS = ((182, 174, 154), WHITE)  # a dot and its light underside
+
+
+def grip_dots(size, dots=GRIP_DOTS, matte=FACE):
     """The size grip: six raised dots in the bottom-right corner, on the face."""
-    c = Canvas(size, size)
+    c = Canvas(size, size, matte)
     for i in range(3):
         for j in range(3 - i):
             x, y = size - 5 - 4 * j, size - 5 - 4 * i
-            c.fill(x + 1, y + 1, x + 3, y + 3, WHITE)
-            c.fill(x, y, x + 2, y + 2, (182, 174, 154))
+            c.fill(x + 1, y + 1, x + 3, y + 3, dots[1])
+            c.fill(x, y, x + 2, y + 2, dots[0])
     return c
 
 
-def status_bar():
-    """Three frames: 1 the bar, 2 a panel, 3 the size grip."""
+def status_bar(face=(FACE_LIGHT, FACE), top_lines=((214, 208, 190), WHITE), panel_edges=(SHADOW, WHITE),
+               dots=GRIP_DOTS):
+    """Three frames: 1 the bar (a gradient from face[0] to the face under a
+    two-line top edge), 2 a panel (sunk: dark top and left edges, light bottom
+    and right), 3 the size grip."""
     s = 16
-    bar = Canvas(s, s, vertical(FACE_LIGHT, FACE, 0, s))
-    bar.fill(0, 0, s, 1, (214, 208, 190))
-    bar.fill(0, 1, s, 2, WHITE)
-    panel = Canvas(s, s)
-    panel.fill(0, 0, s, 1, SHADOW)
-    panel.fill(0, 0, 1, s, SHADOW)
-    panel.fill(0, s - 1, s, s, WHITE)
-    panel.fill(s - 1, 0, s, s, WHITE)
+    bar = Canvas(s, s, vertical(face[0], face[1], 0, s))
+    bar.fill(0, 0, s, 1, top_lines[0])
+    bar.fill(0, 1, s, 2, top_lines[1])
+    panel = Canvas(s, s, face[1])
+    panel.fill(0, 0, s, 1, panel_edges[0])
+    panel.fill(0, 0, 1, s, panel_edges[0])
+    panel.fill(0, s - 1, s, s, panel_edges[1])
+    panel.fill(s - 1, 0, s, s, panel_edges[1])
     panel.transparent()
-    return beside([bar, panel, grip_dots(s).transparent()])
+    return beside([bar, panel, grip_dots(s, dots, face[1]).transparent()])
 
 
 # ---------------------------------------------------------------------------
@@ -781,27 +788,31 @@ def sunk_edge():
 HEADER = (12, 19)
 
 
-def header_bar():
-    """Five states: 1 normal, 2 pressed, 3 hot, 4 disabled, 5 sorted."""
+HEADER_LINES = [(228, 224, 208), (216, 210, 190), (202, 196, 176)]
+HEADER_LOOKS = [  # top, bottom, lines under the item of: 1 normal, 2 pressed, 3 hot, 4 disabled, 5 sorted
+    ((253, 252, 248), (240, 237, 226), HEADER_LINES),
+    ((226, 220, 202), (236, 232, 218), HEADER_LINES),
+    ((255, 254, 250), (244, 240, 230), [HOT_LIGHT, HOT, darker(HOT, 0.12)]),
+    ((248, 247, 243), (244, 242, 236), [(234, 232, 224)] * 3),
+    ((250, 246, 236), (238, 232, 216), HEADER_LINES),
+]
+
+
+def header_bar(looks=HEADER_LOOKS, separator=((208, 202, 184), WHITE)):
+    """Five states: 1 normal, 2 pressed, 3 hot, 4 disabled, 5 sorted. Every
+    state but the pressed one ends in a two-line separator on the right."""
     w, h = HEADER
 
-    def item(top, bottom, lines, separator=True):
+    def item(top, bottom, lines, pressed):
         c = Canvas(w, h, vertical(top, bottom, 0, h - len(lines)))
         for i, colour in enumerate(lines):
             c.fill(0, h - len(lines) + i, w, h - len(lines) + i + 1, colour)
-        if separator:
-            c.fill(w - 2, 3, w - 1, h - 5, (208, 202, 184))
-            c.fill(w - 1, 3, w, h - 5, WHITE)
+        if not pressed:
+            c.fill(w - 2, 3, w - 1, h - 5, separator[0])
+            c.fill(w - 1, 3, w, h - 5, separator[1])
         return c
 
-    plain = [(228, 224, 208), (216, 210, 190), (202, 196, 176)]
-    return beside([
-        item((253, 252, 248), (240, 237, 226), plain),
-        item((226, 220, 202), (236, 232, 218), plain, separator=False),
-        item((255, 254, 250), (244, 240, 230), [HOT_LIGHT, HOT, darker(HOT, 0.12)]),
-        item((248, 247, 243), (244, 242, 236), [(234, 232, 224)] * 3),
-        item((250, 246, 236), (238, 232, 216), plain),
-    ])
+    return beside([item(*look, pressed=state == 2) for state, look in enumerate(looks, 1)])
 
 
 # ---------------------------------------------------------------------------
@@ -819,17 +830,23 @@ THUMB_LOOKS = {  # 1 normal, 2 pressed, 3 hot
     3: ((255, 252, 242), (246, 230, 196), (214, 156, 78), (206, 164, 100)),
 }
 
+# Every colour of the scroll-bar pictures: the arrow buttons, the track, the
+# thumbs (their ridges are a line of the thumb's look over a light line), the
+# track's edge, the size grip's dots and the face under the grip.
+ScrollColours = collections.namedtuple("ScrollColours", "buttons track thumbs track_edge ridge_light dots face")
+SCROLL_COLOURS = ScrollColours(SCROLL_BUTTON_LOOKS, TRACK_LOOKS, THUMB_LOOKS, SHADOW, WHITE, GRIP_DOTS, FACE)
 
-def track_colour(x, y, horizontal_bar):
+
+def track_colour(x, y, horizontal_bar, track=TRACK_LOOKS):
     across_ = y if horizontal_bar else x
-    return vertical(*TRACK_LOOKS[1], 0, SCROLL)(0, across_)
+    return vertical(*track[1], 0, SCROLL)(0, across_)
 
 
-def arrow_button(direction, state):
+def arrow_button(direction, state, colours=SCROLL_COLOURS):
     """A scroll arrow button, direction 0 up, 1 right, 2 down, 3 left."""
     s = SCROLL
-    top, bottom, edge, ink = SCROLL_BUTTON_LOOKS[state]
-    c = Canvas(s, s, lambda x, y: track_colour(x, y, direction % 2 == 1))
+    top, bottom, edge, ink = colours.buttons[state]
+    c = Canvas(s, s, lambda x, y: track_colour(x, y, direction % 2 == 1, colours.track))
     fill = vertical(top, bottom, 1, s - 1) if direction % 2 == 0 else horizontal(top, bottom, 1, s - 1)
     framed_box(c, 1, 1, s - 1, s - 1, 2.5, edge, fill)
     chevron = turned([(5.5, 10.0), (8.5, 7.0), (11.5, 10.0)], direction, s / 2, s / 2)
@@ -837,45 +854,44 @@ def arrow_button(direction, state):
     return c
 
 
-def grip(vertical_thumb, state):
+def grip(vertical_thumb, state, colours=SCROLL_COLOURS):
     """Ridges drawn centred on a thumb, so stretching the thumb keeps them crisp."""
     s = SCROLL
-    top, bottom, edge, line = THUMB_LOOKS[state]
+    top, bottom, edge, line = colours.thumbs[state]
+    light = colours.ridge_light
     c = Canvas(s, s, mix(top, bottom, 0.5))
     for i in range(4):
         k = 5 + 2 * i
         if vertical_thumb:
             c.fill(5, k, 11, k + 1, line)
-            c.fill(6, k + 1, 12, k + 2, WHITE)
+            c.fill(6, k + 1, 12, k + 2, light)
         else:
             c.fill(k, 5, k + 1, 11, line)
-            c.fill(k + 1, 6, k + 2, 12, WHITE)
+            c.fill(k + 1, 6, k + 2, 12, light)
     return c.transparent()
 
 
-
-
-def scroll_bar():
+def scroll_bar(colours=SCROLL_COLOURS):
     """23 frames of 17 x 17: 1-4 up arrow, 5-8 down, 9-12 left, 13-16 right (each
     normal, pressed, disabled, hot); 17-19 ridges of a vertical thumb and 20-22 of
     a horizontal thumb (normal, pressed, hot); 23 the size grip."""
     frames = []
     for direction in (0, 2, 3, 1):
-        frames += [arrow_button(direction, state) for state in range(1, 5)]
-    frames += [grip(True, state) for state in range(1, 4)]
-    frames += [grip(False, state) for state in range(1, 4)]
-    frames.append(grip_dots(SCROLL))
+        frames += [arrow_button(direction, state, colours) for state in range(1, 5)]
+    frames += [grip(True, state, colours) for state in range(1, 4)]
+    frames += [grip(False, state, colours) for state in range(1, 4)]
+    frames.append(grip_dots(SCROLL, colours.dots, colours.face))
     return beside(frames)
 
 
-def scroll_track(horizontal_bar):
+def scroll_track(horizontal_bar, colours=SCROLL_COLOURS):
     """Four states of the track: 1 normal, 2 pressed, 3 disabled, 4 hot."""
     frames = []
     for state in range(1, 5):
-        near, far = TRACK_LOOKS[state]
+        near, far = colours.track[state]
         shade = vertical(near, far, 0, SCROLL) if horizontal_bar else horizontal(near, far, 0, SCROLL)
         c = Canvas(SCROLL, SCROLL, shade)
-        edge = mix(near, SHADOW, 0.35)
+        edge = mix(near, colours.track_edge, 0.35)
         if horizontal_bar:
             c.fill(0, 0, SCROLL, 1, edge)
         else:
@@ -884,15 +900,15 @@ def scroll_track(horizontal_bar):
     return beside(frames)
 
 
-def scroll_thumb(horizontal_bar):
+def scroll_thumb(horizontal_bar, colours=SCROLL_COLOURS):
     """Three states: 1 normal, 2 pressed, 3 hot. Stretched along the bar with
     margins of 4 pixels."""
     length, s = 24, SCROLL
     w, h = (length, s) if horizontal_bar else (s, length)
     frames = []
     for state in range(1, 4):
-        top, bottom, edge, _ = THUMB_LOOKS[state]
-        c = Canvas(w, h, lambda x, y: track_colour(x, y, horizontal_bar))
+        top, bottom, edge, _ = colours.thumbs[state]
+        c = Canvas(w, h, lambda x, y: track_colour(x, y, horizontal_bar, colours.track))
         fill = vertical(top, bottom, 1, h - 1) if horizontal_bar else horizontal(top, bottom, 1, w - 1)
         framed_box(c, 1, 1, w - 1, h - 1, 3, edge, fill)
         frames.append(c.transparent())
@@ -912,9 +928,10 @@ THUMB_STATES = [
 ]
 
 
-def track_thumb(shape, width, height, turns):
+def track_thumb(shape, width, height, turns, states=THUMB_STATES, matte=FACE):
     """`shape` gives the outline of an upright thumb (the arrow shapes point
-    down) in a box; `turns` quarter turns clockwise place it."""
+    down) in a box; `turns` quarter turns clockwise place it. `states` are the
+    five looks (top, bottom, edge, accent band) over the face `matte`."""
     w, h = (height, width) if turns % 2 else (width, height)
     outer = turned(shape(0, 0, width, height), turns, 0, 0)
     inner = turned(shape(1, 1, width - 1, height - 1.4), turns, 0, 0)
@@ -922,8 +939,8 @@ def track_thumb(shape, width, height, turns):
     outer = [(x + dx, y + dy) for x, y in outer]
     inner = [(x + dx, y + dy) for x, y in inner]
     frames = []
-    for top, bottom, edge, accent in THUMB_STATES:
-        c = Canvas(w, h)
+    for top, bottom, edge, accent in states:
+        c = Canvas(w, h, matte)
         c.paint(polygon(outer), solid(edge))
         c.paint(polygon(inner), [vertical(top, bottom, 1, h - 1), horizontal(bottom, top, 1, w - 1),
                                  vertical(bottom, top, 1, h - 1), horizontal(top, bottom, 1, w - 1)][turns])
@@ -960,25 +977,25 @@ def pointer_thumb(x0, y0, x1, y1):
 UPDOWN = (16, 12)
 
 
-def updown_buttons():
+def updown_buttons(looks=SCROLL_BUTTON_LOOKS, matte=FACE):
     """Eight states shared by both orientations: 1-4 the first half (up or left)
     and 5-8 the second, each normal, pressed, disabled, hot; stretched to the half."""
     w, h = UPDOWN
     frames = []
     for state in list(range(1, 5)) * 2:
-        top, bottom, edge, _ = SCROLL_BUTTON_LOOKS[state]
-        c = Canvas(w, h)
+        top, bottom, edge, _ = looks[state]
+        c = Canvas(w, h, matte)
         framed_box(c, 0, 0, w, h, 2, edge, vertical(top, bottom, 1, h - 1))
         frames.append(c.transparent())
     return beside(frames)
 
 
-def updown_glyphs(horizontal_arrows):
+def updown_glyphs(horizontal_arrows, looks=SCROLL_BUTTON_LOOKS):
     """Arrow glyphs in the same eight states: up then down, or left then right."""
     frames = []
     for direction in ((3, 1) if horizontal_arrows else (0, 2)):
         for state in range(1, 5):
-            top, bottom, _, ink = SCROLL_BUTTON_LOOKS[state]
+            top, bottom, _, ink = looks[state]
             arrow = at_origin(turned([(0, 4), (4, 0), (8, 4)], direction, 0, 0), 0.5)
             w, h = (5, 9) if horizontal_arrows else (9, 5)
             c = Canvas(w, h, mix(top, bottom, 0.5))
@@ -1069,6 +1086,25 @@ CLOSE_X = BORDER + 2 + CAPTION_BUTTON  # caption buttons stand right-aligned,
 MAXIMIZE_X = CLOSE_X + 2 + CAPTION_BUTTON  # two pixels apart
 MINIMIZE_X = MAXIMIZE_X + CAPTION_BUTTON
 
+# The sections of the scroll-bar, track-bar thumb and up-down pictures, whose
+# sizes and margins the element functions above fix: every skin that draws
+# them with those functions names them so.
+SCROLL_TRACK_UPDOWN_SECTIONS = [
+    ("Scrollbar", element("scrollbar.bmp", trans=0)),
+    ("HorzScroll", element("scroll_track_h.bmp", trans=0)),
+    ("VertScroll", element("scroll_track_v.bmp", trans=0)),
+    ("HorzScrollThumb", element("scroll_thumb_h.bmp", 4, 4, 4, 4, FrameCount=3)),
+    ("VertScrollThumb", element("scroll_thumb_v.bmp", 4, 4, 4, 4, FrameCount=3)),
+    ("Trackbar.ThumbHorz", element("track_thumb_h.bmp")),
+    ("Trackbar.ThumbVert", element("track_thumb_v.bmp")),
+    ("Trackbar.ThumbLeft", element("track_thumb_left.bmp")),
+    ("Trackbar.ThumbRight", element("track_thumb_right.bmp")),
+    ("Trackbar.ThumbUp", element("track_thumb_up.bmp")),
+    ("Trackbar.ThumbDown", element("track_thumb_down.bmp")),
+    ("UpDown.Horz", element("updown.bmp", GlyphImage="updown_arrows_h.bmp")),
+    ("UpDown.Vert", element("updown.bmp", GlyphImage="updown_arrows_v.bmp")),
+]
+
 SETTINGS = [
     ("TitlebarSkin", [("SkinName", SKIN_NAME)]),
     ("Personality",
@@ -1152,20 +1188,7 @@ SETTINGS = [
     ("Headerbar", element("header.bmp", 2, 2, 3, 4, trans=0, NormalColour2=rgb(TEXT))),
     ("MenuItem", element("menu_item.bmp", 3, 3, 3, 3)),
     ("MenuBackground", element("menu_back.bmp", 3, 3, 3, 3, trans=0)),
-    ("Scrollbar", element("scrollbar.bmp", trans=0)),
-    ("HorzScroll", element("scroll_track_h.bmp", trans=0)),
-    ("VertScroll", element("scroll_track_v.bmp", trans=0)),
-    ("HorzScrollThumb", element("scroll_thumb_h.bmp", 4, 4, 4, 4, FrameCount=3)),
-    ("VertScrollThumb", element("scroll_thumb_v.bmp", 4, 4, 4, 4, FrameCount=3)),
-    ("Trackbar.ThumbHorz", element("track_thumb_h.bmp")),
-    ("Trackbar.ThumbVert", element("track_thumb_v.bmp")),
-    ("Trackbar.ThumbLeft", element("track_thumb_left.bmp")),
-    ("Trackbar.ThumbRight", element("track_thumb_right.bmp")),
-    ("Trackbar.ThumbUp", element("track_thumb_up.bmp")),
-    ("Trackbar.ThumbDown", element("track_thumb_down.bmp")),
-    ("UpDown.Horz", element("updown.bmp", GlyphImage="updown_arrows_h.bmp")),
-    ("UpDown.Vert", element("updown.bmp", GlyphImage="updown_arrows_v.bmp")),
-]
+] + SCROLL_TRACK_UPDOWN_SECTIONS
 
 
 def settings_text(settings=SETTINGS):

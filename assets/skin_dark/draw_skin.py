@@ -9,7 +9,8 @@ and order.txt, the archive order of the entries with the settings text last.
 
 The canvas, the shapes, the caption symbols and the elements whose drawing
 both skins share (check and radio glyphs, menu items and background, group
-box, combo button and arrow, progress blocks, MDI buttons) come from the
+box, combo button and arrow, progress blocks, MDI buttons, header, status
+bar, scroll bars, track-bar thumbs, up-down controls) come from the
 default skin's script (assets/skin/draw_skin.py), given this skin's colours;
 this script holds the dark palette, its own frame, title, caption buttons,
 push buttons, tabs and edges, and its settings text. Where the default
@@ -50,6 +51,7 @@ DISABLED_TEXT = (112, 117, 126)
 
 ACCENT = (64, 170, 200)
 ACCENT_DARK = (36, 112, 140)
+ACCENT_LIGHT = (120, 200, 222)
 CLOSE_RED = (206, 64, 60)
 
 MENU = (36, 38, 44)
@@ -372,12 +374,61 @@ def progress():
     return beside([track.transparent(), bar.transparent()])
 
 
-COMBO_LOOKS = {  # 1 normal, 2 pressed, 3 disabled, 4 hot: top, bottom, edge, arrow
+# The small buttons of combo boxes, scroll bars and up-down controls.
+SMALL_BUTTON_LOOKS = {  # 1 normal, 2 pressed, 3 disabled, 4 hot: top, bottom, edge, arrow
     1: ((70, 75, 88), (54, 58, 68), DARK_SHADOW, TEXT),
     2: ((36, 39, 47), (50, 54, 64), DARK_SHADOW, TEXT),
     3: ((50, 52, 58), (46, 48, 54), (40, 42, 48), DISABLED_TEXT),
     4: ((90, 98, 114), (66, 72, 86), ACCENT, WHITE),
 }
+
+
+# ---------------------------------------------------------------------------
+# Header, status bar, scroll bars, track-bar thumbs (up-down controls take the small buttons).
+
+SEPARATOR = (74, 79, 90)  # the light line beside a dark one: separators, sunk panels
+HEADER_LINES = [(40, 43, 50), (30, 32, 38), (22, 24, 28)]
+HEADER_LOOKS = [  # top, bottom, lines under the item of: 1 normal, 2 pressed, 3 hot, 4 disabled, 5 sorted
+    ((64, 68, 79), (52, 55, 64), HEADER_LINES),
+    ((38, 41, 48), (48, 51, 59), HEADER_LINES),
+    ((74, 80, 94), (60, 64, 75), [ACCENT_LIGHT, ACCENT, ACCENT_DARK]),
+    ((50, 52, 58), (47, 49, 55), [(42, 44, 50)] * 3),
+    ((56, 68, 80), (46, 55, 65), HEADER_LINES),
+]
+
+GRIP_DOTS = ((20, 22, 26), (84, 90, 102))
+TRACK_LOOKS = {  # 1 normal, 2 pressed, 3 disabled, 4 hot: near the edge, far side
+    1: ((24, 26, 31), FIELD),
+    2: ((20, 34, 42), (26, 44, 54)),
+    3: ((38, 40, 45), (40, 42, 47)),
+    4: ((30, 33, 40), (38, 41, 49)),
+}
+SCROLL_COLOURS = base.ScrollColours(
+    buttons=SMALL_BUTTON_LOOKS,
+    track=TRACK_LOOKS,
+    thumbs={  # 1 normal, 2 pressed, 3 hot: top, bottom, edge, ridges
+        1: ((84, 90, 104), (64, 69, 81), DARK_SHADOW, (40, 43, 50)),
+        2: ((50, 54, 64), (62, 67, 78), DARK_SHADOW, (32, 34, 40)),
+        3: ((100, 108, 124), (76, 83, 98), ACCENT, ACCENT_DARK),
+    },
+    track_edge=DARK_SHADOW,
+    ridge_light=(108, 115, 130),
+    dots=GRIP_DOTS,
+    face=FACE,
+)
+
+TRACK_THUMB_STATES = [  # top, bottom, edge, band of: 1 hot, 2 normal, 3 pressed, 4 disabled, 5 focused
+    ((100, 108, 124), (72, 78, 92), ACCENT, ACCENT_LIGHT),
+    ((88, 94, 108), (62, 67, 79), DARK_SHADOW, ACCENT),
+    ((50, 54, 64), (66, 71, 83), DARK_SHADOW, ACCENT_DARK),
+    ((54, 57, 64), (50, 53, 60), (38, 40, 46), (70, 74, 82)),
+    ((88, 94, 108), (62, 67, 79), ACCENT_DARK, ACCENT_LIGHT),
+]
+
+
+def track_thumb(shape, width, height, turns):
+    """Draws a track-bar thumb of the default skin's shapes in this skin's states."""
+    return lambda: base.track_thumb(shape, width, height, turns, TRACK_THUMB_STATES, FACE)
 
 
 # ---------------------------------------------------------------------------
@@ -405,11 +456,28 @@ PICTURES = {
     "groupbox.bmp": lambda: base.group_box(((78, 84, 96), (58, 61, 68)), FACE),
     "tab.bmp": tabs,
     "tab_border.bmp": tab_page_border,
-    "combo_button.bmp": lambda: base.combo_button(COMBO_LOOKS, FIELD),
+    "combo_button.bmp": lambda: base.combo_button(SMALL_BUTTON_LOOKS, FIELD),
     "sunken_edge.bmp": sunk_edge,
-    "combo_arrow.bmp": lambda: base.combo_arrow(COMBO_LOOKS),
+    "combo_arrow.bmp": lambda: base.combo_arrow(SMALL_BUTTON_LOOKS),
     "menu_item.bmp": lambda: base.menu_item(MENU, MENU_ITEM_FACES, (SHADOW, (58, 62, 72))),
     "menu_back.bmp": lambda: base.menu_background(MENU, MENU_EDGE, DARK_SHADOW),
+    "statusbar.bmp": lambda: base.status_bar((FACE_LIGHT, FACE), (DARK_SHADOW, SEPARATOR), (SHADOW, SEPARATOR),
+                                             GRIP_DOTS),
+    "header.bmp": lambda: base.header_bar(HEADER_LOOKS, (DARK_SHADOW, SEPARATOR)),
+    "scrollbar.bmp": lambda: base.scroll_bar(SCROLL_COLOURS),
+    "scroll_track_h.bmp": lambda: base.scroll_track(True, SCROLL_COLOURS),
+    "scroll_track_v.bmp": lambda: base.scroll_track(False, SCROLL_COLOURS),
+    "scroll_thumb_h.bmp": lambda: base.scroll_thumb(True, SCROLL_COLOURS),
+    "scroll_thumb_v.bmp": lambda: base.scroll_thumb(False, SCROLL_COLOURS),
+    "track_thumb_h.bmp": track_thumb(base.rectangle_thumb, 11, 21, 0),
+    "track_thumb_v.bmp": track_thumb(base.rectangle_thumb, 11, 21, 1),
+    "track_thumb_left.bmp": track_thumb(base.pointer_thumb, 11, 19, 1),
+    "track_thumb_right.bmp": track_thumb(base.pointer_thumb, 11, 19, 3),
+    "track_thumb_up.bmp": track_thumb(base.pointer_thumb, 11, 19, 2),
+    "track_thumb_down.bmp": track_thumb(base.pointer_thumb, 11, 19, 0),
+    "updown.bmp": lambda: base.updown_buttons(SMALL_BUTTON_LOOKS, FACE),
+    "updown_arrows_h.bmp": lambda: base.updown_glyphs(True, SMALL_BUTTON_LOOKS),
+    "updown_arrows_v.bmp": lambda: base.updown_glyphs(False, SMALL_BUTTON_LOOKS),
 }
 
 
@@ -508,12 +576,14 @@ SETTINGS = [
     ("GroupBoxEdge", element("groupbox.bmp", 5, 5, 5, 5)),
     ("Tabs", element("tab.bmp", 4, 6, 4, 2, Border="tab_border.bmp", NormalColour2=rgb(TEXT),
                      MouseOverColour2=rgb(WHITE))),
+    ("StatusBarEdges", element("statusbar.bmp", 2, 2, 2, 2)),
     ("ComboButton", element("combo_button.bmp")),
     ("SunkEdge", element("sunken_edge.bmp", 2, 2, 2, 2, trans=0)),
     ("ExtraImages", element("combo_arrow.bmp")),
+    ("Headerbar", element("header.bmp", 2, 2, 3, 4, trans=0, NormalColour2=rgb(TEXT))),
     ("MenuItem", element("menu_item.bmp", 3, 3, 3, 3)),
     ("MenuBackground", element("menu_back.bmp", 3, 3, 3, 3, trans=0)),
-]
+] + base.SCROLL_TRACK_UPDOWN_SECTIONS
 
 if __name__ == "__main__":
     base.main(pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else HERE, SETTINGS, PICTURES)

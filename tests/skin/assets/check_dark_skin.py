@@ -6,7 +6,8 @@
 Besides the checks of every skin folder (skin_folder_check.py): what the dark
 skin is for. Its colours are dark; its four window corners are cut out in
 magenta on transparent, tiled borders; its caption buttons have four states;
-its title is centred over a text background; it has a menu bar. And, read
+its title is centred over a text background; it has a menu bar; it skins
+every control but the tool bar, in dark faces under light glyphs. And, read
 together with the default skin beside it, the two skins give a frame painter
 every case it has: transparent and opaque border pieces, stretched and tiled
 edges, one- and two-state borders, three-or-more- and four-state caption
@@ -20,9 +21,16 @@ import skin_folder_check as folder
 SKIN_DIR, SKINTOOL = folder.arguments()
 
 
-def brightness(colour_text):
-    red, green, blue = (int(v) for v in colour_text.split())
+def brightness(colour):
+    red, green, blue = (int(v) for v in colour.split()) if isinstance(colour, str) else colour
     return (299 * red + 587 * green + 114 * blue) // 1000
+
+
+def mean_brightness(bmp):
+    """Of the pixels that are not transparent."""
+    seen = [brightness(p) for p in (bmp.pixel(x, y) for y in range(bmp.height) for x in range(bmp.width))
+            if p != folder.MAGENTA]
+    return sum(seen) / len(seen)
 
 
 class DarkSkinTest(folder.SkinFolderChecks, unittest.TestCase):
@@ -34,6 +42,20 @@ class DarkSkinTest(folder.SkinFolderChecks, unittest.TestCase):
         for key in ("ButtonText", "MenuText", "TitleTextActive", "WindowText"):
             self.assertGreater(brightness(self.settings.get("Colours", key)), 180, key)
         self.assertEqual(self.settings.get("TitlebarSkin", "SkinName"), "Rilvanta Night")
+
+    def test_every_element_but_the_tool_bar_is_present(self):
+        """The gallery shows no tool bar, so leaving it out keeps a missing element's plain look in view."""
+        absent = [s for s, (key, _) in folder.ELEMENTS.items() if not self.settings.get(s, key)]
+        self.assertEqual(absent, ["Toolbars"])
+
+    def test_control_pictures_are_dark_faces_under_light_glyphs(self):
+        """Catches an element left in the default skin's beige."""
+        glyphs = {("ExtraImages", "Image"), ("UpDown.Horz", "GlyphImage"), ("UpDown.Vert", "GlyphImage")}
+        for section, (key, _) in folder.ELEMENTS.items():
+            if self.settings.get(section, key) and (section, key) not in glyphs:
+                self.assertLess(mean_brightness(self.bitmap(section, key)), 100, section)
+        for section, key in glyphs:
+            self.assertGreater(mean_brightness(self.bitmap(section, key)), 120, section + " " + key)
 
     def test_four_rounded_corners_on_transparent_tiled_borders(self):
         for name, _ in folder.BORDERS:

@@ -163,16 +163,19 @@ constexpr DarkPoint kSkinnedLooks[] = {{L"TButton", -6, -6},   {L"TBitBtn", -6, 
                                        {L"TSpinEdit", -1, -1}, {L"TMemo", -1, -1},       {L"msctls_updown32", 3, 3},
                                        {L"TUpDown", 3, 3},     {L"TProgressBar", -4, 1}, {L"TPanel", -4, -4},
                                        {L"TCheckBox", 2, 2},   {L"TRadioButton", 6, 2}};
-// The dark skin has no track-bar thumb, so its skinner outlines the thumb in the skin's button shadow.
-constexpr COLORREF kDarkButtonShadow = RGB(28, 30, 35);
+// The band across the dark skin's track-bar thumb in each of its states (hot
+// and focused, normal, pressed, disabled): a skinned thumb shows one of them.
+constexpr COLORREF kDarkThumbBands[] = {RGB(120, 200, 222), RGB(64, 170, 200), RGB(36, 112, 140), RGB(70, 74, 82)};
 
-// Whether any pixel of the window on the screen has that colour.
-bool ShowsColour(HWND window, COLORREF colour) {
+// Whether any pixel of the window on the screen has one of those colours.
+bool ShowsThumbBand(HWND window) {
   RECT bounds;
   GetWindowRect(window, &bounds);
-  const std::uint32_t wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
   const std::vector<std::uint32_t> pixels = ScreenPixels(bounds);
-  return std::ranges::find(pixels, wanted) != pixels.end();
+  return std::ranges::any_of(kDarkThumbBands, [&pixels](COLORREF colour) {
+    const std::uint32_t wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    return std::ranges::find(pixels, wanted) != pixels.end();
+  });
 }
 
 // The gallery started with the dark skin file, its window shown and skinned.
@@ -217,7 +220,7 @@ TEST_F(DarkSkinView, ShowsEachPageOfControlsWearingTheSkin) {
     }
     for (HWND bar : ShownDescendants(shown, L"TTrackBar")) {
       ++looked;
-      EXPECT_TRUE(WaitFor([bar] { return ShowsColour(bar, kDarkButtonShadow); }, std::chrono::seconds(5)))
+      EXPECT_TRUE(WaitFor([bar] { return ShowsThumbBand(bar); }, std::chrono::seconds(5)))
           << "a track bar's thumb is not skinned";
     }
     EXPECT_GE(looked, 3) << "too few controls looked at";
