@@ -42,9 +42,12 @@ void ScrollBars(ui::TForm& form, ui::TPanel& page) {
 
 void MemoWithScrollBars(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 1, 0, "A memo with both scroll bars");
-  auto* memo = PlaceControl<ui::TMemo>(&form, group, 10, kGroupTop, 280, 170);
+  // Styles first: the memo's window may be made as soon as it has a parent.
+  auto* memo = new ui::TMemo(&form);
   memo->SetWordWrap(false);
   memo->SetScrollBars(ui::TScrollStyle::ssBoth);
+  memo->SetParent(group);
+  memo->SetBounds(10, kGroupTop, 280, 170);
   std::string text;
   for (int line = 1; line <= 40; ++line)
     text += "Line " + std::to_string(line) + ": a line long enough to scroll the memo sideways as well\r\n";
