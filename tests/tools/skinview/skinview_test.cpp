@@ -162,7 +162,8 @@ struct DarkPoint {
 constexpr DarkPoint kSkinnedLooks[] = {{L"TButton", -6, -6},   {L"TBitBtn", -6, -6},     {L"TEdit", -1, -1},
                                        {L"TSpinEdit", -1, -1}, {L"TMemo", -1, -1},       {L"msctls_updown32", 3, 3},
                                        {L"TUpDown", 3, 3},     {L"TProgressBar", -4, 1}, {L"TPanel", -4, -4},
-                                       {L"TCheckBox", 2, 2},   {L"TRadioButton", 6, 2}};
+                                       {L"TCheckBox", 2, 2},   {L"TRadioButton", 6, 2},  {L"THeaderControl", 2, 2},
+                                       {L"SysHeader32", 2, 2}};
 // The band across the dark skin's track-bar thumb in each of its states (hot
 // and focused, normal, pressed, disabled): a skinned thumb shows one of them.
 constexpr COLORREF kDarkThumbBands[] = {RGB(120, 200, 222), RGB(64, 170, 200), RGB(36, 112, 140), RGB(70, 74, 82)};
@@ -203,9 +204,10 @@ TEST_F(DarkSkinView, ShowsEachPageOfControlsWearingTheSkin) {
     wchar_t key;
     const wchar_t* name;
   };
-  for (const Page& page : {Page{L'e', L"Edit boxes"}, Page{L'p', L"Panels and labels"}, Page{L'r', L"Progress bars"},
-                           Page{L't', L"Track bars"}, Page{L'u', L"Up-down controls"},
-                           Page{L'k', L"Check boxes and radio buttons"}, Page{L'b', L"Buttons"}}) {
+  for (const Page& page :
+       {Page{L'e', L"Edit boxes"}, Page{L'p', L"Panels and labels"}, Page{L'r', L"Progress bars"},
+        Page{L't', L"Track bars"}, Page{L'u', L"Up-down controls"}, Page{L'k', L"Check boxes and radio buttons"},
+        Page{L'l', L"Lists and headers"}, Page{L'b', L"Buttons"}}) {
     SCOPED_TRACE(Narrow(page.name));
     ASSERT_TRUE(ChooseMenuItemUntil(window, L'c', page.key, [&] { return shownPage() == page.name; }));
     const HWND shown = ShownDescendants(window, L"TControlPage").front();
