@@ -8,16 +8,11 @@
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "bench/skin/engine/memory_target.h"
-#include "skin/component/skin_data.h"
-#include "skin/engine/form_skinner_factory.h"
-#include "skin/engine/skin_manage.h"
-#include "skin/engine/skin_messages.h"
+#include "bench/skin/engine/skinned_bench_form.h"
 #include "ui/bitmap.h"
-#include "ui/form.h"
 #include "ui/header_control.h"
 #include "ui/image_list.h"
 
@@ -29,39 +24,29 @@ constexpr int kColumns = 10, kColumnWidth = 60, kWidth = 640, kHeight = 22;
 // alignments taking turns), skinned or not.
 class THeaderForm {
  public:
-  explicit THeaderForm(bool skinned) {
-    skin::CreateSkinManager();
-    data_.SetSkinFile(RILVANTA_DEFAULT_SKIN);
-    form_.SetBorderStyle(ui::TFormBorderStyle::bsNone);
-    form_.SetBounds(100, skinned ? 100 : 200, kWidth, 40);
-    auto* images = new ui::TImageList(&form_);
+  explicit THeaderForm(bool skinned) : form_(100, skinned ? 100 : 200, kWidth, 40) {
+    auto* images = new ui::TImageList(&form_.Form());
     ui::TBitmap icon;
     icon.SetSize(16, 16);
     PatBlt(icon.Canvas().Handle(), 2, 2, 12, 12, BLACKNESS);
     images->AddMasked(icon, clWhite);
-    header_ = new ui::THeaderControl(&form_);
-    header_->SetParent(&form_);
+    header_ = new ui::THeaderControl(&form_.Form());
+    header_->SetParent(&form_.Form());
     header_->SetBounds(0, 0, kWidth, kHeight);
     header_->SetImages(images);
     for (int i = 0; i < kColumns; ++i)
       header_->AddSection({"Column " + std::to_string(i + 1), kColumnWidth, static_cast<ui::TAlignment>(i % 3),
                            i % 3 == 0 ? 0 : ui::kNoImageIndex});
-    form_.Show();
-    if (skinned) {
-      skinner_ = skin::CreateFormSkinner(form_.Handle(), &form_, data_);
-      SendMessageW(form_.Handle(), skin::SKM_ATTACHED, 0, skin::kAttachedTag);
-    }
+    form_.Show(skinned);
   }
 
   // Paints the header on a screen-like memory bitmap.
   void Paint() const { SendMessageW(header_->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(target_.Dc()), 0); }
-  bool Skinned() const { return skinner_ != nullptr && !data_.SkinEmpty(); }
+  bool Skinned() const { return form_.Skinned(); }
 
  private:
-  skin::TSkinData data_{nullptr};
-  ui::TForm form_{nullptr};
+  skinbench::TSkinnedBenchForm form_;
   ui::THeaderControl* header_ = nullptr;
-  std::unique_ptr<skin::TFormSkinner> skinner_;
   skinbench::TMemoryTarget target_{kWidth, kHeight};
 };
 

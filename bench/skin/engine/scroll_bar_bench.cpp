@@ -8,16 +8,10 @@
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
-#include <memory>
-
 #include "bench/skin/engine/memory_target.h"
-#include "skin/component/skin_data.h"
-#include "skin/engine/form_skinner_factory.h"
+#include "bench/skin/engine/skinned_bench_form.h"
 #include "skin/engine/scroll_bar_layout.h"
 #include "skin/engine/scroll_bar_painter.h"
-#include "skin/engine/skin_manage.h"
-#include "skin/engine/skin_messages.h"
-#include "ui/form.h"
 #include "ui/scroll_bar.h"
 
 namespace {
@@ -27,32 +21,24 @@ constexpr int kLength = 300, kThickness = 17;
 class TSkinnedScrollBar {
  public:
   TSkinnedScrollBar() {
-    skin::CreateSkinManager();
-    data_.SetSkinFile(RILVANTA_DEFAULT_SKIN);
-    form_.SetBorderStyle(ui::TFormBorderStyle::bsNone);
-    form_.SetBounds(100, 100, 200, 340);
-    bar_ = new ui::TScrollBar(&form_);
-    bar_->SetParent(&form_);
+    bar_ = new ui::TScrollBar(&form_.Form());
+    bar_->SetParent(&form_.Form());
     bar_->SetOrientation(ui::TOrientation::Vertical);
     bar_->SetBounds(10, 10, kThickness, kLength);
     bar_->SetRange(0, 100);
     bar_->SetPageSize(20);
     bar_->SetPosition(40);
     form_.Show();
-    skinner_ = skin::CreateFormSkinner(form_.Handle(), &form_, data_);
-    SendMessageW(form_.Handle(), skin::SKM_ATTACHED, 0, skin::kAttachedTag);
   }
 
   void PaintControl() const { SendMessageW(bar_->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(target_.Dc()), 0); }
   HDC Target() const { return target_.Dc(); }
-  const skin::TSkinSettings& Skin() const { return data_.Skin(); }
-  bool Skinned() const { return skinner_ != nullptr && !data_.SkinEmpty(); }
+  const skin::TSkinSettings& Skin() const { return form_.Skin(); }
+  bool Skinned() const { return form_.Skinned(); }
 
  private:
-  skin::TSkinData data_{nullptr};
-  ui::TForm form_{nullptr};
+  skinbench::TSkinnedBenchForm form_{100, 100, 200, 340};
   ui::TScrollBar* bar_ = nullptr;
-  std::unique_ptr<skin::TFormSkinner> skinner_;
   skinbench::TMemoryTarget target_{kLength, kLength};
 };
 

@@ -9,15 +9,10 @@
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "bench/skin/engine/memory_target.h"
-#include "skin/component/skin_data.h"
-#include "skin/engine/form_skinner_factory.h"
-#include "skin/engine/skin_manage.h"
-#include "skin/engine/skin_messages.h"
-#include "ui/form.h"
+#include "bench/skin/engine/skinned_bench_form.h"
 #include "ui/tab_control.h"
 
 namespace {
@@ -27,15 +22,9 @@ constexpr int kTabs = 20, kWidth = 1200, kHeight = 160;
 class TSkinnedTabStrips {
  public:
   TSkinnedTabStrips() {
-    skin::CreateSkinManager();
-    data_.SetSkinFile(RILVANTA_DEFAULT_SKIN);
-    form_.SetBorderStyle(ui::TFormBorderStyle::bsNone);
-    form_.SetBounds(0, 0, kWidth + 20, 3 * kHeight + 40);
     top_ = Make(ui::TTabPosition::tpTop, 0);
     left_ = Make(ui::TTabPosition::tpLeft, 1);
     form_.Show();
-    skinner_ = skin::CreateFormSkinner(form_.Handle(), &form_, data_);
-    SendMessageW(form_.Handle(), skin::SKM_ATTACHED, 0, skin::kAttachedTag);
     // Made after the frame skinner's walk: left plain.
     plain_ = Make(ui::TTabPosition::tpTop, 2);
   }
@@ -46,24 +35,22 @@ class TSkinnedTabStrips {
   ui::TTabControl& Top() { return *top_; }
   ui::TTabControl& Left() { return *left_; }
   ui::TTabControl& Plain() { return *plain_; }
-  bool Skinned() const { return skinner_ != nullptr && !data_.SkinEmpty(); }
+  bool Skinned() const { return form_.Skinned(); }
 
  private:
   ui::TTabControl* Make(ui::TTabPosition side, int row) {
-    auto* tabs = new ui::TTabControl(&form_);
+    auto* tabs = new ui::TTabControl(&form_.Form());
     tabs->SetBounds(10, 10 + row * (kHeight + 10), kWidth, kHeight);
     for (int i = 0; i < kTabs; ++i) tabs->AddTab("Tab " + std::to_string(i + 1));
     tabs->SetTabPosition(side);
-    tabs->SetParent(&form_);
+    tabs->SetParent(&form_.Form());
     return tabs;
   }
 
-  skin::TSkinData data_{nullptr};
-  ui::TForm form_{nullptr};
+  skinbench::TSkinnedBenchForm form_{0, 0, kWidth + 20, 3 * kHeight + 40};
   ui::TTabControl* top_ = nullptr;
   ui::TTabControl* left_ = nullptr;
   ui::TTabControl* plain_ = nullptr;
-  std::unique_ptr<skin::TFormSkinner> skinner_;
   skinbench::TMemoryTarget target_{kWidth, kHeight};
 };
 
