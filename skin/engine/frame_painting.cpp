@@ -30,7 +30,7 @@ const TDataSkinBorder& BorderOf(const TSkinSettings& skin, TBorderSide side) {
 TBitmapHandle RenderBorderPiece(const TSkinSettings& skin, TBorderSide side, const RECT& rect, bool active) {
   if (rect.right - rect.left <= 0 || rect.bottom - rect.top <= 0) return nullptr;
   const TDataSkinBorder& border = BorderOf(skin, side);
-  const TSliceMargins margins{border.LeftWidth, border.TopHeight, border.RightWidth, border.BottomHeight};
+  const TSliceMargins margins = ElementMargins(border);
   const bool vertical = side == TBorderSide::Top || side == TBorderSide::Bottom;
   return RenderNineSlice(RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top}, border.Bitmap, margins, vertical,
                          border.Tile != 1, border.FrameCount, BorderFrame(active, border.FrameCount));

@@ -29,9 +29,8 @@ void TMenuItemFace::Render(const TDataSkinObject& element, int width, int height
   frame_ = frame;
   mask_.Reset();
   const RECT whole{0, 0, width, height};
-  TBitmapHandle rendered = RenderNineSlice(
-      whole, element.Bitmap, {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight}, false,
-      element.Tile != 0, frameCount, frame);
+  TBitmapHandle rendered =
+      RenderNineSlice(whole, element.Bitmap, ElementMargins(element), false, element.Tile != 0, frameCount, frame);
   const int keyed = element.Trans && rendered ? KeyPixels(rendered.get()) : 0;
   face_.Reset(std::move(rendered), width, height);
   if (face_.Empty()) {

@@ -35,10 +35,6 @@ const TDataSkinObject* MenuItemElement(const TSkinData& data) {
   return element && element->Bitmap.Width() >= kMenuItemFrames ? &*element : nullptr;
 }
 
-TSliceMargins MarginsOf(const TDataSkinObject& element) {
-  return {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
-}
-
 // The shared work bitmap, at least w x h, with the font of the item's canvas
 // (the menu font).
 ui::TCanvas& WorkCanvas(int w, int h, const ui::TFont& itemFont) {
@@ -136,7 +132,7 @@ void TMenuItemPainter::Compose(HMENU menu, ui::TMenuItem& item, ui::TCanvas& can
       cached.Draw(dc);
     } else {
       DrawNineSlice(dc, whole, element.Bitmap, false, element.Tile != 0, element.Trans != 0, kMenuItemFrames, frame,
-                    MarginsOf(element));
+                    ElementMargins(element));
     }
   }
   if (!separatorImage) DrawItemContent(item, work, selected, whole);

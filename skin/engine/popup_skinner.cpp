@@ -93,7 +93,7 @@ class TWinSkinPopMenu : public TPopupSkinner {
     background_.ClientOrigin = ClientOrigin();
     if (background_.Bitmap.Width() != r.right || background_.Bitmap.Height() != r.bottom) {
       const TDataSkinObject& element = *Element();
-      const TSliceMargins margins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
+      const TSliceMargins margins = ElementMargins(element);
       // Kept in the display's format: items copy their pieces of it without converting pixels.
       TOffscreenBitmap rendered;
       rendered.Reset(RenderNineSlice(r, element.Bitmap, margins, false, element.Tile != 0, 1, 1), r.right, r.bottom);

@@ -35,7 +35,7 @@ RECT Shifted(const TPixelRect& rect, int dx, int dy) {
 
 void DrawSliced(HDC dc, const RECT& target, const TDataSkinObject& element, int frame) {
   DrawNineSlice(dc, target, element.Bitmap, false, element.Tile != 0, element.Trans != 0, element.FrameCount, frame,
-                TSliceMargins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight});
+                ElementMargins(element));
 }
 
 // The thumb's ridges, centred on it while the thumb is longer than they are.

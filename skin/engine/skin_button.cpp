@@ -120,7 +120,7 @@ void TSkinButton::ComposeFace(HDC dc, const RECT& rect, TOffscreenBitmap& buffer
   FillFace(canvas, face);
   const TDataSkinButton& element = SkinData()->Skin().Buttons;
   DrawNineSlice(canvas, face, element.Bitmap, false, element.Tile != 0, element.Trans == 1, frameCount, frame,
-                TSliceMargins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight});
+                ElementMargins(element));
   const HGDIOBJ oldFont = font ? SelectObject(canvas, font) : nullptr;
   SetTextColor(canvas, TextColour(frame));
   content(canvas, face);

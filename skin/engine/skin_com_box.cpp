@@ -131,7 +131,7 @@ void TSkinComBox::DrawSkin(HDC dc, const RECT& rect) {
   ExcludeClipRect(dc, text.left, text.top, text.right, text.bottom);
   const TDataSkinObject& edge = *skin.SunkEdge;
   DrawNineSlice(dc, rect, edge.Bitmap, false, edge.Tile != 0, edge.Trans == 1, edge.FrameCount, state,
-                TSliceMargins{edge.LeftWidth, edge.TopHeight, edge.RightWidth, edge.BottomHeight});
+                ElementMargins(edge));
   DrawButton(dc, button, *skin.ComboButton, onLeft, true, state);
   if (skin.ExtraImages && !skin.ExtraImages->Bitmap.Empty()) {
     const TSkinBitmap& arrows = skin.ExtraImages->Bitmap;

@@ -13,12 +13,18 @@
 
 #include "skin/component/gdi_handle.h"
 #include "skin/data/skin_bitmap.h"
+#include "skin/data/skin_elements.h"
 #include "skin/engine/slice_margins.h"
 
 namespace skin {
 
 // Magenta: the pixels the transparent paths skip and regions cut out.
 inline constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
+
+// An element's four margin fields as the fixed borders of its cells.
+inline TSliceMargins ElementMargins(const TDataSkinObject& element) {
+  return {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
+}
 
 // A new 24-bit bitmap of the target's size holding the nine-slice of cell
 // `frameIndex`; margins that do not fit the target are dropped in pairs.

@@ -30,7 +30,7 @@ TCaptionAlignment AlignmentOf(int format) {
 }
 
 void DrawCell(HDC dc, const RECT& rect, const TDataSkinObject& picture, int frame) {
-  const TSliceMargins margins{picture.LeftWidth, picture.TopHeight, picture.RightWidth, picture.BottomHeight};
+  const TSliceMargins margins = ElementMargins(picture);
   DrawNineSlice(dc, rect, picture.Bitmap, false, picture.Tile != 0, picture.Trans != 0, picture.FrameCount, frame,
                 margins);
 }

@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kBlockStyle = 1;
 
-TSliceMargins MarginsOf(const TDataSkinObject& element) {
-  return {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
-}
-
 }  // namespace
 
 bool TSkinProgress::HasPicture() const {
@@ -43,7 +39,7 @@ void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {
   const HDC canvas = buffer.Dc();
   if (!canvas) return;
   FillFace(canvas, rect);
-  const TSliceMargins margins = MarginsOf(progress);
+  const TSliceMargins margins = ElementMargins(progress);
   const bool tile = progress.Tile != 0;
   // An upright bar fills from the bottom.
   const bool vertical = (GetWindowLongPtrW(WindowHandle(), GWL_STYLE) & PBS_VERTICAL) != 0;

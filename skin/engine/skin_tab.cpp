@@ -178,7 +178,7 @@ void TSkinTab::DrawTabs(HDC dc, const TPixelRect& control, const TPixelRect& pag
 void TSkinTab::DrawTabFace(const RECT& target, int state, const TDataSkinBorder& tabs) {
   const int width = target.right - target.left, height = target.bottom - target.top;
   if (width <= 0 || height <= 0) return;
-  const TSliceMargins margins{tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight};
+  const TSliceMargins margins = ElementMargins(tabs);
   const TPixelRect cell = FrameCellRect(tabImage_.Width(), tabImage_.Height(), false, tabs.FrameCount, state);
   TSkinBitmap face(width, height);
   RenderSlicePlan(ReadOnly(PixelsOf(tabImage_)), NineSlicePlan(cell, width, height, margins, tabs.Tile != 0),

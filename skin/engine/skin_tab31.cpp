@@ -45,7 +45,7 @@ void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
   auto* tabSet = dynamic_cast<ui::TTabSet*>(Control());
   if (!tabSet || tabImage_.Empty()) return;
   const TDataSkinBorder& tabs = *SkinData()->Skin().Tabs;
-  const TSliceMargins margins{tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight};
+  const TSliceMargins margins = ElementMargins(tabs);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   ui::TBitmap work;
   work.SetSize(width, height);
