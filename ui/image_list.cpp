@@ -19,6 +19,7 @@ struct ImageListFunctions {
   decltype(&ImageList_Add) Add = Comctl32<decltype(&ImageList_Add)>("ImageList_Add");
   decltype(&ImageList_AddMasked) AddMasked = Comctl32<decltype(&ImageList_AddMasked)>("ImageList_AddMasked");
   decltype(&ImageList_Draw) Draw = Comctl32<decltype(&ImageList_Draw)>("ImageList_Draw");
+  decltype(&ImageList_GetIconSize) GetIconSize = Comctl32<decltype(&ImageList_GetIconSize)>("ImageList_GetIconSize");
   decltype(&ImageList_GetIcon) GetIcon = Comctl32<decltype(&ImageList_GetIcon)>("ImageList_GetIcon");
 };
 
@@ -35,6 +36,15 @@ HIMAGELIST CreateImageList(int width, int height) {
 }
 
 }  // namespace
+
+// A handle exists only once comctl32 is loaded, so the functions are found.
+bool ImageListIconSize(HIMAGELIST images, int& width, int& height) {
+  return images && ImageLists().GetIconSize(images, &width, &height);
+}
+
+void DrawImageListImage(HIMAGELIST images, int index, HDC dc, int x, int y) {
+  if (images) ImageLists().Draw(images, index, dc, x, y, ILD_TRANSPARENT);
+}
 
 TImageList::TImageList(TComponent* owner, int width, int height)
     : TComponent(owner), width_(width), height_(height), handle_(CreateImageList(width, height)) {}
@@ -62,7 +72,7 @@ int TImageList::AddMasked(TBitmap& image, TColour maskColor) {
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {
   if (index < 0 || index >= Count()) return;
   if (enabled) {
-    ImageLists().Draw(handle_, index, canvas.Handle(), x, y, ILD_TRANSPARENT);
+    DrawImageListImage(handle_, index, canvas.Handle(), x, y);
     return;
   }
   HICON icon = ImageLists().GetIcon(handle_, index, ILD_TRANSPARENT);

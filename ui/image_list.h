@@ -11,6 +11,11 @@
 
 namespace ui {
 
+// An image list's image size; false for a list without images of a size.
+bool ImageListIconSize(HIMAGELIST images, int& width, int& height);
+// Image `index` of the list at (x, y), its mask colour left out.
+void DrawImageListImage(HIMAGELIST images, int index, HDC dc, int x, int y);
+
 class TImageList : public TComponent {
  public:
   explicit TImageList(TComponent* owner, int width = 16, int height = 16);

@@ -1,6 +1,7 @@
 #include "skin/engine/icon_caption.h"
 
 #include "text/gbk.h"
+#include "ui/image_list.h"
 
 namespace skin {
 namespace {
@@ -25,7 +26,7 @@ HFONT SelectPlainFont(HDC dc) {
 void DrawIconCaption(HDC dc, const RECT& rect, TCaptionAlignment alignment, const std::string& text, int imageIndex,
                      HIMAGELIST images, bool enabled) {
   int iconWidth = 0, iconHeight = 0;
-  const bool hasIcon = images && imageIndex != kNoImage && ImageList_GetIconSize(images, &iconWidth, &iconHeight);
+  const bool hasIcon = imageIndex != kNoImage && ui::ImageListIconSize(images, iconWidth, iconHeight);
   if (!hasIcon) iconWidth = iconHeight = 0;
   const int saved = SaveDC(dc);
   const HFONT plain = SelectPlainFont(dc);
@@ -39,7 +40,7 @@ void DrawIconCaption(HDC dc, const RECT& rect, TCaptionAlignment alignment, cons
                        measured.right - measured.left, measured.bottom - measured.top);
   // A caption wider than its item would spill over its neighbours.
   IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-  if (hasIcon) ImageList_Draw(images, imageIndex, dc, places.IconLeft, places.IconTop, ILD_TRANSPARENT);
+  if (hasIcon) ui::DrawImageListImage(images, imageIndex, dc, places.IconLeft, places.IconTop);
   if (length > 0) {
     SetBkMode(dc, TRANSPARENT);
     if (!enabled) SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
