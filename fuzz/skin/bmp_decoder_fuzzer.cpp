@@ -20,7 +20,10 @@ bool DeclaresQuickPicture(std::span<const std::uint8_t> file) {
   };
   const std::int64_t width = s32(18);
   const std::int64_t height = s32(22);
-  return width * width + height * height < 4096LL * 4096;
+  // Each side first: two sides of -2^31 would overflow the sum of squares.
+  constexpr std::int64_t kSide = 4096;
+  return width > -kSide && width < kSide && height > -kSide && height < kSide &&
+         width * width + height * height < kSide * kSide;
 }
 
 }  // namespace
