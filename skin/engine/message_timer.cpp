@@ -7,7 +7,6 @@
 namespace skin {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"RilvantaMessageTimer";
 constexpr UINT_PTR kTimerId = 1;
 
 void RegisterWindowClass(WNDPROC procedure) {
@@ -16,24 +15,27 @@ void RegisterWindowClass(WNDPROC procedure) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kWindowClass;
+    windowClass.lpszClassName = kMessageTimerClass;
     return RegisterClassExW(&windowClass) != 0;
   }();
   (void)registered;
 }
 
-}  // namespace
-
-TMessageTimer::TMessageTimer(unsigned intervalMs) : intervalMs_(intervalMs) {
-  RegisterWindowClass(WindowProcedure);
-  window_ =
-      CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+// A message-only window carrying the timer as its user data.
+HWND CreateTimerWindow(WNDPROC procedure, TMessageTimer* timer) {
+  RegisterWindowClass(procedure);
+  HWND window = CreateWindowExW(0, kMessageTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(timer));
+  return window;
 }
 
+}  // namespace
+
+TMessageTimer::TMessageTimer(unsigned intervalMs) : intervalMs_(intervalMs) {}
+
 TMessageTimer::~TMessageTimer() {
-  KillTimer(window_, kTimerId);
-  DestroyWindow(window_);
+  if (window_) DestroyWindow(window_);  // its timer goes with it
 }
 
 void TMessageTimer::SetEnabled(bool enabled) {
@@ -49,8 +51,12 @@ void TMessageTimer::SetInterval(unsigned intervalMs) {
 }
 
 void TMessageTimer::Restart() {
-  KillTimer(window_, kTimerId);
-  if (enabled_ && intervalMs_ > 0) SetTimer(window_, kTimerId, intervalMs_, nullptr);
+  if (window_) KillTimer(window_, kTimerId);
+  if (!enabled_ || intervalMs_ == 0) return;
+  // Made when first needed: a program start makes its timers long before
+  // any of them runs, and every window made before the first shows delays it.
+  if (!window_) window_ = CreateTimerWindow(WindowProcedure, this);
+  SetTimer(window_, kTimerId, intervalMs_, nullptr);
 }
 
 LRESULT CALLBACK TMessageTimer::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

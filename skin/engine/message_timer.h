@@ -1,13 +1,17 @@
 #pragma once
-// A window-message timer: WM_TIMER on a hidden message-only window of the
-// creating thread, delivered by that thread's message loop. It repeats until
-// disabled; a one-shot user disables it in its handler.
+// A window-message timer: WM_TIMER on a hidden message-only window, made by
+// the thread that first turns the timer on and delivered by that thread's
+// message loop. It repeats until disabled; a one-shot user disables it in its
+// handler.
 
 #include <windows.h>
 
 #include <functional>
 
 namespace skin {
+
+// The window class of the timers' message-only windows.
+inline constexpr wchar_t kMessageTimerClass[] = L"RilvantaMessageTimer";
 
 class TMessageTimer {
  public:

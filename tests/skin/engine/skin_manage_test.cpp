@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "skin/component/skin_data.h"
+#include "skin/engine/message_timer.h"
 #include "skin/engine/skin_messages.h"
 #include "skin/engine/window_class_name.h"
 #include "ui/application.h"
@@ -218,6 +219,8 @@ TEST_F(SkinManageTest, BeforeTheFirstActivationActionsApplyAtOnce) {
   manager->ScheduleAction(TSkinAction::Deactivate, 250);
   EXPECT_FALSE(manager->Enabled());
   EXPECT_EQ(manager->PendingAction(), TSkinAction::Deactivate);
+  // Nothing has turned the timer on, so it has made no window to slow a start.
+  EXPECT_EQ(FindWindowExW(HWND_MESSAGE, nullptr, kMessageTimerClass, nullptr), nullptr);
 }
 
 TEST_F(SkinManageTest, AfterTheFirstActivationTheTimerRunsTheActionOnce) {
@@ -234,6 +237,7 @@ TEST_F(SkinManageTest, AfterTheFirstActivationTheTimerRunsTheActionOnce) {
   EXPECT_TRUE(manager->Enabled());  // not yet: the timer carries it out
   EXPECT_TRUE(manager->ActionTimer().Enabled());
   EXPECT_EQ(manager->ActionTimer().Interval(), 250u);
+  EXPECT_NE(FindWindowExW(HWND_MESSAGE, nullptr, kMessageTimerClass, nullptr), nullptr);
 
   PumpMessagesUntil([&] { return changes > 0; });
   PumpMessagesUntil([] { return false; }, 600);  // long enough for a second tick
