@@ -23,7 +23,19 @@ TApplication& Application() {
   return application;
 }
 
-TApplication::TApplication() : TComponent(nullptr) { living = this; }
+// The hidden window is made at once, as the process's first window: started
+// that way, before any text is measured, the window system comes up faster.
+TApplication::TApplication() : TComponent(nullptr) {
+  living = this;
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"TApplication";
+  RegisterClassExW(&windowClass);
+  handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"TApplication", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+}
 
 TApplication::~TApplication() {
   BeginDestroy();
@@ -31,21 +43,6 @@ TApplication::~TApplication() {
   mainForm_ = nullptr;
   while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
   if (handle_) DestroyWindow(handle_);
-}
-
-HWND TApplication::Handle() {
-  if (!handle_) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"TApplication";
-    RegisterClassExW(&windowClass);
-    const std::wstring title = text::GbkToWide(title_);
-    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"TApplication", title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-  }
-  return handle_;
 }
 
 LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -23,7 +23,7 @@ class TApplication : public TComponent {
   std::string ClassName() const override { return "TApplication"; }
 
   // The hidden window; shell calls and popup menus use it as their owner.
-  HWND Handle();
+  HWND Handle() const { return handle_; }
 
   // Makes a form owned by the application, passing `arguments` on after the
   // owner; the first form becomes the main form.
