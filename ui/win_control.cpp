@@ -9,12 +9,13 @@
 #include "text/gbk.h"
 #include "ui/application.h"
 #include "ui/menu_item.h"
+#include "ui/window_binding.h"
 #include "ui/window_class.h"
 
 namespace ui {
 namespace {
 
-constexpr wchar_t kControlProperty[] = L"RilvantaControl";
+using TControlBinding = TWindowBinding<TWinControl>;
 
 // The control whose window CreateWindowExW is making; its first message binds them.
 thread_local TWinControl* creatingControl = nullptr;
@@ -38,6 +39,8 @@ TWinControl::~TWinControl() {
   BeginDestroy();
   while (!controls_.empty()) delete controls_.back();  // each removes itself
   if (handle_) DestroyWindow(handle_);
+  // Still set when a procedure that replaced ours kept WM_NCDESTROY from it.
+  if (handle_) TControlBinding::Unbind(handle_);
   if (colorBrush_) DeleteObject(colorBrush_);
 }
 
@@ -46,9 +49,7 @@ HWND TWinControl::Handle() {
   return handle_;
 }
 
-TWinControl* TWinControl::FromHandle(HWND window) {
-  return window ? static_cast<TWinControl*>(GetPropW(window, kControlProperty)) : nullptr;
-}
+TWinControl* TWinControl::FromHandle(HWND window) { return TControlBinding::Find(window); }
 
 void TWinControl::CreateParams(TCreateParams& params) {
   params.Caption = text::GbkToWide(TControl::Caption());
@@ -97,7 +98,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, L
     if (!control) return DefWindowProcW(window, msg, wParam, lParam);
     creatingControl = nullptr;
     control->handle_ = window;
-    SetPropW(window, kControlProperty, control);
+    TControlBinding::Bind(window, control);
   }
   LRESULT result = 0;
   try {
@@ -107,7 +108,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, L
     Application().HandleException(error);
   }
   if (msg == WM_NCDESTROY) {
-    RemovePropW(window, kControlProperty);
+    TControlBinding::Unbind(window);
     control->handle_ = nullptr;
   }
   return result;

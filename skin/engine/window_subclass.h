@@ -9,6 +9,8 @@
 
 #include <functional>
 
+#include "ui/window_binding.h"
+
 namespace skin {
 
 class TWindowSubclass {
@@ -32,6 +34,8 @@ class TWindowSubclass {
 
  private:
   struct TLink;
+  // The link from each subclassed window to its subclass.
+  using TLinkBinding = ui::TWindowBinding<TLink>;
   static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;

@@ -112,10 +112,14 @@ TEST_F(ParentOwnership, WindowedControlFollowsItsParentWithItsWindow) {
   button->SetParent(box);
   EXPECT_EQ(GetParent(button->Handle()), box->Handle());
   button->SetParent(panel);
-  EXPECT_EQ(GetParent(button->Handle()), panel->Handle());
+  const HWND window = button->Handle();
+  EXPECT_EQ(GetParent(window), panel->Handle());
+  EXPECT_EQ(ui::TWinControl::FromHandle(window), button);
   EXPECT_EQ(box->ControlCount(), 0);
   button->SetParent(nullptr);
   EXPECT_FALSE(button->HandleAllocated()) << "no window without a parent";
+  EXPECT_EQ(ui::TWinControl::FromHandle(window), nullptr) << "a destroyed window leads to no control";
+  EXPECT_EQ(ui::TWinControl::FromHandle(GetDesktopWindow()), nullptr);
   button->SetParent(box);
   EXPECT_TRUE(IsWindow(button->Handle()));
   EXPECT_EQ(GetParent(button->Handle()), box->Handle());
