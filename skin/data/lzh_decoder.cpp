@@ -16,9 +16,10 @@ namespace {
 using lzh::kWindowSize;
 
 // Bits most significant first, with zero bits once the input has ended.
+template <class Read>
 class TBitInput {
  public:
-  explicit TBitInput(const TLZH::ReadByte& read) : read_(read) {}
+  explicit TBitInput(Read& read) : read_(read) {}
 
   int Bit() {
     Fill();
@@ -50,7 +51,7 @@ class TBitInput {
     }
   }
 
-  const TLZH::ReadByte& read_;
+  Read& read_;
   std::uint16_t buffer_ = 0;
   std::uint8_t count_ = 0;
   std::int64_t used_ = 0;
@@ -70,7 +71,8 @@ std::unique_ptr<TDecoderTables> AllocateTables() {
   }
 }
 
-int DecodeSymbol(TLzhModel& model, TBitInput& bits) {
+template <class Bits>
+int DecodeSymbol(TLzhModel& model, Bits& bits) {
   int c = model.Child(lzh::kRoot);
   while (c < lzh::kNodeCount) c = model.Child(c + bits.Bit());
   const int symbol = c - lzh::kNodeCount;
@@ -78,16 +80,19 @@ int DecodeSymbol(TLzhModel& model, TBitInput& bits) {
   return symbol;
 }
 
-int DecodeDistance(TBitInput& bits) {
+template <class Bits>
+int DecodeDistance(Bits& bits) {
   int b = bits.Byte();
   const lzh::TDistancePrefix prefix = lzh::DistancePrefixOf(b);
   for (int n = prefix.length - 2; n > 0; --n) b = 2 * b + bits.Bit();
   return prefix.highBits * 64 + (b & 63);
 }
 
-}  // namespace
-
-std::int64_t TLZH::Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write) {
+// The decoding loop over any reader and writer. The program's own decoding
+// passes plain lambdas: called through std::function, the per-byte reads and
+// writes took a third of the decoding time.
+template <class Read, class Write>
+std::int64_t UnpackStream(std::int32_t size, Read& read, Write& write) {
   const std::unique_ptr<TDecoderTables> tables = AllocateTables();
   std::array<std::uint8_t, kWindowSize>& window = tables->window;
   // Bytes a well-formed stream never reads before writing them start as zero.
@@ -96,7 +101,7 @@ std::int64_t TLZH::Unpack(std::int32_t size, const ReadByte& read, const WriteBy
   std::fill(window.begin(), window.begin() + kFirstWrite, ' ');
   int r = kFirstWrite;
 
-  TBitInput bits(read);
+  TBitInput<Read> bits(read);
   auto produce = [&](std::uint8_t byte) {
     write(byte);
     window[r] = byte;
@@ -119,17 +124,24 @@ std::int64_t TLZH::Unpack(std::int32_t size, const ReadByte& read, const WriteBy
   return bits.Used();
 }
 
+}  // namespace
+
+std::int64_t TLZH::Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write) {
+  return UnpackStream(size, read, write);
+}
+
 std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream, bool* endedEarly) {
   std::vector<std::uint8_t> output;
+  // Decoding always writes `size` bytes, whatever the stream holds.
+  output.reserve(static_cast<std::size_t>(std::max(size, 0)) + lzh::kLongestMatch);
   std::size_t position = 0;
-  const std::int64_t used = TLZH().Unpack(
-      size,
-      [&](std::uint8_t& byte) -> std::size_t {
-        if (position == stream.size()) return 0;
-        byte = stream[position++];
-        return 1;
-      },
-      [&](std::uint8_t byte) { output.push_back(byte); });
+  auto read = [&](std::uint8_t& byte) -> std::size_t {
+    if (position == stream.size()) return 0;
+    byte = stream[position++];
+    return 1;
+  };
+  auto write = [&](std::uint8_t byte) { output.push_back(byte); };
+  const std::int64_t used = UnpackStream(size, read, write);
   if (endedEarly) *endedEarly = used > 8 * static_cast<std::int64_t>(stream.size());
   return output;
 }
