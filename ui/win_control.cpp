@@ -40,7 +40,7 @@ TWinControl::~TWinControl() {
   while (!controls_.empty()) delete controls_.back();  // each removes itself
   if (handle_) DestroyWindow(handle_);
   // Still set when a procedure that replaced ours kept WM_NCDESTROY from it.
-  if (handle_) TControlBinding::Unbind(handle_);
+  if (handle_) TControlBinding::Unbind(handle_, this);
   if (colorBrush_) DeleteObject(colorBrush_);
 }
 
@@ -108,7 +108,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, L
     Application().HandleException(error);
   }
   if (msg == WM_NCDESTROY) {
-    TControlBinding::Unbind(window);
+    TControlBinding::Unbind(window, control);
     control->handle_ = nullptr;
   }
   return result;

@@ -19,7 +19,12 @@ class TWindowBinding {
     return found == Objects().end() ? nullptr : found->second;
   }
   static void Bind(HWND window, Object* object) { Objects()[window] = object; }
-  static void Unbind(HWND window) { Objects().erase(window); }
+  // Only while `window` is still bound to `object`: a handle the system gave
+  // to a new window since then keeps that window's binding.
+  static void Unbind(HWND window, const Object* object) {
+    const auto found = Objects().find(window);
+    if (found != Objects().end() && found->second == object) Objects().erase(found);
+  }
 
  private:
   static std::unordered_map<HWND, Object*>& Objects() {

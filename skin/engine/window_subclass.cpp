@@ -25,11 +25,12 @@ void TWindowSubclass::Restore() {
                                               reinterpret_cast<LONG_PTR>(&TWindowSubclass::Procedure);
   if (onTop) {
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
-    TLinkBinding::Unbind(window_);
+    TLinkBinding::Unbind(window_, link_);
     delete link_;
   } else if (IsWindow(window_)) {
     link_->Owner = nullptr;  // freed with the window
   } else {
+    TLinkBinding::Unbind(window_, link_);
     delete link_;
   }
   link_ = nullptr;
@@ -45,7 +46,7 @@ LRESULT CALLBACK TWindowSubclass::Procedure(HWND window, UINT msg, WPARAM wParam
   if (link->Owner) return link->Owner->handler_(msg, wParam, lParam);
   const WNDPROC oldProc = link->OldProc;
   if (msg == WM_NCDESTROY) {
-    TLinkBinding::Unbind(window);
+    TLinkBinding::Unbind(window, link);
     delete link;
   }
   return CallWindowProcW(oldProc, window, msg, wParam, lParam);
