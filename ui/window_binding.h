@@ -15,15 +15,17 @@ template <class Object>
 class TWindowBinding {
  public:
   static Object* Find(HWND window) {
-    const auto found = Objects().find(window);
-    return found == Objects().end() ? nullptr : found->second;
+    auto& objects = Objects();
+    const auto found = objects.find(window);
+    return found == objects.end() ? nullptr : found->second;
   }
   static void Bind(HWND window, Object* object) { Objects()[window] = object; }
   // Only while `window` is still bound to `object`: a handle the system gave
   // to a new window since then keeps that window's binding.
   static void Unbind(HWND window, const Object* object) {
-    const auto found = Objects().find(window);
-    if (found != Objects().end() && found->second == object) Objects().erase(found);
+    auto& objects = Objects();
+    const auto found = objects.find(window);
+    if (found != objects.end() && found->second == object) objects.erase(found);
   }
 
  private:
