@@ -21,13 +21,11 @@ bool TWindowSubclass::Attach(HWND window, THandler handler) {
 
 void TWindowSubclass::Restore() {
   if (!link_) return;
-  const bool onTop = IsWindow(window_) && GetWindowLongPtrW(window_, GWLP_WNDPROC) ==
-                                              reinterpret_cast<LONG_PTR>(&TWindowSubclass::Procedure);
-  if (onTop) {
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
-    TLinkBinding::Unbind(window_, link_);
-    delete link_;
-  } else if (IsWindow(window_)) {
+  const bool alive = IsWindow(window_);
+  const bool onTop =
+      alive && GetWindowLongPtrW(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TWindowSubclass::Procedure);
+  if (onTop) SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+  if (alive && !onTop) {
     link_->Owner = nullptr;  // freed with the window
   } else {
     TLinkBinding::Unbind(window_, link_);
