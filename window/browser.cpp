@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "text/gbk.h"
-#include "ui/system_library.h"
+#include "ui/base/system_library.h"
 
 namespace DateWin {
 

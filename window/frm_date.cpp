@@ -8,7 +8,7 @@
 
 #include <utility>
 
-#include "ui/application.h"
+#include "ui/forms/application.h"
 
 namespace DateWin {
 namespace {

@@ -2,7 +2,7 @@
 // The window's embedded pictures: the today lettering (a JPEG) and the five
 // button glyphs (bitmaps), read from the program's resources.
 
-#include "ui/bitmap.h"
+#include "ui/graphics/bitmap.h"
 
 namespace DateWin {
 

@@ -1,6 +1,6 @@
 #include "window/start_up.h"
 
-#include "ui/application.h"
+#include "ui/forms/application.h"
 #include "window/frm_date.h"
 #include "window/single_instance.h"
 

@@ -14,10 +14,10 @@ std::wstring RunningProgramPath() {
   }
 }
 
-void WriteRunValue(ui::TRegistry& key, const RunValue& value) { key.WriteString(value.name, value.data); }
+void WriteRunValue(TRegistry& key, const RunValue& value) { key.WriteString(value.name, value.data); }
 
 void TStartWithWindows::Register() const {
-  ui::TRegistry registry(KEY_ALL_ACCESS);
+  TRegistry registry(KEY_ALL_ACCESS);
   registry.SetRootKey(Root);
   if (!registry.OpenKey(KeyPath, false)) return;
   WriteValue(registry, RunValueFor(ProgramPath()));

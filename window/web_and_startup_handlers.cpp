@@ -2,7 +2,7 @@
 // items. Pages open in the default browser, which takes activation and so
 // closes the calendar.
 
-#include "ui/application.h"
+#include "ui/forms/application.h"
 #include "window/frm_date.h"
 #include "window/web/search_route.h"
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "calendar/date_value.h"
-#include "ui/application.h"
+#include "ui/forms/application.h"
 #include "window/frm_date.h"
 
 namespace DateWin {

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "ui/application.h"
+#include "ui/forms/application.h"
 #include "window/frm_date.h"
 #include "window/single_instance.h"
 

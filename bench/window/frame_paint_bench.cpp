@@ -8,11 +8,11 @@
 #include <memory>
 
 #include "skin/component/skin_data.h"
-#include "skin/engine/form_skinner_factory.h"
+#include "skin/engine/frame/form_skinner_factory.h"
+#include "skin/engine/frame/win_skin_form.h"
+#include "skin/engine/frame/win_skin_menu.h"
 #include "skin/engine/skin_manage.h"
-#include "skin/engine/skin_messages.h"
-#include "skin/engine/win_skin_form.h"
-#include "skin/engine/win_skin_menu.h"
+#include "skin/engine/win32/skin_messages.h"
 
 namespace {
 

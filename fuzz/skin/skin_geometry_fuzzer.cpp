@@ -12,16 +12,16 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/engine/frame_cell.h"
-#include "skin/engine/icon_caption_layout.h"
-#include "skin/engine/key_colour_copy.h"
-#include "skin/engine/nine_slice.h"
-#include "skin/engine/pixel_stretch.h"
-#include "skin/engine/region_runs.h"
-#include "skin/engine/scroll_bar_layout.h"
-#include "skin/engine/slice_render.h"
-#include "skin/engine/tab_strip_layout.h"
-#include "skin/engine/three_slice.h"
+#include "skin/engine/geometry/frame_cell.h"
+#include "skin/engine/geometry/icon_caption_layout.h"
+#include "skin/engine/geometry/key_colour_copy.h"
+#include "skin/engine/geometry/nine_slice.h"
+#include "skin/engine/geometry/pixel_stretch.h"
+#include "skin/engine/geometry/region_runs.h"
+#include "skin/engine/geometry/scroll_bar_layout.h"
+#include "skin/engine/geometry/slice_render.h"
+#include "skin/engine/geometry/tab_strip_layout.h"
+#include "skin/engine/geometry/three_slice.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "skin/data/skin_stream.h"
 #include "skin/engine/skin_manage.h"
 #include "text/gbk.h"
-#include "ui/application.h"
-#include "ui/form.h"
+#include "ui/forms/application.h"
+#include "ui/forms/form.h"
 
 namespace skin {
 namespace {

@@ -19,13 +19,13 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/component/gdi_handle.h"
-#include "skin/component/skin_component_types.h"
+#include "skin/data/skin_component_types.h"
 #include "skin/data/skin_settings.h"
-#include "ui/bitmap.h"
-#include "ui/component.h"
-#include "ui/control.h"
-#include "ui/image_list.h"
+#include "skin/engine/gdi/gdi_handle.h"
+#include "ui/base/component.h"
+#include "ui/controls/control.h"
+#include "ui/graphics/bitmap.h"
+#include "ui/graphics/image_list.h"
 
 namespace skin {
 

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "skin/component/skin_data.h"
-#include "skin/engine/ascii_case.h"
-#include "skin/engine/skin_messages.h"
-#include "skin/engine/window_class_name.h"
-#include "ui/form.h"
-#include "ui/screen.h"
+#include "skin/engine/geometry/ascii_case.h"
+#include "skin/engine/win32/skin_messages.h"
+#include "skin/engine/win32/window_class_name.h"
+#include "ui/forms/form.h"
+#include "ui/forms/screen.h"
 
 namespace skin {
 namespace {

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "skin/engine/form_skinner.h"
-#include "skin/engine/form_skinner_factory.h"
-#include "skin/engine/message_timer.h"
-#include "skin/engine/popup_skinner.h"
+#include "skin/engine/frame/form_skinner.h"
+#include "skin/engine/frame/form_skinner_factory.h"
+#include "skin/engine/menus/popup_skinner.h"
+#include "skin/engine/win32/message_timer.h"
 
 namespace ui {
 class TForm;

@@ -1,6 +1,6 @@
 #include "ui_test_support.h"
 
-#include "ui/application.h"
+#include "ui/forms/application.h"
 
 namespace ui_test {
 namespace {

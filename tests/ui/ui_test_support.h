@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "ui/bitmap.h"
-#include "ui/form.h"
-#include "ui/panel.h"
+#include "ui/controls/panel.h"
+#include "ui/forms/form.h"
+#include "ui/graphics/bitmap.h"
 
 namespace ui_test {
 

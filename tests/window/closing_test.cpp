@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ui/application.h"
+#include "ui/forms/application.h"
 #include "window_test_support.h"
 
 namespace window_test {

@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-#include "ui/application.h"
+#include "ui/forms/application.h"
 #include "window/frm_date.h"
 
 namespace window_test {
@@ -83,7 +83,7 @@ TEST(ErrorBox, ARefusedStartWithWindowsWriteIsShownUntilTheUserDismissesIt) {
   ASSERT_EQ(application.MainForm(), form);
   form->StartWithWindows.ProgramPath = [] { return std::wstring(L"D:\\tools\\rilvanta-test-calendar.exe"); };
   // The key, opened again for reading only, refuses the value.
-  form->StartWithWindows.WriteValue = [](ui::TRegistry& key, const DateWin::RunValue& value) {
+  form->StartWithWindows.WriteValue = [](DateWin::TRegistry& key, const DateWin::RunValue& value) {
     key.OpenKeyReadOnly("SOFTWARE\\MicroSoft\\Windows\\CurrentVersion\\Run");
     DateWin::WriteRunValue(key, value);
   };

@@ -5,9 +5,9 @@
 #include <iterator>
 
 #include "skin/data/skin_reader.h"
+#include "skin/engine/frame/win_skin_form.h"
 #include "skin/engine/skin_manage.h"
-#include "skin/engine/skin_messages.h"
-#include "skin/engine/win_skin_form.h"
+#include "skin/engine/win32/skin_messages.h"
 #include "window_test_support.h"
 
 namespace window_test {

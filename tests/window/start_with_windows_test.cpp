@@ -151,7 +151,7 @@ TEST_F(StartWithWindowsTest, AKeyThatCannotBeOpenedChangesNothingAndShowsNothing
 TEST_F(StartWithWindowsTest, ARefusedWriteShowsTheApplicationsErrorBox) {
   RunFrom(L"D:\\tools\\rilvanta-test-calendar.exe", L"rilvanta-test-calendar.exe");
   // The key, opened again for reading only, refuses the value.
-  form->StartWithWindows.WriteValue = [](ui::TRegistry& key, const DateWin::RunValue& value) {
+  form->StartWithWindows.WriteValue = [](DateWin::TRegistry& key, const DateWin::RunValue& value) {
     key.OpenKeyReadOnly("SOFTWARE\\MicroSoft\\Windows\\CurrentVersion\\Run");
     DateWin::WriteRunValue(key, value);
   };

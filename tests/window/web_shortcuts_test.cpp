@@ -9,7 +9,7 @@
 
 #include "message_boxes.h"
 #include "opened_pages.h"
-#include "ui/application.h"
+#include "ui/forms/application.h"
 #include "window/web/web_endpoints.h"
 
 namespace window_test {

@@ -2,7 +2,7 @@
 
 #include "calendar/date_value.h"
 #include "text/gbk.h"
-#include "ui/application.h"
+#include "ui/forms/application.h"
 
 namespace window_test {
 

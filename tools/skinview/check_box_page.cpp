@@ -5,11 +5,11 @@
 #include "tools/skinview/control_pages.h"
 #include "tools/skinview/page_group.h"
 #include "tools/skinview/place_control.h"
-#include "ui/check_box.h"
-#include "ui/form.h"
-#include "ui/panel.h"
-#include "ui/radio_button.h"
-#include "ui/radio_group.h"
+#include "ui/controls/check_box.h"
+#include "ui/controls/panel.h"
+#include "ui/controls/radio_button.h"
+#include "ui/controls/radio_group.h"
+#include "ui/forms/form.h"
 
 namespace skinview {
 namespace {

@@ -7,9 +7,9 @@
 #include "tools/skinview/control_pages.h"
 #include "tools/skinview/page_group.h"
 #include "tools/skinview/place_control.h"
-#include "ui/combo_box.h"
-#include "ui/form.h"
-#include "ui/panel.h"
+#include "ui/controls/combo_box.h"
+#include "ui/controls/panel.h"
+#include "ui/forms/form.h"
 
 namespace skinview {
 namespace {

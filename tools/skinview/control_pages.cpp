@@ -4,8 +4,8 @@
 
 #include "tools/skinview/menu_items.h"
 #include "tools/skinview/place_control.h"
-#include "ui/form.h"
-#include "ui/panel.h"
+#include "ui/controls/panel.h"
+#include "ui/forms/form.h"
 
 namespace skinview {
 namespace {

@@ -5,12 +5,12 @@
 #include "tools/skinview/control_pages.h"
 #include "tools/skinview/page_group.h"
 #include "tools/skinview/place_control.h"
-#include "ui/bitmap.h"
-#include "ui/form.h"
-#include "ui/header_control.h"
-#include "ui/image_list.h"
-#include "ui/list_view.h"
-#include "ui/panel.h"
+#include "ui/controls/header_control.h"
+#include "ui/controls/list_view.h"
+#include "ui/controls/panel.h"
+#include "ui/forms/form.h"
+#include "ui/graphics/bitmap.h"
+#include "ui/graphics/image_list.h"
 
 namespace skinview {
 namespace {

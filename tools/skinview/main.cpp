@@ -9,7 +9,7 @@
 
 #include "text/gbk.h"
 #include "tools/skinview/skin_view_form.h"
-#include "ui/application.h"
+#include "ui/forms/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::string skinFile = __argc > 1 ? text::WideToGbk(__wargv[1]) : std::string();

@@ -4,9 +4,9 @@
 
 #include "tools/skinview/menu_items.h"
 #include "tools/skinview/place_control.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/main_menu.h"
+#include "ui/controls/label.h"
+#include "ui/forms/form.h"
+#include "ui/menus/main_menu.h"
 
 namespace skinview {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/menu_item.h"
+#include "ui/menus/menu_item.h"
 
 namespace skinview {
 

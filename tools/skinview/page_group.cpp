@@ -1,9 +1,9 @@
 #include "tools/skinview/page_group.h"
 
 #include "tools/skinview/place_control.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/panel.h"
+#include "ui/controls/label.h"
+#include "ui/controls/panel.h"
+#include "ui/forms/form.h"
 
 namespace skinview {
 namespace {

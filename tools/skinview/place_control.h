@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/win_control.h"
+#include "ui/controls/win_control.h"
 
 namespace skinview {
 

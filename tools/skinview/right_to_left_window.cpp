@@ -4,11 +4,11 @@
 
 #include "tools/skinview/menu_items.h"
 #include "tools/skinview/place_control.h"
-#include "ui/button.h"
-#include "ui/edit.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/main_menu.h"
+#include "ui/controls/button.h"
+#include "ui/controls/edit.h"
+#include "ui/controls/label.h"
+#include "ui/forms/form.h"
+#include "ui/menus/main_menu.h"
 
 namespace skinview {
 namespace {

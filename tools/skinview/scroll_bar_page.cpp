@@ -5,12 +5,12 @@
 #include "tools/skinview/control_pages.h"
 #include "tools/skinview/page_group.h"
 #include "tools/skinview/place_control.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/memo.h"
-#include "ui/panel.h"
-#include "ui/scroll_bar.h"
-#include "ui/status_bar.h"
+#include "ui/controls/label.h"
+#include "ui/controls/memo.h"
+#include "ui/controls/panel.h"
+#include "ui/controls/scroll_bar.h"
+#include "ui/controls/status_bar.h"
+#include "ui/forms/form.h"
 
 namespace skinview {
 namespace {

@@ -8,13 +8,13 @@
 #include "tools/skinview/menu_items.h"
 #include "tools/skinview/right_to_left_window.h"
 #include "tools/skinview/window_kinds.h"
-#include "ui/application.h"
-#include "ui/button_control.h"
-#include "ui/group_box.h"
-#include "ui/label.h"
-#include "ui/main_menu.h"
-#include "ui/open_dialog.h"
-#include "ui/speed_button.h"
+#include "ui/controls/button_control.h"
+#include "ui/controls/group_box.h"
+#include "ui/controls/label.h"
+#include "ui/controls/speed_button.h"
+#include "ui/forms/application.h"
+#include "ui/forms/open_dialog.h"
+#include "ui/menus/main_menu.h"
 
 namespace skinview {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "tools/skinview/control_pages.h"
 #include "tools/skinview/skin_source.h"
-#include "ui/form.h"
+#include "ui/forms/form.h"
 
 namespace skin {
 class TSkinData;

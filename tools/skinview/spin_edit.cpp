@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "ui/common_controls.h"
+#include "ui/base/common_controls.h"
 
 namespace skinview {
 namespace {

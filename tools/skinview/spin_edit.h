@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "ui/edit.h"
+#include "ui/controls/edit.h"
 
 namespace skinview {
 

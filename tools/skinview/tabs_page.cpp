@@ -6,14 +6,14 @@
 #include "tools/skinview/control_pages.h"
 #include "tools/skinview/page_group.h"
 #include "tools/skinview/place_control.h"
-#include "ui/button.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/page_control.h"
-#include "ui/panel.h"
-#include "ui/tab_control.h"
-#include "ui/tab_set.h"
-#include "ui/tab_sheet.h"
+#include "ui/controls/button.h"
+#include "ui/controls/label.h"
+#include "ui/controls/page_control.h"
+#include "ui/controls/panel.h"
+#include "ui/controls/tab_control.h"
+#include "ui/controls/tab_set.h"
+#include "ui/controls/tab_sheet.h"
+#include "ui/forms/form.h"
 
 namespace skinview {
 namespace {

@@ -1,12 +1,12 @@
 #include "tools/skinview/window_kinds.h"
 
 #include "tools/skinview/place_control.h"
-#include "ui/button.h"
-#include "ui/edit.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/message_form.h"
-#include "ui/system_dialog.h"
+#include "ui/controls/button.h"
+#include "ui/controls/edit.h"
+#include "ui/controls/label.h"
+#include "ui/forms/form.h"
+#include "ui/forms/message_form.h"
+#include "ui/forms/system_dialog.h"
 
 namespace skinview {
 void ShowSampleDialog(ui::TForm* owner) {

@@ -9,7 +9,7 @@
 
 #include "bench/skin/engine/memory_target.h"
 #include "bench/skin/engine/skinned_bench_form.h"
-#include "ui/bit_btn.h"
+#include "ui/controls/bit_btn.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 
 #include "bench/skin/engine/memory_target.h"
 #include "bench/skin/engine/skinned_bench_form.h"
-#include "ui/bitmap.h"
-#include "ui/header_control.h"
-#include "ui/image_list.h"
+#include "ui/controls/header_control.h"
+#include "ui/graphics/bitmap.h"
+#include "ui/graphics/image_list.h"
 
 namespace {
 

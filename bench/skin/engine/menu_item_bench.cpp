@@ -7,12 +7,12 @@
 #include <string>
 
 #include "skin/component/skin_data.h"
+#include "skin/engine/menus/skinned_menu_items.h"
 #include "skin/engine/skin_manage.h"
-#include "skin/engine/skinned_menu_items.h"
-#include "ui/bitmap.h"
-#include "ui/menu_item.h"
-#include "ui/popup_menu.h"
-#include "ui/screen.h"
+#include "ui/forms/screen.h"
+#include "ui/graphics/bitmap.h"
+#include "ui/menus/menu_item.h"
+#include "ui/menus/popup_menu.h"
 
 namespace {
 

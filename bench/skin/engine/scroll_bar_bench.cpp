@@ -10,9 +10,9 @@
 
 #include "bench/skin/engine/memory_target.h"
 #include "bench/skin/engine/skinned_bench_form.h"
-#include "skin/engine/scroll_bar_layout.h"
-#include "skin/engine/scroll_bar_painter.h"
-#include "ui/scroll_bar.h"
+#include "skin/engine/controls/scroll_bar_painter.h"
+#include "skin/engine/geometry/scroll_bar_layout.h"
+#include "ui/controls/scroll_bar.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <windows.h>
 
 #include "bench/skin/engine/frame_pictures.h"
-#include "skin/component/skin_dib.h"
-#include "skin/engine/frame_cell.h"
-#include "skin/engine/nine_slice.h"
-#include "skin/engine/skin_drawing.h"
+#include "skin/engine/gdi/skin_dib.h"
+#include "skin/engine/gdi/skin_drawing.h"
+#include "skin/engine/geometry/frame_cell.h"
+#include "skin/engine/geometry/nine_slice.h"
 
 namespace {
 

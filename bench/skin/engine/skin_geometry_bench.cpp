@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "bench/skin/engine/frame_pictures.h"
-#include "skin/engine/frame_cell.h"
-#include "skin/engine/nine_slice.h"
-#include "skin/engine/region_runs.h"
-#include "skin/engine/slice_render.h"
+#include "skin/engine/geometry/frame_cell.h"
+#include "skin/engine/geometry/nine_slice.h"
+#include "skin/engine/geometry/region_runs.h"
+#include "skin/engine/geometry/slice_render.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "skin/component/skin_data.h"
-#include "skin/engine/form_skinner_factory.h"
+#include "skin/engine/frame/form_skinner_factory.h"
 #include "skin/engine/skin_manage.h"
-#include "skin/engine/skin_messages.h"
-#include "ui/form.h"
+#include "skin/engine/win32/skin_messages.h"
+#include "ui/forms/form.h"
 
 namespace skinbench {
 

@@ -13,7 +13,7 @@
 
 #include "bench/skin/engine/memory_target.h"
 #include "bench/skin/engine/skinned_bench_form.h"
-#include "ui/tab_control.h"
+#include "ui/controls/tab_control.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "skin/component/skin_data.h"
-#include "skin/engine/message_timer.h"
-#include "skin/engine/skin_messages.h"
-#include "skin/engine/window_class_name.h"
-#include "ui/application.h"
-#include "ui/form.h"
-#include "ui/message_form.h"
+#include "skin/engine/win32/message_timer.h"
+#include "skin/engine/win32/skin_messages.h"
+#include "skin/engine/win32/window_class_name.h"
+#include "ui/forms/application.h"
+#include "ui/forms/form.h"
+#include "ui/forms/message_form.h"
 
 namespace skin {
 namespace {

@@ -1,0 +1,66 @@
+#include "skin/engine/controls/skin_check_mark.h"
+
+#include "skin/data/skin_bitmap.h"
+#include "skin/engine/gdi/skin_drawing.h"
+
+namespace skin {
+namespace {
+
+// A narrow box is centred in a column this wide at its edge.
+constexpr int kBoxColumn = 14;
+
+// Where a frame of width × height goes in `rect`, with the text left of the
+// box (`leftText`) or right of it.
+RECT BoxRect(const RECT& rect, int width, int height, bool leftText) {
+  const int inset = (kBoxColumn - width) / 2;
+  const bool narrow = width <= kBoxColumn;
+  RECT box{};
+  box.top = rect.top + (rect.bottom - rect.top - height) / 2;
+  box.bottom = box.top + height;
+  if (leftText) {
+    box.right = narrow ? rect.right - inset : rect.right - 1;
+    box.left = box.right - width;
+  } else {
+    box.left = narrow ? rect.left + inset : rect.left;
+    box.right = box.left + width;
+  }
+  return box;
+}
+
+}  // namespace
+
+LRESULT TSkinCheckMark::Ask(UINT msg) const { return SendMessageW(WindowHandle(), msg, 0, 0); }
+
+void TSkinCheckMark::AfterMessage(ui::TMessage& message) {
+  switch (message.Msg) {
+    case BM_SETCHECK:
+    case BM_SETSTATE:  // a press by the mouse or the space key
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_UPDATEUISTATE:  // the focus rectangle shown or hidden
+      // The control has drawn its own box on the screen: ours goes back over it.
+      RepaintNow();
+      return;
+  }
+  TSkinControl::AfterMessage(message);
+}
+
+void TSkinCheckMark::DrawSkin(HDC dc, const RECT& rect) {
+  const TSkinBitmap& strip = Strip();
+  const int frameCount = FrameCount();
+  if (strip.Empty() || frameCount <= 0) return;
+  const int width = strip.Width() / frameCount, height = strip.Height();
+  if (width <= 0 || height <= 0) return;
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(WindowHandle(), GWL_STYLE));
+  const bool leftText = (style & BS_LEFTTEXT) != 0;
+  const RECT box = BoxRect(rect, width, height, leftText);
+  // The face covers the control's own box too, which a smaller frame would leave showing around it.
+  const RECT column = BoxRect(rect, kBoxColumn, kBoxColumn, leftText);
+  RECT cover{};
+  UnionRect(&cover, &box, &column);
+  FillFace(dc, cover);
+  DrawFrameCell(dc, box, strip, true, frameCount, Frame((style & WS_DISABLED) == 0));
+}
+
+}  // namespace skin

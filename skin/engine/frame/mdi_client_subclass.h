@@ -1,0 +1,36 @@
+#pragma once
+// The MDI client window of a skinned MDI frame, subclassed by the frame's
+// skinner: children created in it are attached once the client has set
+// their menu up, maximised children switch the children's frames between
+// the skin's and the system's, and the client loses its own scroll-bar
+// styles while the skin paints frames.
+
+#include <windows.h>
+
+#include "skin/engine/win32/window_subclass.h"
+
+namespace skin {
+
+class TWinSkinForm;
+
+class TMdiClientSubclass {
+ public:
+  // Subclasses the frame's MDI client window (the manager's MdiClientWindow).
+  explicit TMdiClientSubclass(TWinSkinForm& frame);
+  TMdiClientSubclass(const TMdiClientSubclass&) = delete;
+  TMdiClientSubclass& operator=(const TMdiClientSubclass&) = delete;
+
+  HWND Window() const { return client_; }
+  // Whether the client's active child is shown maximised.
+  bool ActiveChildMaximized() const;
+
+ private:
+  LRESULT ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+
+  TWinSkinForm& frame_;
+  HWND client_;
+  HWND newMdiChild_ = nullptr;
+  TWindowSubclass subclass_;
+};
+
+}  // namespace skin

@@ -1,0 +1,260 @@
+#pragma once
+// TWinSkinForm: the frame skinner of one top-level window or MDI child. It
+// takes over the window's procedure, sizes the non-client area to the skin's
+// borders and paints them, the caption text and the caption buttons itself,
+// shapes the window where the borders are transparent, tracks the mouse over
+// its caption buttons, runs their actions and the skinned system menu, and
+// owns the control skinners of the window's controls. Detaching gives the
+// window back its system frame at the same client size.
+//
+// Life: created by the skin manager at a window's first activation (State
+// Created); the SKM_ATTACHED it posts fits the window to the frame (Active);
+// WM_NCDESTROY detaches it (Destroyed) until the manager frees it.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/data/skin_bitmap.h"
+#include "skin/engine/controls/control_skinners.h"
+#include "skin/engine/frame/form_skinner.h"
+#include "skin/engine/frame/frame_painting.h"
+#include "skin/engine/gdi/gdi_handle.h"
+#include "skin/engine/geometry/frame_layout.h"
+#include "skin/engine/geometry/nc_object.h"
+#include "skin/engine/win32/window_subclass.h"
+#include "ui/base/messages.h"
+#include "ui/graphics/canvas.h"
+
+namespace ui {
+class TForm;
+class TPopupMenu;
+}  // namespace ui
+
+namespace skin {
+
+class TSkinData;
+class TMdiClientSubclass;
+class TWinSkinMenu;
+
+// A window's text, as the caption shows it (up to 1000 characters).
+std::wstring CaptionOf(HWND window);
+
+class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
+ public:
+  static constexpr unsigned kHoverIntervalMs = 250;
+  // The hover timer's identifier among the window's own timers.
+  static constexpr UINT_PTR kHoverTimerId = 0x534B;
+  // Put before the caption text.
+  static constexpr const wchar_t* kTitlePrefix = L"  ";
+
+  explicit TWinSkinForm(TSkinData& data);
+  // Removes itself from the manager's list.
+  ~TWinSkinForm() override;
+
+  // Attaches to a library form (chaining its message handler when the skin
+  // paints frames) or to a bare window. False when the window is subclassed
+  // already or gone.
+  bool SkinForm(ui::TForm& form);
+  bool SkinWindow(HWND window);
+
+  // --- What the manager asks ---
+  HWND WindowHandle() const override { return window_; }
+  TSkinData* SkinData() const override { return data_; }
+  TFormSkinnerState State() const override { return state_; }
+  void SetState(TFormSkinnerState state) override { state_ = state; }
+  TMdiKind MdiKind() const override { return mdiKind_; }
+  void ReleaseCaptionButtons() override;
+  void RebuildFrameMetrics() override;
+  void RefreshSkin() override;
+  void Unskin() override;
+  void UnskinOnDestroy() override;
+  void MdiMaximizedChanged(bool maximized) override;
+
+  // --- The frame ---
+  // Sizes the window around its client rectangle (read now, or as it was at attach).
+  void FitWindowToFrame(bool rereadClient);
+  void UpdateRegion();
+  // Paints borders, title and caption buttons on `dc`, or on the window's own
+  // device context when it is nullptr.
+  void PaintNonClient(HDC dc);
+  // Puts the system-menu, minimise and maximise styles back (on) or takes them away.
+  void SetSystemStyles(bool on);
+  // Decides which caption buttons show and places them.
+  void LayoutCaptionButtons();
+
+  // --- State, for the painters, the manager and tests ---
+  const TFrameWidths& Widths() const { return widths_; }
+  int MenuBarHeight() const { return menuBarHeight_; }
+  // The skinned menu bar that took the window's menu over, or nullptr.
+  TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+  // Whether one of the window's menus is open, and the bar popup last opened.
+  bool MenuTracking() const { return menuTracking_; }
+  HMENU TrackedMenu() const { return trackedMenu_; }
+  TBorderKind BorderKind() const { return borderKind_; }
+  TShowState ShowState() const { return showState_; }
+  TAllowedButtons AllowedButtons() const { return allowed_; }
+  bool Active() const { return active_; }
+  TNCObject* HotObject() const { return hotObject_; }
+  const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return captionButtons_; }
+  const TPixelRect& TitleTextRect() const { return titleTextRect_; }
+  // Whether the skinner gave the window a region.
+  bool RegionApplied() const { return regionApplied_; }
+  // The hover timer runs while the window is active, once attached.
+  bool HoverTimerRunning() const { return hoverTimerOn_; }
+  TControlSkinners& ControlSkinners() { return controlSkinners_; }
+
+  // Window coordinates of a screen point (the client origin moved by the frame).
+  POINT ScreenToFrame(POINT screen) const;
+  // The visible caption button, else the menu-bar button, under a point in
+  // window coordinates, or nullptr.
+  TNCObject* FindHitObject(POINT point) const;
+
+  // Caption button and system menu actions.
+  void DoCaptionAction(int x, int y);
+  void ShowSystemMenu(int x, int y);
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void Restore();
+
+ private:
+  void PaintCaptionButton(const TWinSysButton& button, int frame) override;
+
+  // Attach steps.
+  void ReadWindowFacts();
+  void BuildIconPicture();
+  void AttachControls();
+  void CreateCaptionButtons();
+
+  // Painting steps.
+  void PaintTitleBar(HDC dc);
+  // A window with a menu (not an MDI child) gets a skinned menu bar for it.
+  void CreateMenuBar();
+  void FreeMenuBar(bool windowDestroyed);
+  // What the title bar was composed for; a repaint of the same copies it again.
+  struct TTitleKey {
+    int Width = 0;
+    bool Active = false;
+    TShowState ShowState = TShowState::Normal;
+    std::wstring Caption;
+    bool operator==(const TTitleKey&) const = default;
+  };
+  // A composed title bar, and the same before the caption buttons were drawn
+  // on it (what a button's new state is laid over).
+  struct TTitleBar {
+    TOffscreenBitmap Bar;
+    TOffscreenBitmap Background;
+    TTitleKey Key;
+    TPixelRect TextRect;
+  };
+  // The title bar of the current activation; each is kept, so that
+  // activation going back and forth composes nothing.
+  TTitleBar& CurrentTitleBar() { return titleBars_[active_ ? 1 : 0]; }
+  void ComposeTitleBar(HDC dc, TTitleBar& bar, TTitleKey key);
+  void ReleaseTitleBars();
+  void PaintCaptionButtons(HDC dc);
+  void DrawCaptionButton(HDC dc, const TWinSysButton& button, int frame) const;
+  void DrawCaptionButton(HDC dc, const RECT& target, const TWinSysButton& button, int frame) const;
+  TCaptionState CaptionState() const;
+  HFONT CaptionFont();
+
+  // Message handling (win_skin_form_messages.cpp).
+  LRESULT SkinWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool HandleStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool RunsStage3() const;
+  bool HandleStage3(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT CallOldProc(UINT msg, WPARAM wParam, LPARAM lParam) { return subclass_.CallOld(msg, wParam, lParam); }
+  void FormWindowProc(ui::TMessage& message);
+  // Owner-drawn items of the skinned menu bar's popups (win_skin_form_menu_items.cpp);
+  // false when the message is not for them.
+  bool HandleMeasureItem(LPARAM lParam);
+  bool HandleDrawItem(LPARAM lParam);
+  // Alt and an access key of the skinned bar: its button is clicked.
+  bool OpensBarByAccelerator(wchar_t key);
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcActivate(WPARAM wParam);
+  bool OnCaptionMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+  void OnAttached();
+  void OnHoverTimer();
+  // Tells the hot control skinner that the mouse left it.
+  void ReleaseHotControl();
+  // A timer of the window itself, so no window of its own is made for it.
+  void SetHoverTimer(bool on);
+  void SysMenuClick(int tag);
+  void PostClose();
+  void RefreshShowState();
+  void RecalculateFrame();
+  bool IsMdiChildNotNormal() const;
+  bool MdiChildrenMaximized() const;
+  bool IsBareWindow() const { return form_ == nullptr; }
+  bool SkinsFrames() const;
+  void DetachControls();
+  void RestoreFormColour();
+  void RestoreWindowSize();
+  void RemoveRegion();
+
+  TSkinData* data_;
+  ui::TForm* form_ = nullptr;
+  HWND window_ = nullptr;
+  TWindowSubclass subclass_;
+  ui::TWndMethod savedWindowProc_;
+  bool formProcChained_ = false;
+  std::unique_ptr<TMdiClientSubclass> mdiClient_;
+  bool hoverTimerOn_ = false;
+  HFONT captionFont_ = nullptr;
+  bool attachedSeen_ = false;
+  // The window was sized to the skin's frame (and is sized back when detached).
+  bool fitted_ = false;
+  // Unskin or UnskinOnDestroy has run.
+  bool detached_ = false;
+
+  RECT clientRectAtAttach_{};
+  SIZE systemFrameSize_{};
+  DWORD lastSysMenuTime_ = 0;
+  DWORD doubleClickTime_ = 0;
+  TFrameWidths widths_;
+  TPixelRect titleTextRect_;
+  int menuBarHeight_ = 0;
+  bool menuTracking_ = false;
+  HMENU trackedMenu_ = nullptr;
+  std::unique_ptr<TWinSkinMenu> menuBar_;
+  // The skin component's MenuUpdate as an MDI frame found it.
+  bool savedMenuUpdate_ = true;
+  bool rightToLeft_ = false;
+  std::unique_ptr<ui::TPopupMenu> sysMenuPopup_;
+  TColour savedColour_ = 0;
+  DWORD windowStyle_ = 0;
+  int rightButtonsLeft_ = 0;
+  TNCObject* hotObject_ = nullptr;
+  // The window's text, read at attach and whenever it is set.
+  std::wstring captionText_;
+  bool regionApplied_ = false;
+  ui::TCanvas controlCanvas_;
+  std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
+  TSkinBitmap iconPicture_;
+  TTitleBar titleBars_[2];
+  TBorderPieceCache pieceCache_;
+  TControlSkinners controlSkinners_{this};
+  int windowWidth_ = 0;
+  int regionWidth_ = 0;
+  int regionHeight_ = 0;
+  bool active_ = true;
+  TMdiKind mdiKind_ = TMdiKind::None;
+  TBorderKind borderKind_ = TBorderKind::Plain;
+  TAllowedButtons allowed_;
+  TShowState showState_ = TShowState::Normal;
+  TFormSkinnerState state_ = TFormSkinnerState::Created;
+
+  friend class TMdiClientSubclass;
+  friend class TWinSkinMenu;
+};
+
+}  // namespace skin

@@ -1,0 +1,853 @@
+#include "skin/engine/frame/win_skin_form.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/component/skin_data.h"
+#include "skin/engine/frame/form_skinner_factory.h"
+#include "skin/engine/frame/frame_region.h"
+#include "skin/engine/frame/win_skin_menu.h"
+#include "skin/engine/skin_manage.h"
+#include "skin/engine/win32/skin_messages.h"
+#include "ui/forms/form.h"
+#include "ui/graphics/colour.h"
+#include "ui/menus/main_menu.h"
+
+namespace skin {
+namespace {
+
+// What reached the window's own procedure behind the skinner.
+struct TLogged {
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+};
+std::vector<TLogged> theLog;
+
+bool IsLogged(UINT msg) {
+  switch (msg) {
+    case WM_CLOSE:
+    case WM_SYSCOMMAND:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCMOUSEMOVE:
+    case WM_INITMENUPOPUP:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Records the messages the tests look for and keeps them from the system, so
+// that no close, move loop or menu starts.
+LRESULT CALLBACK RecordingProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (IsLogged(msg)) {
+    theLog.push_back(TLogged{msg, wParam, lParam});
+    return 0;
+  }
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+const wchar_t* RecordingClass() {
+  static const ATOM atom = [] {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = RecordingProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = L"FrameTestWindow";
+    return RegisterClassW(&windowClass);
+  }();
+  return atom ? L"FrameTestWindow" : nullptr;
+}
+
+template <class Done>
+void PumpMessagesUntil(Done done, DWORD limitMs = 3000) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (done()) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  } while (GetTickCount() - start < limitMs);
+}
+void PumpMessagesFor(DWORD ms) {
+  PumpMessagesUntil([] { return false; }, ms);
+}
+
+int CountLogged(UINT msg) {
+  int count = 0;
+  for (const TLogged& entry : theLog) count += entry.Msg == msg;
+  return count;
+}
+
+// A menu bar of three popups of two items each ("&File", "&Edit", "&Help")
+// and a disabled command, its items reading right to left when asked.
+HMENU NewMenuBar(bool rightToLeft = false) {
+  HMENU bar = CreateMenu();
+  const wchar_t* names[] = {L"&File", L"&Edit", L"&Help", L"&Gone"};
+  for (UINT i = 0; i < 4; ++i) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE;
+    item.fType = MFT_STRING | (rightToLeft ? MFT_RIGHTORDER : 0);
+    item.dwTypeData = const_cast<wchar_t*>(names[i]);
+    item.wID = 100 + i;
+    if (i < 3) {
+      item.fMask |= MIIM_SUBMENU;
+      item.hSubMenu = CreatePopupMenu();
+      AppendMenuW(item.hSubMenu, MF_STRING, 10 * (i + 1), L"&Open");
+      AppendMenuW(item.hSubMenu, MF_STRING, 10 * (i + 1) + 1, L"&Close");
+    } else {
+      item.fState = MFS_GRAYED;
+    }
+    InsertMenuItemW(bar, i, TRUE, &item);
+  }
+  return bar;
+}
+
+// Gives the form a main menu of one item with one sub-item; the item.
+ui::TMenuItem* GiveMainMenu(ui::TForm& form, const char* caption, const char* subCaption) {
+  auto* menu = new ui::TMainMenu(&form);
+  auto* item = new ui::TMenuItem(&form);
+  item->SetCaption(caption);
+  item->Add(new ui::TMenuItem(&form));
+  item->Items(0)->SetCaption(subCaption);
+  menu->Items()->Add(item);
+  form.SetMenu(menu);
+  return item;
+}
+
+// Steps run one by one, 150 ms apart, while a menu is open; a menu still
+// open after the last one is ended.
+std::vector<std::function<void()>> theMenuSteps;
+void CALLBACK RunMenuStep(HWND, UINT, UINT_PTR, DWORD) {
+  if (theMenuSteps.empty()) {
+    EndMenu();
+    return;
+  }
+  const std::function<void()> step = std::move(theMenuSteps.front());
+  theMenuSteps.erase(theMenuSteps.begin());
+  step();
+}
+
+bool MenuPopupShown() {
+  for (HWND popup = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); popup;
+       popup = FindWindowExW(nullptr, popup, L"#32768", nullptr))
+    if (IsWindowVisible(popup)) return true;
+  return false;
+}
+
+std::vector<HMENU> OpenedPopups() {
+  std::vector<HMENU> popups;
+  for (const TLogged& entry : theLog)
+    if (entry.Msg == WM_INITMENUPOPUP) popups.push_back(reinterpret_cast<HMENU>(entry.WParam));
+  return popups;
+}
+
+SIZE SizeOf(const RECT& rect) { return SIZE{rect.right - rect.left, rect.bottom - rect.top}; }
+RECT WindowRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+RECT ClientRect(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  return rect;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+COLORREF PictureColour(const TSkinBitmap& picture, int x, int y) {
+  const TColour colour = picture.Pixel(x, y);
+  return RGB(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+LPARAM ScreenPoint(HWND window, int frameX, int frameY) {
+  const RECT rect = WindowRect(window);
+  return MAKELPARAM(rect.left + frameX, rect.top + frameY);
+}
+
+class WinSkinFormTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    FreeSkinManager();
+    CreateSkinManager();
+    data = std::make_unique<TSkinData>(nullptr);
+    data->SetSkinFile(SkinFile());
+    ASSERT_FALSE(data->SkinEmpty());
+    theLog.clear();
+  }
+  void TearDown() override {
+    skinner.reset();
+    // Hiding, moving or destroying the active window costs Wine two seconds
+    // without a window manager: the windows go behind the next test's and
+    // end with the process.
+    for (HWND window : windows) SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    FreeSkinManager();
+  }
+
+  virtual std::string SkinFile() const { return RILVANTA_DEFAULT_SKIN; }
+
+  HWND NewWindow(DWORD style, int clientWidth = 400, int clientHeight = 300, int left = 100) {
+    RECT rect{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&rect, style, FALSE, 0);
+    HWND window = CreateWindowExW(0, RecordingClass(), L"Frame test", style, left, 100, rect.right - rect.left,
+                                  rect.bottom - rect.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    windows.push_back(window);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    UpdateWindow(window);
+    return window;
+  }
+
+  // Attaches a frame skinner as the manager does and lets it fit the window.
+  TWinSkinForm& Skin(HWND window) {
+    std::unique_ptr<TFormSkinner> made = CreateFormSkinner(window, nullptr, *data);
+    skinner.reset(static_cast<TWinSkinForm*>(made.release()));
+    SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    PumpMessagesFor(50);
+    theLog.clear();
+    return *skinner;
+  }
+
+  const TWinSysButton* ButtonOfAction(int action) const {
+    for (const auto& button : skinner->CaptionButtons())
+      if (button->Record.Action == action && button->Visible) return button.get();
+    return nullptr;
+  }
+
+  std::unique_ptr<TSkinData> data;
+  std::unique_ptr<TWinSkinForm> skinner;
+  std::vector<HWND> windows;
+};
+
+// The frame and its pixels, with each built-in skin: between them they have
+// opaque and magenta-cut borders, stretched and tiled edges, two- and
+// four-state caption buttons.
+class WinSkinFormSkinsTest : public WinSkinFormTest, public testing::WithParamInterface<const char*> {
+ protected:
+  std::string SkinFile() const override { return GetParam(); }
+};
+INSTANTIATE_TEST_SUITE_P(BuiltInSkins, WinSkinFormSkinsTest,
+                         testing::Values(RILVANTA_DEFAULT_SKIN, RILVANTA_DARK_SKIN));
+
+TEST_P(WinSkinFormSkinsTest, FrameGrowsAroundAnUnchangedClientAndUnskinGivesTheSystemFrameBack) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  const RECT client = ClientRect(window);
+  const SIZE systemSize = SizeOf(WindowRect(window));
+  TWinSkinForm& form = Skin(window);
+
+  const TFrameWidths& widths = form.Widths();
+  EXPECT_EQ(widths.Title, data->Skin().TopBorder.Bitmap.Height() / data->Skin().TopBorder.FrameCount);
+  EXPECT_EQ(form.BorderKind(), TBorderKind::Edged);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, client.right);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+  const SIZE skinned = SizeOf(WindowRect(window));
+  EXPECT_EQ(skinned.cx, client.right + widths.Left + widths.Right);
+  EXPECT_EQ(skinned.cy, client.bottom + widths.Title + widths.Bottom);
+  // The system-menu and box styles are gone while the skin draws the frame.
+  EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_SYSMENU | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), 0);
+  EXPECT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+
+  // The region leaves out the magenta of the left border's top corner.
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(window, region), ERROR);
+  const TSkinBitmap& left = data->Skin().LeftBorder.Bitmap;
+  EXPECT_EQ(PtInRegion(region, 0, 0) != 0, PictureColour(left, 0, 0) != kMagenta);
+  EXPECT_TRUE(PtInRegion(region, skinned.cx / 2, skinned.cy / 2));
+  DeleteObject(region);
+
+  form.Unskin();
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, client.right);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+  EXPECT_EQ(SizeOf(WindowRect(window)).cx, systemSize.cx);
+  EXPECT_EQ(SizeOf(WindowRect(window)).cy, systemSize.cy);
+  EXPECT_NE(GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU, 0);
+  HRGN none = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(window, none), ERROR);
+  DeleteObject(none);
+  EXPECT_NE(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+}
+
+TEST_F(WinSkinFormTest, UnskinnedBeforeItsFirstFitAWindowKeepsItsSizeAndGetsItsStylesBack) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  const RECT before = WindowRect(window);
+  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, nullptr, *data).release()));
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU, 0);
+  skinner->Unskin();
+  const RECT after = WindowRect(window);
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_NE(GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU, 0);
+  // A second detach changes nothing.
+  skinner->Unskin();
+  const RECT again = WindowRect(window);
+  EXPECT_TRUE(EqualRect(&before, &again));
+}
+
+TEST_F(WinSkinFormTest, AWindowsMenuBarIsTakenOverBetweenTitleAndClientAndGivenBack) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  HMENU menu = NewMenuBar();
+  SetMenu(window, menu);
+  const RECT client = ClientRect(window);
+  const RECT before = WindowRect(window);
+  TWinSkinForm& form = Skin(window);
+
+  // The system draws no bar; the frame keeps the room for the skinned one.
+  EXPECT_EQ(GetMenu(window), nullptr);
+  ASSERT_NE(form.MenuBar(), nullptr);
+  ASSERT_GT(form.MenuBarHeight(), 0);
+  const TFrameWidths& widths = form.Widths();
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+  EXPECT_EQ(SizeOf(WindowRect(window)).cy, client.bottom + widths.Title + form.MenuBarHeight() + widths.Bottom);
+  const auto& buttons = form.MenuBar()->Buttons();
+  ASSERT_EQ(buttons.size(), 4u);
+  EXPECT_EQ(buttons[0]->Caption, L"&File");
+  EXPECT_FALSE(buttons[3]->Enabled);
+  EXPECT_EQ(buttons[3]->SubMenu, nullptr);
+  // Left to right, each after the one before, inside the bar.
+  EXPECT_GT(buttons[0]->Bounds.Left, widths.Left);
+  EXPECT_EQ(buttons[1]->Bounds.Left, buttons[0]->Bounds.Right);
+  EXPECT_EQ(buttons[0]->Bounds.Top, widths.Title);
+  const RECT rect = WindowRect(window);
+  const POINT onEdit{rect.left + buttons[1]->Bounds.Left + 3, rect.top + buttons[1]->Bounds.Top + 3};
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(onEdit.x, onEdit.y)), HTMENU);
+  EXPECT_EQ(form.FindHitObject(form.ScreenToFrame(onEdit)), buttons[1].get());
+  // Its access keys find enabled buttons only.
+  EXPECT_EQ(form.MenuBar()->FindAccelButton(L'e'), buttons[1].get());
+  EXPECT_EQ(form.MenuBar()->FindAccelButton(L'g'), nullptr);
+
+  // Detached, the window has its menu back at the same client size.
+  skinner->Unskin();
+  EXPECT_EQ(GetMenu(window), menu);
+  const RECT after = WindowRect(window);
+  EXPECT_EQ(SizeOf(after).cy, SizeOf(before).cy);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+}
+
+TEST_F(WinSkinFormTest, AnAccessKeyOpensABarPopupTheArrowsSwitchPopupsAndAltEndsTheTracking) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  SetMenu(window, NewMenuBar());
+  TWinSkinForm& form = Skin(window);
+  const auto& buttons = form.MenuBar()->Buttons();
+  std::vector<HMENU> tracked;
+  std::vector<bool> shown;
+  auto record = [&] {
+    tracked.push_back(form.TrackedMenu());
+    shown.push_back(MenuPopupShown() && form.MenuTracking());
+  };
+  TNCButtonState editWhileOpen = TNCButtonState::Normal;
+  theMenuSteps = {
+      [&] {
+        record();
+        // Right, from an item without a submenu: the next button's popup.
+        PostMessageW(window, WM_KEYDOWN, VK_RIGHT, 0);
+      },
+      [&] {
+        record();
+        editWhileOpen = buttons[1]->ButtonState;
+        // Left, from the bar's own popup: back to the first; the disabled
+        // last button is passed over going round.
+        PostMessageW(window, WM_KEYDOWN, VK_LEFT, 0);
+      },
+      [&] {
+        record();
+        PostMessageW(window, WM_KEYDOWN, VK_LEFT, 0);
+      },
+      [&] {
+        record();
+        PostMessageW(window, WM_SYSKEYDOWN, VK_MENU, 0);
+      },
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, RunMenuStep);
+  // Alt+F, as the system asks for it.
+  EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 'f'), 0);
+  PumpMessagesUntil([&] { return theMenuSteps.empty() && !MenuPopupShown(); }, 5000);
+  KillTimer(nullptr, timer);
+
+  const std::vector<HMENU> expected{buttons[0]->SubMenu, buttons[1]->SubMenu, buttons[0]->SubMenu, buttons[2]->SubMenu};
+  EXPECT_EQ(tracked, expected);
+  EXPECT_EQ(shown, std::vector<bool>(4, true));
+  // The window was told of each popup, in the order they opened.
+  EXPECT_EQ(OpenedPopups(), expected);
+  EXPECT_EQ(editWhileOpen, TNCButtonState::Pressed);
+  // Alt closed the last popup and ended the tracking.
+  EXPECT_FALSE(form.MenuTracking());
+  EXPECT_FALSE(MenuPopupShown());
+  EXPECT_NE(buttons[2]->ButtonState, TNCButtonState::Pressed);
+}
+
+TEST_F(WinSkinFormTest, ARightToLeftBarRunsFromTheRightAndItsArrowsSwapMeanings) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  SetMenu(window, NewMenuBar(true));
+  TWinSkinForm& form = Skin(window);
+  ASSERT_TRUE(form.MenuBar()->RightToLeft());
+  const auto& buttons = form.MenuBar()->Buttons();
+  const int barRight = SizeOf(WindowRect(window)).cx - form.Widths().Right;
+  EXPECT_LT(buttons[0]->Bounds.Right, barRight);
+  EXPECT_GT(buttons[0]->Bounds.Right, barRight - 20);
+  EXPECT_EQ(buttons[1]->Bounds.Right, buttons[0]->Bounds.Left);
+
+  std::vector<HMENU> tracked;
+  theMenuSteps = {
+      [&] {
+        tracked.push_back(form.TrackedMenu());
+        // Left reads as onwards: the next button, which stands to the left.
+        PostMessageW(window, WM_KEYDOWN, VK_LEFT, 0);
+      },
+      [&] {
+        tracked.push_back(form.TrackedMenu());
+        EndMenu();
+      },
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, RunMenuStep);
+  // A click on the first button.
+  const RECT rect = WindowRect(window);
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTMENU,
+               MAKELPARAM(rect.left + buttons[0]->Bounds.Left + 4, rect.top + buttons[0]->Bounds.Top + 4));
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(tracked, (std::vector<HMENU>{buttons[0]->SubMenu, buttons[1]->SubMenu}));
+  EXPECT_FALSE(form.MenuTracking());
+}
+
+TEST_F(WinSkinFormTest, HitTestsFindTheCaptionAndTheClient) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const SIZE size = SizeOf(WindowRect(window));
+  const int title = form.Widths().Title;
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, ScreenPoint(window, size.cx / 2, title - 2)), HTCAPTION);
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, ScreenPoint(window, size.cx / 2, title + 20)), HTCLIENT);
+  const TNCObject* close = ButtonOfAction(captionaction::kClose);
+  ASSERT_NE(close, nullptr);
+  const POINT centre{(close->Bounds.Left + close->Bounds.Right) / 2, (close->Bounds.Top + close->Bounds.Bottom) / 2};
+  const RECT rect = WindowRect(window);
+  EXPECT_EQ(form.FindHitObject(form.ScreenToFrame(POINT{rect.left + centre.x, rect.top + centre.y})), close);
+}
+
+TEST_F(WinSkinFormTest, CaptionButtonsLightUpPressAndActOnlyWhenReleasedOverThemselves) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
+  ASSERT_NE(close, nullptr);
+  const TPixelRect& b = close->Bounds;
+  const LPARAM onClose = ScreenPoint(window, (b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+  const LPARAM onTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, onClose);
+  EXPECT_EQ(form.HotObject(), close);
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Hot);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, onTitle);
+  EXPECT_EQ(form.HotObject(), nullptr);
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Normal);
+
+  // Pressed, then released elsewhere: nothing happens.
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onClose);
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Pressed);
+  SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, onTitle);
+  PumpMessagesFor(50);
+  EXPECT_EQ(CountLogged(WM_CLOSE), 0);
+
+  // Pressed and released on it: the window is asked to close, after the release only.
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onClose);
+  PumpMessagesFor(50);
+  EXPECT_EQ(CountLogged(WM_CLOSE), 0);
+  SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, onClose);
+  PumpMessagesUntil([] { return CountLogged(WM_CLOSE) > 0; });
+  EXPECT_EQ(CountLogged(WM_CLOSE), 1);
+  // The caption button's presses never reached the window's own procedure;
+  // the title's release did.
+  EXPECT_EQ(CountLogged(WM_NCLBUTTONDOWN), 0);
+  EXPECT_EQ(CountLogged(WM_NCLBUTTONUP), 1);
+}
+
+TEST_F(WinSkinFormTest, TwoRightClicksOnTheCaptionWithinTheDoubleClickTimeClose) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const LPARAM onTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  // The first click opens the system menu, which a timer closes again.
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  SendMessageW(window, WM_NCRBUTTONUP, HTCAPTION, onTitle);
+  KillTimer(nullptr, timer);
+  PumpMessagesFor(20);
+  EXPECT_EQ(CountLogged(WM_CLOSE), 0);
+  SendMessageW(window, WM_NCRBUTTONUP, HTCAPTION, onTitle);
+  PumpMessagesUntil([] { return CountLogged(WM_CLOSE) > 0; });
+  EXPECT_EQ(CountLogged(WM_CLOSE), 1);
+}
+
+TEST_F(WinSkinFormTest, AltAloneOpensNoSystemMenuButAltSpaceDoes) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  Skin(window);
+  EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
+  EXPECT_EQ(CountLogged(WM_SYSCOMMAND), 0);
+  SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  ASSERT_EQ(CountLogged(WM_SYSCOMMAND), 1);
+  EXPECT_EQ(theLog.back().LParam, ' ');
+}
+
+TEST_F(WinSkinFormTest, AMaximisedWindowIsNotDraggedByItsTitle) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const LPARAM onTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onTitle);
+  ASSERT_EQ(CountLogged(WM_NCLBUTTONDOWN), 1);
+  EXPECT_EQ(theLog.back().WParam, static_cast<WPARAM>(HTCAPTION));
+
+  ShowWindow(window, SW_MAXIMIZE);
+  PumpMessagesFor(50);
+  // Without a window manager Wine at once asks for the maximised window to be
+  // restored (a system command the recording procedure swallows); the size
+  // notice tells the skinner where the window stands.
+  ASSERT_TRUE(IsZoomed(window));
+  const RECT maximised = ClientRect(window);
+  SendMessageW(window, WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(maximised.right, maximised.bottom));
+  ASSERT_EQ(form.ShowState(), TShowState::Maximized);
+  const LPARAM onMaximisedTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onMaximisedTitle);
+  ASSERT_EQ(CountLogged(WM_NCLBUTTONDOWN), 2);
+  EXPECT_EQ(theLog.back().WParam, static_cast<WPARAM>(HTMENU));
+}
+
+TEST_P(WinSkinFormSkinsTest, FramePiecesTitleButtonsAndMenuBarArePaintedFromTheSkinInBothStates) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  SetMenu(window, NewMenuBar());
+  TWinSkinForm& form = Skin(window);
+  const TSkinSettings& skin = data->Skin();
+  const RECT rect = WindowRect(window);
+
+  // A pixel of the left border's top end, from the active cell or the inactive one.
+  auto leftBorderMatches = [&](int cell) {
+    const TDataSkinBorder& left = skin.LeftBorder;
+    const int width = left.Bitmap.Width() / left.FrameCount;
+    for (int y = 4; y < left.TopHeight; ++y)
+      for (int x = 0; x < width; ++x) {
+        const COLORREF expected = PictureColour(left.Bitmap, (cell - 1) * width + x, y);
+        if (expected == kMagenta) continue;
+        return ScreenPixel(rect.left + x, rect.top + y) == expected;
+      }
+    return false;
+  };
+  // The centre pixel of a caption button's cell.
+  auto buttonShows = [&](const TWinSysButton& button, int cell) {
+    const TSkinBitmap& picture = button.Record.Bitmap;
+    const int width = picture.Width() / button.Record.FrameCount;
+    const int x = width / 2, y = picture.Height() / 2;
+    const COLORREF expected = PictureColour(picture, (cell - 1) * width + x, y);
+    return expected == kMagenta ||
+           ScreenPixel(rect.left + button.Bounds.Left + x, rect.top + button.Bounds.Top + y) == expected;
+  };
+  auto titleTextShows = [&](TColour colour) {
+    const TPixelRect& text = form.TitleTextRect();
+    const COLORREF wanted = RGB(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    for (int y = text.Top; y < text.Bottom; ++y)
+      for (int x = text.Left; x < text.Right; ++x)
+        if (ScreenPixel(rect.left + x, rect.top + y) == wanted) return true;
+    return false;
+  };
+
+  // The bar's top row at its right end, past the buttons, from the bar
+  // picture's active or inactive cell (stacked).
+  ASSERT_TRUE(skin.MenuBar.has_value());
+  auto barMatches = [&](int cell) {
+    const TSkinBitmap& bar = skin.MenuBar->Bitmap;
+    const COLORREF expected = PictureColour(bar, bar.Width() - 1, (cell - 1) * bar.Height() / 2);
+    return ScreenPixel(rect.right - form.Widths().Right - 1, rect.top + form.Widths().Title) == expected;
+  };
+  auto shows = [&](const TPixelRect& area, TColour colour) {
+    const COLORREF wanted = ui::ColourToRgb(colour);
+    for (int y = area.Top; y < area.Bottom; ++y)
+      for (int x = area.Left; x < area.Right; ++x)
+        if (ScreenPixel(rect.left + x, rect.top + y) == wanted) return true;
+    return false;
+  };
+  const auto& menuButtons = form.MenuBar()->Buttons();
+  EXPECT_TRUE(barMatches(1));
+  EXPECT_TRUE(shows(menuButtons[0]->Bounds, skin.MenuBarTextColour));
+  EXPECT_TRUE(shows(menuButtons[3]->Bounds, skin.ButtonShadowColour));
+  // The mouse over a bar button frames it (the cursor stands there too, or
+  // the hover timer lets go of the button).
+  const TPixelRect& edit = menuButtons[1]->Bounds;
+  SetCursorPos(rect.left + edit.Left + 3, rect.top + edit.Top + 3);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTMENU, ScreenPoint(window, edit.Left + 3, edit.Top + 3));
+  EXPECT_EQ(form.HotObject(), menuButtons[1].get());
+  const COLORREF hilight = ui::ColourToRgb(skin.ButtonHilightColour);
+  PumpMessagesUntil([&] { return ScreenPixel(rect.left + edit.Left, rect.top + edit.Top) == hilight; }, 1000);
+  EXPECT_EQ(ScreenPixel(rect.left + edit.Left, rect.top + edit.Top), hilight);
+  EXPECT_TRUE(shows(edit, skin.MenuBarTextColour));
+
+  const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
+  ASSERT_NE(close, nullptr);
+  EXPECT_TRUE(leftBorderMatches(1));
+  EXPECT_TRUE(buttonShows(*close, 1));
+  EXPECT_TRUE(titleTextShows(skin.TitleTextActiveColour));
+  SetCursorPos(rect.left + (close->Bounds.Left + close->Bounds.Right) / 2, rect.top + close->Bounds.Top + 2);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
+               ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
+  EXPECT_EQ(form.HotObject(), close);
+  // Wine shows what was drawn on a window once its message loop runs.
+  PumpMessagesFor(50);
+  EXPECT_TRUE(buttonShows(*close, 3));
+
+  // Another window takes activation: the inactive cells, and no lighting up.
+  NewWindow(WS_OVERLAPPEDWINDOW, 100, 100, 900);
+  PumpMessagesUntil([&] { return !form.Active(); });
+  ASSERT_FALSE(form.Active());
+  EXPECT_TRUE(leftBorderMatches(skin.LeftBorder.FrameCount > 1 ? 2 : 1));
+  EXPECT_TRUE(buttonShows(*close, IdleCaptionButtonFrame(false, close->Record.FrameCount)));
+  EXPECT_TRUE(titleTextShows(skin.TitleTextNoActiveColour));
+  EXPECT_TRUE(barMatches(2));
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
+               ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
+  EXPECT_EQ(form.HotObject(), nullptr);
+}
+
+TEST_F(WinSkinFormTest, ABorderlessPopupKeepsItsSizeAndIsNotCut) {
+  HWND window = NewWindow(WS_POPUP, 312, 311);
+  TWinSkinForm& form = Skin(window);
+  EXPECT_EQ(form.BorderKind(), TBorderKind::None);
+  EXPECT_EQ(form.Widths().Title, 0);
+  const SIZE size = SizeOf(WindowRect(window));
+  EXPECT_EQ(size.cx, 312);
+  EXPECT_EQ(size.cy, 311);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, 312);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, 311);
+  // Nothing is cut from a window without a frame: it has no region, even with a skin whose borders are transparent.
+  ASSERT_TRUE(FrameHasTransparentBorders(data->Skin()));
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(window, region), ERROR);
+  DeleteObject(region);
+
+  // Its frame has no room for a skinned bar: a menu of its own stays the system's.
+  HWND withMenu = NewWindow(WS_POPUP, 312, 311, 500);
+  HMENU menu = NewMenuBar();
+  SetMenu(withMenu, menu);
+  EXPECT_EQ(Skin(withMenu).MenuBar(), nullptr);
+  EXPECT_EQ(GetMenu(withMenu), menu);
+}
+
+TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionFollowsItsMenuAndIsGivenBackWhole) {
+  ui::TForm form(nullptr);
+  form.SetCaption("Library form");
+  ui::TMenuItem* file = GiveMainMenu(form, "&File", "&Open");
+  ui::TMainMenu* menu = form.Menu();
+  form.SetClientSize(300, 200);
+  form.Show();
+  const HWND window = form.Handle();
+  // The form's own handling, chained before the skinner's: what reaches it, in order.
+  std::vector<UINT> seen;
+  const ui::TWndMethod own = form.WindowProc();
+  form.SetWindowProc([&](ui::TMessage& message) {
+    if (message.Msg == WM_SETTEXT || message.Msg == WM_NCCALCSIZE) seen.push_back(message.Msg);
+    own(message);
+  });
+  const TColour layoutColour = form.Color();
+  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, &form, *data).release()));
+  ASSERT_NE(skinner, nullptr);
+  SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
+  EXPECT_EQ(form.Color(), data->Skin().ButtonFaceColour);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, 300);
+
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  const int shortTitle = skinner->TitleTextRect().Width();
+  seen.clear();
+  form.SetCaption("Library form with a much longer caption");
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW);
+  // The caption is stored first, then the frame is recalculated and painted with it.
+  ASSERT_GE(seen.size(), 2u);
+  EXPECT_EQ(seen[0], static_cast<UINT>(WM_SETTEXT));
+  EXPECT_EQ(seen[1], static_cast<UINT>(WM_NCCALCSIZE));
+  EXPECT_GT(skinner->TitleTextRect().Width(), shortTitle);
+
+  // A changed menu item is taken into the bar, even while an MDI frame
+  // elsewhere holds the skin's menu updates.
+  ASSERT_NE(skinner->MenuBar(), nullptr);
+  data->SetMenuUpdate(false);
+  file->SetCaption("&Document");
+  EXPECT_EQ(GetMenu(window), nullptr);
+  EXPECT_EQ(skinner->MenuBar()->Buttons().at(0)->Caption, L"&Document");
+  data->SetMenuUpdate(true);
+
+  skinner->Unskin();
+  EXPECT_EQ(GetMenu(window), menu->Handle());
+  EXPECT_EQ(form.Color(), layoutColour);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, 300);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, 200);
+  EXPECT_NE(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+  skinner.reset();
+  form.SetWindowProc(own);
+}
+
+TEST_F(WinSkinFormTest, AToolWindowFittedBeforeItsFirstPaintIsPaintedOverItsWholeClient) {
+  ui::TForm form(nullptr);
+  form.SetBorderStyle(ui::TFormBorderStyle::bsSizeToolWin);
+  form.SetClientSize(300, 160);
+  form.Show();
+  const HWND window = form.Handle();
+  auto clientTop = [&] {
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return origin.y - WindowRect(window).top;
+  };
+  const int systemClientTop = clientTop();
+  // Attached and fitted while the first paint still waits, as at a first activation.
+  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, &form, *data).release()));
+  ASSERT_NE(skinner, nullptr);
+  SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
+  ASSERT_NE(clientTop(), systemClientTop);  // the frame moved the client within the window
+  PumpMessagesFor(100);
+
+  // Every pixel of the client, read back from the screen, has the form's colour.
+  const SIZE client = SizeOf(ClientRect(window));
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), client.cx, -client.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_NE(picture, nullptr);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  const HGDIOBJ old = SelectObject(memory, picture);
+  BitBlt(memory, 0, 0, client.cx, client.cy, screen, origin.x, origin.y, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  const COLORREF face = ui::ColourToRgb(form.Color());
+  const uint32_t wanted = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  int firstWrongRow = -1;
+  for (int i = 0; i < client.cx * client.cy && firstWrongRow < 0; ++i)
+    if ((pixels[i] & 0xFFFFFF) != wanted) firstWrongRow = i / client.cx;
+  DeleteObject(picture);
+  EXPECT_EQ(firstWrongRow, -1) << "of " << client.cy << " rows";
+}
+
+TEST_F(WinSkinFormTest, ANewSkinRefitsTheFrameAroundTheSameClient) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const RECT client = ClientRect(window);
+  data->SetSkinFile(RILVANTA_DARK_SKIN);
+  ASSERT_FALSE(data->SkinEmpty());
+  form.ReleaseCaptionButtons();
+  form.RebuildFrameMetrics();
+  form.RefreshSkin();
+  const TFrameWidths& widths = form.Widths();
+  EXPECT_EQ(widths.Title, data->Skin().TopBorder.Bitmap.Height() / data->Skin().TopBorder.FrameCount);
+  EXPECT_EQ(form.CaptionButtons().size(), data->Skin().SysButtons.size());
+  const SIZE size = SizeOf(WindowRect(window));
+  EXPECT_EQ(SizeOf(ClientRect(window)).cx, client.right);
+  EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
+  EXPECT_EQ(size.cx, client.right + widths.Left + widths.Right);
+  EXPECT_EQ(size.cy, client.bottom + widths.Title + widths.Bottom);
+}
+
+TEST_F(WinSkinFormTest, TheHoverTimerLetsGoOfAButtonTheMouseHasLeft) {
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm& form = Skin(window);
+  const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
+  ASSERT_NE(close, nullptr);
+  EXPECT_TRUE(form.HoverTimerRunning());
+  SetCursorPos(5, 1000);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
+               ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
+  ASSERT_EQ(form.HotObject(), close);
+  PumpMessagesUntil([&] { return form.HotObject() == nullptr; }, 1000);
+  EXPECT_EQ(form.HotObject(), nullptr);
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Normal);
+}
+
+TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToTheSystemWhenMaximised) {
+  SkinManager()->RegisterSkinData(data.get());
+  SkinManager()->SetEnabled(true);
+  ui::TForm frame(nullptr);
+  frame.SetFormStyle(ui::TFormStyle::fsMDIForm);
+  frame.SetClientSize(600, 450);
+  GiveMainMenu(frame, "&Window", "&Cascade");
+  frame.Show();
+  std::unique_ptr<TFormSkinner> made = CreateFormSkinner(frame.Handle(), &frame, *data);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->MdiKind(), TMdiKind::Frame);
+  SkinManager()->AddFormSkinner(made.release());
+  SendMessageW(frame.Handle(), SKM_ATTACHED, 0, kAttachedTag);
+  EXPECT_EQ(SkinManager()->MdiClientWindow(), frame.ClientHandle());
+
+  auto* child = new ui::TForm(&frame);
+  child->SetFormStyle(ui::TFormStyle::fsMDIChild);
+  child->SetCaption("Child");
+  child->Show();
+  const HWND childWindow = child->Handle();
+  PumpMessagesUntil([&] {
+    TFormSkinner* skinner = SkinManager()->FindFormSkinner(childWindow);
+    return skinner && skinner->State() == TFormSkinnerState::Active;
+  });
+  auto* childSkinner = dynamic_cast<TWinSkinForm*>(SkinManager()->FindFormSkinner(childWindow));
+  ASSERT_NE(childSkinner, nullptr);
+  EXPECT_EQ(childSkinner->MdiKind(), TMdiKind::Child);
+  EXPECT_EQ(SkinManager()->CountMdiChildren(), 1);
+  const SIZE size = SizeOf(WindowRect(childWindow));
+  const SIZE client = SizeOf(ClientRect(childWindow));
+  EXPECT_EQ(size.cy - client.cy, childSkinner->Widths().Title + childSkinner->Widths().Bottom);
+  EXPECT_EQ(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
+
+  // Maximised, the child wears the system's frame again.
+  SendMessageW(frame.ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(childWindow), 0);
+  PumpMessagesFor(50);
+  EXPECT_EQ(childSkinner->ShowState(), TShowState::Maximized);
+  EXPECT_NE(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
+  // Its minimise, restore and close buttons stand in the frame's skinned bar.
+  auto* frameSkinner = dynamic_cast<TWinSkinForm*>(SkinManager()->FindFormSkinner(frame.Handle()));
+  ASSERT_NE(frameSkinner, nullptr);
+  ASSERT_NE(frameSkinner->MenuBar(), nullptr);
+  EXPECT_TRUE(SkinManager()->MdiMaximized());
+  const TWinSysButton* mdiClose = nullptr;
+  for (const auto& button : frameSkinner->CaptionButtons())
+    if (button->Record.Action == captionaction::kMdiClose && button->Visible) mdiClose = button.get();
+  ASSERT_NE(mdiClose, nullptr);
+  const int barTop = frameSkinner->Widths().Title;
+  EXPECT_GE(mdiClose->Bounds.Top, barTop);
+  EXPECT_LE(mdiClose->Bounds.Bottom, barTop + frameSkinner->MenuBarHeight());
+  const RECT frameRect = WindowRect(frame.Handle());
+  const TSkinBitmap& picture = mdiClose->Record.Bitmap;
+  const int cellWidth = picture.Width() / 4;
+  // A point where the normal cell (1) and the hot one (4) differ, neither magenta.
+  POINT probe{-1, -1};
+  for (int y = 0; y < picture.Height() && probe.x < 0; ++y)
+    for (int x = 0; x < cellWidth && probe.x < 0; ++x) {
+      const COLORREF normal = PictureColour(picture, x, y), hot = PictureColour(picture, 3 * cellWidth + x, y);
+      if (normal != kMagenta && hot != kMagenta && normal != hot) probe = POINT{x, y};
+    }
+  ASSERT_GE(probe.x, 0);
+  const POINT onScreen{frameRect.left + mdiClose->Bounds.Left + probe.x,
+                       frameRect.top + mdiClose->Bounds.Top + probe.y};
+  EXPECT_EQ(ScreenPixel(onScreen.x, onScreen.y), PictureColour(picture, probe.x, probe.y));
+  // The mouse over it lights it up in the bar.
+  SetCursorPos(onScreen.x, onScreen.y);
+  SendMessageW(frame.Handle(), WM_NCMOUSEMOVE, HTMENU, MAKELPARAM(onScreen.x, onScreen.y));
+  const COLORREF hot = PictureColour(picture, 3 * cellWidth + probe.x, probe.y);
+  PumpMessagesUntil([&] { return ScreenPixel(onScreen.x, onScreen.y) == hot; }, 1000);
+  EXPECT_EQ(ScreenPixel(onScreen.x, onScreen.y), hot);
+  // Restored, the skin's.
+  SendMessageW(frame.ClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(childWindow), 0);
+  PumpMessagesFor(50);
+  EXPECT_EQ(childSkinner->ShowState(), TShowState::Normal);
+  EXPECT_EQ(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
+  FreeSkinManager();
+}
+
+}  // namespace
+}  // namespace skin

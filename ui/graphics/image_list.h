@@ -1,0 +1,42 @@
+#pragma once
+// A list of equally sized images (a comctl32 image list), drawn by index.
+
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include "ui/base/component.h"
+#include "ui/graphics/bitmap.h"
+#include "ui/graphics/canvas.h"
+
+namespace ui {
+
+// An image list's image size; false for a list without images of a size.
+bool ImageListIconSize(HIMAGELIST images, int& width, int& height);
+// Image `index` of the list at (x, y), its mask colour left out.
+void DrawImageListImage(HIMAGELIST images, int index, HDC dc, int x, int y);
+
+class TImageList : public TComponent {
+ public:
+  explicit TImageList(TComponent* owner, int width = 16, int height = 16);
+  ~TImageList() override;
+  std::string ClassName() const override { return "TImageList"; }
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int Count() const;
+  HIMAGELIST Handle() const { return handle_; }
+
+  // The image may hold several images side by side; returns the first new index or -1.
+  int Add(TBitmap& image, TBitmap* mask);
+  // Pixels of the mask colour become transparent.
+  int AddMasked(TBitmap& image, TColour maskColor);
+  // A disabled image is drawn in the system's embossed grey look.
+  void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+
+ private:
+  int width_, height_;
+  HIMAGELIST handle_;
+};
+
+}  // namespace ui
