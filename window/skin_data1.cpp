@@ -2,6 +2,7 @@
 // with the skin archive embedded in the program as its SkinStream.
 
 #include "skin/data/skin_stream.h"
+#include "skin/engine/skin_manage.h"
 #include "window/frm_date.h"
 #include "window/resource_bytes.h"
 #include "window/resource_names.h"
@@ -9,7 +10,7 @@
 namespace DateWin {
 
 void TFRM_Date::CreateSkinData() {
-  SkinData1 = new skin::TSkinData(this);
+  SkinData1 = new skin::TSkinData(this, skin::ManagerRequests());
   SkinData1->SetName("SkinData1");
   SkinData1->BeginLoading();
   // Stored as they are; Active takes effect in Loaded. Skin3rd is the default list.

@@ -8,10 +8,8 @@
 #include "skin/data/archive_settings.h"
 #include "skin/data/skin_reader.h"
 #include "skin/data/skin_stream.h"
-#include "skin/engine/skin_manage.h"
 #include "text/gbk.h"
 #include "ui/forms/application.h"
-#include "ui/forms/form.h"
 
 namespace skin {
 namespace {
@@ -35,39 +33,24 @@ bool ReadFileBytes(const std::string& gbkPath, std::vector<std::uint8_t>& bytes)
 
 }  // namespace
 
-TSkinData::TSkinData(ui::TComponent* owner)
+TSkinData::TSkinData(ui::TComponent* owner, TSkinRequests& requests)
     : ui::TComponent(owner),
       ShowMessage([](std::string_view text) { ui::Application().ShowMessage(std::string(text)); }),
+      requests_(requests),
       skin3rd_(kDefaultSkin3rd.begin(), kDefaultSkin3rd.end()) {
   ReplaceFaceBrush();
 }
 
 TSkinData::~TSkinData() {
   BeginDestroy();
-  if (TSkinManage* manager = SkinManager()) manager->UnregisterSkinData(this);
+  requests_.ComponentDestroyed(*this);
 }
 
 void TSkinData::SetActive(bool active) {
   if (active == active_) return;
   active_ = active;
-  TSkinManage* manager = SkinManager();
   // Until the component is handed to the manager the value is only stored; Loaded acts on it.
-  if (Loading() || !manager) return;
-  const bool refused = active && SkinEmpty();
-  const TSkinAction action = active ? TSkinAction::Activate : TSkinAction::Deactivate;
-  switch (formType_) {
-    case TSkinFormType::sfMainform:
-      if (refused) return;
-      manager->ScheduleAction(action, kActionDelayMs);
-      manager->SetPendingSkinData(this);
-      return;
-    case TSkinFormType::sfOnlyThisForm:
-      manager->SetPendingSkinData(this);
-      if (!refused) manager->ScheduleAction(action, kActionDelayMs);
-      return;
-    case TSkinFormType::sfDialog:
-      return;
-  }
+  if (!Loading()) requests_.ActiveChanged(*this);
 }
 
 void TSkinData::SetSkinFile(std::string path) {
@@ -99,33 +82,15 @@ bool TSkinData::LoadSkinStream() {
 
 void TSkinData::Loaded() {
   ui::TComponent::Loaded();
-  TSkinManage& manager = CreateSkinManager();
-  manager.RegisterSkinData(this);
-  if (formType_ != TSkinFormType::sfMainform) {
-    manager.SetEnabled(true);
-    manager.SetStarted(manager.Started() + 1);
-    if (auto* form = dynamic_cast<ui::TForm*>(Owner())) manager.AttachWindow(form->Handle());
-    return;
-  }
-  manager.InstallHook();
-  if (!active_) return;
-  if (SkinEmpty()) {
-    active_ = false;
-    return;
-  }
-  manager.ScheduleAction(TSkinAction::Activate, kActionDelayMs);
-  // Loaded after the first activation, the action waits for the timer, which
-  // carries out only a component's own request.
-  if (manager.Started() != 0) manager.SetPendingSkinData(this);
+  // A main-form component cannot be on without a skin.
+  if (formType_ == TSkinFormType::sfMainform && SkinEmpty()) active_ = false;
+  requests_.ComponentLoaded(*this);
 }
 
 void TSkinData::ReapplySkin() {
   if (Loading()) return;
-  if (!SkinManager()) Loaded();
-  TSkinManage& manager = *SkinManager();
-  manager.SetPendingSkinData(this);
-  manager.ReleaseAllCaptionButtons();
-  manager.ScheduleAction(TSkinAction::SkinChanged, kActionDelayMs);
+  if (!requests_.Running()) Loaded();
+  requests_.SkinChanged(*this);
 }
 
 ui::TImageList& TSkinData::SysMenuGlyphs() {

@@ -4,10 +4,11 @@
 // say which windows and controls get skinners, and asks the skin manager to
 // activate, deactivate or refresh the skin.
 //
-// Life of the calendar window's component: construction; the stored
-// properties are read (BeginLoading, then the setters only store);
-// ReadSkinStream loads the embedded skin; Loaded hands the component to the
-// skin manager, which installs its hook and enables skinning.
+// Life of the calendar window's component: construction, given the skin
+// manager's requests; the stored properties are read (BeginLoading, then the
+// setters only store); ReadSkinStream loads the embedded skin; Loaded hands
+// the component to the skin manager, which installs its hook and enables
+// skinning.
 
 #include <windows.h>
 
@@ -19,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/component/skin_requests.h"
 #include "skin/data/skin_component_types.h"
 #include "skin/data/skin_settings.h"
 #include "skin/engine/gdi/gdi_handle.h"
@@ -47,7 +49,8 @@ class TSkinData : public ui::TComponent {
   // maximize, minimize, close, 16 x 16 each, white transparent.
   static constexpr std::string_view kSysMenuGlyphsResource = "QUORVELMENU";
 
-  explicit TSkinData(ui::TComponent* owner);
+  // `requests` reach the skin manager and outlive the component.
+  TSkinData(ui::TComponent* owner, TSkinRequests& requests);
   ~TSkinData() override;
   std::string ClassName() const override { return "TSkinData"; }
 
@@ -121,6 +124,7 @@ class TSkinData : public ui::TComponent {
  private:
   void ReplaceFaceBrush();
 
+  TSkinRequests& requests_;
   bool active_ = false;
   int disableTag_ = kDefaultDisableTag;
   TSkinControls skinControls_ = TSkinControls::Default();

@@ -64,6 +64,46 @@ TSkinManage::~TSkinManage() {
   popupSkinners_.clear();
 }
 
+void TSkinManage::ComponentLoaded(TSkinData& data) {
+  RegisterSkinData(&data);
+  if (data.SkinFormtype() != TSkinFormType::sfMainform) {
+    enabled_ = true;
+    ++started_;
+    if (auto* form = dynamic_cast<ui::TForm*>(data.Owner())) AttachWindow(form->Handle());
+    return;
+  }
+  InstallHook();
+  if (!data.Active()) return;
+  ScheduleAction(TSkinAction::Activate, TSkinData::kActionDelayMs);
+  // Loaded after the first activation, the action waits for the timer, which
+  // carries out only a component's own request.
+  if (started_ != 0) pendingSkinData_ = &data;
+}
+
+void TSkinManage::ActiveChanged(TSkinData& data) {
+  const bool refused = data.Active() && data.SkinEmpty();
+  const TSkinAction action = data.Active() ? TSkinAction::Activate : TSkinAction::Deactivate;
+  switch (data.SkinFormtype()) {
+    case TSkinFormType::sfMainform:
+      if (refused) return;
+      ScheduleAction(action, TSkinData::kActionDelayMs);
+      pendingSkinData_ = &data;
+      return;
+    case TSkinFormType::sfOnlyThisForm:
+      pendingSkinData_ = &data;
+      if (!refused) ScheduleAction(action, TSkinData::kActionDelayMs);
+      return;
+    case TSkinFormType::sfDialog:
+      return;
+  }
+}
+
+void TSkinManage::SkinChanged(TSkinData& data) {
+  pendingSkinData_ = &data;
+  ReleaseAllCaptionButtons();
+  ScheduleAction(TSkinAction::SkinChanged, TSkinData::kActionDelayMs);
+}
+
 void TSkinManage::RegisterSkinData(TSkinData* data) {
   if (std::find(skinDatas_.begin(), skinDatas_.end(), data) == skinDatas_.end()) skinDatas_.push_back(data);
 }
@@ -370,6 +410,25 @@ TSkinManage& CreateSkinManager() {
 void FreeSkinManager() {
   delete theManager;
   theManager = nullptr;
+}
+
+TSkinRequests& ManagerRequests() {
+  // Reaches whichever manager is there when asked, so a component outlives a
+  // manager freed to start afresh; only loading makes one.
+  class TManagerRequests final : public TSkinRequests {
+   public:
+    bool Running() const override { return SkinManager() != nullptr; }
+    void ComponentLoaded(TSkinData& data) override { CreateSkinManager().ComponentLoaded(data); }
+    void ComponentDestroyed(TSkinData& data) override {
+      if (TSkinManage* manager = SkinManager()) manager->UnregisterSkinData(&data);
+    }
+    void ActiveChanged(TSkinData& data) override {
+      if (TSkinManage* manager = SkinManager()) manager->ActiveChanged(data);
+    }
+    void SkinChanged(TSkinData& data) override { CreateSkinManager().SkinChanged(data); }
+  };
+  static TManagerRequests requests;
+  return requests;
 }
 
 }  // namespace skin

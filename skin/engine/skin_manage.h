@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/component/skin_requests.h"
 #include "skin/engine/frame/form_skinner.h"
 #include "skin/engine/frame/form_skinner_factory.h"
 #include "skin/engine/menus/popup_skinner.h"
@@ -47,6 +48,12 @@ class TSkinManage {
   ~TSkinManage();
   TSkinManage(const TSkinManage&) = delete;
   TSkinManage& operator=(const TSkinManage&) = delete;
+
+  // What a skin component asks for (see TSkinRequests): it has loaded, its
+  // Active was switched, or a new skin was loaded into it.
+  void ComponentLoaded(TSkinData& data);
+  void ActiveChanged(TSkinData& data);
+  void SkinChanged(TSkinData& data);
 
   // Skin components in load order; a component is registered once.
   void RegisterSkinData(TSkinData* data);
@@ -171,5 +178,8 @@ TSkinManage* SkinManager();
 TSkinManage& CreateSkinManager();
 // Frees the manager (at the end of the program, or to start afresh).
 void FreeSkinManager();
+// The requests of skin components, passed to the program's manager: the one
+// a component is made with.
+TSkinRequests& ManagerRequests();
 
 }  // namespace skin

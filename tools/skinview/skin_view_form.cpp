@@ -1,6 +1,7 @@
 #include "tools/skinview/skin_view_form.h"
 
 #include "skin/component/skin_data.h"
+#include "skin/engine/skin_manage.h"
 #include "tools/skinview/bare_window.h"
 #include "tools/skinview/control_gallery.h"
 #include "tools/skinview/control_pages.h"
@@ -25,7 +26,7 @@ constexpr UINT kShowPendingProblem = WM_APP + 1;
 constexpr int kScreenMargin = 24;
 
 skin::TSkinData* CreateSkinData(ui::TForm* form) {
-  auto* data = new skin::TSkinData(form);
+  auto* data = new skin::TSkinData(form, skin::ManagerRequests());
   data->SetName("SkinData1");
   data->BeginLoading();
   data->SetActive(true);

@@ -43,7 +43,7 @@ class SkinDataTest : public testing::Test {
 
   // A component whose older-version messages are collected instead of shown.
   std::unique_ptr<TSkinData> NewSkinData() {
-    auto data = std::make_unique<TSkinData>(nullptr);
+    auto data = std::make_unique<TSkinData>(nullptr, ManagerRequests());
     data->ShowMessage = [this](std::string_view text) { messages.emplace_back(text); };
     return data;
   }

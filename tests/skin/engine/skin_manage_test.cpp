@@ -122,7 +122,7 @@ class SkinManageTest : public testing::Test {
   }
 
   TSkinData& NewSkinData(TSkinFormType type, ui::TComponent* owner = nullptr) {
-    datas.push_back(std::make_unique<TSkinData>(owner));
+    datas.push_back(std::make_unique<TSkinData>(owner, ManagerRequests()));
     TSkinData& data = *datas.back();
     data.SetSkinFormtype(type);
     manager->RegisterSkinData(&data);
@@ -137,7 +137,7 @@ class SkinManageTest : public testing::Test {
 
   // A component holding the sample skin, registered as a window's layout would register it.
   TSkinData& LoadedSkinData(TSkinFormType type, ui::TComponent* owner = nullptr) {
-    datas.push_back(std::make_unique<TSkinData>(owner));
+    datas.push_back(std::make_unique<TSkinData>(owner, ManagerRequests()));
     TSkinData& data = *datas.back();
     data.BeginLoading();
     data.SetSkinFormtype(type);

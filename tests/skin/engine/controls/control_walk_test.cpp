@@ -99,7 +99,7 @@ class ControlWalkTest : public testing::Test {
  protected:
   void SetUp() override {
     FreeSkinManager();
-    data = std::make_unique<TSkinData>(nullptr);
+    data = std::make_unique<TSkinData>(nullptr, ManagerRequests());
     form = std::make_unique<ui::TForm>(nullptr);
     form->SetBounds(10, 10, 300, 200);
     form->HandleNeeded();  // as when its frame skinner attaches

@@ -186,7 +186,7 @@ class WinSkinFormTest : public testing::Test {
   void SetUp() override {
     FreeSkinManager();
     CreateSkinManager();
-    data = std::make_unique<TSkinData>(nullptr);
+    data = std::make_unique<TSkinData>(nullptr, ManagerRequests());
     data->SetSkinFile(SkinFile());
     ASSERT_FALSE(data->SkinEmpty());
     theLog.clear();

@@ -62,7 +62,7 @@ class SkinnedMenuTest : public testing::Test {
   void SetUp() override {
     FreeSkinManager();
     TSkinManage& manager = CreateSkinManager();
-    data = std::make_unique<TSkinData>(nullptr);
+    data = std::make_unique<TSkinData>(nullptr, ManagerRequests());
     data->SetSkinFile(RILVANTA_DEFAULT_SKIN);
     ASSERT_FALSE(data->SkinEmpty());
     manager.RegisterSkinData(data.get());
@@ -106,7 +106,7 @@ class SkinnedMenuTest : public testing::Test {
     theSteps = std::move(steps);
     SetTimer(nullptr, 0, 200, RunStep);
     SetCursorPos(0, 0);  // the virtual display draws the cursor into its picture
-    menu->Popup(300, 300);
+    menu->Popup(300, 300, form->MenuOwnerWindow());
   }
 
   // The item's rectangle on the screen and in the popup window.

@@ -9,7 +9,7 @@ namespace skin {
 void SkinnedFormTest::SetUp() {
   FreeSkinManager();
   CreateSkinManager();
-  data = std::make_unique<TSkinData>(nullptr);
+  data = std::make_unique<TSkinData>(nullptr, ManagerRequests());
   form = std::make_unique<ui::TForm>(nullptr);
   form->SetBorderStyle(ui::TFormBorderStyle::bsNone);
   form->SetBounds(200, 200, 320, 200);
