@@ -11,10 +11,10 @@
 namespace DateWin {
 namespace {
 
-void PopupAtCursor(ui::TPopupMenu& menu) {
+void PopupAtCursor(ui::TPopupMenu& menu, HWND owner) {
   POINT cursor{};
   GetCursorPos(&cursor);
-  menu.Popup(cursor.x, cursor.y);
+  menu.Popup(cursor.x, cursor.y, owner);
 }
 
 }  // namespace
@@ -42,9 +42,9 @@ void TFRM_Date::MenuYearClick(ui::TComponent* sender) {
   ShowMonth(ClampedDate(SelectedYear, SelectedMonth, SelectedDay));
 }
 
-void TFRM_Date::SpeedButton1Click(ui::TComponent*) { PopupAtCursor(*MenuMonth); }
-void TFRM_Date::SpeedButton2Click(ui::TComponent*) { PopupAtCursor(*MenuYear); }
-void TFRM_Date::BitBtn5Click(ui::TComponent*) { PopupAtCursor(*PopupMenu1); }
+void TFRM_Date::SpeedButton1Click(ui::TComponent*) { PopupAtCursor(*MenuMonth, MenuOwnerWindow()); }
+void TFRM_Date::SpeedButton2Click(ui::TComponent*) { PopupAtCursor(*MenuYear, MenuOwnerWindow()); }
+void TFRM_Date::BitBtn5Click(ui::TComponent*) { PopupAtCursor(*PopupMenu1, MenuOwnerWindow()); }
 
 void TFRM_Date::CnDayMouseDown(ui::TComponent* sender, ui::TMouseButton, ui::TShiftState, int, int) {
   SelectCellDay(*sender);

@@ -4,6 +4,7 @@
 // `TLabel`, ...) that the skin engine dispatches on, and owns an ordered list
 // of components. Texts are GBK throughout the library.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,5 +64,8 @@ class TComponent {
   bool destroying_ = false;
   bool loading_ = false;
 };
+
+// An event that only names its sender (a click, a change).
+using TNotifyEvent = std::function<void(TComponent* sender)>;
 
 }  // namespace ui

@@ -37,6 +37,7 @@ inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 inline constexpr UINT CM_MENUCHANGED = CM_BASE + 21;  // to the form when one of its menus changed
 inline constexpr UINT CM_RELEASE = CM_BASE + 33;      // a graphic control is about to be destroyed
+inline constexpr UINT CM_MODALRESULT = CM_BASE + 34;  // to the form: a clicked button's modal result in WParam
 
 // Notifications a parent window passes back to the child control they concern.
 inline constexpr UINT CN_BASE = 0xBC00;

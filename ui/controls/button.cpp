@@ -14,8 +14,7 @@ void TButton::CreateParams(TCreateParams& params) {
 }
 
 void TButton::Click() {
-  if (modalResult_ != mrNone)
-    if (TForm* form = GetParentForm(this)) form->SetModalResult(modalResult_);
+  if (modalResult_ != mrNone) RootControl()->Perform(CM_MODALRESULT, static_cast<WPARAM>(modalResult_));
   TWinControl::Click();
 }
 

@@ -2,7 +2,8 @@
 // A push button (the system BUTTON control); it clicks when the system says so
 // and can answer a modal form.
 
-#include "ui/forms/form.h"
+#include "ui/controls/modal_result.h"
+#include "ui/controls/win_control.h"
 
 namespace ui {
 
@@ -11,7 +12,7 @@ class TButton : public TWinControl {
   explicit TButton(TComponent* owner);
   std::string ClassName() const override { return "TButton"; }
 
-  // A click sets the form's ModalResult to this (before OnClick); mrNone: nothing.
+  // A click hands this to the form (its ModalResult, before OnClick); mrNone: nothing.
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult result) { modalResult_ = result; }
   void Click() override;

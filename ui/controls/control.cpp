@@ -258,12 +258,14 @@ void TControl::HandleMouse(TMessage& message) {
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
 }
 
+HWND TControl::MenuOwnerWindow() const { return parent_ ? parent_->MenuOwnerWindow() : nullptr; }
+
 void TControl::HandleContextMenu(TMessage& message) {
   if (!popupMenu_ || !popupMenu_->AutoPopup) return DefaultHandler(message);
   POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
   if (at.x == -1 && at.y == -1) at = ClientToScreen(POINT{width_ / 2, height_ / 2});  // from the keyboard
   popupMenu_->PopupComponent = this;
-  popupMenu_->Popup(at.x, at.y);
+  popupMenu_->Popup(at.x, at.y, MenuOwnerWindow());
   message.Result = 1;
 }
 

@@ -28,7 +28,6 @@ TShiftState MouseShiftState(WPARAM keyFlags);
 // The shift state of the keyboard now.
 TShiftState KeyboardShiftState();
 
-using TNotifyEvent = std::function<void(TComponent* sender)>;
 using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
 
@@ -90,6 +89,9 @@ class TControl : public TComponent {
 
   TPopupMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+  // The window that owns the popup menus shown for this control while they are
+  // open: its parent's; a form names the application's hidden window.
+  virtual HWND MenuOwnerWindow() const;
 
   // Moves the control in front of (or behind) its siblings of the same kind.
   virtual void BringToFront();

@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "text/gbk.h"
+#include "ui/base/message_exceptions.h"
 #include "ui/base/window_binding.h"
 #include "ui/base/window_class.h"
-#include "ui/forms/application.h"
 #include "ui/menus/menu_item.h"
 
 namespace ui {
@@ -50,6 +50,12 @@ HWND TWinControl::Handle() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) { return TControlBinding::Find(window); }
+
+TWinControl* TWinControl::RootControl() {
+  TWinControl* root = this;
+  while (root->Parent()) root = root->Parent();
+  return root;
+}
 
 void TWinControl::CreateParams(TCreateParams& params) {
   params.Caption = text::GbkToWide(TControl::Caption());
@@ -105,7 +111,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, L
     result = control->Perform(msg, wParam, lParam);
   } catch (const std::exception& error) {
     // Exceptions must not unwind through the system's frames.
-    Application().HandleException(error);
+    HandleMessageException(error);
   }
   if (msg == WM_NCDESTROY) {
     TControlBinding::Unbind(window, control);
@@ -266,9 +272,7 @@ void TWinControl::HandleKey(TMessage& message) {
       return DefaultHandler(message);
     }
     default: {  // WM_SYSCHAR: Alt+character goes to the form first
-      TWinControl* form = this;
-      while (form->Parent()) form = form->Parent();
-      if (form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) return;
+      if (RootControl()->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) return;
       DefaultHandler(message);
     }
   }

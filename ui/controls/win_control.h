@@ -31,6 +31,9 @@ class TWinControl : public TControl {
   // The library control of a window, or nullptr.
   static TWinControl* FromHandle(HWND window);
 
+  // The outermost control this one lies on (its form), itself when on none.
+  TWinControl* RootControl();
+
   // Child controls from back to front.
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(index); }

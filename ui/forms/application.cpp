@@ -27,6 +27,7 @@ TApplication& Application() {
 // that way, before any text is measured, the window system comes up faster.
 TApplication::TApplication() : TComponent(nullptr) {
   living = this;
+  SetMessageExceptionHandler([this](const std::exception& error) { HandleException(error); });
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = WindowProcedure;
@@ -43,6 +44,7 @@ TApplication::~TApplication() {
   mainForm_ = nullptr;
   while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
   if (handle_) DestroyWindow(handle_);
+  SetMessageExceptionHandler(nullptr);
 }
 
 LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

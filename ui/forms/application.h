@@ -6,11 +6,11 @@
 #include <windows.h>
 
 #include <exception>
-#include <functional>
 #include <string>
 #include <utility>
 
 #include "ui/base/component.h"
+#include "ui/base/message_exceptions.h"
 
 namespace ui {
 
@@ -60,7 +60,7 @@ class TApplication : public TComponent {
   // owned by the active window of the thread.
   void HandleException(const std::exception& error);
   void ShowException(const std::exception& error);
-  std::function<void(const std::exception& error)> OnException;
+  TExceptionEvent OnException;
 
   const std::string& Title() const { return title_; }
   // Also the text of the hidden window, as the task list would show it.

@@ -208,6 +208,8 @@ void TForm::SetMenu(TMainMenu* menu) {
   if (menu_ && HandleAllocated() && formStyle_ != TFormStyle::fsMDIChild) menu_->SetWindowHandle(Handle());
 }
 
+HWND TForm::MenuOwnerWindow() const { return Application().Handle(); }
+
 void TForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation == TOperation::opRemove && component == menu_) menu_ = nullptr;
@@ -336,6 +338,9 @@ void TForm::WndProc(TMessage& message) {
       // A menu's command: no control window, notification code 0.
       if (message.LParam == 0 && HIWORD(message.WParam) == 0 && ClickMenuItem(LOWORD(message.WParam))) return;
       break;
+    case CM_MODALRESULT:
+      SetModalResult(static_cast<TModalResult>(message.WParam));
+      return;
     case WM_DROPFILES: {
       const std::vector<std::string> files = TakeDroppedFiles(reinterpret_cast<HDROP>(message.WParam));
       if (OnDropFiles) OnDropFiles(this, files);

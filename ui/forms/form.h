@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/controls/modal_result.h"
 #include "ui/controls/win_control.h"
 
 namespace ui {
@@ -24,9 +25,6 @@ enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum class TTileMode { tbHorizontal, tbVertical };
 enum class TCloseAction { caNone, caHide, caFree };
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
-// How a modal form ended; the system's dialog identifiers.
-using TModalResult = int;
-inline constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL;
 // Full paths (GBK) in the order dropped.
 using TDropFilesEvent = std::function<void(TComponent* sender, const std::vector<std::string>& files)>;
 
@@ -58,6 +56,9 @@ class TForm : public TWinControl {
   // The menu bar; nullptr for none. Its items' OnClick run when chosen.
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
+  // The application's hidden window, so that a popup menu shown for the form
+  // or a control on it does not take activation from the form.
+  HWND MenuOwnerWindow() const override;
 
   // Whether files dropped from the shell reach OnDropFiles.
   bool AcceptFiles() const { return acceptFiles_; }

@@ -18,10 +18,7 @@ TForm* TScreen::FindForm(HWND window) const {
 }
 
 const TFont& TScreen::MenuFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-    menuFont_.AssignLogFont(metrics.lfMenuFont);
+  AssignMenuFont(menuFont_);
   return menuFont_;
 }
 

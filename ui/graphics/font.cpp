@@ -81,4 +81,11 @@ void TFont::Changed(bool handleStale) {
   if (OnChange) OnChange();
 }
 
+void AssignMenuFont(TFont& font) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    font.AssignLogFont(metrics.lfMenuFont);
+}
+
 }  // namespace ui

@@ -52,4 +52,8 @@ class TFont {
   mutable HFONT handle_ = nullptr;
 };
 
+// Gives the font the system's menu font as it is set now (face, height, style
+// and character set; the font keeps them when the system does not answer).
+void AssignMenuFont(TFont& font);
+
 }  // namespace ui

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "text/gbk.h"
-#include "ui/forms/screen.h"
+#include "ui/graphics/font.h"
 #include "ui/graphics/image_list.h"
 #include "ui/menus/menu.h"
 
@@ -218,7 +218,7 @@ bool TMenuItem::HandleOwnerDraw(UINT msg, LPARAM lParam) {
     if (!item) return false;
     HDC screen = GetDC(nullptr);
     TCanvas canvas(screen);
-    canvas.Font.Assign(Screen().MenuFont());
+    AssignMenuFont(canvas.Font);
     int width = 0, height = 0;
     item->MeasureItem(canvas, width, height);
     ReleaseDC(nullptr, screen);
@@ -230,7 +230,7 @@ bool TMenuItem::HandleOwnerDraw(UINT msg, LPARAM lParam) {
   TMenuItem* item = draw->CtlType == ODT_MENU ? FindByCommand(draw->itemID) : nullptr;
   if (!item) return false;
   TCanvas canvas(draw->hDC);
-  canvas.Font.Assign(Screen().MenuFont());
+  AssignMenuFont(canvas.Font);
   item->DrawItem(canvas, draw->rcItem, (draw->itemState & ODS_SELECTED) != 0);
   return true;
 }

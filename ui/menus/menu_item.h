@@ -9,8 +9,8 @@
 #include <functional>
 #include <vector>
 
+#include "ui/base/component.h"
 #include "ui/base/shortcut.h"
-#include "ui/controls/control.h"
 #include "ui/graphics/canvas.h"
 
 namespace ui {

@@ -1,8 +1,10 @@
 #pragma once
-// A menu shown at a screen point. It does not take activation away from the
-// form: the application's hidden window owns it while it is open.
+// A menu shown at a screen point, owned while it is open by the window its
+// caller names: the application's hidden window, so that it does not take
+// activation away from the form.
 
-#include "ui/controls/control.h"
+#include <windows.h>
+
 #include "ui/menus/menu.h"
 
 namespace ui {
@@ -15,9 +17,9 @@ class TPopupMenu : public TMenu {
   std::string ClassName() const override { return "TPopupMenu"; }
 
   // Shows the menu with its top-left corner at the screen point (top-right for
-  // a right-to-left menu) and returns once it is closed; the chosen item's
-  // Click runs after that.
-  void Popup(int x, int y);
+  // a right-to-left menu), its messages going to `owner`, and returns once it
+  // is closed; the chosen item's Click runs after that.
+  void Popup(int x, int y, HWND owner);
 
   // A control's right click opens its PopupMenu only while this is true.
   bool AutoPopup = true;

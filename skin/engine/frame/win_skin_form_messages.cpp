@@ -10,6 +10,7 @@
 #include "skin/engine/menus/system_menu_popup.h"
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/win32/skin_messages.h"
+#include "ui/forms/application.h"
 #include "ui/forms/form.h"
 #include "ui/menus/popup_menu.h"
 
@@ -530,7 +531,7 @@ void TWinSkinForm::ShowSystemMenu(int x, int y) {
   lastSysMenuTime_ = now;
   menuTracking_ = true;
   if (data_->SkinControls().Contains(TSkinControlType::xcSystemMenu) && mdiKind_ != TMdiKind::Child)
-    sysMenuPopup_->Popup(x, y);
+    sysMenuPopup_->Popup(x, y, ui::Application().Handle());
   else
     TrackPopupMenu(GetSystemMenu(window_, FALSE), TPM_RIGHTBUTTON, x, y, 0, window_, nullptr);
   menuTracking_ = false;

@@ -8,6 +8,7 @@
 #include "ui/controls/edit.h"
 #include "ui/controls/label.h"
 #include "ui/controls/speed_button.h"
+#include "ui/forms/application.h"
 #include "ui/menus/popup_menu.h"
 #include "ui_test_support.h"
 
@@ -221,6 +222,14 @@ TEST_F(ControlEvents, LostCaptureEndsAPressSoALoneReleaseIsNoClick) {
   button->SetWindowProc(saved);
 }
 
+// The window told that a menu opens, which is the menu's owner.
+HWND menuOwner = nullptr;
+LRESULT CALLBACK RecordMenuOwner(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->message == WM_INITMENUPOPUP) menuOwner = sent->hwnd;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TEST_F(ControlEvents, RightClickOnALabelOpensItsContextMenuAtTheCursor) {
   auto* label = Add<ui::TLabel>(20, 20, 40, 20);
   label->SetAutoSize(false);
@@ -238,9 +247,12 @@ TEST_F(ControlEvents, RightClickOnALabelOpensItsContextMenuAtTheCursor) {
       EndMenu();
     });
   };
+  const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordMenuOwner, nullptr, GetCurrentThreadId());
   SendMouse(WM_RBUTTONDOWN, 25, 30, MK_RBUTTON);
   SendMouse(WM_RBUTTONUP, 25, 30);
+  UnhookWindowsHookEx(hook);
   EXPECT_EQ(shownFor, label);
+  EXPECT_EQ(menuOwner, ui::Application().Handle()) << "the application's hidden window owns it, not the form";
 
   shownFor = nullptr;
   SendMouse(WM_RBUTTONDOWN, 150, 150, MK_RBUTTON);

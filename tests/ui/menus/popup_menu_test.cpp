@@ -46,7 +46,7 @@ class PopupMenus : public ui_test::FormTest {
   void PopupWithKeys(std::vector<WPARAM> keys) {
     pendingKeys = std::move(keys);
     const UINT_PTR timer = SetTimer(nullptr, 0, 40, PressNextKey);
-    menu->Popup(120, 120);
+    menu->Popup(120, 120, form->MenuOwnerWindow());
     KillTimer(nullptr, timer);
   }
   ui::TPopupMenu* menu = nullptr;
