@@ -84,11 +84,6 @@ TForm::~TForm() {
   TApplication::FormDestroyed(this);
 }
 
-TForm* GetParentForm(TControl* control) {
-  while (control && control->Parent()) control = control->Parent();
-  return dynamic_cast<TForm*>(control);
-}
-
 void TForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.Style = WS_CLIPCHILDREN | BorderStyleBits(borderStyle_) | BorderIconBits(borderStyle_, borderIcons_);

@@ -125,7 +125,4 @@ class TForm : public TWinControl {
   HWND clientHandle_ = nullptr;
 };
 
-// The form a control lies on, through its parents; nullptr when none.
-TForm* GetParentForm(TControl* control);
-
 }  // namespace ui
