@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "ui/forms/application.h"
+#include "ui/base/message_exceptions.h"
 
 namespace skin {
 namespace {
@@ -66,7 +66,7 @@ LRESULT CALLBACK TMessageTimer::WindowProcedure(HWND window, UINT msg, WPARAM wP
   try {
     if (timer && timer->enabled_ && timer->OnTimer) timer->OnTimer();
   } catch (const std::exception& error) {
-    ui::Application().HandleException(error);
+    ui::HandleMessageException(error);
   }
   return 0;
 }
