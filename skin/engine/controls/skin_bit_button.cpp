@@ -45,7 +45,7 @@ void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
     frame = kButtonHot;
   if (!IsEnabled()) frame = kButtonDisabled;
   auto* glyph = dynamic_cast<ui::TButtonGlyph*>(Control());
-  ComposeFace(dc, rect, Buffer(), WindowFont(), FrameCount(), frame,
+  ComposeFace(dc, rect, OwnBuffer(dc, rect), WindowFont(), FrameCount(), frame,
               [&](HDC buffer, const RECT& face) { DrawGlyphAndCaption(buffer, face, glyph, Text(), 1, false); });
 }
 

@@ -103,19 +103,16 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
               : IsFocused() || HasMouseBit(kMouseOver) ? kButtonHot
                                                        : kButtonNormal;
   if (!IsEnabled()) frame = kButtonDisabled;
-  ComposeFace(dc, rect, buffer_, WindowFont(), kPushButtonFrames, frame,
+  ComposeFace(dc, rect, OwnBuffer(dc, rect), WindowFont(), kPushButtonFrames, frame,
               [this](HDC buffer, const RECT& face) { DrawCaption(buffer, face, DT_CENTER, IsEnabled(), Text()); });
 }
 
 bool TSkinButton::HasButtonPicture() const { return SkinData() && !SkinData()->Skin().Buttons.Bitmap.Empty(); }
 
-void TSkinButton::ComposeFace(HDC dc, const RECT& rect, TOffscreenBitmap& buffer, HFONT font, int frameCount, int frame,
+void TSkinButton::ComposeFace(HDC dc, const RECT& rect, HDC canvas, HFONT font, int frameCount, int frame,
                               const std::function<void(HDC buffer, const RECT& face)>& content) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  if (width <= 0 || height <= 0) return;
-  if (buffer.Empty() || buffer.Width() != width || buffer.Height() != height) buffer.Create(dc, width, height);
-  if (buffer.Empty()) return;
-  const HDC canvas = buffer.Dc();
+  if (width <= 0 || height <= 0 || !canvas) return;
   const RECT face{0, 0, width, height};
   FillFace(canvas, face);
   const TDataSkinButton& element = SkinData()->Skin().Buttons;
@@ -125,7 +122,14 @@ void TSkinButton::ComposeFace(HDC dc, const RECT& rect, TOffscreenBitmap& buffer
   SetTextColor(canvas, TextColour(frame));
   content(canvas, face);
   if (oldFont) SelectObject(canvas, oldFont);
-  buffer.CopyTo(dc, rect);
+  BitBlt(dc, rect.left, rect.top, width, height, canvas, 0, 0, SRCCOPY);
+}
+
+HDC TSkinButton::OwnBuffer(HDC dc, const RECT& rect) {
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return nullptr;
+  if (buffer_.Empty() || buffer_.Width() != width || buffer_.Height() != height) buffer_.Create(dc, width, height);
+  return buffer_.Dc();
 }
 
 HFONT TSkinButton::WindowFont() const {

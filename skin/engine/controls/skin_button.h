@@ -36,16 +36,19 @@ class TSkinButton : public TSkinControl {
   // Whether the skin has a picture for buttons; without one every message
   // goes to the control as if it had no skinner.
   bool HasButtonPicture() const;
-  // Composes a button face off-screen in `buffer` and copies it to `rect` of
-  // `dc`: the skin's face colour, frame `frame` of `frameCount` frames of the
+  // Composes a button face off-screen on `canvas` (a device context whose
+  // bitmap is at least the rectangle's size) and copies it to `rect` of `dc`:
+  // the skin's face colour, frame `frame` of `frameCount` frames of the
   // Buttons strip, then `content` on the face (0, 0 to the rectangle's size)
   // with `font` selected and the text colour of the frame.
-  void ComposeFace(HDC dc, const RECT& rect, TOffscreenBitmap& buffer, HFONT font, int frameCount, int frame,
+  void ComposeFace(HDC dc, const RECT& rect, HDC canvas, HFONT font, int frameCount, int frame,
                    const std::function<void(HDC buffer, const RECT& face)>& content);
   // The window's font (WM_GETFONT), or nullptr.
   HFONT WindowFont() const;
-  // The off-screen bitmap the button is composed in.
-  TOffscreenBitmap& Buffer() { return buffer_; }
+  // The device context of the button's own off-screen bitmap, made at the
+  // size of `rect` in the format of `dc`; nullptr for an empty rectangle or
+  // when it cannot be made.
+  HDC OwnBuffer(HDC dc, const RECT& rect);
 
  private:
   // The caption colour of a frame: the skin's colour for it, the system's

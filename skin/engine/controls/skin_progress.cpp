@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "skin/component/skin_data.h"
-#include "skin/engine/controls/skin_speed_button.h"
+#include "skin/engine/gdi/shared_work_bitmap.h"
 #include "skin/engine/gdi/skin_drawing.h"
 
 namespace skin {
@@ -34,9 +34,7 @@ int TSkinProgress::FilledLength(int length) const {
 void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {
   if (!HasPicture()) return;
   const TDataSkinBorder& progress = *SkinData()->Skin().Progress;
-  TOffscreenBitmap& buffer = SpeedButtonBuffer();
-  if (buffer.Width() < rect.right || buffer.Height() < rect.bottom) buffer.Create(dc, rect.right, rect.bottom);
-  const HDC canvas = buffer.Dc();
+  const HDC canvas = SharedWorkBitmap().CanvasOfAtLeast(rect.right, rect.bottom).Handle();
   if (!canvas) return;
   FillFace(canvas, rect);
   const TSliceMargins margins = ElementMargins(progress);
@@ -54,7 +52,7 @@ void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {
     // A block style without a block picture shows the track only.
     if (filled > 0 && !progress.Bitmap2.Empty()) DrawBlocks(canvas, rect, progress, filled, vertical);
   }
-  buffer.CopyTo(dc, rect);
+  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, canvas, 0, 0, SRCCOPY);
 }
 
 void TSkinProgress::DrawBlocks(HDC dc, const RECT& rect, const TDataSkinBorder& progress, int filled,

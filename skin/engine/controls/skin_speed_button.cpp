@@ -1,6 +1,7 @@
 #include "skin/engine/controls/skin_speed_button.h"
 
 #include "skin/component/skin_data.h"
+#include "skin/engine/gdi/shared_work_bitmap.h"
 #include "ui/controls/speed_button.h"
 #include "ui/graphics/colour.h"
 
@@ -21,11 +22,6 @@ int GlyphImageOf(int frame) {
 }
 
 }  // namespace
-
-TOffscreenBitmap& SpeedButtonBuffer() {
-  static TOffscreenBitmap buffer;
-  return buffer;
-}
 
 void TSkinSpeedButton::AttachSpeedButton(ui::TControl& control, TSkinData& data, ui::TCanvas& canvas) {
   TSkinControl::AttachControl(control, data, false, canvas);
@@ -103,16 +99,16 @@ void TSkinSpeedButton::PaintLook(HDC dc, const RECT& rect) {
   int image = GlyphImageOf(frame);
   if (image > button->NumGlyphs()) image = 1;
   const bool hasGlyph = !button->Glyph().Empty();
-  ComposeFace(dc, rect, SpeedButtonBuffer(), button->Font().Handle(), FrameCount(), frame,
-              [&](HDC buffer, const RECT& face) {
-                if (hasGlyph) {
-                  DrawGlyphAndCaption(buffer, face, button, Text(), image, true);
-                  return;
-                }
-                // Without a glyph the caption keeps the button's own font colour.
-                SetTextColor(buffer, ui::ColourToRgb(button->Font().Color()));
-                DrawCaption(buffer, face, DT_CENTER, IsEnabled(), Text());
-              });
+  const HDC work = SharedWorkBitmap().CanvasOfAtLeast(rect.right - rect.left, rect.bottom - rect.top).Handle();
+  ComposeFace(dc, rect, work, button->Font().Handle(), FrameCount(), frame, [&](HDC buffer, const RECT& face) {
+    if (hasGlyph) {
+      DrawGlyphAndCaption(buffer, face, button, Text(), image, true);
+      return;
+    }
+    // Without a glyph the caption keeps the button's own font colour.
+    SetTextColor(buffer, ui::ColourToRgb(button->Font().Color()));
+    DrawCaption(buffer, face, DT_CENTER, IsEnabled(), Text());
+  });
 }
 
 }  // namespace skin

@@ -2,8 +2,8 @@
 // TSkinSpeedButton: a speed button (a tool button without a window) painted
 // from the skin's Buttons strip with its glyph image for the state (up,
 // disabled, down) and its caption. The button keeps its own press and click
-// logic; the skinner only follows it. Every speed-button skinner composes in
-// the one SpeedButtonBuffer.
+// logic; the skinner only follows it. The face is composed on the shared work
+// bitmap.
 
 #include <string>
 
@@ -31,8 +31,5 @@ class TSkinSpeedButton : public TSkinBitButton {
  private:
   void PaintLook(HDC dc, const RECT& rect);
 };
-
-// The off-screen bitmap every speed-button skinner composes in, one paint at a time.
-TOffscreenBitmap& SpeedButtonBuffer();
 
 }  // namespace skin

@@ -38,11 +38,7 @@ const TDataSkinObject* MenuItemElement(const TSkinData& data) {
 // The shared work bitmap, at least w x h, with the font of the item's canvas
 // (the menu font).
 ui::TCanvas& WorkCanvas(int w, int h, const ui::TFont& itemFont) {
-  TWorkBitmap& work = SharedWorkBitmap();
-  ui::TBitmap& bitmap = work.Bitmap();
-  if (bitmap.Width() < w || bitmap.Height() < h)
-    bitmap.SetSize(std::max(bitmap.Width(), w), std::max(bitmap.Height(), h));
-  ui::TCanvas& canvas = work.Canvas();
+  ui::TCanvas& canvas = SharedWorkBitmap().CanvasOfAtLeast(w, h);
   // Assigning makes a new font: only when it differs.
   ui::TFont& font = canvas.Font;
   if (font.Name() != itemFont.Name() || font.Height() != itemFont.Height() || font.Charset() != itemFont.Charset())
