@@ -17,20 +17,20 @@ namespace text {
 namespace {
 constexpr UINT kGbkCodePage = 936;
 
-std::wstring ToWide(UINT code_page, std::string_view bytes) {
+std::wstring ToWide(UINT codePage, std::string_view bytes) {
   if (bytes.empty()) return {};
-  int length = MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring wide(length, L'\0');
-  MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
+  MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
   return wide;
 }
 
-std::string FromWide(UINT code_page, std::wstring_view wide) {
+std::string FromWide(UINT codePage, std::wstring_view wide) {
   if (wide.empty()) return {};
   int length =
-      WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+      WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   std::string bytes(length, '\0');
-  WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), length, nullptr, nullptr);
   return bytes;
 }
 }  // namespace
@@ -50,7 +50,7 @@ std::string Utf16ToGbk(std::u16string_view utf16) {
 namespace {
 
 // How many bytes one character of the input takes, for skipping it whole.
-using SkipLength = std::size_t (*)(const char* in, std::size_t left);
+using TSkipLength = std::size_t (*)(const char* in, std::size_t left);
 
 std::size_t OneByte(const char*, std::size_t) { return 1; }
 
@@ -65,24 +65,24 @@ std::size_t Utf16Unit(const char*, std::size_t left) { return left < 2 ? left : 
 
 // Converts with iconv, replacing what cannot be converted and going on.
 std::string Convert(const char* to, const char* from, std::string_view input, std::string_view replacement,
-                    SkipLength skip) {
+                    TSkipLength skip) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1))
     throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
   std::string output;
   char buffer[256];
   char* in = const_cast<char*>(input.data());
-  size_t in_left = input.size();
-  while (in_left > 0) {
+  size_t inLeft = input.size();
+  while (inLeft > 0) {
     char* out = buffer;
-    size_t out_left = sizeof buffer;
-    size_t result = iconv(cd, &in, &in_left, &out, &out_left);
+    size_t outLeft = sizeof buffer;
+    size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
     output.append(buffer, out - buffer);
     if (result == static_cast<size_t>(-1) && errno != E2BIG) {
       output.append(replacement);  // invalid, unconvertible or incomplete: skip one character
-      const std::size_t length = skip(in, in_left);
+      const std::size_t length = skip(in, inLeft);
       in += length;
-      in_left -= length;
+      inLeft -= length;
     }
   }
   iconv_close(cd);
