@@ -24,22 +24,22 @@ constexpr int kMonthDays[2][12] = {
 long DaysFromCivil(int year, int month, int day) {
   const long y = year - (month <= 2 ? 1 : 0);
   const long era = (y >= 0 ? y : y - 399) / 400;
-  const long year_of_era = y - era * 400;
-  const long day_of_year = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  const long day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-  return era * 146097 + day_of_era - 719468;
+  const long yearOfEra = y - era * 400;
+  const long dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+  const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
 }
 
-CivilDate CivilFromDays(long days) {
+TCivilDate CivilFromDays(long days) {
   days += 719468;
   const long era = (days >= 0 ? days : days - 146096) / 146097;
-  const long day_of_era = days - era * 146097;
-  const long year_of_era = (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
-  const long day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
-  const long shifted_month = (5 * day_of_year + 2) / 153;  // 0 = March
-  const int day = static_cast<int>(day_of_year - (153 * shifted_month + 2) / 5 + 1);
-  const int month = static_cast<int>(shifted_month < 10 ? shifted_month + 3 : shifted_month - 9);
-  const int year = static_cast<int>(year_of_era + era * 400 + (month <= 2 ? 1 : 0));
+  const long dayOfEra = days - era * 146097;
+  const long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const long shiftedMonth = (5 * dayOfYear + 2) / 153;  // 0 = March
+  const int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+  const int month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+  const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
   return {year, month, day};
 }
 
@@ -58,7 +58,7 @@ bool IsValidDate(int year, int month, int day) {
   return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
-CivilDate DecodeDate(double date) { return CivilFromDays(DayNumber(date) + kDayZeroFromUnixEpoch); }
+TCivilDate DecodeDate(double date) { return CivilFromDays(DayNumber(date) + kDayZeroFromUnixEpoch); }
 
 double EncodeDate(int year, int month, int day) {
   return static_cast<double>(DaysFromCivil(year, month, day) - kDayZeroFromUnixEpoch);
@@ -66,18 +66,18 @@ double EncodeDate(int year, int month, int day) {
 
 int DayOfWeek(double date) {
   // 1970-01-01 was a Thursday (5).
-  const long from_epoch = DayNumber(date) + kDayZeroFromUnixEpoch;
-  return static_cast<int>(((from_epoch + 4) % 7 + 7) % 7) + 1;
+  const long fromEpoch = DayNumber(date) + kDayZeroFromUnixEpoch;
+  return static_cast<int>(((fromEpoch + 4) % 7 + 7) % 7) + 1;
 }
 
-int DateYear(double date) { return DecodeDate(date).year; }
-int DateMonth(double date) { return DecodeDate(date).month; }
-int DateDay(double date) { return DecodeDate(date).day; }
+int DateYear(double date) { return DecodeDate(date).Year; }
+int DateMonth(double date) { return DecodeDate(date).Month; }
+int DateDay(double date) { return DecodeDate(date).Day; }
 
 int DayInYear(double date) {
-  const CivilDate civil = DecodeDate(date);
-  int days = civil.day;
-  for (int month = 1; month < civil.month; ++month) days += DaysInMonth(civil.year, month);
+  const TCivilDate civil = DecodeDate(date);
+  int days = civil.Day;
+  for (int month = 1; month < civil.Month; ++month) days += DaysInMonth(civil.Year, month);
   return days;
 }
 

@@ -3,10 +3,10 @@
 
 namespace DateCn {
 
-struct CivilDate {
-  int year;
-  int month;  // 1-12
-  int day;    // 1-31
+struct TCivilDate {
+  int Year;
+  int Month;  // 1-12
+  int Day;    // 1-31
 };
 
 bool IsLeapYear(int year);
@@ -16,7 +16,7 @@ bool IsValidDate(int year, int month, int day);
 // Drops the fraction (the integer part is the day, as with a time of day on a
 // date before day 0). Values beyond the years 1-9999, and NaN, are clamped into
 // that range, so no value overflows the arithmetic.
-CivilDate DecodeDate(double date);
+TCivilDate DecodeDate(double date);
 
 // The date value of a valid Gregorian date.
 double EncodeDate(int year, int month, int day);

@@ -5,12 +5,12 @@
 namespace DateCn {
 namespace {
 
-struct FixedFestival {
-  int month;
-  int day;
-  std::string_view name;  // GBK bytes, characters shown beside
+struct TFixedFestival {
+  int Month;
+  int Day;
+  std::string_view Name;  // GBK bytes, characters shown beside
 };
-constexpr FixedFestival kFixedFestivals[] = {
+constexpr TFixedFestival kFixedFestivals[] = {
     {1, 1, "\xD4\xAA\xB5\xA9\xBD\xDA"},    // 元旦节
     {2, 2, "\xCA\xAA\xB5\xD8\xC8\xD5"},    // 湿地日
     {2, 10, "\xC6\xF8\xCF\xF3\xBD\xDA"},   // 气象节
@@ -67,17 +67,17 @@ constexpr FixedFestival kFixedFestivals[] = {
     {12, 25, "\xCA\xA5\xB5\xAE\xBD\xDA"},  // 圣诞节
 };
 
-// A weekday festival falls on weekday `day_of_week` (1 = Sunday) of week `week`
+// A weekday festival falls on weekday `DayOfWeek` (1 = Sunday) of week `Week`
 // of the month, week 0 being days 1-7.
-struct WeekdayFestival {
-  int month;
-  int day_of_week;
-  int week;
-  std::string_view name;
+struct TWeekdayFestival {
+  int Month;
+  int DayOfWeek;
+  int Week;
+  std::string_view Name;
 };
 constexpr int kSunday = 1;
 constexpr int kThursday = 5;
-constexpr WeekdayFestival kWeekdayFestivals[] = {
+constexpr TWeekdayFestival kWeekdayFestivals[] = {
     {5, kSunday, 1, "\xC4\xB8\xC7\xD7\xBD\xDA"},     // 母亲节, the second Sunday of May
     {6, kSunday, 2, "\xB8\xB8\xC7\xD7\xBD\xDA"},     // 父亲节, the third Sunday of June
     {11, kThursday, 3, "\xB8\xD0\xB6\xF7\xBD\xDA"},  // 感恩节, the fourth Thursday of November
@@ -88,16 +88,16 @@ constexpr WeekdayFestival kWeekdayFestivals[] = {
 // A weekday festival replaces a fixed one on the same day (Mother's Day on 8 or
 // 12 May wins over 红十字 and 护士节).
 std::string GregorianFestival(int day, double date) {
-  const CivilDate civil = DecodeDate(date);
-  if (day < 1 || day > DaysInMonth(civil.year, civil.month)) return {};
-  const int day_of_week = DayOfWeek(EncodeDate(civil.year, civil.month, day));
-  for (const WeekdayFestival& festival : kWeekdayFestivals) {
-    if (festival.month == civil.month && festival.day_of_week == day_of_week && festival.week == (day - 1) / 7) {
-      return std::string(festival.name);
+  const TCivilDate civil = DecodeDate(date);
+  if (day < 1 || day > DaysInMonth(civil.Year, civil.Month)) return {};
+  const int dayOfWeek = DayOfWeek(EncodeDate(civil.Year, civil.Month, day));
+  for (const TWeekdayFestival& festival : kWeekdayFestivals) {
+    if (festival.Month == civil.Month && festival.DayOfWeek == dayOfWeek && festival.Week == (day - 1) / 7) {
+      return std::string(festival.Name);
     }
   }
-  for (const FixedFestival& festival : kFixedFestivals) {
-    if (festival.month == civil.month && festival.day == day) return std::string(festival.name);
+  for (const TFixedFestival& festival : kFixedFestivals) {
+    if (festival.Month == civil.Month && festival.Day == day) return std::string(festival.Name);
   }
   return {};
 }

@@ -6,7 +6,7 @@ namespace {
 
 LunarDateCode Code(int month, int day) { return month >= 0 ? month * 100 + day : month * 100 - day; }
 
-LunarDateCode LunarCode(int year, int days_after_new_year);
+LunarDateCode LunarCode(int year, int daysAfterNewYear);
 
 int DaysInYear(int year) { return IsLeapYear(year) ? 366 : 365; }
 
@@ -16,17 +16,17 @@ bool YearStartsInLeapMonth(int year) {
   return year > kFirstTableYear && LunarCode(year - 1, DaysInYear(year - 1) - 1) < 0;
 }
 
-LunarDateCode LunarCode(int year, int days_after_new_year) {
-  const LunarMonthRun run = LunarMonthsOf(year);
-  const int n = days_after_new_year;
-  int passed = run.lengths[0] - run.first_day;  // days of the year before slot 1 begins
+LunarDateCode LunarCode(int year, int daysAfterNewYear) {
+  const TLunarMonthRun run = LunarMonthsOf(year);
+  const int n = daysAfterNewYear;
+  int passed = run.Lengths[0] - run.FirstDay;  // days of the year before slot 1 begins
   if (n <= passed) {
-    const int month = YearStartsInLeapMonth(year) ? -run.numbers[0] : run.numbers[0];
-    return Code(month, run.first_day + n);
+    const int month = YearStartsInLeapMonth(year) ? -run.Numbers[0] : run.Numbers[0];
+    return Code(month, run.FirstDay + n);
   }
   int slot = 1;
-  while (slot < 15 && n > passed + run.lengths[slot]) passed += run.lengths[slot++];
-  return Code(run.numbers[slot], n - passed);
+  while (slot < 15 && n > passed + run.Lengths[slot]) passed += run.Lengths[slot++];
+  return Code(run.Numbers[slot], n - passed);
 }
 
 }  // namespace

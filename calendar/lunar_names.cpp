@@ -58,12 +58,12 @@ constexpr std::array<std::string_view, 30> kDayNames = {
 };
 
 // Festivals on a lunar day of an ordinary month; a leap month has none.
-struct LunarFestivalDay {
-  int day;
-  int month;
-  std::string_view name;
+struct TLunarFestivalDay {
+  int Day;
+  int Month;
+  std::string_view Name;
 };
-constexpr LunarFestivalDay kFestivals[] = {
+constexpr TLunarFestivalDay kFestivals[] = {
     {1, 1, "\xB4\xBA\xBD\xDA"},           // 春节
     {5, 5, "\xB6\xCB\xCE\xE7\xBD\xDA"},   // 端午节
     {7, 7, "\xC6\xDF\xCF\xA6\xBD\xDA"},   // 七夕节
@@ -75,8 +75,8 @@ constexpr LunarFestivalDay kFestivals[] = {
 constexpr std::string_view kNewYearsEve = "\xB3\xFD\xCF\xA6";  // 除夕
 
 bool IsFestivalDayNumber(int day) {
-  for (const LunarFestivalDay& festival : kFestivals) {
-    if (festival.day == day) return true;
+  for (const TLunarFestivalDay& festival : kFestivals) {
+    if (festival.Day == day) return true;
   }
   return false;
 }
@@ -103,8 +103,8 @@ std::string LunarFestival(double date) {
   const LunarDateCode code = LunarDate(date);
   const int day = LunarDayOf(code);
   const int month = LunarMonthOf(code);
-  for (const LunarFestivalDay& festival : kFestivals) {
-    if (festival.day == day && festival.month == month) return std::string(festival.name);
+  for (const TLunarFestivalDay& festival : kFestivals) {
+    if (festival.Day == day && festival.Month == month) return std::string(festival.Name);
   }
   // New Year's Eve is the last day before the first month, 29 or 30 days long,
   // so it is found from the next day; the festival day numbers never end a month.

@@ -36,21 +36,21 @@ static_assert(std::size(kLunarYearTable) == kLastTableYear - kFirstTableYear + 1
 
 }  // namespace
 
-LunarMonthRun LunarMonthsOf(int year) {
+TLunarMonthRun LunarMonthsOf(int year) {
   const std::uint32_t entry = kLunarYearTable[year - kFirstTableYear];
   const int head = static_cast<int>(entry >> 24);
   const unsigned mask = (entry >> 8) & 0xFFFF;
-  const int leap_month = static_cast<int>(entry & 0xFF);
+  const int leapMonth = static_cast<int>(entry & 0xFF);
 
-  LunarMonthRun run{};
-  run.first_day = head & 0x7F;
-  run.numbers[0] = (head & 0x80) ? 12 : 11;
+  TLunarMonthRun run{};
+  run.FirstDay = head & 0x7F;
+  run.Numbers[0] = (head & 0x80) ? 12 : 11;
   for (int slot = 0; slot < 16; ++slot) {
-    run.lengths[slot] = (mask >> (15 - slot)) & 1 ? 30 : 29;
+    run.Lengths[slot] = (mask >> (15 - slot)) & 1 ? 30 : 29;
     // A leap slot's number is negative, so it never matches and the month after it
     // continues from its absolute value.
-    const int number = run.numbers[slot];
-    run.numbers[slot + 1] = number == leap_month ? -leap_month : std::abs(number) % 12 + 1;
+    const int number = run.Numbers[slot];
+    run.Numbers[slot + 1] = number == leapMonth ? -leapMonth : std::abs(number) % 12 + 1;
   }
   return run;
 }

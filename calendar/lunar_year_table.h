@@ -9,13 +9,13 @@ namespace DateCn {
 constexpr int kFirstTableYear = 1901;
 constexpr int kLastTableYear = 2050;
 
-struct LunarMonthRun {
-  int first_day;                // lunar day of 1 January within slot 0, 1-30
-  std::array<int, 17> numbers;  // month number of each slot, negative for a leap month
-  std::array<int, 16> lengths;  // 29 or 30 days
+struct TLunarMonthRun {
+  int FirstDay;                 // lunar day of 1 January within slot 0, 1-30
+  std::array<int, 17> Numbers;  // month number of each slot, negative for a leap month
+  std::array<int, 16> Lengths;  // 29 or 30 days
 };
 
 // `year` must lie in kFirstTableYear..kLastTableYear.
-LunarMonthRun LunarMonthsOf(int year);
+TLunarMonthRun LunarMonthsOf(int year);
 
 }  // namespace DateCn

@@ -213,10 +213,10 @@ int SolarTermIndex(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
 }
 
 std::string SolarTerm(double date) {
-  const CivilDate civil = DecodeDate(date);
-  if (civil.year < kFirstTableYear || civil.year > kLastTableYear) return {};
-  const int term = SolarTermIndex(static_cast<std::uint16_t>(civil.year), static_cast<std::uint16_t>(civil.month),
-                                  static_cast<std::uint16_t>(civil.day));
+  const TCivilDate civil = DecodeDate(date);
+  if (civil.Year < kFirstTableYear || civil.Year > kLastTableYear) return {};
+  const int term = SolarTermIndex(static_cast<std::uint16_t>(civil.Year), static_cast<std::uint16_t>(civil.Month),
+                                  static_cast<std::uint16_t>(civil.Day));
   if (term == 0) return {};
   return std::string(kSolarTermNames[term - 1]);
 }

@@ -6,15 +6,15 @@
 namespace DateCn {
 namespace {
 
-// Per month: the first sign up to and including `last_day`, the second after
+// Per month: the first sign up to and including `LastDay`, the second after
 // it. GBK bytes, characters shown beside. Virgo starts on 23 August, as in the
 // common Chinese tables, so every day has a sign.
-struct MonthSigns {
-  std::string_view first;
-  int last_day;
-  std::string_view second;
+struct TMonthSigns {
+  std::string_view First;
+  int LastDay;
+  std::string_view Second;
 };
-constexpr std::array<MonthSigns, 12> kStarSigns = {{
+constexpr std::array<TMonthSigns, 12> kStarSigns = {{
     {"\xC4\xA6\xF4\xC9\xD7\xF9", 19, "\xCB\xAE\xC6\xBF\xD7\xF9"},  // month 1: 摩羯座 to day 19, then 水瓶座
     {"\xCB\xAE\xC6\xBF\xD7\xF9", 18, "\xCB\xAB\xD3\xE3\xD7\xF9"},  // month 2: 水瓶座 to day 18, then 双鱼座
     {"\xCB\xAB\xD3\xE3\xD7\xF9", 20, "\xB0\xD7\xD1\xF2\xD7\xF9"},  // month 3: 双鱼座 to day 20, then 白羊座
@@ -30,21 +30,21 @@ constexpr std::array<MonthSigns, 12> kStarSigns = {{
 }};
 
 std::string SignOf(int month, int day) {
-  const MonthSigns& signs = kStarSigns[month - 1];
-  return std::string(day <= signs.last_day ? signs.first : signs.second);
+  const TMonthSigns& signs = kStarSigns[month - 1];
+  return std::string(day <= signs.LastDay ? signs.First : signs.Second);
 }
 
 }  // namespace
 
 std::string StarSign(double date) {
-  const CivilDate civil = DecodeDate(date);
-  return SignOf(civil.month, civil.day);
+  const TCivilDate civil = DecodeDate(date);
+  return SignOf(civil.Month, civil.Day);
 }
 
 std::string StarSignOfDay(int day, double date) {
-  const CivilDate civil = DecodeDate(date);
-  if (day < 1 || day > DaysInMonth(civil.year, civil.month)) return {};
-  return SignOf(civil.month, day);
+  const TCivilDate civil = DecodeDate(date);
+  if (day < 1 || day > DaysInMonth(civil.Year, civil.Month)) return {};
+  return SignOf(civil.Month, day);
 }
 
 }  // namespace DateCn

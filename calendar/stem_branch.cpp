@@ -45,16 +45,16 @@ constexpr std::size_t kCharacterBytes = 2;
 // 闰腊, 闰冬: months 11 and 12, leap or not) belongs to the lunar year before.
 // Outside the table the month is 0 and the Gregorian year counts.
 int LunarYear(double date) {
-  const CivilDate civil = DecodeDate(date);
-  if (civil.month <= 3 && std::abs(LunarMonthOf(LunarDate(date))) >= 11) return civil.year - 1;
-  return civil.year;
+  const TCivilDate civil = DecodeDate(date);
+  if (civil.Month <= 3 && std::abs(LunarMonthOf(LunarDate(date))) >= 11) return civil.Year - 1;
+  return civil.Year;
 }
 
-// The name of `year` in a cycle that starts at `first_year`, also for earlier years.
+// The name of `year` in a cycle that starts at `firstYear`, also for earlier years.
 template <std::size_t N>
-std::string_view NameInCycle(const std::array<std::string_view, N>& names, int year, int first_year) {
+std::string_view NameInCycle(const std::array<std::string_view, N>& names, int year, int firstYear) {
   constexpr int kLength = static_cast<int>(N);
-  return names[((year - first_year) % kLength + kLength) % kLength];
+  return names[((year - firstYear) % kLength + kLength) % kLength];
 }
 
 }  // namespace

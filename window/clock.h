@@ -7,7 +7,7 @@
 namespace DateWin {
 
 // Gives today as a date value of whole days.
-using TodaySource = std::function<double()>;
+using TTodaySource = std::function<double()>;
 
 // The local date of the system now.
 double SystemToday();

@@ -7,7 +7,7 @@
 namespace DateWin {
 namespace {
 
-ui::TLabel* CreateCell(ui::TComponent* owner, ui::TWinControl* parent, const ui::TLabel& shape, Point corner) {
+ui::TLabel* CreateCell(ui::TComponent* owner, ui::TWinControl* parent, const ui::TLabel& shape, TPoint corner) {
   auto* label = new ui::TLabel(owner);
   // Sizing to its text is off before the label takes its parent's font, which
   // would otherwise measure the empty text once for each of the 74 labels.
@@ -17,8 +17,8 @@ ui::TLabel* CreateCell(ui::TComponent* owner, ui::TWinControl* parent, const ui:
   label->SetHeight(shape.Height());
   label->SetAlignment(shape.Alignment());
   label->SetLayout(shape.Layout());
-  label->SetLeft(corner.left);
-  label->SetTop(corner.top);
+  label->SetLeft(corner.Left);
+  label->SetTop(corner.Top);
   label->Font().Assign(shape.Font());
   label->SetAutoSize(false);
   label->SetTransparent(true);

@@ -18,7 +18,7 @@ constexpr int kRightOfCentre = 220;
 
 }  // namespace
 
-TFRM_Date::TFRM_Date(ui::TComponent* owner, TodaySource today) : ui::TForm(owner), today_(std::move(today)) {
+TFRM_Date::TFRM_Date(ui::TComponent* owner, TTodaySource today) : ui::TForm(owner), today_(std::move(today)) {
   BeginLoading();
   CreateLayout();
   // Loads the embedded skin; FinishLoading then hands SkinData1 to the skin

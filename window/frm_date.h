@@ -32,7 +32,7 @@ namespace DateWin {
 class TFRM_Date : public ui::TForm {
  public:
   // `today` gives the current date; tests hand in a fixed one.
-  explicit TFRM_Date(ui::TComponent* owner, TodaySource today = SystemToday);
+  explicit TFRM_Date(ui::TComponent* owner, TTodaySource today = SystemToday);
   std::string ClassName() const override { return "TFRM_Date"; }
 
   // Fills the header, the grid and the information labels for `date`; the
@@ -129,7 +129,7 @@ class TFRM_Date : public ui::TForm {
   void CreateYearMenu();
   void CreateDayCells();
 
-  void ShowInformation(const InformationTexts& info);
+  void ShowInformation(const TInformationTexts& info);
 
   // Form events.
   void FormCreate(ui::TComponent* sender);
@@ -172,9 +172,9 @@ class TFRM_Date : public ui::TForm {
   void N3Click(ui::TComponent* sender);
   void N4Click(ui::TComponent* sender);
   void N5Click(ui::TComponent* sender);
-  void OpenShortcut(Site site);
+  void OpenShortcut(TSite site);
 
-  TodaySource today_;
+  TTodaySource today_;
 };
 
 }  // namespace DateWin

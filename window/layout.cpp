@@ -22,27 +22,27 @@ constexpr TColour kMonthWatermarkColour = 15461355;  // #EBEBEB
 constexpr TColour kMarkerColour = 8512126;           // #7EE281
 constexpr TColour kMonthNumberColour = 12615808;     // #8080C0
 
-struct FontLook {
-  std::string_view face;  // UTF-8
-  int height;             // pixels
-  TColour color = clBlack;
-  ui::TFontStyles style = 0;
+struct TFontLook {
+  std::string_view Face;  // UTF-8
+  int Height;             // pixels
+  TColour Color = clBlack;
+  ui::TFontStyles Style = 0;
 };
 
-void SetFont(ui::TControl& control, const FontLook& look) {
+void SetFont(ui::TControl& control, const TFontLook& look) {
   ui::TFont& font = control.Font();
-  font.SetName(Gbk(look.face));
-  font.SetHeight(look.height);
-  font.SetColor(look.color);
-  font.SetStyle(look.style);
+  font.SetName(Gbk(look.Face));
+  font.SetHeight(look.Height);
+  font.SetColor(look.Color);
+  font.SetStyle(look.Style);
   // A Latin face with the Chinese character set would be swapped for a Chinese font.
   const bool latin =
-      std::all_of(look.face.begin(), look.face.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+      std::all_of(look.Face.begin(), look.Face.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   font.SetCharset(latin ? DEFAULT_CHARSET : GB2312_CHARSET);
 }
 
-const FontLook kSongTi12{"宋体", 12};
-const FontLook kInformationFont{"宋体", 12, clFuchsia};
+const TFontLook kSongTi12{"宋体", 12};
+const TFontLook kInformationFont{"宋体", 12, clFuchsia};
 
 template <class Control>
 Control* Place(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds) {
@@ -53,46 +53,46 @@ Control* Place(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT 
   return control;
 }
 
-struct LabelLook {
-  std::string name;
-  RECT bounds;                     // left, top, width, height
-  std::string_view caption;        // UTF-8
-  const FontLook* font = nullptr;  // nullptr: the window's font
-  TAlignment alignment = TAlignment::taLeftJustify;
-  TTextLayout layout = TTextLayout::tlTop;
-  bool transparent = false;
-  bool autoSize = false;  // true: the label takes the size of its text
-  bool visible = true;
+struct TLabelLook {
+  std::string Name;
+  RECT Bounds;                      // left, top, width, height
+  std::string_view Caption;         // UTF-8
+  const TFontLook* Font = nullptr;  // nullptr: the window's font
+  TAlignment Alignment = TAlignment::taLeftJustify;
+  TTextLayout Layout = TTextLayout::tlTop;
+  bool Transparent = false;
+  bool AutoSize = false;  // true: the label takes the size of its text
+  bool Visible = true;
 };
 
-ui::TLabel* PlaceLabel(TFRM_Date* form, ui::TWinControl* parent, const LabelLook& look) {
+ui::TLabel* PlaceLabel(TFRM_Date* form, ui::TWinControl* parent, const TLabelLook& look) {
   auto* label = new ui::TLabel(form);
-  label->SetName(look.name);
+  label->SetName(look.Name);
   label->SetAutoSize(false);
   label->SetParent(parent);
-  label->SetBounds(look.bounds.left, look.bounds.top, look.bounds.right, look.bounds.bottom);
-  if (look.font) SetFont(*label, *look.font);
-  label->SetAlignment(look.alignment);
-  label->SetLayout(look.layout);
-  label->SetTransparent(look.transparent);
-  label->SetVisible(look.visible);
-  label->SetCaption(Gbk(look.caption));
-  label->SetAutoSize(look.autoSize);
+  label->SetBounds(look.Bounds.left, look.Bounds.top, look.Bounds.right, look.Bounds.bottom);
+  if (look.Font) SetFont(*label, *look.Font);
+  label->SetAlignment(look.Alignment);
+  label->SetLayout(look.Layout);
+  label->SetTransparent(look.Transparent);
+  label->SetVisible(look.Visible);
+  label->SetCaption(Gbk(look.Caption));
+  label->SetAutoSize(look.AutoSize);
   return label;
 }
 
 // The watermarks and the cell templates: text centred both ways, nothing behind it painted.
 ui::TLabel* PlaceCentredText(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds,
-                             const FontLook& font, bool visible) {
+                             const TFontLook& font, bool visible) {
   return PlaceLabel(form, parent,
-                    {.name = std::move(name),
-                     .bounds = bounds,
-                     .caption = "",
-                     .font = &font,
-                     .alignment = TAlignment::taCenter,
-                     .layout = TTextLayout::tlCenter,
-                     .transparent = true,
-                     .visible = visible});
+                    {.Name = std::move(name),
+                     .Bounds = bounds,
+                     .Caption = "",
+                     .Font = &font,
+                     .Alignment = TAlignment::taCenter,
+                     .Layout = TTextLayout::tlCenter,
+                     .Transparent = true,
+                     .Visible = visible});
 }
 
 ui::TShape* PlaceShape(TFRM_Date* form, ui::TWinControl* parent, std::string name, RECT bounds, TColour fill,
@@ -119,7 +119,7 @@ void TFRM_Date::CreateLayout() {
   SetCaption("Rilvanta");
   SetColor(clWhite);
   SetBounds(700, 160, 312, 311);  // borderless: the client area is the whole window
-  SetFont(*this, FontLook{"宋体", 12, clWindowText});
+  SetFont(*this, TFontLook{"宋体", 12, clWindowText});
 
   Panel1 = Place<ui::TPanel>(this, this, "Panel1", RECT{0, 0, 312, 311});
   Panel1->SetBevelOuter(ui::TBevelCut::bvNone);
@@ -138,14 +138,14 @@ void TFRM_Date::CreateGraphicControls() {
   };
   Shape1 = PlaceShape(this, Panel1, "Shape1", RECT{0, 0, 312, 311}, clWhite, clBlack);
   Shape1->OnMouseDown = drag;
-  const FontLook yearWatermark{"Arial Black", 64, kYearWatermarkColour};
+  const TFontLook yearWatermark{"Arial Black", 64, kYearWatermarkColour};
   Label20 = PlaceCentredText(this, Panel1, "Label20", RECT{0, 56, 313, 72}, yearWatermark, true);
-  const FontLook monthWatermark{"Arial Black", 120, kMonthWatermarkColour};
+  const TFontLook monthWatermark{"Arial Black", 120, kMonthWatermarkColour};
   Label16 = PlaceCentredText(this, Panel1, "Label16", RECT{0, 98, 313, 134}, monthWatermark, true);
   Image1 = Place<ui::TImage>(this, Panel1, "Image1", RECT{9, 56, 297, 191});
   Image1->OnMouseDown = drag;
   Shape2 = PlaceShape(this, Panel1, "Shape2", RECT{12, 56, 38, 30}, kMarkerColour, clGreen);
-  const FontLook dayFont{"Arial Black", 14, clBlack};
+  const TFontLook dayFont{"Arial Black", 14, clBlack};
   day1 = PlaceCentredText(this, Panel1, "day1", RECT{14, 56, 36, 16}, dayFont, false);
   image_month = Place<ui::TImage>(this, Panel1, "image_month", RECT{0, 0, 95, 40});
   image_month->OnMouseDown = drag;
@@ -153,25 +153,25 @@ void TFRM_Date::CreateGraphicControls() {
   image_year->OnMouseDown = drag;
   Bevel2 = Place<ui::TBevel>(this, Panel1, "Bevel2", RECT{9, 46, 297, 10});
   Bevel2->SetShape(ui::TBevelShape::bsBottomLine);
-  const FontLook yearFont{"Arial Black", 29, clBlue};
+  const TFontLook yearFont{"Arial Black", 29, clBlue};
   Label1 = PlaceLabel(this, Panel1,
-                      {.name = "Label1",
-                       .bounds = {118, -1, 76, 41},
-                       .caption = "",
-                       .font = &yearFont,
-                       .alignment = TAlignment::taCenter,
-                       .transparent = true,
-                       .autoSize = true});
+                      {.Name = "Label1",
+                       .Bounds = {118, -1, 76, 41},
+                       .Caption = "",
+                       .Font = &yearFont,
+                       .Alignment = TAlignment::taCenter,
+                       .Transparent = true,
+                       .AutoSize = true});
   Label1->OnMouseDown = drag;
 
-  const FontLook weekend{"宋体", 12, clRed};
-  const auto weekday = [this](std::string name, int left, std::string_view caption, const FontLook& font) {
+  const TFontLook weekend{"宋体", 12, clRed};
+  const auto weekday = [this](std::string name, int left, std::string_view caption, const TFontLook& font) {
     return PlaceLabel(this, Panel1,
-                      {.name = std::move(name),
-                       .bounds = {left, 40, 36, 12},
-                       .caption = caption,
-                       .font = &font,
-                       .alignment = TAlignment::taCenter});
+                      {.Name = std::move(name),
+                       .Bounds = {left, 40, 36, 12},
+                       .Caption = caption,
+                       .Font = &font,
+                       .Alignment = TAlignment::taCenter});
   };
   Label2 = weekday("Label2", 19, "星期日", weekend);
   Label3 = weekday("Label3", 59, "星期一", kSongTi12);
@@ -181,32 +181,32 @@ void TFRM_Date::CreateGraphicControls() {
   Label8 = weekday("Label8", 219, "星期五", kSongTi12);
   Label7 = weekday("Label7", 259, "星期六", weekend);
 
-  const FontLook lunarFont{"宋体", 12, kLunarWeekdayColour};
+  const TFontLook lunarFont{"宋体", 12, kLunarWeekdayColour};
   Cnday = PlaceCentredText(this, Panel1, "Cnday", RECT{13, 73, 36, 12}, lunarFont, false);
   Cnday->OnClick = [this](ui::TComponent* s) { CnDayClick(s); };
-  const FontLook monthFont{"Arial", 32, kMonthNumberColour, ui::fsBold};
+  const TFontLook monthFont{"Arial", 32, kMonthNumberColour, ui::fsBold};
   Label17 = PlaceLabel(this, Panel1,
-                       {.name = "Label17",
-                        .bounds = {14, 3, 36, 37},
-                        .caption = "",
-                        .font = &monthFont,
-                        .alignment = TAlignment::taCenter,
-                        .transparent = true,
-                        .autoSize = true});
-  const FontLook headerWord{"宋体", 14, clWindowText, ui::fsBold};
+                       {.Name = "Label17",
+                        .Bounds = {14, 3, 36, 37},
+                        .Caption = "",
+                        .Font = &monthFont,
+                        .Alignment = TAlignment::taCenter,
+                        .Transparent = true,
+                        .AutoSize = true});
+  const TFontLook headerWord{"宋体", 14, clWindowText, ui::fsBold};
   Label18 =
-      PlaceLabel(this, Panel1, {.name = "Label18", .bounds = {64, 17, 15, 14}, .caption = "月", .font = &headerWord});
+      PlaceLabel(this, Panel1, {.Name = "Label18", .Bounds = {64, 17, 15, 14}, .Caption = "月", .Font = &headerWord});
   Label19 =
-      PlaceLabel(this, Panel1, {.name = "Label19", .bounds = {210, 17, 15, 14}, .caption = "年", .font = &headerWord});
+      PlaceLabel(this, Panel1, {.Name = "Label19", .Bounds = {210, 17, 15, 14}, .Caption = "年", .Font = &headerWord});
 
   const auto information = [this](std::string name, RECT bounds) {
     return PlaceLabel(this, Panel1,
-                      {.name = std::move(name),
-                       .bounds = bounds,
-                       .caption = "",
-                       .font = &kInformationFont,
-                       .transparent = true,
-                       .visible = false});
+                      {.Name = std::move(name),
+                       .Bounds = bounds,
+                       .Caption = "",
+                       .Font = &kInformationFont,
+                       .Transparent = true,
+                       .Visible = false});
   };
   Label21 = information("Label21", RECT{219, 278, 36, 12});
   Label22 = information("Label22", RECT{140, 278, 24, 12});
@@ -216,7 +216,7 @@ void TFRM_Date::CreateGraphicControls() {
 
   lbl4 =
       PlaceLabel(this, Panel1,
-                 {.name = "lbl4", .bounds = {271, 19, 24, 12}, .caption = "今天", .alignment = TAlignment::taCenter});
+                 {.Name = "lbl4", .Bounds = {271, 19, 24, 12}, .Caption = "今天", .Alignment = TAlignment::taCenter});
   lbl4->OnClick = [this](ui::TComponent* s) { lbl4Click(s); };
   image_today = Place<ui::TImage>(this, Panel1, "image_today", RECT{247, 3, 65, 33});
   LoadTodayPicture(image_today->Picture().Bitmap());
@@ -245,7 +245,7 @@ void TFRM_Date::CreateWindowedControls() {
   BitBtn4->OnClick = [this](ui::TComponent* s) { BitBtn4Click(s); };
 
   Edit1 = Place<ui::TEdit>(this, Panel1, "Edit1", RECT{3, 283, 232, 25});
-  SetFont(*Edit1, FontLook{"宋体", 16, clWindowText});
+  SetFont(*Edit1, TFontLook{"宋体", 16, clWindowText});
   Edit1->SetImeName(Gbk("中文 (简体) - 搜狗拼音输入法"));
   Edit1->OnChange = [this](ui::TComponent* s) { Edit1Change(s); };
   Edit1->OnKeyDown = [this](ui::TComponent* s, WORD& key, ui::TShiftState shift) { Edit1KeyDown(s, key, shift); };
@@ -257,7 +257,7 @@ void TFRM_Date::CreateWindowedControls() {
 
   Button1 = Place<ui::TButton>(this, Panel1, "Button1", RECT{238, 283, 71, 25});
   Button1->SetCaption(Gbk("百度一下"));
-  SetFont(*Button1, FontLook{"宋体", 12, clWindowText});
+  SetFont(*Button1, TFontLook{"宋体", 12, clWindowText});
   Button1->SetTabStop(true);
   Button1->OnClick = [this](ui::TComponent* s) { Button1Click(s); };
 

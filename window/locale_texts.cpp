@@ -19,11 +19,11 @@ std::string LocaleText(LCTYPE type) {
 std::string LongMonthName(int month) { return LocaleText(LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(month - 1)); }
 
 std::string ShortDateText(double date) {
-  const DateCn::CivilDate civil = DateCn::DecodeDate(date);
+  const DateCn::TCivilDate civil = DateCn::DecodeDate(date);
   SYSTEMTIME day{};
-  day.wYear = static_cast<WORD>(civil.year);
-  day.wMonth = static_cast<WORD>(civil.month);
-  day.wDay = static_cast<WORD>(civil.day);
+  day.wYear = static_cast<WORD>(civil.Year);
+  day.wMonth = static_cast<WORD>(civil.Month);
+  day.wDay = static_cast<WORD>(civil.Day);
   wchar_t buffer[128];
   const int length =
       GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, buffer, static_cast<int>(std::size(buffer)));

@@ -17,39 +17,39 @@ int PointsToPixels(int points) {
   return pixels;
 }
 
-void ApplyCell(const CellView& view, ui::TLabel& day, ui::TLabel& lunar, TColour background, int dayFontHeight) {
-  day.SetVisible(view.visible);
-  lunar.SetVisible(view.visible);
+void ApplyCell(const TCellView& view, ui::TLabel& day, ui::TLabel& lunar, TColour background, int dayFontHeight) {
+  day.SetVisible(view.Visible);
+  lunar.SetVisible(view.Visible);
   day.Font().SetHeight(dayFontHeight);
   day.SetColor(background);
   lunar.SetColor(background);
-  day.Font().SetColor(view.day_colour);
-  lunar.Font().SetColor(view.lunar_colour);
-  if (!view.visible) return;
-  day.SetCaption(view.day_text);
-  lunar.SetCaption(view.lunar_text);
-  day.SetTag(view.day);
-  lunar.SetTag(view.day);
+  day.Font().SetColor(view.DayColour);
+  lunar.Font().SetColor(view.LunarColour);
+  if (!view.Visible) return;
+  day.SetCaption(view.DayText);
+  lunar.SetCaption(view.LunarText);
+  day.SetTag(view.Day);
+  lunar.SetTag(view.Day);
 }
 
 }  // namespace
 
 void TFRM_Date::ShowMonth(double date) {
-  const MonthView view = BuildMonthView(date, ShortDateText(date));
-  Label20->SetCaption(view.year_text);
-  Label1->SetCaption(view.year_text);
-  Label17->SetCaption(view.month_text);
-  Label16->SetCaption(view.month_text);
-  Label21->SetCaption(view.info.year_names);
-  ShowInformation(view.info);
+  const TMonthView view = BuildMonthView(date, ShortDateText(date));
+  Label20->SetCaption(view.YearText);
+  Label1->SetCaption(view.YearText);
+  Label17->SetCaption(view.MonthText);
+  Label16->SetCaption(view.MonthText);
+  Label21->SetCaption(view.Info.YearNames);
+  ShowInformation(view.Info);
 
   const int dayFontHeight = PointsToPixels(kDayCellFontPoints);
   for (int cell = 1; cell <= kCellCount; ++cell)
-    ApplyCell(view.cells[cell - 1], *DayCells[cell], *LunarCells[cell], Color(), dayFontHeight);
+    ApplyCell(view.Cells[cell - 1], *DayCells[cell], *LunarCells[cell], Color(), dayFontHeight);
 
-  if (view.selected_cell != 0) {
-    Shape2->SetLeft(view.marker.left);
-    Shape2->SetTop(view.marker.top);
+  if (view.SelectedCell != 0) {
+    Shape2->SetLeft(view.Marker.Left);
+    Shape2->SetTop(view.Marker.Top);
   }
 }
 

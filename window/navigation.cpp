@@ -21,10 +21,10 @@ void PopupAtCursor(ui::TPopupMenu& menu, HWND owner) {
 
 void TFRM_Date::ShowToday() {
   const double today = today_();
-  const DateCn::CivilDate civil = DateCn::DecodeDate(today);
-  SelectedYear = static_cast<std::uint16_t>(civil.year);
-  SelectedMonth = static_cast<std::uint16_t>(civil.month);
-  SelectedDay = static_cast<std::uint16_t>(civil.day);
+  const DateCn::TCivilDate civil = DateCn::DecodeDate(today);
+  SelectedYear = static_cast<std::uint16_t>(civil.Year);
+  SelectedMonth = static_cast<std::uint16_t>(civil.Month);
+  SelectedDay = static_cast<std::uint16_t>(civil.Day);
   ShowMonth(today);
 }
 
@@ -59,9 +59,9 @@ void TFRM_Date::ChnDateMouseDown(ui::TComponent* sender, ui::TMouseButton, ui::T
 void TFRM_Date::SelectCellDay(const ui::TComponent& label) {
   for (int cell = 1; cell <= kCellCount; ++cell) {
     if (DayCells[cell] == &label || LunarCells[cell] == &label) {
-      const Point marker = MarkerForCell(cell);
-      Shape2->SetLeft(marker.left);
-      Shape2->SetTop(marker.top);
+      const TPoint marker = MarkerForCell(cell);
+      Shape2->SetLeft(marker.Left);
+      Shape2->SetTop(marker.Top);
       break;
     }
   }
@@ -71,11 +71,11 @@ void TFRM_Date::SelectCellDay(const ui::TComponent& label) {
 }
 
 // Label21 is left alone: only a shown month sets it.
-void TFRM_Date::ShowInformation(const InformationTexts& info) {
-  Label22->SetCaption(info.star_sign);
-  lbl1->SetCaption(info.selected_date);
-  lbl2->SetCaption(info.lunar_date);
-  lbl3->SetCaption(info.special_days);
+void TFRM_Date::ShowInformation(const TInformationTexts& info) {
+  Label22->SetCaption(info.StarSign);
+  lbl1->SetCaption(info.SelectedDate);
+  lbl2->SetCaption(info.LunarDate);
+  lbl3->SetCaption(info.SpecialDays);
 }
 
 void TFRM_Date::CnDayClick(ui::TComponent* sender) { SelectedDay = static_cast<std::uint16_t>(sender->Tag()); }

@@ -11,13 +11,13 @@
 namespace DateWin {
 
 void LoadTodayPicture(ui::TBitmap& picture) {
-  const std::optional<window::JpegPicture> decoded = window::DecodeJpeg(ResourceBytes(kTodayPictureResource));
+  const std::optional<window::TJpegPicture> decoded = window::DecodeJpeg(ResourceBytes(kTodayPictureResource));
   if (!decoded) return picture.Clear();
-  picture.SetSize(decoded->width, decoded->height);
-  for (int y = 0; y < decoded->height; ++y) {
-    const std::uint8_t* source = decoded->pixels.data() + static_cast<std::size_t>(y) * decoded->stride;
+  picture.SetSize(decoded->Width, decoded->Height);
+  for (int y = 0; y < decoded->Height; ++y) {
+    const std::uint8_t* source = decoded->Pixels.data() + static_cast<std::size_t>(y) * decoded->Stride;
     std::uint32_t* row = picture.ScanLine(y);
-    for (int x = 0; x < decoded->width; ++x, source += 3)
+    for (int x = 0; x < decoded->Width; ++x, source += 3)
       row[x] = static_cast<std::uint32_t>(source[0]) | static_cast<std::uint32_t>(source[1]) << 8 |
                static_cast<std::uint32_t>(source[2]) << 16;
   }

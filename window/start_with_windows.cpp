@@ -14,7 +14,7 @@ std::wstring RunningProgramPath() {
   }
 }
 
-void WriteRunValue(TRegistry& key, const RunValue& value) { key.WriteString(value.name, value.data); }
+void WriteRunValue(TRegistry& key, const TRunValue& value) { key.WriteString(value.Name, value.Data); }
 
 void TStartWithWindows::Register() const {
   TRegistry registry(KEY_ALL_ACCESS);

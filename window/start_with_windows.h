@@ -16,7 +16,7 @@ namespace DateWin {
 // The running program's full path as the system reports it.
 std::wstring RunningProgramPath();
 // Writes the value into the open key; throws ERegistryException when refused.
-void WriteRunValue(TRegistry& key, const RunValue& value);
+void WriteRunValue(TRegistry& key, const TRunValue& value);
 
 class TStartWithWindows {
  public:
@@ -31,7 +31,7 @@ class TStartWithWindows {
   HKEY Root = HKEY_LOCAL_MACHINE;
   std::string KeyPath = "SOFTWARE\\MicroSoft\\Windows\\CurrentVersion\\Run";
   std::function<std::wstring()> ProgramPath = RunningProgramPath;
-  std::function<void(TRegistry& key, const RunValue& value)> WriteValue = WriteRunValue;
+  std::function<void(TRegistry& key, const TRunValue& value)> WriteValue = WriteRunValue;
 };
 
 }  // namespace DateWin

@@ -32,14 +32,14 @@ void TFRM_Date::Edit1KeyPress(ui::TComponent*, wchar_t& key) {
 
 void TFRM_Date::Button1Click(ui::TComponent*) { OpenPage(Handle(), SearchButtonAddress(Edit1->Caption())); }
 
-void TFRM_Date::OpenShortcut(Site site) { OpenPage(ui::Application().Handle(), ShortcutAddress(site)); }
+void TFRM_Date::OpenShortcut(TSite site) { OpenPage(ui::Application().Handle(), ShortcutAddress(site)); }
 
-void TFRM_Date::BitBtn1Click(ui::TComponent*) { OpenShortcut(Site::kWebDirectory); }
-void TFRM_Date::BitBtn2Click(ui::TComponent*) { OpenShortcut(Site::kOnlineShopping); }
-void TFRM_Date::BitBtn3Click(ui::TComponent*) { OpenShortcut(Site::kMall); }
-void TFRM_Date::BitBtn4Click(ui::TComponent*) { OpenShortcut(Site::kShoppingSite); }
-void TFRM_Date::N4Click(ui::TComponent*) { OpenShortcut(Site::kProgramHelp); }
-void TFRM_Date::N5Click(ui::TComponent*) { OpenShortcut(Site::kProgramHome); }
+void TFRM_Date::BitBtn1Click(ui::TComponent*) { OpenShortcut(TSite::WebDirectory); }
+void TFRM_Date::BitBtn2Click(ui::TComponent*) { OpenShortcut(TSite::OnlineShopping); }
+void TFRM_Date::BitBtn3Click(ui::TComponent*) { OpenShortcut(TSite::Mall); }
+void TFRM_Date::BitBtn4Click(ui::TComponent*) { OpenShortcut(TSite::ShoppingSite); }
+void TFRM_Date::N4Click(ui::TComponent*) { OpenShortcut(TSite::ProgramHelp); }
+void TFRM_Date::N5Click(ui::TComponent*) { OpenShortcut(TSite::ProgramHome); }
 
 // A button released over takes the keyboard focus.
 void TFRM_Date::BitBtn1MouseUp(ui::TComponent* sender, ui::TMouseButton, ui::TShiftState, int x, int y) {

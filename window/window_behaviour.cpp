@@ -37,10 +37,10 @@ void TFRM_Date::WndProc(ui::TMessage& message) {
 }
 
 void TFRM_Date::FormShow(ui::TComponent*) {
-  const DateCn::CivilDate start = DateCn::DecodeDate(StartDate);
-  SelectedYear = static_cast<std::uint16_t>(start.year);
-  SelectedMonth = static_cast<std::uint16_t>(start.month);
-  SelectedDay = static_cast<std::uint16_t>(start.day);
+  const DateCn::TCivilDate start = DateCn::DecodeDate(StartDate);
+  SelectedYear = static_cast<std::uint16_t>(start.Year);
+  SelectedMonth = static_cast<std::uint16_t>(start.Month);
+  SelectedDay = static_cast<std::uint16_t>(start.Day);
   ShowMonth(StartDate);
 }
 

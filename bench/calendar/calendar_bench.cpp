@@ -25,7 +25,7 @@ BENCHMARK(LunarDateOfEveryDay)->Unit(benchmark::kMillisecond);
 void DumpOfEveryDay(benchmark::State& state) {
   std::string out;
   for (auto _ : state) {
-    rilvanta_cal::DumpLineWriter writer;
+    rilvanta_cal::TDumpLineWriter writer;
     out.clear();
     for (double date = kFirstDay; date <= kLastDay; ++date) writer.Append(date, out);
     benchmark::DoNotOptimize(out.data());

@@ -19,30 +19,31 @@ TEST(DateValue, KnownDayNumbers) {
 }
 
 TEST(DateValue, DecodesFieldsAcrossLeapDaysAndCenturies) {
-  struct Case {
-    int year, month, day;
+  struct TCase {
+    int Year, Month, Day;
   };
-  for (const Case c : {Case{1900, 2, 28}, Case{1900, 3, 1}, Case{2000, 2, 29}, Case{2000, 3, 1}, Case{2024, 12, 31},
-                       Case{1901, 1, 1}, Case{2050, 12, 31}, Case{1, 1, 1}, Case{9999, 12, 31}}) {
-    const double date = Day(c.year, c.month, c.day);
-    EXPECT_EQ(DateCn::DateYear(date), c.year);
-    EXPECT_EQ(DateCn::DateMonth(date), c.month);
-    EXPECT_EQ(DateCn::DateDay(date), c.day);
+  for (const TCase c :
+       {TCase{1900, 2, 28}, TCase{1900, 3, 1}, TCase{2000, 2, 29}, TCase{2000, 3, 1}, TCase{2024, 12, 31},
+        TCase{1901, 1, 1}, TCase{2050, 12, 31}, TCase{1, 1, 1}, TCase{9999, 12, 31}}) {
+    const double date = Day(c.Year, c.Month, c.Day);
+    EXPECT_EQ(DateCn::DateYear(date), c.Year);
+    EXPECT_EQ(DateCn::DateMonth(date), c.Month);
+    EXPECT_EQ(DateCn::DateDay(date), c.Day);
   }
   EXPECT_EQ(Day(1900, 3, 1) - Day(1900, 2, 28), 1);  // 1900 is no leap year
   EXPECT_EQ(Day(2000, 3, 1) - Day(2000, 2, 28), 2);
 }
 
 TEST(DateValue, ConsecutiveDaysWalkTheCalendarWithoutGaps) {
-  DateCn::CivilDate previous = DateCn::DecodeDate(Day(1800, 1, 1) - 1);
+  DateCn::TCivilDate previous = DateCn::DecodeDate(Day(1800, 1, 1) - 1);
   for (double date = Day(1800, 1, 1); date <= Day(2100, 12, 31); ++date) {
-    const DateCn::CivilDate civil = DateCn::DecodeDate(date);
-    ASSERT_TRUE(DateCn::IsValidDate(civil.year, civil.month, civil.day)) << date;
-    const bool next_in_month =
-        civil.year == previous.year && civil.month == previous.month && civil.day == previous.day + 1;
-    const bool month_start = civil.day == 1 && previous.day == DateCn::DaysInMonth(previous.year, previous.month);
-    ASSERT_TRUE(next_in_month || month_start) << date;
-    ASSERT_EQ(DateCn::EncodeDate(civil.year, civil.month, civil.day), date);
+    const DateCn::TCivilDate civil = DateCn::DecodeDate(date);
+    ASSERT_TRUE(DateCn::IsValidDate(civil.Year, civil.Month, civil.Day)) << date;
+    const bool nextInMonth =
+        civil.Year == previous.Year && civil.Month == previous.Month && civil.Day == previous.Day + 1;
+    const bool monthStart = civil.Day == 1 && previous.Day == DateCn::DaysInMonth(previous.Year, previous.Month);
+    ASSERT_TRUE(nextInMonth || monthStart) << date;
+    ASSERT_EQ(DateCn::EncodeDate(civil.Year, civil.Month, civil.Day), date);
     previous = civil;
   }
 }

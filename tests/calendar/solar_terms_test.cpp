@@ -29,14 +29,14 @@ TEST(SolarTerms, FirstYearAndLastYear) {
 }
 
 TEST(SolarTerms, TermsOf2024) {
-  struct Case {
-    int month, day;
-    const char* name;
+  struct TCase {
+    int Month, Day;
+    const char* Name;
   };
-  for (const Case c : {Case{1, 6, "小寒"}, Case{1, 20, "大寒"}, Case{2, 4, "立春"}, Case{2, 19, "雨水"},
-                       Case{3, 20, "春分"}, Case{4, 4, "清明"}, Case{6, 5, "芒种"}, Case{6, 21, "夏至"},
-                       Case{9, 22, "秋分"}, Case{10, 8, "寒露"}, Case{12, 6, "大雪"}, Case{12, 21, "冬至"}}) {
-    EXPECT_EQ(Term(Day(2024, c.month, c.day)), c.name) << c.month << "-" << c.day;
+  for (const TCase c : {TCase{1, 6, "小寒"}, TCase{1, 20, "大寒"}, TCase{2, 4, "立春"}, TCase{2, 19, "雨水"},
+                        TCase{3, 20, "春分"}, TCase{4, 4, "清明"}, TCase{6, 5, "芒种"}, TCase{6, 21, "夏至"},
+                        TCase{9, 22, "秋分"}, TCase{10, 8, "寒露"}, TCase{12, 6, "大雪"}, TCase{12, 21, "冬至"}}) {
+    EXPECT_EQ(Term(Day(2024, c.Month, c.Day)), c.Name) << c.Month << "-" << c.Day;
   }
   EXPECT_EQ(Term(Day(2024, 12, 20)), "");
   EXPECT_EQ(TermIndex(2024, 12, 20), 0);
@@ -56,57 +56,57 @@ TEST(SolarTerms, OutsideTheTableThereIsNoTerm) {
 // Days of the mended rows of the solar term table, each one day (two for 1995)
 // later or earlier than the table had it.
 TEST(SolarTerms, MendedDays) {
-  struct Case {
-    int year, month, day, wrong_day;
-    const char* name;
+  struct TCase {
+    int Year, Month, Day, WrongDay;
+    const char* Name;
   };
-  for (const Case c : {
-           Case{1904, 10, 9, 8, "寒露"},
-           Case{1929, 10, 9, 8, "寒露"},
-           Case{1929, 11, 23, 22, "小雪"},
-           Case{1949, 8, 23, 24, "处暑"},
-           Case{1954, 10, 24, 23, "霜降"},
-           Case{1962, 1, 20, 21, "大寒"},
-           Case{1973, 2, 19, 20, "雨水"},
-           Case{1976, 8, 23, 24, "处暑"},
-           Case{1977, 5, 5, 6, "立夏"},
-           Case{1981, 11, 7, 8, "立冬"},
-           Case{1991, 5, 6, 7, "立夏"},
-           Case{1995, 8, 23, 21, "处暑"},
-           Case{2033, 7, 22, 23, "大暑"},
-           Case{2034, 8, 7, 8, "立秋"},
-           Case{2049, 4, 4, 5, "清明"},
-           Case{2049, 4, 19, 20, "谷雨"},
-           Case{2050, 9, 7, 8, "白露"},
+  for (const TCase c : {
+           TCase{1904, 10, 9, 8, "寒露"},
+           TCase{1929, 10, 9, 8, "寒露"},
+           TCase{1929, 11, 23, 22, "小雪"},
+           TCase{1949, 8, 23, 24, "处暑"},
+           TCase{1954, 10, 24, 23, "霜降"},
+           TCase{1962, 1, 20, 21, "大寒"},
+           TCase{1973, 2, 19, 20, "雨水"},
+           TCase{1976, 8, 23, 24, "处暑"},
+           TCase{1977, 5, 5, 6, "立夏"},
+           TCase{1981, 11, 7, 8, "立冬"},
+           TCase{1991, 5, 6, 7, "立夏"},
+           TCase{1995, 8, 23, 21, "处暑"},
+           TCase{2033, 7, 22, 23, "大暑"},
+           TCase{2034, 8, 7, 8, "立秋"},
+           TCase{2049, 4, 4, 5, "清明"},
+           TCase{2049, 4, 19, 20, "谷雨"},
+           TCase{2050, 9, 7, 8, "白露"},
        }) {
-    EXPECT_EQ(Term(Day(c.year, c.month, c.day)), c.name) << c.year << "-" << c.month << "-" << c.day;
-    EXPECT_EQ(Term(Day(c.year, c.month, c.wrong_day)), "") << c.year << "-" << c.month << "-" << c.wrong_day;
+    EXPECT_EQ(Term(Day(c.Year, c.Month, c.Day)), c.Name) << c.Year << "-" << c.Month << "-" << c.Day;
+    EXPECT_EQ(Term(Day(c.Year, c.Month, c.WrongDay)), "") << c.Year << "-" << c.Month << "-" << c.WrongDay;
   }
 }
 
 // Every year of the table has the 24 terms in order, first terms on days 3-9
 // and second terms on days 18-24, never on the 15th, 14 to 16 days apart.
 TEST(SolarTerms, EveryYearHasTwentyFourTermsAboutFifteenDaysApart) {
-  double previous_term_day = 0;
+  double previousTermDay = 0;
   for (int year = calendar_test::kFirstYear; year <= calendar_test::kLastYear; ++year) {
     std::vector<int> terms;
     for (double date = Day(year, 1, 1); date <= Day(year, 12, 31); ++date) {
-      const DateCn::CivilDate civil = DateCn::DecodeDate(date);
-      const int term = TermIndex(civil.year, civil.month, civil.day);
+      const DateCn::TCivilDate civil = DateCn::DecodeDate(date);
+      const int term = TermIndex(civil.Year, civil.Month, civil.Day);
       ASSERT_EQ(Utf8(DateCn::SolarTerm(date)).empty(), term == 0) << date;
       if (term == 0) continue;
       terms.push_back(term);
-      ASSERT_EQ((term + 1) / 2, civil.month) << date;
+      ASSERT_EQ((term + 1) / 2, civil.Month) << date;
       if (term % 2 == 1) {
-        ASSERT_TRUE(civil.day >= 3 && civil.day <= 9) << date;
+        ASSERT_TRUE(civil.Day >= 3 && civil.Day <= 9) << date;
       } else {
-        ASSERT_TRUE(civil.day >= 18 && civil.day <= 24) << date;
+        ASSERT_TRUE(civil.Day >= 18 && civil.Day <= 24) << date;
       }
-      if (previous_term_day != 0) {
-        ASSERT_GE(date - previous_term_day, 14) << date;
-        ASSERT_LE(date - previous_term_day, 16) << date;
+      if (previousTermDay != 0) {
+        ASSERT_GE(date - previousTermDay, 14) << date;
+        ASSERT_LE(date - previousTermDay, 16) << date;
       }
-      previous_term_day = date;
+      previousTermDay = date;
     }
     ASSERT_EQ(terms.size(), 24u) << year;
     for (int i = 0; i < 24; ++i) ASSERT_EQ(terms[i], i + 1) << year;
@@ -118,8 +118,8 @@ TEST(SolarTerms, NamesFollowTheirNumbers) {
                          "立夏", "小满", "芒种", "夏至", "小暑", "大暑", "立秋", "处暑",
                          "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
   for (double date = Day(2024, 1, 1); date <= Day(2024, 12, 31); ++date) {
-    const DateCn::CivilDate civil = DateCn::DecodeDate(date);
-    const int term = TermIndex(civil.year, civil.month, civil.day);
+    const DateCn::TCivilDate civil = DateCn::DecodeDate(date);
+    const int term = TermIndex(civil.Year, civil.Month, civil.Day);
     if (term != 0) {
       EXPECT_EQ(Term(date), names[term - 1]) << date;
     }

@@ -25,13 +25,13 @@ constexpr int kGdiSlack = 4;
 constexpr std::size_t kMemorySlackBytes = 4 << 20;
 
 // Makes choice number `index`; false when the calendar did not answer it.
-using Choice = std::function<bool(SoakedCalendar& calendar, int index)>;
+using TChoice = std::function<bool(TSoakedCalendar& calendar, int index)>;
 
 class CalendarSoak : public ::testing::Test {
  protected:
-  void Soak(int choices, const Choice& choose) {
+  void Soak(int choices, const TChoice& choose) {
     ASSERT_GT(choices, kWarmUpChoices);
-    SoakedCalendar calendar;
+    TSoakedCalendar calendar;
     ASSERT_EQ(calendar.StartFailure(), "");
     const std::optional<GuiObjectCounts> start = calendar.SettledCounts();
     ASSERT_TRUE(start) << "the calendar's counts could not be read";
@@ -63,7 +63,7 @@ class CalendarSoak : public ::testing::Test {
 // month menu.
 TEST_F(CalendarSoak, ThreeHundredMonthsThroughTheYearAndMonthMenus) {
   constexpr int kChoicesPerYear = 13;
-  Soak(25 * kChoicesPerYear, [](SoakedCalendar& calendar, int index) {
+  Soak(25 * kChoicesPerYear, [](TSoakedCalendar& calendar, int index) {
     const int month = index % kChoicesPerYear;
     return month == 0 ? calendar.ChooseYear(2000 + index / kChoicesPerYear) : calendar.ChooseMonth(month);
   });
@@ -73,7 +73,7 @@ TEST_F(CalendarSoak, ThreeHundredMonthsThroughTheYearAndMonthMenus) {
 // group and left, back to today, the month and settings menus opened and left.
 TEST_F(CalendarSoak, EachMenuFiftyTimes) {
   constexpr int kChoicesPerRound = 5;
-  Soak(50 * kChoicesPerRound, [](SoakedCalendar& calendar, int index) {
+  Soak(50 * kChoicesPerRound, [](TSoakedCalendar& calendar, int index) {
     const int round = index / kChoicesPerRound;
     switch (index % kChoicesPerRound) {
       case 0:
@@ -94,7 +94,7 @@ TEST_F(CalendarSoak, EachMenuFiftyTimes) {
 // menu opened and left.
 TEST_F(CalendarSoak, HoveringAThousandTimesAndEachMenuTwoHundredTimes) {
   constexpr int kChoicesPerRound = 8;
-  Soak(200 * kChoicesPerRound, [](SoakedCalendar& calendar, int index) {
+  Soak(200 * kChoicesPerRound, [](TSoakedCalendar& calendar, int index) {
     switch (index % kChoicesPerRound) {
       case 5:
         return calendar.OpenAndLeaveMonthMenu();

@@ -125,7 +125,7 @@ class SoakedGallery {
     return nullptr;
   }
 
-  window_test::Program program_;
+  window_test::TProgram program_;
   HWND window_ = nullptr;
 };
 

@@ -90,7 +90,7 @@ bool WaitForMenusGone(DWORD processId, HWND window) {
          SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0;
 }
 
-ShownMonth Today() {
+TShownMonth Today() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   return {now.wYear, now.wMonth};
@@ -108,7 +108,7 @@ std::vector<WORD> Keys(std::initializer_list<std::vector<WORD>> parts) {
 
 }  // namespace
 
-SoakedCalendar::SoakedCalendar() : shown_(Today()) {
+TSoakedCalendar::TSoakedCalendar() : shown_(Today()) {
   if (!program_.Started()) {
     startFailure_ = "rilvanta.exe did not start, error " + std::to_string(GetLastError());
     return;
@@ -124,38 +124,38 @@ SoakedCalendar::SoakedCalendar() : shown_(Today()) {
     window_ = window;
 }
 
-bool SoakedCalendar::ChooseMonth(int month) {
-  return OpenMenu(kMonthButton, Button::kLeft) &&
-         PressInMenu(Keys({{VK_HOME}, Down(month - 1), {VK_RETURN}}), {shown_.year, month});
+bool TSoakedCalendar::ChooseMonth(int month) {
+  return OpenMenu(kMonthButton, TButton::Left) &&
+         PressInMenu(Keys({{VK_HOME}, Down(month - 1), {VK_RETURN}}), {shown_.Year, month});
 }
 
-bool SoakedCalendar::ChooseYear(int year) {
+bool TSoakedCalendar::ChooseYear(int year) {
   const int decade = (year - kFirstMenuYear) / 10, inDecade = (year - kFirstMenuYear) % 10;
-  return OpenMenu(kYearButton, Button::kLeft) &&
-         PressInMenu(Keys({{VK_HOME}, Down(decade), {VK_RIGHT}, Down(inDecade), {VK_RETURN}}), {year, shown_.month});
+  return OpenMenu(kYearButton, TButton::Left) &&
+         PressInMenu(Keys({{VK_HOME}, Down(decade), {VK_RIGHT}, Down(inDecade), {VK_RETURN}}), {year, shown_.Month});
 }
 
-bool SoakedCalendar::ReturnToToday() {
-  return OpenMenu(kSettingsButton, Button::kLeft) && PressInMenu({VK_HOME, VK_RETURN}, Today());
+bool TSoakedCalendar::ReturnToToday() {
+  return OpenMenu(kSettingsButton, TButton::Left) && PressInMenu({VK_HOME, VK_RETURN}, Today());
 }
 
-bool SoakedCalendar::OpenAndLeaveSettingsMenu() {
-  return OpenMenu(kSettingsButton, Button::kLeft) && PressInMenu({VK_ESCAPE}, shown_);
+bool TSoakedCalendar::OpenAndLeaveSettingsMenu() {
+  return OpenMenu(kSettingsButton, TButton::Left) && PressInMenu({VK_ESCAPE}, shown_);
 }
 
-bool SoakedCalendar::OpenAndLeaveMonthMenu() {
-  return OpenMenu(kMonthWord, Button::kRight) && PressInMenu({VK_ESCAPE}, shown_);
+bool TSoakedCalendar::OpenAndLeaveMonthMenu() {
+  return OpenMenu(kMonthWord, TButton::Right) && PressInMenu({VK_ESCAPE}, shown_);
 }
 
 // The first Escape closes the group, the second the menu.
-bool SoakedCalendar::OpenAndLeaveYearMenu(int decade) {
-  if (!OpenMenu(kYearWord, Button::kRight)) return false;
+bool TSoakedCalendar::OpenAndLeaveYearMenu(int decade) {
+  if (!OpenMenu(kYearWord, TButton::Right)) return false;
   for (WORD key : Keys({{VK_HOME}, Down(decade), {VK_RIGHT}})) PressKey(key);
   return WaitFor([this] { return VisibleMenus(program_.Id()).size() == 2; }) &&
          PressInMenu({VK_ESCAPE, VK_ESCAPE}, shown_);
 }
 
-bool SoakedCalendar::HoverAcrossButtons() {
+bool TSoakedCalendar::HoverAcrossButtons() {
   if (!window_ || !IsWindow(window_)) return false;
   for (POINT point : kHoverPath) {
     ClientToScreen(window_, &point);
@@ -165,18 +165,18 @@ bool SoakedCalendar::HoverAcrossButtons() {
   return GetForegroundWindow() == window_;
 }
 
-std::optional<test_support::GuiObjectCounts> SoakedCalendar::SettledCounts() const {
+std::optional<test_support::GuiObjectCounts> TSoakedCalendar::SettledCounts() const {
   return test_support::SettledGuiObjectCounts(program_.Id());
 }
 
-bool SoakedCalendar::OpenMenu(POINT client, Button button) {
+bool TSoakedCalendar::OpenMenu(POINT client, TButton button) {
   if (!window_ || !IsWindow(window_)) return false;
   before_ = MonthAreaPixels(window_);
   // Two clicks on one spot within the double-click time make a double click;
   // a user's clicks land a few pixels apart.
   client.x += clicks_++ % 2 == 0 ? -kClickSpread : kClickSpread;
   ClientToScreen(window_, &client);
-  if (button == Button::kLeft)
+  if (button == TButton::Left)
     ClickAt(client);
   else
     RightClickAt(client);
@@ -185,7 +185,7 @@ bool SoakedCalendar::OpenMenu(POINT client, Button button) {
   return WaitFor([this] { return !VisibleMenus(program_.Id()).empty(); }) && WaitForInputToRest();
 }
 
-bool SoakedCalendar::PressInMenu(const std::vector<WORD>& keys, ShownMonth shown) {
+bool TSoakedCalendar::PressInMenu(const std::vector<WORD>& keys, TShownMonth shown) {
   for (WORD key : keys) PressKey(key);
   if (!WaitForMenusGone(program_.Id(), window_)) return false;
   const bool changes = shown != shown_;

@@ -16,15 +16,15 @@
 namespace soak {
 
 // A month as the calendar shows it.
-struct ShownMonth {
-  int year = 0;
-  int month = 0;
-  bool operator==(const ShownMonth&) const = default;
+struct TShownMonth {
+  int Year = 0;
+  int Month = 0;
+  bool operator==(const TShownMonth&) const = default;
 };
 
-class SoakedCalendar {
+class TSoakedCalendar {
  public:
-  SoakedCalendar();  // starts the program and waits for its window, active and painted
+  TSoakedCalendar();  // starts the program and waits for its window, active and painted
 
   // Empty once the window is up; else what went wrong on the way.
   const std::string& StartFailure() const { return startFailure_; }
@@ -49,16 +49,16 @@ class SoakedCalendar {
   std::optional<test_support::GuiObjectCounts> SettledCounts() const;
 
  private:
-  enum class Button { kLeft, kRight };
-  bool OpenMenu(POINT client, Button button);
+  enum class TButton { Left, Right };
+  bool OpenMenu(POINT client, TButton button);
   // Presses the keys in the open menu and waits for the menu to close and,
   // when `shown` changes, for the new month to be painted.
-  bool PressInMenu(const std::vector<WORD>& keys, ShownMonth shown);
+  bool PressInMenu(const std::vector<WORD>& keys, TShownMonth shown);
 
-  window_test::Program program_;
+  window_test::TProgram program_;
   std::string startFailure_;
   HWND window_ = nullptr;
-  ShownMonth shown_;
+  TShownMonth shown_;
   int clicks_ = 0;
   std::vector<std::uint32_t> before_;  // the month area before the open menu
 };

@@ -32,9 +32,9 @@ std::string WindowsPath(std::string unixPath) {
 
 // Points Wine's browser launcher at the logging script for as long as it
 // lives, then puts the user's setting back.
-class LoggingBrowser {
+class TLoggingBrowser {
  public:
-  LoggingBrowser() {
+  TLoggingBrowser() {
     DWORD disposition = 0;
     RegCreateKeyExW(HKEY_CURRENT_USER, kBrowserKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, &disposition);
     createdKey_ = disposition == REG_CREATED_NEW_KEY;
@@ -47,7 +47,7 @@ class LoggingBrowser {
     const std::string command = "\"" RILVANTA_LOG_BROWSER_SCRIPT "\" \"" RILVANTA_BROWSER_LOG "\"";
     Set(std::wstring(command.begin(), command.end()) + L'\0');
   }
-  ~LoggingBrowser() {
+  ~TLoggingBrowser() {
     if (saved_)
       Set(*saved_);
     else
@@ -104,7 +104,7 @@ bool Click(HWND button) { return Deliver(button, BM_CLICK, 0, 0); }
 
 // What a lost address leaves to see: the calendar, the foreground window and
 // Wine's launchers still running.
-std::string State(HWND window, const Program& calendar) {
+std::string State(HWND window, const TProgram& calendar) {
   wchar_t foreground[64] = L"";
   GetClassNameW(GetForegroundWindow(), foreground, 64);
   int launchers = 0;
@@ -120,15 +120,15 @@ std::string State(HWND window, const Program& calendar) {
 }
 
 // The calendar window of this copy, not of one that may still be closing.
-HWND WaitForCalendarOf(const Program& calendar) {
+HWND WaitForCalendarOf(const TProgram& calendar) {
   return WaitForWindow([&] { return CalendarWindow(calendar.Id()); });
 }
 
 std::wstring Wide(std::string_view utf8) { return text::GbkToWide(text::Utf8ToGbk(utf8)); }
 
 TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses) {
-  LoggingBrowser browser;
-  std::optional<Program> calendar;
+  TLoggingBrowser browser;
+  std::optional<TProgram> calendar;
   calendar.emplace();
   ASSERT_TRUE(calendar->Started());
   HWND window = WaitForCalendarOf(*calendar);
@@ -140,7 +140,7 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
   ASSERT_TRUE(TypeAndPressEnter(edit, Wide("火车票 & \"c++\""))) << "the calendar closed while it was typed into";
   std::vector<std::string> addresses = browser.WaitForAddresses(1);
   ASSERT_EQ(addresses.size(), 1u) << "the search reached no browser" << State(window, *calendar);
-  EXPECT_EQ(addresses[0], std::string(DateWin::SiteRoot(DateWin::Site::kSearch)) +
+  EXPECT_EQ(addresses[0], std::string(DateWin::SiteRoot(DateWin::TSite::Search)) +
                               "/s?wd=%E7%81%AB%E8%BD%A6%E7%A5%A8%20%26%20%22c%2B%2B%22")
       << "one argument, encoded";
 
@@ -159,7 +159,7 @@ TEST(BrowserHandOver, TheSearchAndTheDirectoryButtonHandTheBrowserTheirAddresses
   ASSERT_EQ(addresses.size(), 2u) << "the shortcut reached no browser" << State(window, *calendar);
   // Wine's launcher passes the address on in its canonical form, in which a
   // bare host ends in "/".
-  const std::string host(DateWin::SiteRoot(DateWin::Site::kWebDirectory));
+  const std::string host(DateWin::SiteRoot(DateWin::TSite::WebDirectory));
   EXPECT_TRUE(addresses[1] == host || addresses[1] == host + "/") << addresses[1];
 }
 

@@ -33,8 +33,8 @@ bool WaitFor(const std::function<bool()>& condition) {
 
 // The visible error box of this process with the text, else nullptr.
 HWND ErrorBox() {
-  struct Search {
-    HWND found = nullptr;
+  struct TSearch {
+    HWND Found = nullptr;
   } search;
   EnumWindows(
       [](HWND window, LPARAM parameter) -> BOOL {
@@ -44,11 +44,11 @@ HWND ErrorBox() {
         GetClassNameW(window, name, 16);
         if (process != GetCurrentProcessId() || lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
         if (!FindWindowExW(window, nullptr, L"Static", kBoxText)) return TRUE;
-        reinterpret_cast<Search*>(parameter)->found = window;
+        reinterpret_cast<TSearch*>(parameter)->Found = window;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return search.Found;
 }
 
 void PostKey(HWND window, WORD key) {
@@ -66,15 +66,15 @@ void PressEnter() {
 }
 
 // What the user saw, step by step; filled by the user's thread.
-struct Seen {
-  bool calendarActive = false;
-  HWND box = nullptr;
-  bool boxOwnedByCalendar = false;
-  bool boxTookActivation = false;
-  bool boxStayed = false;
-  bool boxGoneOnEnter = false;
-  bool calendarActiveAgain = false;
-  bool programEnded = false;
+struct TSeen {
+  bool CalendarActive = false;
+  HWND Box = nullptr;
+  bool BoxOwnedByCalendar = false;
+  bool BoxTookActivation = false;
+  bool BoxStayed = false;
+  bool BoxGoneOnEnter = false;
+  bool CalendarActiveAgain = false;
+  bool ProgramEnded = false;
 };
 
 TEST(ErrorBox, ARefusedStartWithWindowsWriteIsShownUntilTheUserDismissesIt) {
@@ -83,58 +83,58 @@ TEST(ErrorBox, ARefusedStartWithWindowsWriteIsShownUntilTheUserDismissesIt) {
   ASSERT_EQ(application.MainForm(), form);
   form->StartWithWindows.ProgramPath = [] { return std::wstring(L"D:\\tools\\rilvanta-test-calendar.exe"); };
   // The key, opened again for reading only, refuses the value.
-  form->StartWithWindows.WriteValue = [](DateWin::TRegistry& key, const DateWin::RunValue& value) {
+  form->StartWithWindows.WriteValue = [](DateWin::TRegistry& key, const DateWin::TRunValue& value) {
     key.OpenKeyReadOnly("SOFTWARE\\MicroSoft\\Windows\\CurrentVersion\\Run");
     DateWin::WriteRunValue(key, value);
   };
   const HWND calendar = form->Handle(), settings = form->BitBtn5->Handle();
   const DWORD programThread = GetCurrentThreadId();
   std::atomic<bool> runEnded = false;
-  Seen seen;
+  TSeen seen;
 
   std::thread user([&] {
-    seen.calendarActive = WaitFor([&] { return GetForegroundWindow() == calendar; });
+    seen.CalendarActive = WaitFor([&] { return GetForegroundWindow() == calendar; });
     // "软件设置", then its second item 开机启动, keys queued behind the click.
     PostMessageW(settings, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageW(settings, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     for (WORD key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostKey(calendar, key);
-    WaitFor([&] { return (seen.box = ErrorBox()) != nullptr; });
-    if (seen.box) {
-      seen.boxOwnedByCalendar = GetWindow(seen.box, GW_OWNER) == calendar;
-      seen.boxTookActivation = WaitFor([&] { return GetForegroundWindow() == seen.box; });
+    WaitFor([&] { return (seen.Box = ErrorBox()) != nullptr; });
+    if (seen.Box) {
+      seen.BoxOwnedByCalendar = GetWindow(seen.Box, GW_OWNER) == calendar;
+      seen.BoxTookActivation = WaitFor([&] { return GetForegroundWindow() == seen.Box; });
       // The calendar was told of the lost activation before the box became
       // active. Two round trips through the box's loop: a quit the calendar
       // posted would have ended the box by the second.
-      for (int trip = 0; trip < 2; ++trip) SendMessageTimeoutW(seen.box, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr);
-      seen.boxStayed = IsWindowVisible(seen.box) && !runEnded;
+      for (int trip = 0; trip < 2; ++trip) SendMessageTimeoutW(seen.Box, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr);
+      seen.BoxStayed = IsWindowVisible(seen.Box) && !runEnded;
       PressEnter();
-      seen.boxGoneOnEnter = WaitFor([&] { return !IsWindow(seen.box); });
-      seen.calendarActiveAgain = WaitFor([&] { return GetForegroundWindow() == calendar; }) && !runEnded;
+      seen.BoxGoneOnEnter = WaitFor([&] { return !IsWindow(seen.Box); });
+      seen.CalendarActiveAgain = WaitFor([&] { return GetForegroundWindow() == calendar; }) && !runEnded;
     }
     // Now the user leaves: another program's window takes activation.
     HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
                                  nullptr, GetModuleHandleW(nullptr), nullptr);
     SetForegroundWindow(other);
-    seen.programEnded = WaitFor([&] {
+    seen.ProgramEnded = WaitFor([&] {
       MSG message;
       while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
       return runEnded.load();
     });
-    if (!seen.programEnded) PostThreadMessageW(programThread, WM_QUIT, 0, 0);
+    if (!seen.ProgramEnded) PostThreadMessageW(programThread, WM_QUIT, 0, 0);
     DestroyWindow(other);
   });
   application.Run();
   runEnded = true;
   user.join();
 
-  EXPECT_TRUE(seen.calendarActive);
-  ASSERT_NE(seen.box, nullptr) << "no error box";
-  EXPECT_TRUE(seen.boxOwnedByCalendar) << "the box belongs to the window the user works in";
-  EXPECT_TRUE(seen.boxTookActivation);
-  EXPECT_TRUE(seen.boxStayed) << "the box vanished before the user could read it";
-  EXPECT_TRUE(seen.boxGoneOnEnter) << "Enter dismisses the box";
-  EXPECT_TRUE(seen.calendarActiveAgain) << "the user is back in the calendar";
-  EXPECT_TRUE(seen.programEnded) << "leaving the calendar still ends the program";
+  EXPECT_TRUE(seen.CalendarActive);
+  ASSERT_NE(seen.Box, nullptr) << "no error box";
+  EXPECT_TRUE(seen.BoxOwnedByCalendar) << "the box belongs to the window the user works in";
+  EXPECT_TRUE(seen.BoxTookActivation);
+  EXPECT_TRUE(seen.BoxStayed) << "the box vanished before the user could read it";
+  EXPECT_TRUE(seen.BoxGoneOnEnter) << "Enter dismisses the box";
+  EXPECT_TRUE(seen.CalendarActiveAgain) << "the user is back in the calendar";
+  EXPECT_TRUE(seen.ProgramEnded) << "leaving the calendar still ends the program";
 }
 
 }  // namespace

@@ -10,17 +10,17 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-BoxWatcher::BoxWatcher() {
+TBoxWatcher::TBoxWatcher() {
   current_ = this;
-  timer_ = SetTimer(nullptr, 0, 50, &BoxWatcher::Look);
+  timer_ = SetTimer(nullptr, 0, 50, &TBoxWatcher::Look);
 }
 
-BoxWatcher::~BoxWatcher() {
+TBoxWatcher::~TBoxWatcher() {
   KillTimer(nullptr, timer_);
   current_ = nullptr;
 }
 
-void CALLBACK BoxWatcher::Look(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK TBoxWatcher::Look(HWND, UINT, UINT_PTR, DWORD) {
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND window, LPARAM) -> BOOL {
@@ -32,16 +32,16 @@ void CALLBACK BoxWatcher::Look(HWND, UINT, UINT_PTR, DWORD) {
       0);
 }
 
-void BoxWatcher::Read(HWND box) {
+void TBoxWatcher::Read(HWND box) {
   if (!handled_.insert(box).second) return;  // closing already
-  Box seen{WindowText(box), L"", false};
+  TBox seen{WindowText(box), L"", false};
   const HICON stop = LoadIconW(nullptr, IDI_HAND);
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     wchar_t name[16];
     GetClassNameW(child, name, 16);
     if (lstrcmpiW(name, L"Static") != 0) continue;
-    if (reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) == stop) seen.stopIcon = true;
-    if (!WindowText(child).empty()) seen.text = WindowText(child);
+    if (reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) == stop) seen.StopIcon = true;
+    if (!WindowText(child).empty()) seen.Text = WindowText(child);
   }
   boxes_.push_back(seen);
   PostMessageW(box, WM_COMMAND, IDOK, 0);

@@ -10,25 +10,25 @@
 
 namespace window_test {
 
-class BoxWatcher {
+class TBoxWatcher {
  public:
-  struct Box {
-    std::wstring caption, text;
-    bool stopIcon;
+  struct TBox {
+    std::wstring Caption, Text;
+    bool StopIcon;
   };
-  BoxWatcher();
-  ~BoxWatcher();
-  BoxWatcher(const BoxWatcher&) = delete;
-  BoxWatcher& operator=(const BoxWatcher&) = delete;
-  const std::vector<Box>& Boxes() const { return boxes_; }
+  TBoxWatcher();
+  ~TBoxWatcher();
+  TBoxWatcher(const TBoxWatcher&) = delete;
+  TBoxWatcher& operator=(const TBoxWatcher&) = delete;
+  const std::vector<TBox>& Boxes() const { return boxes_; }
 
  private:
   static void CALLBACK Look(HWND, UINT, UINT_PTR, DWORD);
   void Read(HWND box);
 
-  static inline BoxWatcher* current_ = nullptr;
+  static inline TBoxWatcher* current_ = nullptr;
   UINT_PTR timer_ = 0;
-  std::vector<Box> boxes_;
+  std::vector<TBox> boxes_;
   std::set<HWND> handled_;
 };
 

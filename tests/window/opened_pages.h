@@ -12,9 +12,9 @@
 
 namespace window_test {
 
-struct OpenedPage {
-  HWND owner;
-  std::string address;
+struct TOpenedPage {
+  HWND Owner;
+  std::string Address;
 };
 
 // Key down, character, key up, as the keyboard sends them for each
@@ -30,7 +30,7 @@ class PageRecordingTest : public WindowTest {
     form->OpenPage = [this](HWND owner, const std::string& address) { opened.push_back({owner, address}); };
   }
 
-  std::vector<OpenedPage> opened;
+  std::vector<TOpenedPage> opened;
 };
 
 }  // namespace window_test

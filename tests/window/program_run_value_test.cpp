@@ -26,16 +26,16 @@ std::optional<std::wstring> RunValue(const std::wstring& name) {
 void DeleteRunValue(const std::wstring& name) { RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, name.c_str()); }
 
 // A copy of the built program in a folder beside it, removed again after.
-class ProgramCopy {
+class TProgramCopy {
  public:
-  explicit ProgramCopy(const std::wstring& folderName) {
+  explicit TProgramCopy(const std::wstring& folderName) {
     const std::wstring built = BuiltProgramPath();
     folder_ = built.substr(0, built.find_last_of(L'\\') + 1) + folderName;
     path_ = folder_ + L"\\rilvanta.exe";
     CreateDirectoryW(folder_.c_str(), nullptr);
     copied_ = CopyFileW(built.c_str(), path_.c_str(), FALSE) != 0;
   }
-  ~ProgramCopy() {
+  ~TProgramCopy() {
     DeleteFileW(path_.c_str());
     RemoveDirectoryW(folder_.c_str());
   }
@@ -51,9 +51,9 @@ TEST(ProgramRunValue, AProgramInAFolderWithoutAGbkFormRegistersItsOwnPath) {
   DeleteRunValue(L"rilvanta.exe");
   std::optional<std::wstring> written;
   {
-    ProgramCopy copy(L"日历\u0e01");
+    TProgramCopy copy(L"日历\u0e01");
     ASSERT_TRUE(copy.Copied());
-    Program calendar(copy.Path());
+    TProgram calendar(copy.Path());
     ASSERT_TRUE(calendar.Started());
     HWND window = WaitForWindow([&] { return CalendarWindow(calendar.Id()); });
     ASSERT_NE(window, nullptr);

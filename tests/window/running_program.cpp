@@ -14,7 +14,7 @@ std::wstring WinePath(const char* path) {
 
 std::wstring BuiltProgramPath() { return WinePath(RILVANTA_EXE); }
 
-Program::Program(const std::wstring& path, const std::wstring& arguments) {
+TProgram::TProgram(const std::wstring& path, const std::wstring& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   std::wstring commandLine = L"\"" + path + L"\"";
@@ -23,7 +23,7 @@ Program::Program(const std::wstring& path, const std::wstring& arguments) {
                             &process_) != 0;
 }
 
-Program::~Program() {
+TProgram::~TProgram() {
   if (!started_) return;
   if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
   WaitForSingleObject(process_.hProcess, 5000);
@@ -31,7 +31,7 @@ Program::~Program() {
   CloseHandle(process_.hProcess);
 }
 
-std::optional<DWORD> Program::WaitForExit(DWORD milliseconds) const {
+std::optional<DWORD> TProgram::WaitForExit(DWORD milliseconds) const {
   if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return std::nullopt;
   DWORD code = 0;
   GetExitCodeProcess(process_.hProcess, &code);
@@ -39,24 +39,24 @@ std::optional<DWORD> Program::WaitForExit(DWORD milliseconds) const {
 }
 
 std::vector<HWND> TopLevelWindows(const wchar_t* className, DWORD processId) {
-  struct Search {
-    const wchar_t* className;
-    DWORD processId;
-    std::vector<HWND> found;
+  struct TSearch {
+    const wchar_t* ClassName;
+    DWORD ProcessId;
+    std::vector<HWND> Found;
   } search{className, processId, {}};
   EnumWindows(
       [](HWND window, LPARAM parameter) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(parameter);
+        auto& s = *reinterpret_cast<TSearch*>(parameter);
         wchar_t name[64];
         GetClassNameW(window, name, 64);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if ((!s.className || lstrcmpW(name, s.className) == 0) && (s.processId == 0 || owner == s.processId))
-          s.found.push_back(window);
+        if ((!s.ClassName || lstrcmpW(name, s.ClassName) == 0) && (s.ProcessId == 0 || owner == s.ProcessId))
+          s.Found.push_back(window);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return search.Found;
 }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
@@ -75,23 +75,23 @@ HWND WaitForWindow(const std::function<HWND()>& find) {
 }
 
 HWND ChildWindow(HWND parent, const wchar_t* className, const std::wstring& caption) {
-  struct Search {
-    const wchar_t* className;
-    const std::wstring& caption;
-    HWND found = nullptr;
+  struct TSearch {
+    const wchar_t* ClassName;
+    const std::wstring& Caption;
+    HWND Found = nullptr;
   } search{className, caption};
   EnumChildWindows(
       parent,
       [](HWND child, LPARAM parameter) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(parameter);
+        auto& s = *reinterpret_cast<TSearch*>(parameter);
         wchar_t name[64];
         GetClassNameW(child, name, 64);
-        if (lstrcmpW(name, s.className) != 0 || (!s.caption.empty() && WindowText(child) != s.caption)) return TRUE;
-        s.found = child;
+        if (lstrcmpW(name, s.ClassName) != 0 || (!s.Caption.empty() && WindowText(child) != s.Caption)) return TRUE;
+        s.Found = child;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return search.Found;
 }
 
 HWND CalendarWindow(DWORD processId) {

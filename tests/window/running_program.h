@@ -17,13 +17,13 @@ std::wstring WinePath(const char* path);
 // The built rilvanta.exe, as Wine's drive Z: sees it.
 std::wstring BuiltProgramPath();
 
-class Program {
+class TProgram {
  public:
   // Starts the program; `arguments` follow its quoted path on the command line.
-  explicit Program(const std::wstring& path = BuiltProgramPath(), const std::wstring& arguments = L"");
-  ~Program();  // ends it when it still runs
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
+  explicit TProgram(const std::wstring& path = BuiltProgramPath(), const std::wstring& arguments = L"");
+  ~TProgram();  // ends it when it still runs
+  TProgram(const TProgram&) = delete;
+  TProgram& operator=(const TProgram&) = delete;
 
   bool Started() const { return started_; }
   DWORD Id() const { return process_.dwProcessId; }

@@ -9,11 +9,11 @@
 namespace window_test {
 namespace {
 
-using DateWin::Site;
+using DateWin::TSite;
 
-std::string EntryPage(Site site) { return std::string(DateWin::SiteRoot(site)) + "/"; }
+std::string EntryPage(TSite site) { return std::string(DateWin::SiteRoot(site)) + "/"; }
 std::string Search(std::string_view encodedQuery) {
-  return std::string(DateWin::SiteRoot(Site::kSearch)) + "/s?wd=" + std::string(encodedQuery);
+  return std::string(DateWin::SiteRoot(TSite::Search)) + "/s?wd=" + std::string(encodedQuery);
 }
 
 class SearchBoxTest : public PageRecordingTest {
@@ -32,7 +32,7 @@ class SearchBoxTest : public PageRecordingTest {
       ADD_FAILURE() << "Enter after \"" << utf8 << "\" opened " << opened.size() << " pages";
       return "";
     }
-    return opened.front().address;
+    return opened.front().Address;
   }
 };
 
@@ -44,13 +44,13 @@ TEST_F(SearchBoxTest, TypedTextReachesTheEdit) {
 }
 
 TEST_F(SearchBoxTest, EachKeywordGroupOpensItsPage) {
-  EXPECT_EQ(EnterSearch("淘宝"), EntryPage(Site::kShoppingSite));
-  EXPECT_EQ(EnterSearch("淘宝女装"), EntryPage(Site::kShoppingSite));
-  EXPECT_EQ(EnterSearch("手机"), EntryPage(Site::kMobilePhones));
-  EXPECT_EQ(EnterSearch("淘宝手机"), EntryPage(Site::kMobilePhones));
-  EXPECT_EQ(EnterSearch("机票"), EntryPage(Site::kAirTickets));
-  EXPECT_EQ(EnterSearch("打折机票"), EntryPage(Site::kAirTickets));
-  EXPECT_EQ(EnterSearch("淘宝商城"), EntryPage(Site::kMall)) << "the mall, not the shopping site";
+  EXPECT_EQ(EnterSearch("淘宝"), EntryPage(TSite::ShoppingSite));
+  EXPECT_EQ(EnterSearch("淘宝女装"), EntryPage(TSite::ShoppingSite));
+  EXPECT_EQ(EnterSearch("手机"), EntryPage(TSite::MobilePhones));
+  EXPECT_EQ(EnterSearch("淘宝手机"), EntryPage(TSite::MobilePhones));
+  EXPECT_EQ(EnterSearch("机票"), EntryPage(TSite::AirTickets));
+  EXPECT_EQ(EnterSearch("打折机票"), EntryPage(TSite::AirTickets));
+  EXPECT_EQ(EnterSearch("淘宝商城"), EntryPage(TSite::Mall)) << "the mall, not the shopping site";
 }
 
 TEST_F(SearchBoxTest, OtherTextsAreSearchedForPercentEncodedAsUtf8) {
@@ -70,10 +70,10 @@ TEST_F(SearchBoxTest, EnterSearchesLikeTheButtonWithTheWindowAsOwner) {
   PressKey(Edit(), VK_RETURN, L'\r');
   ClickControl(*form->Button1);
   ASSERT_EQ(opened.size(), 2u);
-  EXPECT_EQ(opened[0].address, Search("%E6%97%A5%E5%8E%86%202026"));
-  EXPECT_EQ(opened[1].address, opened[0].address);
-  EXPECT_EQ(opened[0].owner, form->Handle());
-  EXPECT_EQ(opened[1].owner, form->Handle());
+  EXPECT_EQ(opened[0].Address, Search("%E6%97%A5%E5%8E%86%202026"));
+  EXPECT_EQ(opened[1].Address, opened[0].Address);
+  EXPECT_EQ(opened[0].Owner, form->Handle());
+  EXPECT_EQ(opened[1].Owner, form->Handle());
 }
 
 TEST_F(SearchBoxTest, EnterLeavesTheFocusInTheEditAndTheTextAsTyped) {

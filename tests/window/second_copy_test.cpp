@@ -16,7 +16,7 @@ namespace {
 
 TEST(Program, ShowsOneBorderlessWindowRightOfCentreAndEndsWhenAnotherWindowIsActivated) {
   ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280) << "the tests run on a 1280-pixel-wide virtual screen";
-  Program calendar;
+  TProgram calendar;
   ASSERT_TRUE(calendar.Started());
   HWND window = WaitForWindow([&] { return CalendarWindow(calendar.Id()); });
   ASSERT_NE(window, nullptr);
@@ -38,11 +38,11 @@ TEST(Program, ShowsOneBorderlessWindowRightOfCentreAndEndsWhenAnotherWindowIsAct
 }
 
 TEST(Program, SecondCopyTellsTheUserAndEndsWithoutAWindowOfItsOwn) {
-  Program first;
+  TProgram first;
   ASSERT_TRUE(first.Started());
   ASSERT_NE(WaitForWindow([&] { return CalendarWindow(first.Id()); }), nullptr);
 
-  Program second;
+  TProgram second;
   ASSERT_TRUE(second.Started());
   const std::wstring message = text::GbkToWide(text::Utf8ToGbk("软件正在运行中!"));
   // The box counts once it shows with its text: while it is being built it

@@ -34,9 +34,9 @@ skin::TSkinSettings EmbeddedSkin() {
 }
 
 // The screen's pixels of a window.
-class ScreenShot {
+class TScreenShot {
  public:
-  explicit ScreenShot(HWND window) {
+  explicit TScreenShot(HWND window) {
     RECT bounds;
     GetWindowRect(window, &bounds);
     width_ = bounds.right - bounds.left;
@@ -58,7 +58,7 @@ class ScreenShot {
 // right-bottom margins) differ from the same pieces of a frame of the
 // skin's button strip; transparent (magenta) pixels of the strip are not
 // compared.
-int CornerMismatches(const ScreenShot& shot, const RECT& control, const skin::TDataSkinObject& element, int frames,
+int CornerMismatches(const TScreenShot& shot, const RECT& control, const skin::TDataSkinObject& element, int frames,
                      int frame) {
   const int cellWidth = element.Bitmap.Width() / frames, cellLeft = cellWidth * (frame - 1);
   const int cellHeight = element.Bitmap.Height();
@@ -83,10 +83,10 @@ POINT Middle(HWND window, const RECT& control) {
   return point;
 }
 
-struct SkinnedButton {
-  const char* name;
-  RECT bounds;  // in the window, as the layout places it
-  int frames;   // of the skin's button strip
+struct TSkinnedButton {
+  const char* Name;
+  RECT Bounds;  // in the window, as the layout places it
+  int Frames;   // of the skin's button strip
 };
 
 class SkinnedCalendar : public ::testing::Test {
@@ -100,20 +100,20 @@ class SkinnedCalendar : public ::testing::Test {
   }
 
   // Waits until the button's corners show that frame of the strip.
-  bool Shows(const SkinnedButton& button, int frame) const {
+  bool Shows(const TSkinnedButton& button, int frame) const {
     return WaitFor(
-        [&] { return CornerMismatches(ScreenShot(window), button.bounds, skin.Buttons, button.frames, frame) == 0; },
+        [&] { return CornerMismatches(TScreenShot(window), button.Bounds, skin.Buttons, button.Frames, frame) == 0; },
         std::chrono::seconds(10));
   }
 
   const skin::TSkinSettings skin = EmbeddedSkin();
-  Program program;
+  TProgram program;
   HWND window = nullptr;
 };
 
 TEST_F(SkinnedCalendar, EveryButtonShowsTheSkinsButtonStripNormalAndUnderTheMouse) {
   const int frames = std::max(1, skin.Buttons.FrameCount);
-  const SkinnedButton buttons[] = {
+  const TSkinnedButton buttons[] = {
       {"Button1", {238, 283, 309, 308}, kPushButtonFrames},
       {"BitBtn1", {3, 256, 76, 281}, frames},
       {"BitBtn4", {79, 256, 156, 281}, frames},
@@ -122,10 +122,10 @@ TEST_F(SkinnedCalendar, EveryButtonShowsTheSkinsButtonStripNormalAndUnderTheMous
       {"SpeedButton1", {51, 12, 63, 32}, frames},
       {"SpeedButton2", {196, 12, 208, 32}, frames},
   };
-  for (const SkinnedButton& button : buttons) EXPECT_TRUE(Shows(button, kNormal)) << button.name;
-  for (const SkinnedButton& button : buttons) {
-    real_input::MoveMouseTo(Middle(window, button.bounds));
-    EXPECT_TRUE(Shows(button, kHot)) << button.name << " under the mouse";
+  for (const TSkinnedButton& button : buttons) EXPECT_TRUE(Shows(button, kNormal)) << button.Name;
+  for (const TSkinnedButton& button : buttons) {
+    real_input::MoveMouseTo(Middle(window, button.Bounds));
+    EXPECT_TRUE(Shows(button, kHot)) << button.Name << " under the mouse";
   }
   real_input::MoveMouseTo(Middle(window, {130, 150, 130, 150}));
   EXPECT_TRUE(Shows(buttons[std::size(buttons) - 1], kNormal)) << "the last button once the mouse left";
@@ -136,7 +136,7 @@ TEST_F(SkinnedCalendar, TheSearchBoxHasTheSkinsShadowLineAroundAWhiteOne) {
   const TColour shadow = skin.ButtonShadowColour, white = RgbColour(255, 255, 255);
   // The first pixel of the two lines that is not as it should be, or "".
   const auto fault = [&]() -> std::string {
-    const ScreenShot shot(window);
+    const TScreenShot shot(window);
     for (int y = kEdit.top; y < kEdit.bottom; ++y)
       for (int x = kEdit.left; x < kEdit.right; ++x) {
         const int ring = std::min({x - kEdit.left, y - kEdit.top, kEdit.right - 1 - x, kEdit.bottom - 1 - y});
@@ -155,27 +155,27 @@ TEST_F(SkinnedCalendar, TheSearchBoxHasTheSkinsShadowLineAroundAWhiteOne) {
 TEST_F(SkinnedCalendar, EveryMenuWearsTheSkinsMenuBackgroundAsItsFrame) {
   ASSERT_TRUE(skin.MenuBackground);
   const struct {
-    const char* name;
-    RECT opener;
+    const char* Name;
+    RECT Opener;
   } menus[] = {{"month", {51, 12, 63, 32}}, {"year", {196, 12, 208, 32}}, {"settings", {238, 256, 309, 281}}};
   for (const auto& menu : menus) {
-    real_input::ClickAt(Middle(window, menu.opener));
+    real_input::ClickAt(Middle(window, menu.Opener));
     const HWND popup = WaitForWindow([this]() -> HWND {
       for (HWND shown : TopLevelWindows(L"#32768", program.Id()))
         if (IsWindowVisible(shown)) return shown;
       return nullptr;
     });
-    ASSERT_NE(popup, nullptr) << menu.name;
+    ASSERT_NE(popup, nullptr) << menu.Name;
     RECT bounds;
     GetWindowRect(popup, &bounds);
     const RECT whole{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
-    EXPECT_TRUE(WaitFor([&] { return CornerMismatches(ScreenShot(popup), whole, *skin.MenuBackground, 1, 1) == 0; },
+    EXPECT_TRUE(WaitFor([&] { return CornerMismatches(TScreenShot(popup), whole, *skin.MenuBackground, 1, 1) == 0; },
                         std::chrono::seconds(10)))
-        << menu.name;
+        << menu.Name;
     // Keys after the echo of the click's pointer move, as a user's come.
     real_input::WaitForInputToRest();
     real_input::PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(popup); })) << menu.name;
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(popup); })) << menu.Name;
   }
 }
 

@@ -20,10 +20,10 @@ constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Ru
 constexpr wchar_t kMissingKeyParent[] = L"SOFTWARE\\Rilvanta test key that is not there";
 
 // The string values of the machine's Run key, read without the program's code.
-class RunKey {
+class TRunKey {
  public:
-  RunKey() { RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ | KEY_SET_VALUE, &key_); }
-  ~RunKey() {
+  TRunKey() { RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ | KEY_SET_VALUE, &key_); }
+  ~TRunKey() {
     if (key_) RegCloseKey(key_);
   }
   std::set<std::wstring> Names() const {
@@ -84,7 +84,7 @@ class StartWithWindowsTest : public WindowTest {
     return added;
   }
 
-  RunKey run;
+  TRunKey run;
   std::set<std::wstring> before;
   std::vector<std::wstring> written;
 };
@@ -134,7 +134,7 @@ TEST_F(StartWithWindowsTest, ARenamedProgramAddsASecondValueAndTheFirstStays) {
 TEST_F(StartWithWindowsTest, AKeyThatCannotBeOpenedChangesNothingAndShowsNothing) {
   RunFrom(L"D:\\tools\\rilvanta-test-calendar.exe", L"rilvanta-test-calendar.exe");
   form->StartWithWindows.KeyPath = text::WideToGbk(kMissingKeyParent) + "\\Run";
-  BoxWatcher boxes;
+  TBoxWatcher boxes;
   ChooseSetting(2);
   Pump();
   EXPECT_TRUE(boxes.Boxes().empty());
@@ -151,17 +151,17 @@ TEST_F(StartWithWindowsTest, AKeyThatCannotBeOpenedChangesNothingAndShowsNothing
 TEST_F(StartWithWindowsTest, ARefusedWriteShowsTheApplicationsErrorBox) {
   RunFrom(L"D:\\tools\\rilvanta-test-calendar.exe", L"rilvanta-test-calendar.exe");
   // The key, opened again for reading only, refuses the value.
-  form->StartWithWindows.WriteValue = [](DateWin::TRegistry& key, const DateWin::RunValue& value) {
+  form->StartWithWindows.WriteValue = [](DateWin::TRegistry& key, const DateWin::TRunValue& value) {
     key.OpenKeyReadOnly("SOFTWARE\\MicroSoft\\Windows\\CurrentVersion\\Run");
     DateWin::WriteRunValue(key, value);
   };
-  BoxWatcher boxes;
+  TBoxWatcher boxes;
   ChooseSetting(2);
   ASSERT_EQ(boxes.Boxes().size(), 1u);
-  const BoxWatcher::Box& box = boxes.Boxes().front();
-  EXPECT_EQ(box.text, L"Failed to set data for 'rilvanta-test-calendar.exe'.");
-  EXPECT_EQ(box.caption, L"") << "the application's title, which is empty";
-  EXPECT_TRUE(box.stopIcon);
+  const TBoxWatcher::TBox& box = boxes.Boxes().front();
+  EXPECT_EQ(box.Text, L"Failed to set data for 'rilvanta-test-calendar.exe'.");
+  EXPECT_EQ(box.Caption, L"") << "the application's title, which is empty";
+  EXPECT_TRUE(box.StopIcon);
   EXPECT_EQ(run.Names(), before);
 }
 

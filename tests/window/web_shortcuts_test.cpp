@@ -15,17 +15,17 @@
 namespace window_test {
 namespace {
 
-using DateWin::Site;
+using DateWin::TSite;
 
 using WebShortcutsTest = PageRecordingTest;
 
-std::string BareHost(Site site) { return std::string(DateWin::SiteRoot(site)); }
+std::string BareHost(TSite site) { return std::string(DateWin::SiteRoot(site)); }
 
 // Takes the command that opens addresses of a scheme out of the prefix for as
 // long as it lives: no browser is registered for them.
-class UnregisteredScheme {
+class TUnregisteredScheme {
  public:
-  explicit UnregisteredScheme(const std::wstring& scheme) {
+  explicit TUnregisteredScheme(const std::wstring& scheme) {
     const std::wstring path = L"Software\\Classes\\" + scheme + L"\\shell\\open\\command";
     RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &key_);
     DWORD size = 0;
@@ -35,7 +35,7 @@ class UnregisteredScheme {
       RegDeleteValueW(key_, nullptr);
     }
   }
-  ~UnregisteredScheme() {
+  ~TUnregisteredScheme() {
     if (saved_)
       RegSetValueExW(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->data()),
                      static_cast<DWORD>(saved_->size() * sizeof(wchar_t)));
@@ -53,27 +53,27 @@ TEST_F(WebShortcutsTest, ButtonsOpenTheirSitesBareHosts) {
   ClickControl(*form->BitBtn2);
   ClickControl(*form->BitBtn4);
   ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[0].address, BareHost(Site::kWebDirectory));
-  EXPECT_EQ(opened[1].address, BareHost(Site::kOnlineShopping));
-  EXPECT_EQ(opened[2].address, BareHost(Site::kShoppingSite));
-  for (const OpenedPage& page : opened) EXPECT_EQ(page.owner, ui::Application().Handle()) << page.address;
+  EXPECT_EQ(opened[0].Address, BareHost(TSite::WebDirectory));
+  EXPECT_EQ(opened[1].Address, BareHost(TSite::OnlineShopping));
+  EXPECT_EQ(opened[2].Address, BareHost(TSite::ShoppingSite));
+  for (const TOpenedPage& page : opened) EXPECT_EQ(page.Owner, ui::Application().Handle()) << page.Address;
 }
 
 TEST_F(WebShortcutsTest, TheHiddenMallButtonWouldOpenTheMallsBareHost) {
   EXPECT_FALSE(IsWindowVisible(form->BitBtn3->Handle()));
   form->BitBtn3->Click();
   ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ(opened[0].address, BareHost(Site::kMall));
+  EXPECT_EQ(opened[0].Address, BareHost(TSite::Mall));
 }
 
 TEST_F(WebShortcutsTest, HelpAndHomeItemsOpenTheProgramsPages) {
   ChooseSetting(4);  // 人工帮助
   ChooseSetting(5);  // 官方网站
   ASSERT_EQ(opened.size(), 2u);
-  EXPECT_EQ(opened[0].address, BareHost(Site::kProgramHelp));
-  EXPECT_EQ(opened[1].address, BareHost(Site::kProgramHome));
-  EXPECT_EQ(opened[0].owner, ui::Application().Handle());
-  EXPECT_EQ(opened[1].owner, ui::Application().Handle());
+  EXPECT_EQ(opened[0].Address, BareHost(TSite::ProgramHelp));
+  EXPECT_EQ(opened[1].Address, BareHost(TSite::ProgramHome));
+  EXPECT_EQ(opened[0].Owner, ui::Application().Handle());
+  EXPECT_EQ(opened[1].Owner, ui::Application().Handle());
 }
 
 TEST_F(WebShortcutsTest, AButtonReleasedOverTakesTheFocus) {
@@ -94,13 +94,13 @@ TEST_F(WebShortcutsTest, AButtonReleasedOverTakesTheFocus) {
 }
 
 TEST_F(WebShortcutsTest, WithNoBrowserRegisteredOpeningAPageSaysNothing) {
-  const UnregisteredScheme http(L"http"), https(L"https");
+  const TUnregisteredScheme http(L"http"), https(L"https");
   ASSERT_TRUE(http.Removed() && https.Removed()) << "the prefix registers a browser";
   form->OpenPage = DateWin::OpenInDefaultBrowser;
-  BoxWatcher boxes;
+  TBoxWatcher boxes;
   ClickControl(*form->BitBtn1);
   Pump();
-  EXPECT_TRUE(boxes.Boxes().empty()) << "the shell said: " << (boxes.Boxes().empty() ? L"" : boxes.Boxes()[0].text);
+  EXPECT_TRUE(boxes.Boxes().empty()) << "the shell said: " << (boxes.Boxes().empty() ? L"" : boxes.Boxes()[0].Text);
   EXPECT_EQ(GetActiveWindow(), form->Handle()) << "the calendar stays as it was";
 }
 

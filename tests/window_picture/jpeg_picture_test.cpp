@@ -11,16 +11,16 @@
 namespace {
 
 using window::DecodeJpeg;
-using window::JpegPicture;
+using window::TJpegPicture;
 using window_picture_test::EncodeJpeg;
-using window_picture_test::JpegRecipe;
 using window_picture_test::PlainRecipe;
 using window_picture_test::ReadPictureFile;
 using window_picture_test::ScanPerCoefficient;
+using window_picture_test::TJpegRecipe;
 
 // Blue, green, red of pixel (x, y).
-std::array<int, 3> Bgr(const JpegPicture& picture, int x, int y) {
-  const std::uint8_t* pixel = picture.pixels.data() + y * picture.stride + x * 3;
+std::array<int, 3> Bgr(const TJpegPicture& picture, int x, int y) {
+  const std::uint8_t* pixel = picture.Pixels.data() + y * picture.Stride + x * 3;
   return {pixel[0], pixel[1], pixel[2]};
 }
 
@@ -28,29 +28,29 @@ void ExpectNear(std::array<int, 3> actual, std::array<int, 3> expected) {
   for (int i = 0; i < 3; ++i) EXPECT_NEAR(actual[i], expected[i], 4) << "channel " << i;
 }
 
-int Brightness(const JpegPicture& picture, int x, int y) {
+int Brightness(const TJpegPicture& picture, int x, int y) {
   const auto [blue, green, red] = Bgr(picture, x, y);
   return (blue + green + red) / 3;
 }
 
 // 16 x 16 in four 8 x 8 blocks: red, blue above; green, white below.
-JpegRecipe Quadrants() {
-  JpegRecipe recipe;
+TJpegRecipe Quadrants() {
+  TJpegRecipe recipe;
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
       const bool top = y < 8, left = x < 8;
       const std::array<std::uint8_t, 3> rgb =
           top ? (left ? std::array<std::uint8_t, 3>{255, 0, 0} : std::array<std::uint8_t, 3>{0, 0, 255})
               : (left ? std::array<std::uint8_t, 3>{0, 255, 0} : std::array<std::uint8_t, 3>{255, 255, 255});
-      recipe.samples.insert(recipe.samples.end(), rgb.begin(), rgb.end());
+      recipe.Samples.insert(recipe.Samples.end(), rgb.begin(), rgb.end());
     }
   }
   return recipe;
 }
 
-void ExpectQuadrants(const JpegPicture& picture) {
-  ASSERT_EQ(picture.width, 16);
-  ASSERT_EQ(picture.height, 16);
+void ExpectQuadrants(const TJpegPicture& picture) {
+  ASSERT_EQ(picture.Width, 16);
+  ASSERT_EQ(picture.Height, 16);
   ExpectNear(Bgr(picture, 3, 3), {0, 0, 255});
   ExpectNear(Bgr(picture, 12, 3), {255, 0, 0});
   ExpectNear(Bgr(picture, 3, 12), {0, 255, 0});
@@ -60,28 +60,28 @@ void ExpectQuadrants(const JpegPicture& picture) {
 TEST(JpegLayout, RowsRunTopDownAndPixelsAreBlueGreenRed) {
   const auto picture = DecodeJpeg(EncodeJpeg(Quadrants()));
   ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->stride, 48u);
-  EXPECT_EQ(picture->pixels.size(), 16u * 48u);
+  EXPECT_EQ(picture->Stride, 48u);
+  EXPECT_EQ(picture->Pixels.size(), 16u * 48u);
   ExpectQuadrants(*picture);
 }
 
 TEST(JpegLayout, RowsArePaddedToFourBytesWithZeros) {
   const auto picture = DecodeJpeg(EncodeJpeg(PlainRecipe(5, 3, JCS_RGB, {200, 100, 50})));
   ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->stride, 16u);
-  ASSERT_EQ(picture->pixels.size(), 48u);
+  EXPECT_EQ(picture->Stride, 16u);
+  ASSERT_EQ(picture->Pixels.size(), 48u);
   for (int y = 0; y < 3; ++y) {
     ExpectNear(Bgr(*picture, 4, y), {50, 100, 200});
-    EXPECT_EQ(picture->pixels[y * 16 + 15], 0) << "row " << y;
+    EXPECT_EQ(picture->Pixels[y * 16 + 15], 0) << "row " << y;
   }
 }
 
 TEST(JpegKinds, ProgressiveAndArithmeticCodedDecodeLikeBaseline) {
-  for (const auto& [progressive, arithmetic_coded] : {std::pair{true, false}, {false, true}, {true, true}}) {
-    SCOPED_TRACE(testing::Message() << "progressive " << progressive << ", arithmetic " << arithmetic_coded);
-    JpegRecipe recipe = Quadrants();
-    recipe.progressive = progressive;
-    recipe.arithmetic_coded = arithmetic_coded;
+  for (const auto& [progressive, arithmeticCoded] : {std::pair{true, false}, {false, true}, {true, true}}) {
+    SCOPED_TRACE(testing::Message() << "progressive " << progressive << ", arithmetic " << arithmeticCoded);
+    TJpegRecipe recipe = Quadrants();
+    recipe.Progressive = progressive;
+    recipe.ArithmeticCoded = arithmeticCoded;
     const auto picture = DecodeJpeg(EncodeJpeg(recipe));
     ASSERT_TRUE(picture);
     ExpectQuadrants(*picture);
@@ -99,20 +99,20 @@ TEST(JpegKinds, CmykIsRefused) { EXPECT_FALSE(DecodeJpeg(EncodeJpeg(PlainRecipe(
 TEST(JpegLimits, PixelCountUpToTheLimitDecodes) {
   const auto picture = DecodeJpeg(EncodeJpeg(PlainRecipe(2048, 2048, JCS_GRAYSCALE, {255})));
   ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->width * picture->height, window::kMaxJpegPixels);
+  EXPECT_EQ(picture->Width * picture->Height, window::kMaxJpegPixels);
 
   EXPECT_FALSE(DecodeJpeg(EncodeJpeg(PlainRecipe(2048, 2049, JCS_GRAYSCALE, {255}))));
 }
 
 TEST(JpegLimits, ScanCountUpToTheLimitDecodes) {
-  JpegRecipe grey = PlainRecipe(8, 8, JCS_GRAYSCALE, {40});
-  grey.scans = ScanPerCoefficient(1);
-  ASSERT_LE(grey.scans.size(), static_cast<std::size_t>(window::kMaxJpegScans));
+  TJpegRecipe grey = PlainRecipe(8, 8, JCS_GRAYSCALE, {40});
+  grey.Scans = ScanPerCoefficient(1);
+  ASSERT_LE(grey.Scans.size(), static_cast<std::size_t>(window::kMaxJpegScans));
   EXPECT_TRUE(DecodeJpeg(EncodeJpeg(grey)));
 
-  JpegRecipe colour = PlainRecipe(8, 8, JCS_RGB, {40, 80, 120});
-  colour.scans = ScanPerCoefficient(3);
-  ASSERT_GT(colour.scans.size(), static_cast<std::size_t>(window::kMaxJpegScans));
+  TJpegRecipe colour = PlainRecipe(8, 8, JCS_RGB, {40, 80, 120});
+  colour.Scans = ScanPerCoefficient(3);
+  ASSERT_GT(colour.Scans.size(), static_cast<std::size_t>(window::kMaxJpegScans));
   EXPECT_FALSE(DecodeJpeg(EncodeJpeg(colour)));
 }
 
@@ -134,9 +134,9 @@ TEST(JpegFailures, OtherDataIsRefused) {
   for (auto& byte : noise) byte = static_cast<std::uint8_t>(random());
   EXPECT_FALSE(DecodeJpeg(noise));
 
-  std::vector<std::uint8_t> noise_after_start_marker = {0xFF, 0xD8};
-  noise_after_start_marker.insert(noise_after_start_marker.end(), noise.begin(), noise.end());
-  EXPECT_FALSE(DecodeJpeg(noise_after_start_marker));
+  std::vector<std::uint8_t> noiseAfterStartMarker = {0xFF, 0xD8};
+  noiseAfterStartMarker.insert(noiseAfterStartMarker.end(), noise.begin(), noise.end());
+  EXPECT_FALSE(DecodeJpeg(noiseAfterStartMarker));
 
   EXPECT_FALSE(DecodeJpeg(ReadPictureFile("glyph_nav.bmp")));
 }
@@ -155,8 +155,8 @@ TEST(JpegFailures, MarkerInsidePictureDataIsRefused) {
 TEST(TodayPicture, IsSixtyByFortyWithWhiteCorners) {
   const auto picture = DecodeJpeg(ReadPictureFile("today.jpg"));
   ASSERT_TRUE(picture);
-  ASSERT_EQ(picture->width, 60);
-  ASSERT_EQ(picture->height, 40);
+  ASSERT_EQ(picture->Width, 60);
+  ASSERT_EQ(picture->Height, 40);
   for (const auto& [x, y] : {std::pair{0, 0}, {59, 0}, {0, 39}, {59, 39}}) {
     EXPECT_GE(Brightness(*picture, x, y), 245) << x << "," << y;
   }

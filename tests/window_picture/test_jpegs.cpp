@@ -5,7 +5,7 @@
 
 namespace window_picture_test {
 
-std::vector<std::uint8_t> EncodeJpeg(const JpegRecipe& recipe) {
+std::vector<std::uint8_t> EncodeJpeg(const TJpegRecipe& recipe) {
   jpeg_compress_struct compress{};
   jpeg_error_mgr errors{};
   compress.err = jpeg_std_error(&errors);  // a bad recipe ends the test program with libjpeg's message
@@ -14,28 +14,28 @@ std::vector<std::uint8_t> EncodeJpeg(const JpegRecipe& recipe) {
   unsigned long size = 0;
   jpeg_mem_dest(&compress, &buffer, &size);
 
-  compress.image_width = static_cast<JDIMENSION>(recipe.width);
-  compress.image_height = static_cast<JDIMENSION>(recipe.height);
-  compress.in_color_space = recipe.colour_space;
-  compress.input_components = recipe.colour_space == JCS_GRAYSCALE ? 1 : recipe.colour_space == JCS_CMYK ? 4 : 3;
+  compress.image_width = static_cast<JDIMENSION>(recipe.Width);
+  compress.image_height = static_cast<JDIMENSION>(recipe.Height);
+  compress.in_color_space = recipe.ColourSpace;
+  compress.input_components = recipe.ColourSpace == JCS_GRAYSCALE ? 1 : recipe.ColourSpace == JCS_CMYK ? 4 : 3;
   jpeg_set_defaults(&compress);
   jpeg_set_quality(&compress, 100, TRUE);
   for (int i = 0; i < compress.num_components; ++i) {
     compress.comp_info[i].h_samp_factor = 1;
     compress.comp_info[i].v_samp_factor = 1;
   }
-  if (recipe.progressive) jpeg_simple_progression(&compress);
-  compress.arith_code = recipe.arithmetic_coded ? TRUE : FALSE;
-  if (!recipe.scans.empty()) {
-    compress.scan_info = recipe.scans.data();
-    compress.num_scans = static_cast<int>(recipe.scans.size());
+  if (recipe.Progressive) jpeg_simple_progression(&compress);
+  compress.arith_code = recipe.ArithmeticCoded ? TRUE : FALSE;
+  if (!recipe.Scans.empty()) {
+    compress.scan_info = recipe.Scans.data();
+    compress.num_scans = static_cast<int>(recipe.Scans.size());
   }
 
   jpeg_start_compress(&compress, TRUE);
-  const std::size_t row_bytes = static_cast<std::size_t>(recipe.width) * compress.input_components;
-  if (recipe.samples.size() != row_bytes * recipe.height) throw std::invalid_argument("samples do not fit the size");
+  const std::size_t rowBytes = static_cast<std::size_t>(recipe.Width) * compress.input_components;
+  if (recipe.Samples.size() != rowBytes * recipe.Height) throw std::invalid_argument("samples do not fit the size");
   while (compress.next_scanline < compress.image_height) {
-    auto row = const_cast<JSAMPROW>(recipe.samples.data() + compress.next_scanline * row_bytes);
+    auto row = const_cast<JSAMPROW>(recipe.Samples.data() + compress.next_scanline * rowBytes);
     jpeg_write_scanlines(&compress, &row, 1);
   }
   jpeg_finish_compress(&compress);
@@ -45,12 +45,12 @@ std::vector<std::uint8_t> EncodeJpeg(const JpegRecipe& recipe) {
   return jpeg;
 }
 
-JpegRecipe PlainRecipe(int width, int height, J_COLOR_SPACE colour_space, const std::vector<std::uint8_t>& colour) {
-  JpegRecipe recipe;
-  recipe.width = width;
-  recipe.height = height;
-  recipe.colour_space = colour_space;
-  for (int i = 0; i < width * height; ++i) recipe.samples.insert(recipe.samples.end(), colour.begin(), colour.end());
+TJpegRecipe PlainRecipe(int width, int height, J_COLOR_SPACE colourSpace, const std::vector<std::uint8_t>& colour) {
+  TJpegRecipe recipe;
+  recipe.Width = width;
+  recipe.Height = height;
+  recipe.ColourSpace = colourSpace;
+  for (int i = 0; i < width * height; ++i) recipe.Samples.insert(recipe.Samples.end(), colour.begin(), colour.end());
   return recipe;
 }
 

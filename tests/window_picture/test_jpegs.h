@@ -10,21 +10,21 @@
 
 namespace window_picture_test {
 
-struct JpegRecipe {
-  int width = 16;
-  int height = 16;
-  J_COLOR_SPACE colour_space = JCS_RGB;  // JCS_GRAYSCALE, JCS_RGB or JCS_CMYK
-  std::vector<std::uint8_t> samples;     // rows top down, the colour space's components per pixel
-  bool progressive = false;
-  bool arithmetic_coded = false;
-  std::vector<jpeg_scan_info> scans;  // a scan script of its own; empty for libjpeg's
+struct TJpegRecipe {
+  int Width = 16;
+  int Height = 16;
+  J_COLOR_SPACE ColourSpace = JCS_RGB;  // JCS_GRAYSCALE, JCS_RGB or JCS_CMYK
+  std::vector<std::uint8_t> Samples;    // rows top down, the colour space's components per pixel
+  bool Progressive = false;
+  bool ArithmeticCoded = false;
+  std::vector<jpeg_scan_info> Scans;  // a scan script of its own; empty for libjpeg's
 };
 
 // Quality 100 without chroma subsampling: blocks of one colour come back within a step or two.
-std::vector<std::uint8_t> EncodeJpeg(const JpegRecipe& recipe);
+std::vector<std::uint8_t> EncodeJpeg(const TJpegRecipe& recipe);
 
 // A picture in one colour, given in the colour space's components.
-JpegRecipe PlainRecipe(int width, int height, J_COLOR_SPACE colour_space, const std::vector<std::uint8_t>& colour);
+TJpegRecipe PlainRecipe(int width, int height, J_COLOR_SPACE colourSpace, const std::vector<std::uint8_t>& colour);
 
 // A progressive scan script with one scan per DCT coefficient for each component.
 std::vector<jpeg_scan_info> ScanPerCoefficient(int components);

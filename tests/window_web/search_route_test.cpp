@@ -8,28 +8,28 @@
 
 namespace {
 
-using DateWin::Site;
+using DateWin::TSite;
 
 std::string Gbk(std::string_view utf8) { return text::Utf8ToGbk(utf8); }
 
-std::string Root(Site site) { return std::string(DateWin::SiteRoot(site)); }
+std::string Root(TSite site) { return std::string(DateWin::SiteRoot(site)); }
 
-std::string Search(std::string_view encodedQuery) { return Root(Site::kSearch) + "/s?wd=" + std::string(encodedQuery); }
+std::string Search(std::string_view encodedQuery) { return Root(TSite::Search) + "/s?wd=" + std::string(encodedQuery); }
 
 TEST(SearchButtonAddress, EachKeywordOpensItsSitesEntryPage) {
   const struct {
-    const char* keyword;
-    Site site;
+    const char* Keyword;
+    TSite Site;
   } routes[] = {
-      {"淘宝", Site::kShoppingSite},     {"淘宝网", Site::kShoppingSite},   {"淘宝男装", Site::kShoppingSite},
-      {"淘宝女装", Site::kShoppingSite}, {"手机", Site::kMobilePhones},     {"手机报价", Site::kMobilePhones},
-      {"淘宝手机", Site::kMobilePhones}, {"网购手机", Site::kMobilePhones}, {"机票", Site::kAirTickets},
-      {"机票预订", Site::kAirTickets},   {"特价机票", Site::kAirTickets},   {"打折机票", Site::kAirTickets},
-      {"预订机票", Site::kAirTickets},   {"淘宝商城", Site::kMall},
+      {"淘宝", TSite::ShoppingSite},     {"淘宝网", TSite::ShoppingSite},   {"淘宝男装", TSite::ShoppingSite},
+      {"淘宝女装", TSite::ShoppingSite}, {"手机", TSite::MobilePhones},     {"手机报价", TSite::MobilePhones},
+      {"淘宝手机", TSite::MobilePhones}, {"网购手机", TSite::MobilePhones}, {"机票", TSite::AirTickets},
+      {"机票预订", TSite::AirTickets},   {"特价机票", TSite::AirTickets},   {"打折机票", TSite::AirTickets},
+      {"预订机票", TSite::AirTickets},   {"淘宝商城", TSite::Mall},
   };
   for (const auto& route : routes) {
-    EXPECT_EQ(DateWin::KeywordSite(Gbk(route.keyword)), route.site) << route.keyword;
-    EXPECT_EQ(DateWin::SearchButtonAddress(Gbk(route.keyword)), Root(route.site) + "/") << route.keyword;
+    EXPECT_EQ(DateWin::KeywordSite(Gbk(route.Keyword)), route.Site) << route.Keyword;
+    EXPECT_EQ(DateWin::SearchButtonAddress(Gbk(route.Keyword)), Root(route.Site) + "/") << route.Keyword;
   }
 }
 
@@ -54,12 +54,12 @@ TEST(SearchButtonAddress, ReservedCharactersInTheQuerySearchForThemselves) {
 }
 
 TEST(ShortcutAddress, IsTheBareHostThatTheKeywordRouteOpensWithASlash) {
-  for (Site site : {Site::kShoppingSite, Site::kMall}) {
+  for (TSite site : {TSite::ShoppingSite, TSite::Mall}) {
     const std::string shortcut = DateWin::ShortcutAddress(site);
     EXPECT_NE(shortcut.back(), '/') << shortcut;
-    EXPECT_EQ(shortcut + "/", DateWin::SearchButtonAddress(Gbk(site == Site::kMall ? "淘宝商城" : "淘宝")));
+    EXPECT_EQ(shortcut + "/", DateWin::SearchButtonAddress(Gbk(site == TSite::Mall ? "淘宝商城" : "淘宝")));
   }
-  for (Site site : {Site::kWebDirectory, Site::kOnlineShopping, Site::kProgramHome, Site::kProgramHelp})
+  for (TSite site : {TSite::WebDirectory, TSite::OnlineShopping, TSite::ProgramHome, TSite::ProgramHelp})
     EXPECT_NE(DateWin::ShortcutAddress(site).back(), '/') << DateWin::ShortcutAddress(site);
 }
 

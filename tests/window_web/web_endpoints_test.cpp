@@ -7,11 +7,11 @@
 
 namespace {
 
-using DateWin::Site;
+using DateWin::TSite;
 
-constexpr Site kAllSites[] = {Site::kSearch,         Site::kShoppingSite, Site::kMobilePhones,
-                              Site::kAirTickets,     Site::kMall,         Site::kWebDirectory,
-                              Site::kOnlineShopping, Site::kProgramHome,  Site::kProgramHelp};
+constexpr TSite kAllSites[] = {TSite::Search,         TSite::ShoppingSite, TSite::MobilePhones,
+                               TSite::AirTickets,     TSite::Mall,         TSite::WebDirectory,
+                               TSite::OnlineShopping, TSite::ProgramHome,  TSite::ProgramHelp};
 
 // The part after "http://" or "https://"; empty when the root has neither.
 std::string_view Host(std::string_view root) {
@@ -22,7 +22,7 @@ std::string_view Host(std::string_view root) {
 
 TEST(SiteRoot, EverySiteIsABareWebHostOfItsOwn) {
   std::set<std::string_view> roots;
-  for (Site site : kAllSites) {
+  for (TSite site : kAllSites) {
     const std::string_view root = DateWin::SiteRoot(site);
     const std::string_view host = Host(root);
     EXPECT_FALSE(host.empty()) << root;
@@ -33,10 +33,10 @@ TEST(SiteRoot, EverySiteIsABareWebHostOfItsOwn) {
 }
 
 TEST(SiteRoot, TheProgramsOwnPagesStayUnderTheReservedExampleDomain) {
-  EXPECT_TRUE(Host(DateWin::SiteRoot(Site::kProgramHome)).ends_with(".example"));
-  EXPECT_TRUE(Host(DateWin::SiteRoot(Site::kProgramHelp)).ends_with(".example"));
-  for (Site site : kAllSites) {
-    if (site == Site::kProgramHome || site == Site::kProgramHelp) continue;
+  EXPECT_TRUE(Host(DateWin::SiteRoot(TSite::ProgramHome)).ends_with(".example"));
+  EXPECT_TRUE(Host(DateWin::SiteRoot(TSite::ProgramHelp)).ends_with(".example"));
+  for (TSite site : kAllSites) {
+    if (site == TSite::ProgramHome || site == TSite::ProgramHelp) continue;
     EXPECT_FALSE(Host(DateWin::SiteRoot(site)).ends_with(".example")) << DateWin::SiteRoot(site);
   }
 }

@@ -33,7 +33,7 @@ constexpr std::string_view kHelp =
     "\n"
     "Bad arguments give a one-line message on stderr and exit status 2.\n";
 
-UsageError Error(std::string message) { return UsageError{"rilvanta-cal: " + std::move(message)}; }
+TUsageError Error(std::string message) { return TUsageError{"rilvanta-cal: " + std::move(message)}; }
 
 // An argument inside a message, made harmless: control characters would break
 // the message's single line.
@@ -44,42 +44,42 @@ std::string Quoted(std::string_view argument) {
 }
 
 // A date argument, or the reason it is not one.
-std::variant<DateCn::CivilDate, UsageError> ParseDateArgument(std::string_view text) {
-  const std::optional<DateCn::CivilDate> date = ParseIsoDate(text);
+std::variant<DateCn::TCivilDate, TUsageError> ParseDateArgument(std::string_view text) {
+  const std::optional<DateCn::TCivilDate> date = ParseIsoDate(text);
   const std::string quoted = Quoted(text);
   if (!date) return Error(quoted + " is not a date of the form YYYY-MM-DD");
-  if (!DateCn::IsValidDate(date->year, date->month, date->day)) return Error(quoted + " is no day of the calendar");
-  if (date->year < kFirstYear || date->year > kLastYear) return Error(quoted + " lies outside the years 1901-2050");
+  if (!DateCn::IsValidDate(date->Year, date->Month, date->Day)) return Error(quoted + " is no day of the calendar");
+  if (date->Year < kFirstYear || date->Year > kLastYear) return Error(quoted + " lies outside the years 1901-2050");
   return *date;
 }
 
-Request ParseDay(std::span<const std::string_view> operands) {
+TRequest ParseDay(std::span<const std::string_view> operands) {
   if (operands.size() != 1) return Error("'day' takes one date, YYYY-MM-DD");
   auto date = ParseDateArgument(operands[0]);
-  if (auto* error = std::get_if<UsageError>(&date)) return *error;
-  return DayRequest{std::get<DateCn::CivilDate>(date)};
+  if (auto* error = std::get_if<TUsageError>(&date)) return *error;
+  return TDayRequest{std::get<DateCn::TCivilDate>(date)};
 }
 
-Request ParseDump(std::span<const std::string_view> operands) {
+TRequest ParseDump(std::span<const std::string_view> operands) {
   if (operands.size() != 2) return Error("'dump' takes two dates, FROM and TO, as YYYY-MM-DD");
   auto from = ParseDateArgument(operands[0]);
-  if (auto* error = std::get_if<UsageError>(&from)) return *error;
+  if (auto* error = std::get_if<TUsageError>(&from)) return *error;
   auto to = ParseDateArgument(operands[1]);
-  if (auto* error = std::get_if<UsageError>(&to)) return *error;
-  const DateCn::CivilDate first = std::get<DateCn::CivilDate>(from);
-  const DateCn::CivilDate last = std::get<DateCn::CivilDate>(to);
-  if (DateCn::EncodeDate(first.year, first.month, first.day) > DateCn::EncodeDate(last.year, last.month, last.day)) {
+  if (auto* error = std::get_if<TUsageError>(&to)) return *error;
+  const DateCn::TCivilDate first = std::get<DateCn::TCivilDate>(from);
+  const DateCn::TCivilDate last = std::get<DateCn::TCivilDate>(to);
+  if (DateCn::EncodeDate(first.Year, first.Month, first.Day) > DateCn::EncodeDate(last.Year, last.Month, last.Day)) {
     return Error("FROM " + Quoted(operands[0]) + " comes after TO " + Quoted(operands[1]));
   }
-  return DumpRequest{first, last};
+  return TDumpRequest{first, last};
 }
 
-std::optional<int> Number(std::string_view text, std::size_t min_digits, std::size_t max_digits) {
-  if (text.size() < min_digits || text.size() > max_digits) return std::nullopt;
+std::optional<int> Number(std::string_view text, std::size_t minDigits, std::size_t maxDigits) {
+  if (text.size() < minDigits || text.size() > maxDigits) return std::nullopt;
   return ParseDigits(text);
 }
 
-Request ParseMonth(std::span<const std::string_view> operands) {
+TRequest ParseMonth(std::span<const std::string_view> operands) {
   std::vector<std::string_view> fields;
   bool colour = true;
   for (const std::string_view operand : operands) {
@@ -95,17 +95,17 @@ Request ParseMonth(std::span<const std::string_view> operands) {
   if (*year < kFirstYear || *year > kLastYear) return Error(Quoted(fields[0]) + " lies outside the years 1901-2050");
   const std::optional<int> month = Number(fields[1], 1, 2);
   if (!month || *month < 1 || *month > 12) return Error(Quoted(fields[1]) + " is not a month, 1-12");
-  return MonthRequest{*year, *month, colour};
+  return TMonthRequest{*year, *month, colour};
 }
 
 }  // namespace
 
-Request ParseCommandLine(std::span<const std::string_view> arguments) {
+TRequest ParseCommandLine(std::span<const std::string_view> arguments) {
   if (arguments.empty()) return Error("no command given; try 'rilvanta-cal --help'");
   const std::string_view command = arguments[0];
   const std::span<const std::string_view> operands = arguments.subspan(1);
-  if (command == "--help" || command == "-h") return HelpRequest{};
-  if (command == "--version") return VersionRequest{};
+  if (command == "--help" || command == "-h") return THelpRequest{};
+  if (command == "--version") return TVersionRequest{};
   if (command == "day") return ParseDay(operands);
   if (command == "dump") return ParseDump(operands);
   if (command == "month") return ParseMonth(operands);

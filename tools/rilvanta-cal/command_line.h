@@ -1,6 +1,6 @@
 #pragma once
 // What the command line of rilvanta-cal asks for. Every malformed request becomes
-// a UsageError whose message is the one line the tool prints on stderr.
+// a TUsageError whose message is the one line the tool prints on stderr.
 
 #include <span>
 #include <string>
@@ -11,28 +11,28 @@
 
 namespace rilvanta_cal {
 
-struct HelpRequest {};
-struct VersionRequest {};
-struct DayRequest {
-  DateCn::CivilDate date;
+struct THelpRequest {};
+struct TVersionRequest {};
+struct TDayRequest {
+  DateCn::TCivilDate Date;
 };
-struct DumpRequest {
-  DateCn::CivilDate from;
-  DateCn::CivilDate to;  // not before `from`
+struct TDumpRequest {
+  DateCn::TCivilDate From;
+  DateCn::TCivilDate To;  // not before `From`
 };
-struct MonthRequest {
-  int year;
-  int month;
-  bool colour;  // false with --no-color; colour needs a terminal too
+struct TMonthRequest {
+  int Year;
+  int Month;
+  bool Colour;  // false with --no-color; colour needs a terminal too
 };
-struct UsageError {
-  std::string message;
+struct TUsageError {
+  std::string Message;
 };
 
-using Request = std::variant<HelpRequest, VersionRequest, DayRequest, DumpRequest, MonthRequest, UsageError>;
+using TRequest = std::variant<THelpRequest, TVersionRequest, TDayRequest, TDumpRequest, TMonthRequest, TUsageError>;
 
 // `arguments` excludes the program name. Dates must lie in 1901-2050.
-Request ParseCommandLine(std::span<const std::string_view> arguments);
+TRequest ParseCommandLine(std::span<const std::string_view> arguments);
 
 std::string_view HelpText();
 

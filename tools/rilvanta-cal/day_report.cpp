@@ -25,10 +25,10 @@ void AddLine(std::string& out, std::string_view label, const std::string& value)
 
 }  // namespace
 
-std::string WeekdayName(int day_of_week) {
+std::string WeekdayName(int dayOfWeek) {
   static constexpr std::array<std::string_view, 7> kNames = {"星期日", "星期一", "星期二", "星期三",
                                                              "星期四", "星期五", "星期六"};
-  return std::string(kNames[day_of_week - 1]);
+  return std::string(kNames[dayOfWeek - 1]);
 }
 
 std::string DayReport(double date) {

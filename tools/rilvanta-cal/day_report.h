@@ -17,6 +17,6 @@ namespace rilvanta_cal {
 std::string DayReport(double date);
 
 // "星期日" ... "星期六" for DateCn::DayOfWeek 1-7.
-std::string WeekdayName(int day_of_week);
+std::string WeekdayName(int dayOfWeek);
 
 }  // namespace rilvanta_cal

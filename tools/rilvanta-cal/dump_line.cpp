@@ -5,14 +5,14 @@
 
 namespace rilvanta_cal {
 
-void DumpLineWriter::Append(double date, std::string& out) {
-  const DateCn::CivilDate civil = DateCn::DecodeDate(date);
+void TDumpLineWriter::Append(double date, std::string& out) {
+  const DateCn::TCivilDate civil = DateCn::DecodeDate(date);
   out += FormatIsoDate(civil);
   out += '\t';
   out += std::to_string(DateCn::LunarDate(date));
   for (const std::string& text : {DateCn::LunarMonthName(date), DateCn::LunarDayName(date), DateCn::LunarFestival(date),
                                   DateCn::YearStemBranch(date), DateCn::YearBranchAnimal(date), DateCn::SolarTerm(date),
-                                  DateCn::GregorianFestival(civil.day, date), DateCn::StarSign(date)}) {
+                                  DateCn::GregorianFestival(civil.Day, date), DateCn::StarSign(date)}) {
     out += '\t';
     out += utf8_.Of(text);
   }

@@ -11,12 +11,12 @@
 
 namespace rilvanta_cal {
 
-class DumpLineWriter {
+class TDumpLineWriter {
  public:
   void Append(double date, std::string& out);
 
  private:
-  Utf8Texts utf8_;
+  TUtf8Texts utf8_;
 };
 
 }  // namespace rilvanta_cal

@@ -14,18 +14,18 @@ std::optional<int> ParseDigits(std::string_view text) {
   return value;
 }
 
-std::optional<DateCn::CivilDate> ParseIsoDate(std::string_view text) {
+std::optional<DateCn::TCivilDate> ParseIsoDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
   const std::optional<int> year = ParseDigits(text.substr(0, 4));
   const std::optional<int> month = ParseDigits(text.substr(5, 2));
   const std::optional<int> day = ParseDigits(text.substr(8, 2));
   if (!year || !month || !day) return std::nullopt;
-  return DateCn::CivilDate{*year, *month, *day};
+  return DateCn::TCivilDate{*year, *month, *day};
 }
 
-std::string FormatIsoDate(const DateCn::CivilDate& date) {
+std::string FormatIsoDate(const DateCn::TCivilDate& date) {
   char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year % 10000, date.month % 100, date.day % 100);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year % 10000, date.Month % 100, date.Day % 100);
   return text;
 }
 

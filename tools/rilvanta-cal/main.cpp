@@ -21,27 +21,27 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-double DateValue(const DateCn::CivilDate& date) { return DateCn::EncodeDate(date.year, date.month, date.day); }
+double DateValue(const DateCn::TCivilDate& date) { return DateCn::EncodeDate(date.Year, date.Month, date.Day); }
 
-bool Run(const rilvanta_cal::HelpRequest&, rilvanta_cal::StandardOutput& out) {
+bool Run(const rilvanta_cal::THelpRequest&, rilvanta_cal::TStandardOutput& out) {
   return out.Write(rilvanta_cal::HelpText());
 }
 
-bool Run(const rilvanta_cal::VersionRequest&, rilvanta_cal::StandardOutput& out) {
+bool Run(const rilvanta_cal::TVersionRequest&, rilvanta_cal::TStandardOutput& out) {
   return out.Write(rilvanta_cal::VersionText());
 }
 
-bool Run(const rilvanta_cal::DayRequest& request, rilvanta_cal::StandardOutput& out) {
-  return out.Write(rilvanta_cal::DayReport(DateValue(request.date)));
+bool Run(const rilvanta_cal::TDayRequest& request, rilvanta_cal::TStandardOutput& out) {
+  return out.Write(rilvanta_cal::DayReport(DateValue(request.Date)));
 }
 
-bool Run(const rilvanta_cal::DumpRequest& request, rilvanta_cal::StandardOutput& out) {
+bool Run(const rilvanta_cal::TDumpRequest& request, rilvanta_cal::TStandardOutput& out) {
   constexpr std::size_t kChunk = 1 << 16;
-  rilvanta_cal::DumpLineWriter writer;
+  rilvanta_cal::TDumpLineWriter writer;
   std::string buffer;
   buffer.reserve(kChunk + 256);
-  const double last = DateValue(request.to);
-  for (double date = DateValue(request.from); date <= last; ++date) {
+  const double last = DateValue(request.To);
+  for (double date = DateValue(request.From); date <= last; ++date) {
     writer.Append(date, buffer);
     if (buffer.size() >= kChunk) {
       if (!out.Write(buffer)) return false;
@@ -51,7 +51,7 @@ bool Run(const rilvanta_cal::DumpRequest& request, rilvanta_cal::StandardOutput&
   return out.Write(buffer);
 }
 
-std::optional<DateCn::CivilDate> Today() {
+std::optional<DateCn::TCivilDate> Today() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
 #ifdef _WIN32
@@ -59,33 +59,33 @@ std::optional<DateCn::CivilDate> Today() {
 #else
   if (localtime_r(&now, &local) == nullptr) return std::nullopt;
 #endif
-  return DateCn::CivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+  return DateCn::TCivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 // Colour only on a terminal, and not when the user asked for none (--no-color,
 // or the NO_COLOR convention).
-bool UseColour(const rilvanta_cal::MonthRequest& request, const rilvanta_cal::StandardOutput& out) {
-  const char* no_colour = std::getenv("NO_COLOR");
-  return request.colour && out.IsTerminal() && (no_colour == nullptr || *no_colour == '\0');
+bool UseColour(const rilvanta_cal::TMonthRequest& request, const rilvanta_cal::TStandardOutput& out) {
+  const char* noColour = std::getenv("NO_COLOR");
+  return request.Colour && out.IsTerminal() && (noColour == nullptr || *noColour == '\0');
 }
 
-bool Run(const rilvanta_cal::MonthRequest& request, rilvanta_cal::StandardOutput& out) {
-  return out.Write(rilvanta_cal::MonthGrid(request.year, request.month, Today(), UseColour(request, out)));
+bool Run(const rilvanta_cal::TMonthRequest& request, rilvanta_cal::TStandardOutput& out) {
+  return out.Write(rilvanta_cal::MonthGrid(request.Year, request.Month, Today(), UseColour(request, out)));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const rilvanta_cal::Request request = rilvanta_cal::ParseCommandLine(arguments);
-  if (const auto* error = std::get_if<rilvanta_cal::UsageError>(&request)) {
-    std::fprintf(stderr, "%s\n", error->message.c_str());
+  const rilvanta_cal::TRequest request = rilvanta_cal::ParseCommandLine(arguments);
+  if (const auto* error = std::get_if<rilvanta_cal::TUsageError>(&request)) {
+    std::fprintf(stderr, "%s\n", error->Message.c_str());
     return kUsageError;
   }
-  rilvanta_cal::StandardOutput out;
+  rilvanta_cal::TStandardOutput out;
   const bool written = std::visit(
       [&out](const auto& command) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(command)>, rilvanta_cal::UsageError>) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(command)>, rilvanta_cal::TUsageError>) {
           return false;
         } else {
           return Run(command, out) && out.Flush();

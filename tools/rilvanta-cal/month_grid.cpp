@@ -45,14 +45,14 @@ std::string_view AnsiStyle(TColour colour) {
 }
 
 // A cell: `text` centred in kCellWidth columns, styled when `colour` is on.
-class CellWriter {
+class TCellWriter {
  public:
-  CellWriter(std::string& out, bool colour) : out_(out), colour_(colour) {}
+  TCellWriter(std::string& out, bool colour) : out_(out), colour_(colour) {}
 
-  void Write(std::string_view text, TColour text_colour = DateWin::kWeekdayDayColour, bool reversed = false) {
+  void Write(std::string_view text, TColour textColour = DateWin::kWeekdayDayColour, bool reversed = false) {
     const int padding = kCellWidth - DisplayWidth(text);
     out_.append(padding / 2, ' ');
-    std::string style(colour_ && !text.empty() ? AnsiStyle(text_colour) : "");
+    std::string style(colour_ && !text.empty() ? AnsiStyle(textColour) : "");
     if (colour_ && reversed) style += style.empty() ? "7" : ";7";  // today
     if (!style.empty()) out_.append("\x1b[").append(style).append("m");
     out_.append(text);
@@ -72,13 +72,13 @@ void EndLine(std::string& out) {
 
 }  // namespace
 
-std::string MonthGrid(int year, int month, const std::optional<DateCn::CivilDate>& today, bool colour) {
-  const bool today_in_month = today && today->year == year && today->month == month;
-  const double shown = DateCn::EncodeDate(year, month, today_in_month ? today->day : 1);
-  const DateWin::MonthView view = DateWin::BuildMonthView(shown, "");
+std::string MonthGrid(int year, int month, const std::optional<DateCn::TCivilDate>& today, bool colour) {
+  const bool todayInMonth = today && today->Year == year && today->Month == month;
+  const double shown = DateCn::EncodeDate(year, month, todayInMonth ? today->Day : 1);
+  const DateWin::TMonthView view = DateWin::BuildMonthView(shown, "");
 
   std::string out = std::to_string(year) + "年" + std::to_string(month) + "月\n";
-  CellWriter cells(out, colour);
+  TCellWriter cells(out, colour);
   static constexpr std::string_view kWeekdays[] = {"日", "一", "二", "三", "四", "五", "六"};
   for (int column = 0; column < DateWin::kColumns; ++column) {
     const bool weekend = column == 0 || column == DateWin::kColumns - 1;
@@ -86,21 +86,21 @@ std::string MonthGrid(int year, int month, const std::optional<DateCn::CivilDate
   }
   EndLine(out);
 
-  for (int row_start = 0; row_start < DateWin::kCellCount; row_start += DateWin::kColumns) {
-    const int row_end = std::min(row_start + DateWin::kColumns, DateWin::kCellCount);
-    bool row_shown = false;
-    for (int index = row_start; index < row_end; ++index) row_shown |= view.cells[index].visible;
-    if (!row_shown) continue;
-    for (int index = row_start; index < row_end; ++index) {
-      const DateWin::CellView& cell = view.cells[index];
-      const bool is_today = today_in_month && cell.visible && cell.day == today->day;
-      const std::string number = is_today && !colour ? "[" + cell.day_text + "]" : cell.day_text;
-      cells.Write(number, cell.day_colour, is_today);
+  for (int rowStart = 0; rowStart < DateWin::kCellCount; rowStart += DateWin::kColumns) {
+    const int rowEnd = std::min(rowStart + DateWin::kColumns, DateWin::kCellCount);
+    bool rowShown = false;
+    for (int index = rowStart; index < rowEnd; ++index) rowShown |= view.Cells[index].Visible;
+    if (!rowShown) continue;
+    for (int index = rowStart; index < rowEnd; ++index) {
+      const DateWin::TCellView& cell = view.Cells[index];
+      const bool isToday = todayInMonth && cell.Visible && cell.Day == today->Day;
+      const std::string number = isToday && !colour ? "[" + cell.DayText + "]" : cell.DayText;
+      cells.Write(number, cell.DayColour, isToday);
     }
     EndLine(out);
-    for (int index = row_start; index < row_end; ++index) {
-      const DateWin::CellView& cell = view.cells[index];
-      cells.Write(text::GbkToUtf8(cell.lunar_text), cell.lunar_colour);
+    for (int index = rowStart; index < rowEnd; ++index) {
+      const DateWin::TCellView& cell = view.Cells[index];
+      cells.Write(text::GbkToUtf8(cell.LunarText), cell.LunarColour);
     }
     EndLine(out);
   }

@@ -15,6 +15,6 @@
 namespace rilvanta_cal {
 
 // `year` 1901-2050, `month` 1-12.
-std::string MonthGrid(int year, int month, const std::optional<DateCn::CivilDate>& today, bool colour);
+std::string MonthGrid(int year, int month, const std::optional<DateCn::TCivilDate>& today, bool colour);
 
 }  // namespace rilvanta_cal

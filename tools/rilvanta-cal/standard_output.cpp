@@ -14,39 +14,39 @@ namespace rilvanta_cal {
 
 #ifdef _WIN32
 
-StandardOutput::StandardOutput() {
+TStandardOutput::TStandardOutput() {
   _setmode(_fileno(stdout), _O_BINARY);
-  is_terminal_ = _isatty(_fileno(stdout)) != 0;
+  isTerminal_ = _isatty(_fileno(stdout)) != 0;
   HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
   DWORD mode = 0;
-  if (is_terminal_ && GetConsoleMode(console, &mode)) {
-    console_changed_ = true;
-    previous_code_page_ = GetConsoleOutputCP();
-    previous_mode_ = mode;
+  if (isTerminal_ && GetConsoleMode(console, &mode)) {
+    consoleChanged_ = true;
+    previousCodePage_ = GetConsoleOutputCP();
+    previousMode_ = mode;
     SetConsoleOutputCP(CP_UTF8);
     SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);  // colour escapes
   }
 }
 
-StandardOutput::~StandardOutput() {
+TStandardOutput::~TStandardOutput() {
   std::fflush(stdout);
-  if (!console_changed_) return;
-  SetConsoleOutputCP(previous_code_page_);
-  SetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), previous_mode_);
+  if (!consoleChanged_) return;
+  SetConsoleOutputCP(previousCodePage_);
+  SetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), previousMode_);
 }
 
 #else
 
-StandardOutput::StandardOutput() : is_terminal_(isatty(STDOUT_FILENO) != 0) {}
+TStandardOutput::TStandardOutput() : isTerminal_(isatty(STDOUT_FILENO) != 0) {}
 
-StandardOutput::~StandardOutput() { std::fflush(stdout); }
+TStandardOutput::~TStandardOutput() { std::fflush(stdout); }
 
 #endif
 
-bool StandardOutput::Write(std::string_view bytes) {
+bool TStandardOutput::Write(std::string_view bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
 }
 
-bool StandardOutput::Flush() { return std::fflush(stdout) == 0 && !std::ferror(stdout); }
+bool TStandardOutput::Flush() { return std::fflush(stdout) == 0 && !std::ferror(stdout); }
 
 }  // namespace rilvanta_cal

@@ -8,25 +8,25 @@
 
 namespace rilvanta_cal {
 
-class StandardOutput {
+class TStandardOutput {
  public:
-  StandardOutput();
-  ~StandardOutput();
-  StandardOutput(const StandardOutput&) = delete;
-  StandardOutput& operator=(const StandardOutput&) = delete;
+  TStandardOutput();
+  ~TStandardOutput();
+  TStandardOutput(const TStandardOutput&) = delete;
+  TStandardOutput& operator=(const TStandardOutput&) = delete;
 
   // False once a write has failed (a closed pipe, a full disk).
   bool Write(std::string_view bytes);
   bool Flush();
   // Whether stdout is a terminal, where colours may be used.
-  bool IsTerminal() const { return is_terminal_; }
+  bool IsTerminal() const { return isTerminal_; }
 
  private:
-  bool is_terminal_ = false;
+  bool isTerminal_ = false;
   // Windows console only: what to restore, when changed.
-  bool console_changed_ = false;
-  unsigned previous_code_page_ = 0;
-  unsigned long previous_mode_ = 0;
+  bool consoleChanged_ = false;
+  unsigned previousCodePage_ = 0;
+  unsigned long previousMode_ = 0;
 };
 
 }  // namespace rilvanta_cal

@@ -4,7 +4,7 @@
 
 namespace rilvanta_cal {
 
-const std::string& Utf8Texts::Of(const std::string& gbk) {
+const std::string& TUtf8Texts::Of(const std::string& gbk) {
   auto found = converted_.find(gbk);
   if (found == converted_.end()) found = converted_.emplace(gbk, text::GbkToUtf8(gbk)).first;
   return found->second;

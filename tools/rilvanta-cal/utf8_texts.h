@@ -8,7 +8,7 @@
 
 namespace rilvanta_cal {
 
-class Utf8Texts {
+class TUtf8Texts {
  public:
   const std::string& Of(const std::string& gbk);
 

@@ -2,12 +2,12 @@
 
 namespace DateWin {
 
-RunValue RunValueFor(std::wstring_view programPath) {
-  RunValue value;
+TRunValue RunValueFor(std::wstring_view programPath) {
+  TRunValue value;
   const std::size_t separator = programPath.find_last_of(L"\\/");
-  value.name = programPath.substr(separator == std::wstring_view::npos ? 0 : separator + 1);
-  value.data = programPath;
-  if (programPath.find(L' ') != std::wstring_view::npos) value.data.insert(0, 1, L'"').push_back(L'"');
+  value.Name = programPath.substr(separator == std::wstring_view::npos ? 0 : separator + 1);
+  value.Data = programPath;
+  if (programPath.find(L' ') != std::wstring_view::npos) value.Data.insert(0, 1, L'"').push_back(L'"');
   return value;
 }
 

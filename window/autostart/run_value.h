@@ -9,14 +9,14 @@ namespace DateWin {
 
 // Wide, as the system reports the program's path: a path need not have a GBK
 // form, and a value written through GBK would name another file.
-struct RunValue {
-  std::wstring name;  // the program's file name with its extension
-  std::wstring data;  // the command line Windows runs
+struct TRunValue {
+  std::wstring Name;  // the program's file name with its extension
+  std::wstring Data;  // the command line Windows runs
 };
 
 // For the program's full path. The data is the path itself, in double quotes
 // when it holds a blank: unquoted, "C:\Program Files\a.exe" would let Windows
 // start C:\Program.exe instead.
-RunValue RunValueFor(std::wstring_view programPath);
+TRunValue RunValueFor(std::wstring_view programPath);
 
 }  // namespace DateWin

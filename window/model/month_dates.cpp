@@ -12,13 +12,13 @@ std::uint16_t MonthLength(std::uint16_t year, std::uint16_t month) {
 }
 
 std::uint16_t MonthLengthOf(double date) {
-  const DateCn::CivilDate civil = DateCn::DecodeDate(date);
-  return MonthLength(static_cast<std::uint16_t>(civil.year), static_cast<std::uint16_t>(civil.month));
+  const DateCn::TCivilDate civil = DateCn::DecodeDate(date);
+  return MonthLength(static_cast<std::uint16_t>(civil.Year), static_cast<std::uint16_t>(civil.Month));
 }
 
 double ClampedDate(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
-  const std::uint16_t in_year = std::clamp<std::uint16_t>(month, 1, 12);
-  return DateCn::EncodeDate(year, in_year, std::clamp<std::uint16_t>(day, 1, MonthLength(year, in_year)));
+  const std::uint16_t inYear = std::clamp<std::uint16_t>(month, 1, 12);
+  return DateCn::EncodeDate(year, inYear, std::clamp<std::uint16_t>(day, 1, MonthLength(year, inYear)));
 }
 
 }  // namespace DateWin

@@ -15,14 +15,14 @@ constexpr std::string_view kYear = "\xC4\xEA";                                  
 constexpr std::string_view kFirstLunarDay = "\xB3\xF5\xD2\xBB";                                       // 初一
 constexpr std::size_t kCharacterBytes = 2;
 
-constexpr Point kFirstDayCell{14, 56};
-constexpr Point kFirstLunarCell{13, 73};
+constexpr TPoint kFirstDayCell{14, 56};
+constexpr TPoint kFirstLunarCell{13, 73};
 constexpr int kColumnStep = 42;
 constexpr int kRowStep = 32;
 
-Point CellPosition(Point first, int cell) {
+TPoint CellPosition(TPoint first, int cell) {
   const int index = cell - 1;
-  return {first.left + kColumnStep * (index % kColumns), first.top + kRowStep * (index / kColumns)};
+  return {first.Left + kColumnStep * (index % kColumns), first.Top + kRowStep * (index / kColumns)};
 }
 
 bool IsWeekendColumn(int cell) { return cell % kColumns == 0 || cell % kColumns == 1; }
@@ -31,83 +31,83 @@ std::string FirstCharacter(const std::string& text) { return text.substr(0, kCha
 
 // Step by step, each later rule overriding the earlier: day name, lunar month
 // name on its first day, Gregorian festival, solar term, lunar festival.
-void ChooseLunarText(CellView& cell, double cell_date, double shown_date) {
-  cell.lunar_text = DateCn::LunarDayName(cell_date);
-  if (cell.lunar_text == kFirstLunarDay) {
-    cell.lunar_text = DateCn::LunarMonthName(cell_date);
-    cell.lunar_colour = kLunarMonthColour;
-    cell.lunar_kind = LunarTextKind::kMonthName;
+void ChooseLunarText(TCellView& cell, double cellDate, double shownDate) {
+  cell.LunarText = DateCn::LunarDayName(cellDate);
+  if (cell.LunarText == kFirstLunarDay) {
+    cell.LunarText = DateCn::LunarMonthName(cellDate);
+    cell.LunarColour = kLunarMonthColour;
+    cell.LunarKind = TLunarTextKind::MonthName;
   }
   // Every festival name has two characters or more; shorter texts are ignored.
-  if (std::string festival = DateCn::GregorianFestival(cell.day, shown_date); festival.size() > 3) {
-    cell.lunar_text = std::move(festival);
-    cell.lunar_colour = kFestivalColour;
-    cell.lunar_kind = LunarTextKind::kGregorianFestival;
+  if (std::string festival = DateCn::GregorianFestival(cell.Day, shownDate); festival.size() > 3) {
+    cell.LunarText = std::move(festival);
+    cell.LunarColour = kFestivalColour;
+    cell.LunarKind = TLunarTextKind::GregorianFestival;
   }
-  if (std::string term = DateCn::SolarTerm(cell_date); !term.empty()) {
-    cell.lunar_text = std::move(term);
-    cell.lunar_colour = kSolarTermColour;
-    cell.lunar_kind = LunarTextKind::kSolarTerm;
+  if (std::string term = DateCn::SolarTerm(cellDate); !term.empty()) {
+    cell.LunarText = std::move(term);
+    cell.LunarColour = kSolarTermColour;
+    cell.LunarKind = TLunarTextKind::SolarTerm;
   }
-  if (std::string festival = DateCn::LunarFestival(cell_date); !festival.empty()) {
-    cell.lunar_text = std::move(festival);
-    cell.lunar_colour = kFestivalColour;
-    cell.lunar_kind = LunarTextKind::kLunarFestival;
+  if (std::string festival = DateCn::LunarFestival(cellDate); !festival.empty()) {
+    cell.LunarText = std::move(festival);
+    cell.LunarColour = kFestivalColour;
+    cell.LunarKind = TLunarTextKind::LunarFestival;
   }
 }
 
 }  // namespace
 
-Point DayCellPosition(int cell) { return CellPosition(kFirstDayCell, cell); }
-Point LunarCellPosition(int cell) { return CellPosition(kFirstLunarCell, cell); }
+TPoint DayCellPosition(int cell) { return CellPosition(kFirstDayCell, cell); }
+TPoint LunarCellPosition(int cell) { return CellPosition(kFirstLunarCell, cell); }
 
-Point MarkerForCell(int cell) {
-  const Point day = DayCellPosition(cell);
-  return {day.left - 1, day.top + 1};
+TPoint MarkerForCell(int cell) {
+  const TPoint day = DayCellPosition(cell);
+  return {day.Left - 1, day.Top + 1};
 }
 
-int CellOfDay(int first_weekday, int day) { return first_weekday + day - 1; }
+int CellOfDay(int firstWeekday, int day) { return firstWeekday + day - 1; }
 
-InformationTexts InformationFor(double date, std::string_view short_date_text) {
-  const std::string stem_branch = DateCn::YearStemBranch(date);
-  const std::string branch_animal = DateCn::YearBranchAnimal(date);
+TInformationTexts InformationFor(double date, std::string_view shortDateText) {
+  const std::string stemBranch = DateCn::YearStemBranch(date);
+  const std::string branchAnimal = DateCn::YearBranchAnimal(date);
   const int day = DateCn::DateDay(date);
-  InformationTexts info;
-  info.selected_date = std::string(kSelectedDatePrefix).append(short_date_text);
-  info.lunar_date = FirstCharacter(stem_branch) + FirstCharacter(branch_animal) + std::string(kYear) +
-                    DateCn::LunarMonthName(date) + DateCn::LunarDayName(date);
-  info.special_days = DateCn::SolarTerm(date) + DateCn::LunarFestival(date) + DateCn::GregorianFestival(day, date);
-  info.star_sign = DateCn::StarSignOfDay(day, date);
-  info.year_names = FirstCharacter(stem_branch) + branch_animal;
+  TInformationTexts info;
+  info.SelectedDate = std::string(kSelectedDatePrefix).append(shortDateText);
+  info.LunarDate = FirstCharacter(stemBranch) + FirstCharacter(branchAnimal) + std::string(kYear) +
+                   DateCn::LunarMonthName(date) + DateCn::LunarDayName(date);
+  info.SpecialDays = DateCn::SolarTerm(date) + DateCn::LunarFestival(date) + DateCn::GregorianFestival(day, date);
+  info.StarSign = DateCn::StarSignOfDay(day, date);
+  info.YearNames = FirstCharacter(stemBranch) + branchAnimal;
   return info;
 }
 
-MonthView BuildMonthView(double date, std::string_view short_date_text) {
-  const DateCn::CivilDate shown = DateCn::DecodeDate(date);
-  MonthView view;
-  view.year_text = std::to_string(shown.year);
-  view.month_text = std::to_string(shown.month);
-  view.info = InformationFor(date, short_date_text);
+TMonthView BuildMonthView(double date, std::string_view shortDateText) {
+  const DateCn::TCivilDate shown = DateCn::DecodeDate(date);
+  TMonthView view;
+  view.YearText = std::to_string(shown.Year);
+  view.MonthText = std::to_string(shown.Month);
+  view.Info = InformationFor(date, shortDateText);
 
   for (int cell = 1; cell <= kCellCount; ++cell) {
-    CellView& cell_view = view.cells[cell - 1];
-    cell_view.day_colour = IsWeekendColumn(cell) ? kWeekendColour : kWeekdayDayColour;
-    cell_view.lunar_colour = IsWeekendColumn(cell) ? kWeekendColour : kLunarWeekdayColour;
+    TCellView& cellView = view.Cells[cell - 1];
+    cellView.DayColour = IsWeekendColumn(cell) ? kWeekendColour : kWeekdayDayColour;
+    cellView.LunarColour = IsWeekendColumn(cell) ? kWeekendColour : kLunarWeekdayColour;
   }
 
-  const double first = DateCn::EncodeDate(shown.year, shown.month, 1);
-  const int first_weekday = DateCn::DayOfWeek(first);
+  const double first = DateCn::EncodeDate(shown.Year, shown.Month, 1);
+  const int firstWeekday = DateCn::DayOfWeek(first);
   const int length = MonthLengthOf(first);
   for (int day = 1; day <= length; ++day) {
-    const int cell = CellOfDay(first_weekday, day);
-    CellView& cell_view = view.cells[cell - 1];
-    cell_view.visible = true;
-    cell_view.day = day;
-    cell_view.day_text = std::to_string(day);
-    ChooseLunarText(cell_view, DateCn::EncodeDate(shown.year, shown.month, day), date);
-    if (day == shown.day) {
-      view.selected_cell = cell;
-      view.marker = MarkerForCell(cell);
+    const int cell = CellOfDay(firstWeekday, day);
+    TCellView& cellView = view.Cells[cell - 1];
+    cellView.Visible = true;
+    cellView.Day = day;
+    cellView.DayText = std::to_string(day);
+    ChooseLunarText(cellView, DateCn::EncodeDate(shown.Year, shown.Month, day), date);
+    if (day == shown.Day) {
+      view.SelectedCell = cell;
+      view.Marker = MarkerForCell(cell);
     }
   }
   return view;

@@ -2,19 +2,19 @@
 // What the calendar window shows for one date, decided without Win32 (ShowMonth).
 //
 // The window owns 37 pairs of labels (DayCells[i], LunarCells[i], i = 1..37)
-// laid out seven to a row, Sunday first, and applies a MonthView to them:
+// laid out seven to a row, Sunday first, and applies a TMonthView to them:
 //
-//   MonthView view = BuildMonthView(date, ShortDateText(date));
-//   Label1 and Label20 (year, year watermark) <- view.year_text
-//   Label17 and Label16 (month, month watermark) <- view.month_text
-//   Label21, lbl1, lbl2, lbl3, Label22      <- view.info (InformationTexts below)
-//   for i in 1..37, with const CellView& cell = view.cells[i - 1]:
-//     DayCells[i]:   Visible = cell.visible, Caption = cell.day_text, Tag = cell.day,
-//                    Font.Color = cell.day_colour, Font.Size = kDayCellFontPoints
-//     LunarCells[i]: Visible = cell.visible, Caption = cell.lunar_text, Tag = cell.day,
-//                    Font.Color = cell.lunar_colour
+//   TMonthView view = BuildMonthView(date, ShortDateText(date));
+//   Label1 and Label20 (year, year watermark) <- view.YearText
+//   Label17 and Label16 (month, month watermark) <- view.MonthText
+//   Label21, lbl1, lbl2, lbl3, Label22      <- view.Info (TInformationTexts below)
+//   for i in 1..37, with const TCellView& cell = view.Cells[i - 1]:
+//     DayCells[i]:   Visible = cell.Visible, Caption = cell.DayText, Tag = cell.Day,
+//                    Font.Color = cell.DayColour, Font.Size = kDayCellFontPoints
+//     LunarCells[i]: Visible = cell.Visible, Caption = cell.LunarText, Tag = cell.Day,
+//                    Font.Color = cell.LunarColour
 //     (both labels' background colour: the window's colour; they are transparent)
-//   Shape2 (the selection marker) <- view.marker, its left and top
+//   Shape2 (the selection marker) <- view.Marker, its Left and Top
 //
 // Texts are GBK bytes, as the calendar engine gives them; colours are 0x00BBGGRR.
 // A mouse-down on a cell changes only the information texts: the window then
@@ -41,61 +41,61 @@ constexpr int kDayCellFontPoints = 11;
 constexpr int kCellCount = 37;
 constexpr int kColumns = 7;  // column 0 is Sunday
 
-struct Point {
-  int left;
-  int top;
-  bool operator==(const Point&) const = default;
+struct TPoint {
+  int Left;
+  int Top;
+  bool operator==(const TPoint&) const = default;
 };
 
 // Top-left corners of cell `cell` (1..37) within the window, as CreateDayCells
 // lays them out: 42 pixels apart in a row, 32 between rows.
-Point DayCellPosition(int cell);
-Point LunarCellPosition(int cell);
+TPoint DayCellPosition(int cell);
+TPoint LunarCellPosition(int cell);
 // Where the selection marker stands for the day of cell `cell`: it frames the
 // day number and the lunar text under it.
-Point MarkerForCell(int cell);
+TPoint MarkerForCell(int cell);
 
 // What the lunar cell shows, by rising priority; the later kind wins.
-enum class LunarTextKind { kDayName, kMonthName, kGregorianFestival, kSolarTerm, kLunarFestival };
+enum class TLunarTextKind { DayName, MonthName, GregorianFestival, SolarTerm, LunarFestival };
 
-struct CellView {
-  bool visible = false;  // hidden cells keep the texts below empty
-  int day = 0;           // day of month, the cells' Tag; 0 when hidden
-  std::string day_text;  // "1" ... "31"
-  TColour day_colour = kWeekdayDayColour;
-  std::string lunar_text;  // GBK
-  TColour lunar_colour = kLunarWeekdayColour;
-  LunarTextKind lunar_kind = LunarTextKind::kDayName;
+struct TCellView {
+  bool Visible = false;  // hidden cells keep the texts below empty
+  int Day = 0;           // day of month, the cells' Tag; 0 when hidden
+  std::string DayText;   // "1" ... "31"
+  TColour DayColour = kWeekdayDayColour;
+  std::string LunarText;  // GBK
+  TColour LunarColour = kLunarWeekdayColour;
+  TLunarTextKind LunarKind = TLunarTextKind::DayName;
 };
 
 // The five information texts of a date D, all GBK (the labels stay hidden).
-struct InformationTexts {
-  std::string selected_date;  // lbl1: "选定日期为：" + D in the locale's short date format
-  std::string lunar_date;     // lbl2: stem, branch, "年", lunar month name, lunar day name
-  std::string special_days;   // lbl3: solar term + lunar festival + Gregorian festival
-  std::string star_sign;      // Label22: the star sign of D
-  std::string year_names;     // Label21: stem, branch, animal; set when a month is shown only
+struct TInformationTexts {
+  std::string SelectedDate;  // lbl1: "选定日期为：" + D in the locale's short date format
+  std::string LunarDate;     // lbl2: stem, branch, "年", lunar month name, lunar day name
+  std::string SpecialDays;   // lbl3: solar term + lunar festival + Gregorian festival
+  std::string StarSign;      // Label22: the star sign of D
+  std::string YearNames;     // Label21: stem, branch, animal; set when a month is shown only
 };
 
-// `short_date_text` is D in the user locale's short date format, GBK; the
+// `shortDateText` is D in the user locale's short date format, GBK; the
 // window formats it with the platform, which this model does not use.
-InformationTexts InformationFor(double date, std::string_view short_date_text);
+TInformationTexts InformationFor(double date, std::string_view shortDateText);
 
-struct MonthView {
-  std::string year_text;                   // "2024"
-  std::string month_text;                  // "2", no leading zero
-  std::array<CellView, kCellCount> cells;  // cells[i - 1] is cell i
-  int selected_cell = 0;                   // the cell of the date's own day, 1..37
-  Point marker{};                          // MarkerForCell(selected_cell)
-  InformationTexts info;
+struct TMonthView {
+  std::string YearText;                     // "2024"
+  std::string MonthText;                    // "2", no leading zero
+  std::array<TCellView, kCellCount> Cells;  // Cells[i - 1] is cell i
+  int SelectedCell = 0;                     // the cell of the date's own day, 1..37
+  TPoint Marker{};                          // MarkerForCell(SelectedCell)
+  TInformationTexts Info;
 };
 
 // The month of `date`, with `date`'s own day selected. Dates of 1901-2050 get
 // the engine's texts; others whatever the engine yields for them.
-MonthView BuildMonthView(double date, std::string_view short_date_text);
+TMonthView BuildMonthView(double date, std::string_view shortDateText);
 
 // The cell (1..37) that shows day `day` of the month beginning on weekday
-// `first_weekday` (1 = Sunday ... 7 = Saturday).
-int CellOfDay(int first_weekday, int day);
+// `firstWeekday` (1 = Sunday ... 7 = Saturday).
+int CellOfDay(int firstWeekday, int day);
 
 }  // namespace DateWin

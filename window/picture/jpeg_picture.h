@@ -11,13 +11,13 @@
 namespace window {
 
 // A decoded picture laid out as the pixel block of a top-down 24-bit DIB:
-// rows from the top down, each `stride` bytes apart (width * 3 rounded up to a
+// rows from the top down, each `Stride` bytes apart (Width * 3 rounded up to a
 // multiple of four, the padding zero), each pixel three bytes blue, green, red.
-struct JpegPicture {
-  int width = 0;
-  int height = 0;
-  std::size_t stride = 0;
-  std::vector<std::uint8_t> pixels;  // height * stride bytes
+struct TJpegPicture {
+  int Width = 0;
+  int Height = 0;
+  std::size_t Stride = 0;
+  std::vector<std::uint8_t> Pixels;  // Height * Stride bytes
 };
 
 // Refused above this many pixels: far beyond any picture the window shows,
@@ -31,6 +31,6 @@ inline constexpr int kMaxJpegScans = 100;
 // not a JPEG, is truncated or corrupt (a libjpeg warning counts as failure, so
 // no grey-filled picture passes as a good one), CMYK, or too big by the limits
 // above.
-std::optional<JpegPicture> DecodeJpeg(std::span<const std::uint8_t> jpeg);
+std::optional<TJpegPicture> DecodeJpeg(std::span<const std::uint8_t> jpeg);
 
 }  // namespace window

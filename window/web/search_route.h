@@ -12,7 +12,7 @@ namespace DateWin {
 
 // The site of a keyword, or nothing. The whole text (GBK) is compared byte
 // for byte, nothing trimmed, with the keyword groups in their order.
-std::optional<Site> KeywordSite(std::string_view gbkText);
+std::optional<TSite> KeywordSite(std::string_view gbkText);
 
 // The address the search button opens for the search box's text (GBK): a
 // keyword's entry page, or the search engine's "/s?wd=" with the text as
@@ -20,6 +20,6 @@ std::optional<Site> KeywordSite(std::string_view gbkText);
 std::string SearchButtonAddress(std::string_view gbkText);
 
 // The address a shortcut opens: the site's bare host, without a "/".
-std::string ShortcutAddress(Site site);
+std::string ShortcutAddress(TSite site);
 
 }  // namespace DateWin

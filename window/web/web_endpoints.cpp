@@ -4,25 +4,25 @@ namespace DateWin {
 
 // The program's own pages stay under the reserved .example domain until the
 // project has a home of its own.
-std::string_view SiteRoot(Site site) {
+std::string_view SiteRoot(TSite site) {
   switch (site) {
-    case Site::kSearch:
+    case TSite::Search:
       return "https://www.baidu.com";
-    case Site::kShoppingSite:
+    case TSite::ShoppingSite:
       return "https://www.taobao.com";
-    case Site::kMobilePhones:
+    case TSite::MobilePhones:
       return "https://shouji.jd.com";
-    case Site::kAirTickets:
+    case TSite::AirTickets:
       return "https://flights.ctrip.com";
-    case Site::kMall:
+    case TSite::Mall:
       return "https://www.tmall.com";
-    case Site::kWebDirectory:
+    case TSite::WebDirectory:
       return "https://www.hao123.com";
-    case Site::kOnlineShopping:
+    case TSite::OnlineShopping:
       return "https://www.jd.com";
-    case Site::kProgramHome:
+    case TSite::ProgramHome:
       return "https://rilvanta.example";
-    case Site::kProgramHelp:
+    case TSite::ProgramHelp:
       return "https://help.rilvanta.example";
   }
   return "";

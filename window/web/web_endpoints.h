@@ -6,19 +6,19 @@
 
 namespace DateWin {
 
-enum class Site {
-  kSearch,          // a web search engine answering "/s?wd="
-  kShoppingSite,    // a shopping site's entry page
-  kMobilePhones,    // a mobile-phone shopping page
-  kAirTickets,      // an air-ticket booking page
-  kMall,            // an online mall's entry page
-  kWebDirectory,    // a site-navigation page
-  kOnlineShopping,  // an online-shopping page
-  kProgramHome,     // the program's home page
-  kProgramHelp,     // the program's help page
+enum class TSite {
+  Search,          // a web search engine answering "/s?wd="
+  ShoppingSite,    // a shopping site's entry page
+  MobilePhones,    // a mobile-phone shopping page
+  AirTickets,      // an air-ticket booking page
+  Mall,            // an online mall's entry page
+  WebDirectory,    // a site-navigation page
+  OnlineShopping,  // an online-shopping page
+  ProgramHome,     // the program's home page
+  ProgramHelp,     // the program's help page
 };
 
 // The scheme and host, without a trailing "/".
-std::string_view SiteRoot(Site site);
+std::string_view SiteRoot(TSite site);
 
 }  // namespace DateWin

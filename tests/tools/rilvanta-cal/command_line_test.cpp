@@ -8,35 +8,35 @@
 
 namespace {
 
-using rilvanta_cal::Request;
+using rilvanta_cal::TRequest;
 
-Request Parse(std::initializer_list<std::string_view> arguments) {
+TRequest Parse(std::initializer_list<std::string_view> arguments) {
   const std::vector<std::string_view> list(arguments);
   return rilvanta_cal::ParseCommandLine(list);
 }
 
-std::string ErrorOf(const Request& request) {
-  const auto* error = std::get_if<rilvanta_cal::UsageError>(&request);
-  return error ? error->message : "(no error)";
+std::string ErrorOf(const TRequest& request) {
+  const auto* error = std::get_if<rilvanta_cal::TUsageError>(&request);
+  return error ? error->Message : "(no error)";
 }
 
 TEST(CommandLine, DayTakesOneDate) {
-  const Request request = Parse({"day", "2024-02-10"});
-  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::DayRequest>(request)) << ErrorOf(request);
-  const auto& day = std::get<rilvanta_cal::DayRequest>(request);
-  EXPECT_EQ(day.date.year, 2024);
-  EXPECT_EQ(day.date.month, 2);
-  EXPECT_EQ(day.date.day, 10);
+  const TRequest request = Parse({"day", "2024-02-10"});
+  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::TDayRequest>(request)) << ErrorOf(request);
+  const auto& day = std::get<rilvanta_cal::TDayRequest>(request);
+  EXPECT_EQ(day.Date.Year, 2024);
+  EXPECT_EQ(day.Date.Month, 2);
+  EXPECT_EQ(day.Date.Day, 10);
   EXPECT_EQ(ErrorOf(Parse({"day"})), "rilvanta-cal: 'day' takes one date, YYYY-MM-DD");
   EXPECT_EQ(ErrorOf(Parse({"day", "2024-02-10", "2024-02-11"})), "rilvanta-cal: 'day' takes one date, YYYY-MM-DD");
 }
 
 TEST(CommandLine, DumpTakesAnInclusiveRangeInOrder) {
-  const Request request = Parse({"dump", "1901-01-01", "2050-12-31"});
-  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::DumpRequest>(request)) << ErrorOf(request);
-  EXPECT_EQ(std::get<rilvanta_cal::DumpRequest>(request).from.year, 1901);
-  EXPECT_EQ(std::get<rilvanta_cal::DumpRequest>(request).to.year, 2050);
-  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::DumpRequest>(Parse({"dump", "2024-02-10", "2024-02-10"})));
+  const TRequest request = Parse({"dump", "1901-01-01", "2050-12-31"});
+  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::TDumpRequest>(request)) << ErrorOf(request);
+  EXPECT_EQ(std::get<rilvanta_cal::TDumpRequest>(request).From.Year, 1901);
+  EXPECT_EQ(std::get<rilvanta_cal::TDumpRequest>(request).To.Year, 2050);
+  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::TDumpRequest>(Parse({"dump", "2024-02-10", "2024-02-10"})));
   EXPECT_EQ(ErrorOf(Parse({"dump", "2024-02-11", "2024-02-10"})),
             "rilvanta-cal: FROM '2024-02-11' comes after TO '2024-02-10'");
   EXPECT_EQ(ErrorOf(Parse({"dump", "2024-02-11"})), "rilvanta-cal: 'dump' takes two dates, FROM and TO, as YYYY-MM-DD");
@@ -55,19 +55,19 @@ TEST(CommandLine, DatesMustBeWellFormedRealAndInRange) {
             "rilvanta-cal: '1900-12-31' lies outside the years 1901-2050");
   EXPECT_EQ(ErrorOf(Parse({"dump", "2050-12-31", "2051-01-01"})),
             "rilvanta-cal: '2051-01-01' lies outside the years 1901-2050");
-  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::DayRequest>(Parse({"day", "2024-02-29"})));
+  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::TDayRequest>(Parse({"day", "2024-02-29"})));
 }
 
 TEST(CommandLine, MonthTakesYearMonthAndAColourSwitch) {
-  const Request request = Parse({"month", "2024", "2"});
-  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::MonthRequest>(request)) << ErrorOf(request);
-  EXPECT_EQ(std::get<rilvanta_cal::MonthRequest>(request).year, 2024);
-  EXPECT_EQ(std::get<rilvanta_cal::MonthRequest>(request).month, 2);
-  EXPECT_TRUE(std::get<rilvanta_cal::MonthRequest>(request).colour);
-  for (const Request& plain :
+  const TRequest request = Parse({"month", "2024", "2"});
+  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::TMonthRequest>(request)) << ErrorOf(request);
+  EXPECT_EQ(std::get<rilvanta_cal::TMonthRequest>(request).Year, 2024);
+  EXPECT_EQ(std::get<rilvanta_cal::TMonthRequest>(request).Month, 2);
+  EXPECT_TRUE(std::get<rilvanta_cal::TMonthRequest>(request).Colour);
+  for (const TRequest& plain :
        {Parse({"month", "2024", "02", "--no-color"}), Parse({"month", "--no-color", "2024", "12"})}) {
-    ASSERT_TRUE(std::holds_alternative<rilvanta_cal::MonthRequest>(plain)) << ErrorOf(plain);
-    EXPECT_FALSE(std::get<rilvanta_cal::MonthRequest>(plain).colour);
+    ASSERT_TRUE(std::holds_alternative<rilvanta_cal::TMonthRequest>(plain)) << ErrorOf(plain);
+    EXPECT_FALSE(std::get<rilvanta_cal::TMonthRequest>(plain).Colour);
   }
   const std::string usage = "rilvanta-cal: 'month' takes a year and a month, YYYY MM, and may take --no-color";
   EXPECT_EQ(ErrorOf(Parse({"month", "2024"})), usage);
@@ -94,8 +94,8 @@ TEST(CommandLine, ErrorsStayOnOneLine) {
 }
 
 TEST(CommandLine, HelpNamesEveryCommand) {
-  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::HelpRequest>(Parse({"--help"})));
-  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::HelpRequest>(Parse({"-h"})));
+  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::THelpRequest>(Parse({"--help"})));
+  EXPECT_TRUE(std::holds_alternative<rilvanta_cal::THelpRequest>(Parse({"-h"})));
   const std::string_view help = rilvanta_cal::HelpText();
   for (const std::string_view command : {"day YYYY-MM-DD", "dump FROM TO", "month YYYY MM", "--no-color", "--help"}) {
     EXPECT_NE(help.find(command), std::string_view::npos) << command;

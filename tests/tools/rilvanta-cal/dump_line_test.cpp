@@ -10,7 +10,7 @@
 namespace {
 
 std::string Line(int year, int month, int day) {
-  rilvanta_cal::DumpLineWriter writer;
+  rilvanta_cal::TDumpLineWriter writer;
   std::string out;
   writer.Append(DateCn::EncodeDate(year, month, day), out);
   return out;
@@ -52,7 +52,7 @@ TEST(DumpLine, GregorianFestivalIsTheDaysOwn) {
 }
 
 TEST(DumpLine, LinesAppendOneAfterAnother) {
-  rilvanta_cal::DumpLineWriter writer;
+  rilvanta_cal::TDumpLineWriter writer;
   std::string out;
   for (double date = DateCn::EncodeDate(2013, 6, 8); date <= DateCn::EncodeDate(2013, 6, 12); ++date) {
     writer.Append(date, out);

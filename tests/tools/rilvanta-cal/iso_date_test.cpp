@@ -7,9 +7,9 @@ namespace {
 TEST(IsoDate, ReadsFieldsWithoutCheckingTheCalendar) {
   const auto date = rilvanta_cal::ParseIsoDate("2023-02-29");
   ASSERT_TRUE(date.has_value());
-  EXPECT_EQ(date->year, 2023);
-  EXPECT_EQ(date->month, 2);
-  EXPECT_EQ(date->day, 29);
+  EXPECT_EQ(date->Year, 2023);
+  EXPECT_EQ(date->Month, 2);
+  EXPECT_EQ(date->Day, 29);
   EXPECT_FALSE(rilvanta_cal::ParseIsoDate("2023-2-28").has_value());
   EXPECT_FALSE(rilvanta_cal::ParseIsoDate("2023-02-2").has_value());
   EXPECT_FALSE(rilvanta_cal::ParseIsoDate("-023-02-28").has_value());

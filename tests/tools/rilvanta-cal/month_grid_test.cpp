@@ -42,14 +42,15 @@ TEST(MonthGrid, SixthRowAppearsOnlyWhenUsed) {
 }
 
 TEST(MonthGrid, TodayInBracketsWithoutColour) {
-  const std::vector<std::string> lines = Lines(rilvanta_cal::MonthGrid(2024, 2, DateCn::CivilDate{2024, 2, 10}, false));
+  const std::vector<std::string> lines =
+      Lines(rilvanta_cal::MonthGrid(2024, 2, DateCn::TCivilDate{2024, 2, 10}, false));
   EXPECT_EQ(lines[4], "   4       5       6       7       8       9      [10]");
-  const std::string other_month = rilvanta_cal::MonthGrid(2024, 3, DateCn::CivilDate{2024, 2, 10}, false);
-  EXPECT_EQ(other_month.find('['), std::string::npos);
+  const std::string otherMonth = rilvanta_cal::MonthGrid(2024, 3, DateCn::TCivilDate{2024, 2, 10}, false);
+  EXPECT_EQ(otherMonth.find('['), std::string::npos);
 }
 
 TEST(MonthGrid, ColoursFollowTheWindow) {
-  const std::string grid = rilvanta_cal::MonthGrid(2024, 2, DateCn::CivilDate{2024, 2, 14}, true);
+  const std::string grid = rilvanta_cal::MonthGrid(2024, 2, DateCn::TCivilDate{2024, 2, 14}, true);
   EXPECT_NE(grid.find("\x1b[31m日\x1b[0m"), std::string::npos);          // weekend header
   EXPECT_NE(grid.find("\x1b[38;5;208m春节\x1b[0m"), std::string::npos);  // festival
   EXPECT_NE(grid.find("\x1b[94m立春\x1b[0m"), std::string::npos);        // solar term

@@ -22,7 +22,7 @@ namespace {
 constexpr UINT kQuerySkinned = 0x3504;  // a skinned window answers 1
 
 // The gallery's main window once it is shown with the caption of a skin.
-HWND GalleryWindow(const Program& program) {
+HWND GalleryWindow(const TProgram& program) {
   return WaitForWindow([&program]() -> HWND {
     for (HWND window : TopLevelWindows(L"TSkinViewForm", program.Id()))
       if (IsWindowVisible(window) && WindowText(window).starts_with(L"Skin Viewer - ")) return window;
@@ -30,7 +30,7 @@ HWND GalleryWindow(const Program& program) {
   });
 }
 
-std::vector<HWND> MessageBoxes(const Program& program) {
+std::vector<HWND> MessageBoxes(const TProgram& program) {
   std::vector<HWND> shown;
   for (HWND box : TopLevelWindows(L"#32770", program.Id()))
     if (IsWindowVisible(box)) shown.push_back(box);
@@ -83,14 +83,14 @@ std::vector<HWND> ShownDescendants(HWND parent, const wchar_t* className) {
 }
 
 // A shown top-level window of the program with that class and caption, or nullptr.
-HWND ShownWindow(const Program& program, const wchar_t* className, const std::wstring& caption) {
+HWND ShownWindow(const TProgram& program, const wchar_t* className, const std::wstring& caption) {
   for (HWND candidate : TopLevelWindows(className, program.Id()))
     if (IsWindowVisible(candidate) && WindowText(candidate) == caption) return candidate;
   return nullptr;
 }
 
 // That window once it is shown and skinned.
-HWND SkinnedWindow(const Program& program, const wchar_t* className, const std::wstring& caption) {
+HWND SkinnedWindow(const TProgram& program, const wchar_t* className, const std::wstring& caption) {
   HWND window = WaitForWindow([&] { return ShownWindow(program, className, caption); });
   if (window && !WaitFor([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; })) return nullptr;
   return window;
@@ -98,7 +98,7 @@ HWND SkinnedWindow(const Program& program, const wchar_t* className, const std::
 
 // Chooses a menu item that opens a window and returns the window once it is
 // shown and skinned.
-HWND OpenFromMenu(const Program& program, HWND window, wchar_t menuKey, wchar_t itemKey, const wchar_t* className,
+HWND OpenFromMenu(const TProgram& program, HWND window, wchar_t menuKey, wchar_t itemKey, const wchar_t* className,
                   const std::wstring& caption) {
   ChooseMenuItemUntil(window, menuKey, itemKey, [&] { return ShownWindow(program, className, caption) != nullptr; });
   return SkinnedWindow(program, className, caption);
@@ -111,7 +111,7 @@ int ChildCount(HWND parent) {
 }
 
 TEST(SkinView, OpensSizeableWithTheDefaultSkinAndSwitchesBetweenTheBuiltInSkins) {
-  Program gallery(WinePath(SKINVIEW_EXE));
+  TProgram gallery(WinePath(SKINVIEW_EXE));
   ASSERT_TRUE(gallery.Started());
   HWND window = GalleryWindow(gallery);
   ASSERT_NE(window, nullptr);
@@ -189,7 +189,7 @@ class DarkSkinView : public testing::Test {
     ASSERT_TRUE(WaitFor([this] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; }));
   }
 
-  Program gallery{WinePath(SKINVIEW_EXE), L"\"" + WinePath(DARK_SKIN_FILE) + L"\""};
+  TProgram gallery{WinePath(SKINVIEW_EXE), L"\"" + WinePath(DARK_SKIN_FILE) + L"\""};
   HWND window = nullptr;
 };
 
@@ -230,7 +230,7 @@ TEST_F(DarkSkinView, ShowsEachPageOfControlsWearingTheSkin) {
 }
 
 TEST(SkinView, WearsTheSkinFileGivenOnItsCommandLine) {
-  Program gallery(WinePath(SKINVIEW_EXE), L"\"" + WinePath(DARK_SKIN_FILE) + L"\"");
+  TProgram gallery(WinePath(SKINVIEW_EXE), L"\"" + WinePath(DARK_SKIN_FILE) + L"\"");
   ASSERT_TRUE(gallery.Started());
   HWND window = GalleryWindow(gallery);
   ASSERT_NE(window, nullptr);
@@ -289,7 +289,7 @@ TEST(SkinView, AMissingFileOrOneThatIsNoSkinGivesOneMessageAndTheDefaultSkin) {
   for (const std::wstring& file :
        {WinePath(NOT_A_SKIN_FILE), WinePath(OLDER_SKIN_FILE), std::wstring(L"Z:\\no\\such\\folder\\none.skn")}) {
     SCOPED_TRACE(std::string(file.begin(), file.end()));
-    Program gallery(WinePath(SKINVIEW_EXE), L"\"" + file + L"\"");
+    TProgram gallery(WinePath(SKINVIEW_EXE), L"\"" + file + L"\"");
     ASSERT_TRUE(gallery.Started());
     HWND box = WaitForWindow([&gallery] { return MessageBoxes(gallery).empty() ? nullptr : MessageBoxes(gallery)[0]; });
     ASSERT_NE(box, nullptr) << "no message";
