@@ -16,9 +16,9 @@ namespace {
 
 ULONGLONG Ticks(FILETIME time) { return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart; }
 
-class StartClock {
+class TStartClock {
  public:
-  StartClock() {
+  TStartClock() {
     FILETIME exit, kernel, user;
     GetProcessTimes(GetCurrentProcess(), &created_, &exit, &kernel, &user);
   }
@@ -36,7 +36,7 @@ class StartClock {
 }  // namespace
 
 int main() {
-  const StartClock clock;
+  const TStartClock clock;
   const double entered = clock.Now();
   if (DateWin::DeferToRunningCopy()) return 1;
   ui::TApplication& application = ui::Application();

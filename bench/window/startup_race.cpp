@@ -17,24 +17,24 @@ namespace {
 constexpr DWORD kPollMilliseconds = 2;
 constexpr double kGiveUpMilliseconds = 20000;
 
-struct VisibleWindowSearch {
-  DWORD process;
-  HWND found = nullptr;
+struct TVisibleWindowSearch {
+  DWORD Process;
+  HWND Found = nullptr;
 };
 
 HWND VisibleWindowOf(DWORD process) {
-  VisibleWindowSearch search{process};
+  TVisibleWindowSearch search{process};
   EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
-        auto* search = reinterpret_cast<VisibleWindowSearch*>(data);
+        auto* search = reinterpret_cast<TVisibleWindowSearch*>(data);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner != search->process || !IsWindowVisible(window)) return TRUE;
-        search->found = window;
+        if (owner != search->Process || !IsWindowVisible(window)) return TRUE;
+        search->Found = window;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return search.Found;
 }
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {

@@ -43,20 +43,20 @@ TEST(GregorianFestivals, FathersDayAndThanksgiving) {
 }
 
 TEST(GregorianFestivals, EveryYearHasEachWeekdayFestivalOnceOnItsWeekday) {
-  struct Rule {
-    const char* name;
-    int month, weekday, first_day;
+  struct TRule {
+    const char* Name;
+    int Month, Weekday, FirstDay;
   };
-  for (const Rule rule : {Rule{"母亲节", 5, 1, 8}, Rule{"父亲节", 6, 1, 15}, Rule{"感恩节", 11, 5, 22}}) {
+  for (const TRule rule : {TRule{"母亲节", 5, 1, 8}, TRule{"父亲节", 6, 1, 15}, TRule{"感恩节", 11, 5, 22}}) {
     for (int year = calendar_test::kFirstYear; year <= calendar_test::kLastYear; ++year) {
       std::vector<int> days;
-      for (int day = 1; day <= DateCn::DaysInMonth(year, rule.month); ++day) {
-        if (Festival(day, Day(year, rule.month, 1)) == rule.name) days.push_back(day);
+      for (int day = 1; day <= DateCn::DaysInMonth(year, rule.Month); ++day) {
+        if (Festival(day, Day(year, rule.Month, 1)) == rule.Name) days.push_back(day);
       }
-      ASSERT_EQ(days.size(), 1u) << rule.name << " " << year;
-      EXPECT_EQ(DateCn::DayOfWeek(Day(year, rule.month, days[0])), rule.weekday) << year;
-      EXPECT_GE(days[0], rule.first_day) << year;
-      EXPECT_LT(days[0], rule.first_day + 7) << year;
+      ASSERT_EQ(days.size(), 1u) << rule.Name << " " << year;
+      EXPECT_EQ(DateCn::DayOfWeek(Day(year, rule.Month, days[0])), rule.Weekday) << year;
+      EXPECT_GE(days[0], rule.FirstDay) << year;
+      EXPECT_LT(days[0], rule.FirstDay + 7) << year;
     }
   }
 }

@@ -72,13 +72,13 @@ class LunarCalendarShape : public testing::Test {
 
 TEST_F(LunarCalendarShape, DaysStepByOneAndMonthsLast29Or30Days) {
   DateCn::LunarDateCode previous = LunarDate(calendar_test::FirstDay());
-  int month_starts = 0;
+  int monthStarts = 0;
   for (double date = calendar_test::FirstDay() + 1; date <= calendar_test::LastDay(); ++date) {
     const DateCn::LunarDateCode code = LunarDate(date);
     ASSERT_GE(DayOf(code), 1) << date;
     if (DayOf(code) == 1) {
       ASSERT_TRUE(DayOf(previous) == 29 || DayOf(previous) == 30) << date;
-      ++month_starts;
+      ++monthStarts;
     } else {
       ASSERT_EQ(DayOf(code), DayOf(previous) + 1) << date;
       ASSERT_EQ(Month(code), Month(previous)) << date;
@@ -86,54 +86,54 @@ TEST_F(LunarCalendarShape, DaysStepByOneAndMonthsLast29Or30Days) {
     previous = code;
   }
   // 150 years of about 12.37 months each.
-  EXPECT_GT(month_starts, 1850);
-  EXPECT_LT(month_starts, 1857);
+  EXPECT_GT(monthStarts, 1850);
+  EXPECT_LT(monthStarts, 1857);
 }
 
 TEST_F(LunarCalendarShape, MonthsFollowInOrderWithLeapMonthsAfterTheirNamesake) {
-  int previous_month = Month(LunarDate(calendar_test::FirstDay()));
+  int previousMonth = Month(LunarDate(calendar_test::FirstDay()));
   for (double date = calendar_test::FirstDay() + 1; date <= calendar_test::LastDay(); ++date) {
     const int month = Month(LunarDate(date));
-    if (month == previous_month) continue;
+    if (month == previousMonth) continue;
     ASSERT_GE(std::abs(month), 1);
     ASSERT_LE(std::abs(month), 12);
-    const bool leap_after_namesake = month == -previous_month;
-    const bool next_ordinary = month == std::abs(previous_month) % 12 + 1;
-    ASSERT_TRUE(leap_after_namesake || next_ordinary) << date << ": " << previous_month << " -> " << month;
-    previous_month = month;
+    const bool leapAfterNamesake = month == -previousMonth;
+    const bool nextOrdinary = month == std::abs(previousMonth) % 12 + 1;
+    ASSERT_TRUE(leapAfterNamesake || nextOrdinary) << date << ": " << previousMonth << " -> " << month;
+    previousMonth = month;
   }
 }
 
 TEST_F(LunarCalendarShape, EveryYearHasOneNewYearBetween21JanuaryAnd20February) {
   for (int year = calendar_test::kFirstYear; year <= calendar_test::kLastYear; ++year) {
-    int new_years = 0;
+    int newYears = 0;
     for (double date = Day(year, 1, 21); date <= Day(year, 2, 20); ++date) {
-      if (LunarDate(date) == 101) ++new_years;
+      if (LunarDate(date) == 101) ++newYears;
     }
-    EXPECT_EQ(new_years, 1) << year;
+    EXPECT_EQ(newYears, 1) << year;
   }
 }
 
 TEST_F(LunarCalendarShape, LunarYearsHold12MonthsOr13WithOneLeapMonth) {
   int months = 0;
-  int leap_months = 0;
-  int whole_years = -1;  // the first new year ends a partial year
+  int leapMonths = 0;
+  int wholeYears = -1;  // the first new year ends a partial year
   for (double date = calendar_test::FirstDay(); date <= calendar_test::LastDay(); ++date) {
     const DateCn::LunarDateCode code = LunarDate(date);
     if (code == 101) {
-      if (whole_years >= 0) {
-        ASSERT_LE(leap_months, 1) << date;
-        ASSERT_EQ(months, 12 + leap_months) << date;
+      if (wholeYears >= 0) {
+        ASSERT_LE(leapMonths, 1) << date;
+        ASSERT_EQ(months, 12 + leapMonths) << date;
       }
-      ++whole_years;
-      months = leap_months = 0;
+      ++wholeYears;
+      months = leapMonths = 0;
     }
     if (DayOf(code) == 1) {
       ++months;
-      if (code < 0) ++leap_months;
+      if (code < 0) ++leapMonths;
     }
   }
-  EXPECT_EQ(whole_years, 149);
+  EXPECT_EQ(wholeYears, 149);
 }
 
 }  // namespace

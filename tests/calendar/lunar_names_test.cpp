@@ -73,8 +73,8 @@ TEST(LunarNames, MendedDaysOf2013) {
 // Every day of 1901-2050 gets one of the 24 month names and 30 day names,
 // agreeing with its code.
 TEST(LunarNames, EveryCodeDecodesToAValidName) {
-  const std::string month_names[] = {"正", "二", "三", "四", "五", "六", "七", "八", "九", "十", "冬", "腊"};
-  const std::string day_tens[] = {"初", "十", "廿", "三"};
+  const std::string monthNames[] = {"正", "二", "三", "四", "五", "六", "七", "八", "九", "十", "冬", "腊"};
+  const std::string dayTens[] = {"初", "十", "廿", "三"};
   const std::string digits[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
   for (double date = calendar_test::FirstDay(); date <= calendar_test::LastDay(); ++date) {
     const DateCn::LunarDateCode code = DateCn::LunarDate(date);
@@ -82,44 +82,44 @@ TEST(LunarNames, EveryCodeDecodesToAValidName) {
     const int day = DateCn::LunarDayOf(code);
     ASSERT_GE(day, 1) << date;
     ASSERT_LE(day, 30) << date;
-    const std::string expected_month = month < 0 ? "闰" + month_names[-month - 1] : month_names[month - 1] + "月";
-    ASSERT_EQ(MonthName(date), expected_month) << date;
+    const std::string expectedMonth = month < 0 ? "闰" + monthNames[-month - 1] : monthNames[month - 1] + "月";
+    ASSERT_EQ(MonthName(date), expectedMonth) << date;
     // 初一..初十, 十一..十九, 二十, 廿一..廿九, 三十
-    std::string expected_day;
+    std::string expectedDay;
     if (day == 20) {
-      expected_day = "二十";
+      expectedDay = "二十";
     } else if (day == 30) {
-      expected_day = "三十";
+      expectedDay = "三十";
     } else {
-      expected_day = day_tens[(day - 1) / 10] + digits[(day - 1) % 10];
+      expectedDay = dayTens[(day - 1) / 10] + digits[(day - 1) % 10];
     }
-    ASSERT_EQ(DayName(date), expected_day) << date;
+    ASSERT_EQ(DayName(date), expectedDay) << date;
   }
 }
 
 // In every whole lunar year each festival falls once, on the right month and
 // day, and New Year's Eve is the day before New Year.
 TEST(LunarNames, EveryLunarYearHasEachFestivalOnce) {
-  const std::map<std::string, DateCn::LunarDateCode> festival_days = {{"春节", 101},   {"元宵节", 115}, {"端午节", 505},
-                                                                      {"七夕节", 707}, {"中秋节", 815}, {"重阳节", 909},
-                                                                      {"腊八节", 1208}};
+  const std::map<std::string, DateCn::LunarDateCode> festivalDays = {{"春节", 101},   {"元宵节", 115}, {"端午节", 505},
+                                                                     {"七夕节", 707}, {"中秋节", 815}, {"重阳节", 909},
+                                                                     {"腊八节", 1208}};
   std::map<std::string, int> counts;
-  int whole_years = 0;
+  int wholeYears = 0;
   for (double date = Day(1901, 2, 19); date < Day(2050, 1, 23); ++date) {
     const std::string festival = Festival(date);
     if (festival.empty()) continue;
     ++counts[festival];
     if (festival == "除夕") {
       ASSERT_EQ(DateCn::LunarDate(date + 1), 101) << date;
-      ++whole_years;
+      ++wholeYears;
     } else {
-      ASSERT_TRUE(festival_days.contains(festival)) << festival;
-      ASSERT_EQ(DateCn::LunarDate(date), festival_days.at(festival)) << date;
+      ASSERT_TRUE(festivalDays.contains(festival)) << festival;
+      ASSERT_EQ(DateCn::LunarDate(date), festivalDays.at(festival)) << date;
     }
   }
-  EXPECT_EQ(whole_years, 149);
-  for (const auto& [festival, day] : festival_days) EXPECT_EQ(counts[festival], 149) << festival;
-  EXPECT_EQ(counts.size(), festival_days.size() + 1);
+  EXPECT_EQ(wholeYears, 149);
+  for (const auto& [festival, day] : festivalDays) EXPECT_EQ(counts[festival], 149) << festival;
+  EXPECT_EQ(counts.size(), festivalDays.size() + 1);
 }
 
 }  // namespace

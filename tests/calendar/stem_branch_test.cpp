@@ -14,9 +14,9 @@ namespace {
 std::string Animal(double date) { return Utf8(DateCn::YearBranchAnimal(date)); }
 std::string StemBranch(double date) { return Utf8(DateCn::YearStemBranch(date)); }
 
-void ExpectYear(double date, const std::string& branch_animal, const std::string& stem_branch) {
-  EXPECT_EQ(Animal(date), branch_animal) << date;
-  EXPECT_EQ(StemBranch(date), stem_branch) << date;
+void ExpectYear(double date, const std::string& branchAnimal, const std::string& stemBranch) {
+  EXPECT_EQ(Animal(date), branchAnimal) << date;
+  EXPECT_EQ(StemBranch(date), stemBranch) << date;
 }
 
 TEST(StemBranch, YearChangesAtLunarNewYear) {
@@ -51,22 +51,22 @@ TEST(StemBranch, OutsideTheTableTheGregorianYearCounts) {
 TEST(StemBranch, NamesChangeOnlyAtNewYearAndCycleThroughSixtyPairs) {
   std::string animal = DateCn::YearBranchAnimal(calendar_test::FirstDay());
   std::string pair = DateCn::YearStemBranch(calendar_test::FirstDay());
-  std::vector<std::string> pairs_by_year;
+  std::vector<std::string> pairsByYear;
   for (double date = calendar_test::FirstDay() + 1; date <= calendar_test::LastDay(); ++date) {
-    const std::string next_animal = DateCn::YearBranchAnimal(date);
-    const std::string next_pair = DateCn::YearStemBranch(date);
-    ASSERT_EQ(next_pair.substr(2), next_animal.substr(0, 2)) << date;
-    const bool new_year = DateCn::LunarDate(date) == 101;
-    ASSERT_EQ(next_animal != animal, new_year) << date;
-    ASSERT_EQ(next_pair != pair, new_year) << date;
-    if (new_year) pairs_by_year.push_back(next_pair);
-    animal = next_animal;
-    pair = next_pair;
+    const std::string nextAnimal = DateCn::YearBranchAnimal(date);
+    const std::string nextPair = DateCn::YearStemBranch(date);
+    ASSERT_EQ(nextPair.substr(2), nextAnimal.substr(0, 2)) << date;
+    const bool newYear = DateCn::LunarDate(date) == 101;
+    ASSERT_EQ(nextAnimal != animal, newYear) << date;
+    ASSERT_EQ(nextPair != pair, newYear) << date;
+    if (newYear) pairsByYear.push_back(nextPair);
+    animal = nextAnimal;
+    pair = nextPair;
   }
-  ASSERT_EQ(pairs_by_year.size(), 150u);
-  EXPECT_EQ(std::set<std::string>(pairs_by_year.begin(), pairs_by_year.begin() + 60).size(), 60u);
-  for (std::size_t year = 60; year < pairs_by_year.size(); ++year) {
-    EXPECT_EQ(pairs_by_year[year], pairs_by_year[year - 60]) << 1901 + year;
+  ASSERT_EQ(pairsByYear.size(), 150u);
+  EXPECT_EQ(std::set<std::string>(pairsByYear.begin(), pairsByYear.begin() + 60).size(), 60u);
+  for (std::size_t year = 60; year < pairsByYear.size(); ++year) {
+    EXPECT_EQ(pairsByYear[year], pairsByYear[year - 60]) << 1901 + year;
   }
 }
 

@@ -13,8 +13,8 @@
 namespace {
 
 struct TProgramFile {
-  const wchar_t* name;
-  const char* unixPath;
+  const wchar_t* Name;
+  const char* UnixPath;
 };
 
 const TProgramFile kPrograms[] = {
@@ -71,8 +71,8 @@ std::wstring Widened(const char* text) { return std::wstring(text, text + std::s
 
 TEST(ProgramIdentity, EveryProgramCarriesTheProjectVersionAndNamesItself) {
   for (const TProgramFile& program : kPrograms) {
-    SCOPED_TRACE(program.unixPath);
-    const TVersionInfo info(WindowsPath(program.unixPath));
+    SCOPED_TRACE(program.UnixPath);
+    const TVersionInfo info(WindowsPath(program.UnixPath));
     ASSERT_TRUE(info.Loaded());
     const VS_FIXEDFILEINFO* fixed = info.Fixed();
     ASSERT_NE(fixed, nullptr);
@@ -88,7 +88,7 @@ TEST(ProgramIdentity, EveryProgramCarriesTheProjectVersionAndNamesItself) {
     EXPECT_EQ(info.String(L"ProductName"), L"Rilvanta");
     EXPECT_EQ(info.String(L"ProductVersion"), Widened(RILVANTA_EXPECTED_VERSION));
     EXPECT_EQ(info.String(L"FileVersion"), Widened(RILVANTA_EXPECTED_VERSION));
-    EXPECT_EQ(info.String(L"OriginalFilename"), program.name);
+    EXPECT_EQ(info.String(L"OriginalFilename"), program.Name);
     EXPECT_NE(info.String(L"FileDescription").find(L"Rilvanta"), std::wstring::npos);
     EXPECT_EQ(info.String(L"LegalCopyright").rfind(L"Copyright \u00A9 ", 0), 0u) << "a copyright line";
   }
@@ -116,17 +116,17 @@ std::string ResourceText(HMODULE module, LPCWSTR name, LPCWSTR type) {
 
 #pragma pack(push, 2)
 struct TIconGroupEntry {  // GRPICONDIRENTRY
-  BYTE width, height, colours, reserved;
-  WORD planes, bitCount;
-  DWORD bytes;
-  WORD id;
+  BYTE Width, Height, Colours, Reserved;
+  WORD Planes, BitCount;
+  DWORD Bytes;
+  WORD Id;
 };
 #pragma pack(pop)
 
 TEST(ProgramIdentity, EveryProgramHasTheIconInFourSizesAndAnAsInvokerManifest) {
   for (const TProgramFile& program : kPrograms) {
-    SCOPED_TRACE(program.unixPath);
-    const std::wstring file = WindowsPath(program.unixPath);
+    SCOPED_TRACE(program.UnixPath);
+    const std::wstring file = WindowsPath(program.UnixPath);
     const HMODULE module =
         LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(module, nullptr);
@@ -138,8 +138,8 @@ TEST(ProgramIdentity, EveryProgramHasTheIconInFourSizesAndAnAsInvokerManifest) {
     std::vector<int> sides;
     for (WORD i = 0; i < count; ++i) {
       const auto& entry = reinterpret_cast<const TIconGroupEntry*>(group.data() + 6)[i];
-      sides.push_back(entry.width == 0 ? 256 : entry.width);
-      EXPECT_EQ(entry.bitCount, 32);
+      sides.push_back(entry.Width == 0 ? 256 : entry.Width);
+      EXPECT_EQ(entry.BitCount, 32);
     }
     std::sort(sides.begin(), sides.end());
     EXPECT_EQ(sides, (std::vector<int>{16, 32, 48, 256}));

@@ -15,17 +15,17 @@ class CellGeometry : public ::testing::Test {
 };
 
 TEST_F(CellGeometry, CellsStandAtTheirRowAndColumn) {
-  struct Corner {
-    int cell, dayLeft, dayTop, lunarLeft, lunarTop;
+  struct TCorner {
+    int Cell, DayLeft, DayTop, LunarLeft, LunarTop;
   };
-  for (const Corner& corner :
-       {Corner{1, 14, 56, 13, 73}, Corner{2, 56, 56, 55, 73}, Corner{7, 266, 56, 265, 73}, Corner{8, 14, 88, 13, 105},
-        Corner{30, 56, 184, 55, 201}, Corner{36, 14, 216, 13, 233}, Corner{37, 56, 216, 55, 233}}) {
-    SCOPED_TRACE(corner.cell);
-    EXPECT_EQ(form->DayCells[corner.cell]->Left(), corner.dayLeft);
-    EXPECT_EQ(form->DayCells[corner.cell]->Top(), corner.dayTop);
-    EXPECT_EQ(form->LunarCells[corner.cell]->Left(), corner.lunarLeft);
-    EXPECT_EQ(form->LunarCells[corner.cell]->Top(), corner.lunarTop);
+  for (const TCorner& corner : {TCorner{1, 14, 56, 13, 73}, TCorner{2, 56, 56, 55, 73}, TCorner{7, 266, 56, 265, 73},
+                                TCorner{8, 14, 88, 13, 105}, TCorner{30, 56, 184, 55, 201},
+                                TCorner{36, 14, 216, 13, 233}, TCorner{37, 56, 216, 55, 233}}) {
+    SCOPED_TRACE(corner.Cell);
+    EXPECT_EQ(form->DayCells[corner.Cell]->Left(), corner.DayLeft);
+    EXPECT_EQ(form->DayCells[corner.Cell]->Top(), corner.DayTop);
+    EXPECT_EQ(form->LunarCells[corner.Cell]->Left(), corner.LunarLeft);
+    EXPECT_EQ(form->LunarCells[corner.Cell]->Top(), corner.LunarTop);
   }
 }
 

@@ -30,15 +30,15 @@ class Layout : public ::testing::Test {
   }
 };
 
-struct Placement {
-  std::string name;
-  std::string className;
-  RECT bounds;  // left, top, width, height
-  bool visible;
+struct TPlacement {
+  std::string Name;
+  std::string ClassName;
+  RECT Bounds;  // left, top, width, height
+  bool Visible;
 };
 
 // Graphic controls from back to front, then the windowed ones in tab order.
-const std::vector<Placement> kPlacements = {
+const std::vector<TPlacement> kPlacements = {
     {"Shape1", "TShape", {0, 0, 312, 311}, true},
     {"Label20", "TLabel", {0, 56, 313, 72}, true},
     {"Label16", "TLabel", {0, 98, 313, 134}, true},
@@ -87,28 +87,28 @@ TEST_F(Layout, EveryControlLiesOnTheFullSizePanelWhereTheLayoutPutsIt) {
   // the form by its frame skinner, the panel by its own.
   EXPECT_EQ(form->Color(), form->SkinData1->Skin().ButtonFaceColour);
   EXPECT_EQ(form->Panel1->Color(), form->SkinData1->Skin().ButtonFaceColour);
-  for (const Placement& expected : kPlacements) {
-    SCOPED_TRACE(expected.name);
-    ui::TControl& control = Control(expected.name);
-    EXPECT_EQ(control.ClassName(), expected.className);
+  for (const TPlacement& expected : kPlacements) {
+    SCOPED_TRACE(expected.Name);
+    ui::TControl& control = Control(expected.Name);
+    EXPECT_EQ(control.ClassName(), expected.ClassName);
     EXPECT_EQ(control.Parent(), form->Panel1);
-    if (expected.name != "Shape2") {
-      EXPECT_EQ(control.Left(), expected.bounds.left);
-      EXPECT_EQ(control.Top(), expected.bounds.top);
+    if (expected.Name != "Shape2") {
+      EXPECT_EQ(control.Left(), expected.Bounds.left);
+      EXPECT_EQ(control.Top(), expected.Bounds.top);
     }
-    if (expected.bounds.right != 0) {
-      EXPECT_EQ(control.Width(), expected.bounds.right);
-      EXPECT_EQ(control.Height(), expected.bounds.bottom);
+    if (expected.Bounds.right != 0) {
+      EXPECT_EQ(control.Width(), expected.Bounds.right);
+      EXPECT_EQ(control.Height(), expected.Bounds.bottom);
     }
-    EXPECT_EQ(control.Visible(), expected.visible);
+    EXPECT_EQ(control.Visible(), expected.Visible);
   }
 }
 
 TEST_F(Layout, ControlsStackInLayoutOrderWithTheGridCellsInFrontOfTheGraphicOnes) {
   int previous = -1;
-  for (const Placement& expected : kPlacements) {
-    const int index = PanelIndex(expected.name);
-    EXPECT_GT(index, previous) << expected.name << " is out of order";
+  for (const TPlacement& expected : kPlacements) {
+    const int index = PanelIndex(expected.Name);
+    EXPECT_GT(index, previous) << expected.Name << " is out of order";
     previous = index;
   }
   const auto cellIndex = [this](ui::TControl* cell) {
@@ -123,16 +123,16 @@ TEST_F(Layout, ControlsStackInLayoutOrderWithTheGridCellsInFrontOfTheGraphicOnes
   EXPECT_EQ(above, form->BitBtn6->Handle());
 }
 
-struct Look {
-  std::string name;
-  std::string face;  // UTF-8
-  int height;
-  TColour color;
-  ui::TFontStyles style;
+struct TLook {
+  std::string Name;
+  std::string Face;  // UTF-8
+  int Height;
+  TColour Color;
+  ui::TFontStyles Style;
 };
 
 TEST_F(Layout, TextsHaveTheirFacesSizesAndColours) {
-  const std::vector<Look> looks = {
+  const std::vector<TLook> looks = {
       {"Label20", "Arial Black", 64, 14543103, 0},
       {"Label16", "Arial Black", 120, 15461355, 0},
       {"day1", "Arial Black", 14, clBlack, 0},
@@ -154,13 +154,13 @@ TEST_F(Layout, TextsHaveTheirFacesSizesAndColours) {
   EXPECT_EQ(form->Font().Name(), Gbk("宋体"));
   EXPECT_EQ(form->Font().Height(), 12);
   EXPECT_EQ(form->Font().Charset(), GB2312_CHARSET);
-  for (const Look& look : looks) {
-    SCOPED_TRACE(look.name);
-    const ui::TFont& font = Control(look.name).Font();
-    EXPECT_EQ(font.Name(), Gbk(look.face));
-    EXPECT_EQ(font.Height(), look.height);
-    EXPECT_EQ(font.Color(), look.color);
-    EXPECT_EQ(font.Style(), look.style);
+  for (const TLook& look : looks) {
+    SCOPED_TRACE(look.Name);
+    const ui::TFont& font = Control(look.Name).Font();
+    EXPECT_EQ(font.Name(), Gbk(look.Face));
+    EXPECT_EQ(font.Height(), look.Height);
+    EXPECT_EQ(font.Color(), look.Color);
+    EXPECT_EQ(font.Style(), look.Style);
   }
 }
 

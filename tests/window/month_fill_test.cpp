@@ -102,24 +102,24 @@ TEST_F(MonthFill, SolarTermOutranksAGregorianFestivalOnTheSameDay) {
 
 TEST_F(MonthFill, TextsAndColoursFollowThePriorityAndTheWeekendColumns) {
   Show(Date(2005, 10, 15));
-  struct Expected {
-    int day;
-    const char* lunar;
-    TColour dayColour, lunarColour;
+  struct TExpected {
+    int Day;
+    const char* Lunar;
+    TColour DayColour, LunarColour;
   };
-  for (const Expected& expected : {
-           Expected{1, "国庆节", kRed, kFestival},     // Saturday, Gregorian festival
-           Expected{2, "廿九", kRed, kRed},            // Sunday, a plain lunar day
-           Expected{4, "动物日", kBlack, kFestival},   // Tuesday, Gregorian festival
-           Expected{5, "初三", kBlack, kLunarGreen},   // Wednesday, a plain lunar day
-           Expected{8, "寒露", kRed, kSolarTerm},      // Saturday with a solar term
-           Expected{11, "重阳节", kBlack, kFestival},  // lunar festival
+  for (const TExpected& expected : {
+           TExpected{1, "国庆节", kRed, kFestival},     // Saturday, Gregorian festival
+           TExpected{2, "廿九", kRed, kRed},            // Sunday, a plain lunar day
+           TExpected{4, "动物日", kBlack, kFestival},   // Tuesday, Gregorian festival
+           TExpected{5, "初三", kBlack, kLunarGreen},   // Wednesday, a plain lunar day
+           TExpected{8, "寒露", kRed, kSolarTerm},      // Saturday with a solar term
+           TExpected{11, "重阳节", kBlack, kFestival},  // lunar festival
        }) {
-    SCOPED_TRACE(expected.day);
-    EXPECT_EQ(Text(Day(expected.day)), std::to_string(expected.day));
-    EXPECT_EQ(Day(expected.day).Font().Color(), expected.dayColour);
-    EXPECT_EQ(Text(Lunar(expected.day)), Gbk(expected.lunar));
-    EXPECT_EQ(Lunar(expected.day).Font().Color(), expected.lunarColour);
+    SCOPED_TRACE(expected.Day);
+    EXPECT_EQ(Text(Day(expected.Day)), std::to_string(expected.Day));
+    EXPECT_EQ(Day(expected.Day).Font().Color(), expected.DayColour);
+    EXPECT_EQ(Text(Lunar(expected.Day)), Gbk(expected.Lunar));
+    EXPECT_EQ(Lunar(expected.Day).Font().Color(), expected.LunarColour);
   }
 }
 

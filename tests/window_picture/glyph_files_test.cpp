@@ -15,14 +15,14 @@ namespace {
 
 using window_picture_test::ReadPictureFile;
 
-struct Rgb {
-  int red, green, blue;
+struct TRgb {
+  int Red, Green, Blue;
 };
 
 // Only what these checks need of the header; the program reads BMPs with the skin's decoder.
-class GlyphFile {
+class TGlyphFile {
  public:
-  explicit GlyphFile(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+  explicit TGlyphFile(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
 
   bool HasBmpSignature() const { return bytes_.size() >= 54 && bytes_[0] == 'B' && bytes_[1] == 'M'; }
   std::uint32_t FileSizeField() const { return Little(2, 4); }
@@ -37,7 +37,7 @@ class GlyphFile {
   std::size_t Stride() const { return (static_cast<std::size_t>(Width()) * 3 + 3) / 4 * 4; }
 
   // (x, y) counted from the top-left, as the picture is seen.
-  Rgb Pixel(int x, int y) const {
+  TRgb Pixel(int x, int y) const {
     const std::size_t at = PixelOffset() + (Height() - 1 - y) * Stride() + x * 3;
     return {bytes_.at(at + 2), bytes_.at(at + 1), bytes_.at(at)};
   }
@@ -52,54 +52,54 @@ class GlyphFile {
   std::vector<std::uint8_t> bytes_;
 };
 
-bool IsOrange(Rgb c) { return c.red > 200 && c.green > 70 && c.green < 180 && c.blue < 60; }
-bool IsGreen(Rgb c) { return c.green > c.red + 60 && c.green > c.blue + 60; }
-bool IsRed(Rgb c) { return c.red > 170 && c.green < 80 && c.blue < 80; }
-bool IsMidGrey(Rgb c) { return c.red == c.green && c.green == c.blue && c.red > 40 && c.red < 220; }
+bool IsOrange(TRgb c) { return c.Red > 200 && c.Green > 70 && c.Green < 180 && c.Blue < 60; }
+bool IsGreen(TRgb c) { return c.Green > c.Red + 60 && c.Green > c.Blue + 60; }
+bool IsRed(TRgb c) { return c.Red > 170 && c.Green < 80 && c.Blue < 80; }
+bool IsMidGrey(TRgb c) { return c.Red == c.Green && c.Green == c.Blue && c.Red > 40 && c.Red < 220; }
 
-struct Glyph {
-  std::string file;
-  int width;
-  int height;
-  std::function<bool(Rgb)> subject_colour;  // of the lids, the square, the gear
+struct TGlyph {
+  std::string File;
+  int Width;
+  int Height;
+  std::function<bool(TRgb)> SubjectColour;  // of the lids, the square, the gear
 };
 
-class GlyphFiles : public testing::TestWithParam<Glyph> {};
+class GlyphFiles : public testing::TestWithParam<TGlyph> {};
 
 TEST_P(GlyphFiles, AreUncompressed24BitBmpsOfTheirSize) {
-  const GlyphFile bmp(ReadPictureFile(GetParam().file));
+  const TGlyphFile bmp(ReadPictureFile(GetParam().File));
   ASSERT_TRUE(bmp.HasBmpSignature());
   EXPECT_EQ(bmp.FileSizeField(), bmp.Size());
   EXPECT_EQ(bmp.InfoHeaderSize(), 40u);
-  EXPECT_EQ(bmp.Width(), GetParam().width);
-  EXPECT_EQ(bmp.Height(), GetParam().height);
+  EXPECT_EQ(bmp.Width(), GetParam().Width);
+  EXPECT_EQ(bmp.Height(), GetParam().Height);
   EXPECT_EQ(bmp.Planes(), 1);
   EXPECT_EQ(bmp.BitsPerPixel(), 24);
   EXPECT_EQ(bmp.Compression(), 0u);
-  EXPECT_GE(bmp.Size(), bmp.PixelOffset() + bmp.Stride() * GetParam().height);
+  EXPECT_GE(bmp.Size(), bmp.PixelOffset() + bmp.Stride() * GetParam().Height);
 }
 
 TEST_P(GlyphFiles, HaveWhiteCornersAndShowTheirSubject) {
-  const GlyphFile bmp(ReadPictureFile(GetParam().file));
-  ASSERT_EQ(bmp.Width(), GetParam().width);
-  ASSERT_EQ(bmp.Height(), GetParam().height);
+  const TGlyphFile bmp(ReadPictureFile(GetParam().File));
+  ASSERT_EQ(bmp.Width(), GetParam().Width);
+  ASSERT_EQ(bmp.Height(), GetParam().Height);
   const int right = bmp.Width() - 1, bottom = bmp.Height() - 1;
   for (const auto& [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}}) {
-    const Rgb corner = bmp.Pixel(x, y);
-    EXPECT_TRUE(corner.red == 255 && corner.green == 255 && corner.blue == 255) << x << "," << y;
+    const TRgb corner = bmp.Pixel(x, y);
+    EXPECT_TRUE(corner.Red == 255 && corner.Green == 255 && corner.Blue == 255) << x << "," << y;
   }
   int subject = 0;
   for (int y = 0; y <= bottom; ++y) {
-    for (int x = 0; x <= right; ++x) subject += GetParam().subject_colour(bmp.Pixel(x, y));
+    for (int x = 0; x <= right; ++x) subject += GetParam().SubjectColour(bmp.Pixel(x, y));
   }
   EXPECT_GE(subject, 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ButtonGlyphs, GlyphFiles,
-    testing::Values(Glyph{"glyph_nav.bmp", 18, 16, IsOrange}, Glyph{"glyph_shopping.bmp", 17, 16, IsGreen},
-                    Glyph{"glyph_mall.bmp", 17, 17, IsRed}, Glyph{"glyph_taobao.bmp", 16, 16, IsOrange},
-                    Glyph{"glyph_settings.bmp", 17, 16, IsMidGrey}),
-    [](const testing::TestParamInfo<Glyph>& info) { return info.param.file.substr(6, info.param.file.size() - 10); });
+    testing::Values(TGlyph{"glyph_nav.bmp", 18, 16, IsOrange}, TGlyph{"glyph_shopping.bmp", 17, 16, IsGreen},
+                    TGlyph{"glyph_mall.bmp", 17, 17, IsRed}, TGlyph{"glyph_taobao.bmp", 16, 16, IsOrange},
+                    TGlyph{"glyph_settings.bmp", 17, 16, IsMidGrey}),
+    [](const testing::TestParamInfo<TGlyph>& info) { return info.param.File.substr(6, info.param.File.size() - 10); });
 
 }  // namespace
