@@ -30,6 +30,12 @@ bool TSkinButton::BeforeMessage(ui::TMessage& message) {
 }
 
 void TSkinButton::AfterMessage(ui::TMessage& message) {
+  if (IsMouseLeave(message)) {
+    if (!IsEnabled()) return;
+    MouseLeft();
+    RepaintNow();
+    return;
+  }
   switch (message.Msg) {
     case WM_KEYDOWN:
     case WM_KEYUP:
@@ -38,14 +44,7 @@ void TSkinButton::AfterMessage(ui::TMessage& message) {
       RepaintNow();
       return;
     case WM_MOUSEMOVE:
-      if (HasMouseBit(kMouseOver)) return;
-      SetMouseBit(kMouseOver, true);
-      if (!Control()) {
-        // A bare window hears of the mouse leaving only when it asks.
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, WindowHandle(), 0};
-        TrackMouseEvent(&track);
-      }
-      BecomeHot(false);
+      if (MouseMovedOver()) BecomeHot(false);
       return;
     case WM_LBUTTONUP:
       if (!HasMouseBit(kMousePressed)) return;
@@ -59,30 +58,10 @@ void TSkinButton::AfterMessage(ui::TMessage& message) {
       RepaintNow();
       return;
     case ui::CM_MOUSEENTER:
-      OnMouseEnter();
-      return;
-    case ui::CM_MOUSELEAVE:
-      OnMouseLeave();
-      return;
-    case WM_MOUSELEAVE:
-      // A library control turns this into CM_MOUSELEAVE itself.
-      if (!Control()) OnMouseLeave();
+      if (IsEnabled()) MouseEntered();
       return;
   }
   TSkinControl::AfterMessage(message);
-}
-
-void TSkinButton::OnMouseEnter() {
-  if (!IsEnabled()) return;
-  SetMouseBit(kMouseOver, true);
-  BecomeHot(true);
-}
-
-void TSkinButton::OnMouseLeave() {
-  if (!IsEnabled()) return;
-  SetMouseBit(kMouseOver | kMousePressed, false);
-  RepaintNow();
-  if (HotControl() == this) SetHotControl(nullptr);
 }
 
 void TSkinButton::Click() {

@@ -54,8 +54,6 @@ class TSkinButton : public TSkinControl {
   // The caption colour of a frame: the skin's colour for it, the system's
   // button shadow when disabled.
   COLORREF TextColour(int frame) const;
-  void OnMouseEnter();
-  void OnMouseLeave();
   // The control's click, or a WM_COMMAND to the parent of a bare window.
   void Click();
 

@@ -34,6 +34,7 @@ void DrawButton(HDC dc, const RECT& area, const TDataSkinBorder& button, bool on
 }  // namespace
 
 void TSkinComBox::AfterMessage(ui::TMessage& message) {
+  if (IsMouseLeave(message)) return SetMouseOver(false);
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -47,20 +48,9 @@ void TSkinComBox::AfterMessage(ui::TMessage& message) {
     case ui::CM_MOUSEENTER:
       SetMouseOver(true);
       return;
-    case ui::CM_MOUSELEAVE:
-      SetMouseOver(false);
-      return;
     case WM_MOUSEMOVE:
-      // A bare window hears of the mouse leaving only when it asks.
-      if (!Control() && !HasMouseBit(kMouseOver)) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, WindowHandle(), 0};
-        TrackMouseEvent(&track);
-        SetMouseOver(true);
-      }
-      return;
-    case WM_MOUSELEAVE:
-      // A library control turns this into CM_MOUSELEAVE itself.
-      if (!Control()) SetMouseOver(false);
+      // A library control's mouse-over comes with CM_MOUSEENTER.
+      if (!Control() && WindowEnabled() && MouseMovedOver()) PaintSkin(nullptr);
       return;
     case WM_COMMAND:
       // The edit of a drop-down combo box takes the focus in its place.
@@ -73,8 +63,10 @@ void TSkinComBox::AfterMessage(ui::TMessage& message) {
   TSkinControl::AfterMessage(message);
 }
 
+bool TSkinComBox::WindowEnabled() const { return (GetWindowLongPtrW(WindowHandle(), GWL_STYLE) & WS_DISABLED) == 0; }
+
 void TSkinComBox::SetMouseOver(bool over) {
-  if ((GetWindowLongPtrW(WindowHandle(), GWL_STYLE) & WS_DISABLED) != 0) return;
+  if (!WindowEnabled()) return;
   SetMouseBit(kMouseOver, over);
   PaintSkin(nullptr);
 }

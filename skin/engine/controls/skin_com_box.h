@@ -29,6 +29,7 @@ class TSkinComBox : public TSkinControl {
   TState State(bool enabled) const;
   bool IsDropped() const;
   bool IsSimpleComboBox(DWORD style) const;
+  bool WindowEnabled() const;
   // The mouse-over look follows the pointer while the control is enabled.
   void SetMouseOver(bool over);
   // The picture of skins whose combo button has style 1: plain frames in the

@@ -255,4 +255,29 @@ void TSkinControl::SetMouseBit(std::uint8_t bit, bool on) {
   mouseState_ = on ? (mouseState_ | bit) : (mouseState_ & ~bit);
 }
 
+bool TSkinControl::MouseMovedOver() {
+  if (HasMouseBit(kMouseOver)) return false;
+  SetMouseBit(kMouseOver, true);
+  if (!control_) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, WindowHandle(), 0};
+    TrackMouseEvent(&track);
+  }
+  return true;
+}
+
+void TSkinControl::MouseEntered() {
+  SetMouseBit(kMouseOver, true);
+  BecomeHot(true);
+}
+
+bool TSkinControl::IsMouseLeave(const ui::TMessage& message) const {
+  // A library control turns WM_MOUSELEAVE into CM_MOUSELEAVE itself.
+  return message.Msg == ui::CM_MOUSELEAVE || (message.Msg == WM_MOUSELEAVE && !control_);
+}
+
+void TSkinControl::MouseLeft() {
+  SetMouseBit(kMouseOver | kMousePressed, false);
+  if (HotControl() == this) SetHotControl(nullptr);
+}
+
 }  // namespace skin

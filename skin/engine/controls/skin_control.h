@@ -121,6 +121,21 @@ class TSkinControl : public ui::TComponent {
   void SetMouseBit(std::uint8_t bit, bool on);
   bool HasMouseBit(std::uint8_t bit) const { return (mouseState_ & bit) != 0; }
 
+  // Hover and press tracking, kept in MouseState for the skinners that show
+  // them. On WM_MOUSEMOVE: the mouse is over the control from now on, and a
+  // bare window asks to hear WM_MOUSELEAVE (a library control hears
+  // CM_MOUSELEAVE from the library). False when it was over it already.
+  bool MouseMovedOver();
+  // The mouse came over the control (CM_MOUSEENTER): it shows the mouse-over
+  // look, repainted now, as the window's hot skinner.
+  void MouseEntered();
+  // Whether the message says the mouse left the control: CM_MOUSELEAVE, or
+  // WM_MOUSELEAVE to a bare window.
+  bool IsMouseLeave(const ui::TMessage& message) const;
+  // The mouse left: the control is neither under it nor pressed, and no
+  // longer the window's hot skinner.
+  void MouseLeft();
+
   bool IsEnabled() const { return isEnabled_; }
   bool IsFocused() const { return isFocused_; }
   const std::string& Text() const { return text_; }

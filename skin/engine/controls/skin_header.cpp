@@ -71,20 +71,15 @@ bool TSkinHeader::BeforeMessage(ui::TMessage& message) {
 }
 
 void TSkinHeader::AfterMessage(ui::TMessage& message) {
+  if (IsMouseLeave(message)) {
+    MouseLeft();
+    SetHotItem(-1);
+    return;
+  }
   switch (message.Msg) {
     case WM_MOUSEMOVE:
-      if (!HasMouseBit(kMouseOver)) {
-        SetMouseBit(kMouseOver, true);
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, WindowHandle(), 0};
-        TrackMouseEvent(&track);
-        BecomeHot(false);
-      }
+      if (MouseMovedOver()) BecomeHot(false);
       SetHotItem(ItemAt(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)}));
-      break;
-    case WM_MOUSELEAVE:
-    case ui::CM_MOUSELEAVE:
-      SetMouseBit(kMouseOver, false);
-      SetHotItem(-1);
       break;
     case WM_CAPTURECHANGED:
       // The press ends with the capture, whoever took it.

@@ -53,25 +53,17 @@ bool TSkinSpeedButton::BeforeMessage(ui::TMessage& message) {
 
 void TSkinSpeedButton::AfterMessage(ui::TMessage& message) {
   switch (message.Msg) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-      if (message.WParam != VK_SPACE) break;
-      SetMouseBit(kMousePressed, message.Msg == WM_KEYDOWN);
-      PaintSkin(nullptr);
-      return;
     case WM_LBUTTONUP:
       // The button clicks by itself.
       SetMouseBit(kMousePressed, false);
       PaintSkin(nullptr);
       return;
     case ui::CM_MOUSEENTER:
-      SetMouseBit(kMouseOver, true);
-      BecomeHot(true);
+      MouseEntered();
       return;
     case ui::CM_MOUSELEAVE:
-      SetMouseBit(kMouseOver | kMousePressed, false);
+      MouseLeft();
       if (Control() && Control()->Visible()) PaintSkin(nullptr);
-      if (HotControl() == this) SetHotControl(nullptr);
       return;
   }
   TSkinBitButton::AfterMessage(message);

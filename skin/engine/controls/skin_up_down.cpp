@@ -46,13 +46,16 @@ bool TSkinUpDown::BeforeMessage(ui::TMessage& message) {
 }
 
 void TSkinUpDown::AfterMessage(ui::TMessage& message) {
+  if (IsMouseLeave(message)) {
+    // A press lasts until the button comes up or the capture goes.
+    SetMouseBit(kMouseOver, false);
+    hotHalf_ = 0;
+    RepaintNow();
+    return;
+  }
   switch (message.Msg) {
     case WM_MOUSEMOVE: {
-      if (!HasMouseBit(kMouseOver)) {
-        SetMouseBit(kMouseOver, true);
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, WindowHandle(), 0};
-        TrackMouseEvent(&track);
-      }
+      MouseMovedOver();
       // Only a move onto the other half changes the look.
       const int half = HalfUnderCursor();
       if (half != hotHalf_) {
@@ -61,12 +64,6 @@ void TSkinUpDown::AfterMessage(ui::TMessage& message) {
       }
       break;
     }
-    case WM_MOUSELEAVE:
-    case ui::CM_MOUSELEAVE:
-      SetMouseBit(kMouseOver, false);
-      hotHalf_ = 0;
-      RepaintNow();
-      break;
     case WM_CAPTURECHANGED:
       // The press ends with the capture, whoever took it.
       if (HasMouseBit(kMousePressed)) {
@@ -121,7 +118,7 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT&) {
     if (!enabled)
       state = kDisabled;
     else if (under == direction + 1)
-      state = HasMouseBit(kMousePressed) ? kPressed : HasMouseBit(kMouseOver) ? kMouseOver : kNormal;
+      state = HasMouseBit(kMousePressed) ? kPressed : HasMouseBit(kMouseOver) ? kHot : kNormal;
     DrawHalf(canvas, halves[direction], state, horizontal, direction);
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
@@ -143,7 +140,7 @@ void TSkinUpDown::DrawHalf(HDC dc, const RECT& half, TState state, bool horizont
 
 void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& half, TState state, bool horizontal, int direction) const {
   const TSkinSettings& skin = SkinData()->Skin();
-  const bool sunk = state == kPressed || state == kMouseOver;
+  const bool sunk = state == kPressed || state == kHot;
   FillColour(dc, half, sunk ? skin.ButtonShadowColour : skin.ButtonFaceColour);
   FrameColour(dc, half, skin.ButtonDkShadowColour);
   // The arrow's rows run from its point outwards, centred on the half; up

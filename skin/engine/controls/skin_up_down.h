@@ -28,7 +28,7 @@ class TSkinUpDown : public TSkinControl {
 
  private:
   // 1 normal, 2 pressed, 3 disabled, 4 mouse over.
-  enum TState { kNormal = 1, kPressed = 2, kDisabled = 3, kMouseOver = 4 };
+  enum TState { kNormal = 1, kPressed = 2, kDisabled = 3, kHot = 4 };
   // The two buttons in client coordinates: up or left first.
   void Halves(RECT& first, RECT& second, bool& horizontal) const;
   // The half the cursor is over: 0 none, 1 first, 2 second.
