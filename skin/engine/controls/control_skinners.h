@@ -6,18 +6,21 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "skin/engine/controls/skin_control.h"
-#include "skin/engine/frame/form_skinner.h"
 
 namespace skin {
 
 class TControlSkinners {
  public:
-  // `owner` is the frame skinner whose window the controls are on.
-  explicit TControlSkinners(const TFormSkinner* owner = nullptr) : owner_(owner) {}
+  // `ownerDestroying` tells whether the window the controls are on (that of
+  // the frame skinner owning the list) is being destroyed; without it, never.
+  explicit TControlSkinners(std::function<bool()> ownerDestroying = nullptr)
+      : ownerDestroying_(std::move(ownerDestroying)) {}
   // Frees every skinner without detaching it (its window is going too).
   ~TControlSkinners() = default;
   TControlSkinners(const TControlSkinners&) = delete;
@@ -41,14 +44,14 @@ class TControlSkinners {
   TSkinControl* HotControl() const { return hot_; }
   void SetHotControl(TSkinControl* skinner) { hot_ = skinner; }
   // While the owner's window is being destroyed, detaching restores no colours.
-  bool OwnerDestroying() const { return owner_ && owner_->State() == TFormSkinnerState::Destroying; }
+  bool OwnerDestroying() const { return ownerDestroying_ && ownerDestroying_(); }
 
  private:
   void Join(TSkinControl& skinner) { skinner.JoinSkinners(this); }
   void Forget(const TSkinControl* skinner);
 
   std::vector<std::unique_ptr<TSkinControl>> skinners_;
-  const TFormSkinner* owner_ = nullptr;
+  std::function<bool()> ownerDestroying_;
   TSkinControl* hot_ = nullptr;
 };
 

@@ -242,7 +242,7 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   TSkinBitmap iconPicture_;
   TTitleBar titleBars_[2];
   TBorderPieceCache pieceCache_;
-  TControlSkinners controlSkinners_{this};
+  TControlSkinners controlSkinners_{[this] { return State() == TFormSkinnerState::Destroying; }};
   int windowWidth_ = 0;
   int regionWidth_ = 0;
   int regionHeight_ = 0;

@@ -18,6 +18,7 @@
 #include "skin/component/skin_data.h"
 #include "skin/data/skin_archive_writer.h"
 #include "skin/data/skin_stream.h"
+#include "skin/engine/controls/control_skinners.h"
 #include "skin/engine/controls/skin_box.h"
 #include "skin/engine/controls/skin_edit.h"
 #include "skin/engine/controls/skin_progress.h"
@@ -289,6 +290,24 @@ TEST_F(CommonControlSkinsTest, PanelTakesTheButtonFaceAndGetsItsColourBackAndAMi
 
   skinner->Unskin();
   EXPECT_EQ(panel->Color(), kPanelOwn);
+}
+
+// The list's owner says whether its window is being destroyed: detached then,
+// a skinner gives back no colour.
+TEST_F(CommonControlSkinsTest, APanelDetachedWhileItsOwnersWindowIsDestroyedKeepsTheSkinsColour) {
+  data->ReadSkinStream(TestSkin(false));
+  ASSERT_FALSE(data->SkinEmpty());
+  ui::TCanvas canvas;
+  for (const bool destroying : {false, true}) {
+    SCOPED_TRACE(destroying ? "owner destroying" : "owner alive");
+    TControlSkinners skinners([&] { return destroying; });
+    auto box = std::make_unique<TSkinBox>();
+    box->AttachControl(*panel, *data, true, canvas);
+    skinners.Add(std::move(box));
+    EXPECT_EQ(panel->Color(), kFace);
+    skinners.DetachAll();
+    EXPECT_EQ(panel->Color(), destroying ? kFace : kPanelOwn);
+  }
 }
 
 }  // namespace
