@@ -33,7 +33,8 @@ enum class TSkinAction { None = 0, Activate = 1, Deactivate = 2, SkinChanged = 3
 
 // Makes the frame skinner of a window (CreateFormSkinner by default).
 using TFormSkinnerMaker = std::function<std::unique_ptr<TFormSkinner>(HWND window, ui::TForm* form, TSkinData& data)>;
-// Makes the skinner of a menu popup window (CreatePopupSkinner by default).
+// Makes the skinner of a menu popup window (by default CreatePopupSkinner,
+// skinning while the manager is enabled).
 using TPopupSkinnerMaker = std::function<std::unique_ptr<TPopupSkinner>(HWND window, TSkinData& data)>;
 
 class TSkinManage {
@@ -161,7 +162,9 @@ class TSkinManage {
   std::vector<std::unique_ptr<TPopupSkinner>> popupSkinners_;
   std::vector<TSkinData*> skinDatas_;
   TFormSkinnerMaker formSkinnerMaker_ = CreateFormSkinner;
-  TPopupSkinnerMaker popupSkinnerMaker_ = CreatePopupSkinner;
+  TPopupSkinnerMaker popupSkinnerMaker_ = [this](HWND window, TSkinData& data) {
+    return CreatePopupSkinner(window, data, [this] { return enabled_; });
+  };
   bool enabled_ = false;
   // While the activate action attaches the existing forms: MDI children are attached too.
   bool sweeping_ = false;

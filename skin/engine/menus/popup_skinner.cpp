@@ -1,8 +1,9 @@
 #include "skin/engine/menus/popup_skinner.h"
 
+#include <utility>
+
 #include "skin/component/skin_data.h"
 #include "skin/engine/gdi/skin_drawing.h"
-#include "skin/engine/skin_manage.h"
 #include "skin/engine/win32/skin_messages.h"
 #include "skin/engine/win32/window_subclass.h"
 
@@ -20,7 +21,8 @@ TWinSkinPopMenu* pendingPopup = nullptr;
 // from the skin's "MenuBackground" picture.
 class TWinSkinPopMenu : public TPopupSkinner {
  public:
-  TWinSkinPopMenu(HWND window, TSkinData& data) : window_(window), data_(&data) {}
+  TWinSkinPopMenu(HWND window, TSkinData& data, std::function<bool()> skinningOn)
+      : window_(window), data_(&data), skinningOn_(std::move(skinningOn)) {}
   ~TWinSkinPopMenu() override {
     DetachMenuWindow();
     if (pendingPopup == this) pendingPopup = nullptr;
@@ -45,8 +47,7 @@ class TWinSkinPopMenu : public TPopupSkinner {
  private:
   LRESULT PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == SKM_QUERYSKINNED) return kSkinnedAnswer;
-    const TSkinManage* manager = SkinManager();
-    if (!manager || !manager->Enabled()) return subclass_.CallOld(msg, wParam, lParam);
+    if (!skinningOn_()) return subclass_.CallOld(msg, wParam, lParam);
     switch (msg) {
       case WM_DESTROY:
         DetachMenuWindow();
@@ -134,6 +135,7 @@ class TWinSkinPopMenu : public TPopupSkinner {
 
   HWND window_;
   TSkinData* data_;
+  std::function<bool()> skinningOn_;
   HMENU menu_ = nullptr;
   TWindowSubclass subclass_;
   TPopupBackground background_;
@@ -141,8 +143,8 @@ class TWinSkinPopMenu : public TPopupSkinner {
 
 }  // namespace
 
-std::unique_ptr<TPopupSkinner> CreatePopupSkinner(HWND window, TSkinData& data) {
-  auto skinner = std::make_unique<TWinSkinPopMenu>(window, data);
+std::unique_ptr<TPopupSkinner> CreatePopupSkinner(HWND window, TSkinData& data, std::function<bool()> skinningOn) {
+  auto skinner = std::make_unique<TWinSkinPopMenu>(window, data, std::move(skinningOn));
   if (!skinner->AttachMenuWindow()) return nullptr;
   return skinner;
 }

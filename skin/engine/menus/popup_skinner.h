@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 #include "skin/engine/gdi/offscreen_bitmap.h"
@@ -38,8 +39,9 @@ class TPopupSkinner {
 };
 
 // A popup skinner attached to the menu popup `window` with `data`, or nullptr
-// when popups are not skinned.
-std::unique_ptr<TPopupSkinner> CreatePopupSkinner(HWND window, TSkinData& data);
+// when popups are not skinned. While `skinningOn` answers false the window
+// draws itself.
+std::unique_ptr<TPopupSkinner> CreatePopupSkinner(HWND window, TSkinData& data, std::function<bool()> skinningOn);
 
 // The next menu item drawn names the menu of the popup skinner that rendered
 // its background before it knew its menu; nothing when none waits.

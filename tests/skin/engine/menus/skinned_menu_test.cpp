@@ -12,6 +12,7 @@
 #include "skin/engine/frame/form_skinner_factory.h"
 #include "skin/engine/frame/win_skin_form.h"
 #include "skin/engine/menus/menu_item_painter.h"
+#include "skin/engine/menus/popup_skinner.h"
 #include "skin/engine/menus/system_menu_popup.h"
 #include "skin/engine/skin_manage.h"
 #include "skin/engine/win32/skin_messages.h"
@@ -390,6 +391,36 @@ TEST_F(SkinnedMenuTest, ASkinWithoutMenuItemsGivesFlatItems) {
   EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 119, 10), Rgb(data->Skin().HilightColour));
   DrawItem(Item(0), picture, false);
   EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 119, 10), Rgb(data->Skin().MenuColour));
+}
+
+// A popup skinner asks the switch it was made with at every message: while
+// skinning is off its window draws itself, as a popup without a skinner does.
+TEST_F(SkinnedMenuTest, APopupDrawsItselfWhileSkinningIsOff) {
+  const auto popupWindow = [] {
+    return CreateWindowExW(WS_EX_TOOLWINDOW, L"#32768", L"", WS_POPUP, 0, 0, 60, 40, nullptr, nullptr, nullptr,
+                           nullptr);
+  };
+  const auto printedCorner = [](HWND window) {
+    ui::TBitmap picture;
+    picture.SetSize(60, 40);
+    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(picture.Canvas().Handle()),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    return GetPixel(picture.Canvas().Handle(), 0, 0);
+  };
+  const COLORREF skinCorner = PictureColour(data->Skin().MenuBackground->Bitmap, 0, 0);
+  const HWND plain = popupWindow(), skinned = popupWindow();
+  bool on = false;
+  std::unique_ptr<TPopupSkinner> popupSkinner = CreatePopupSkinner(skinned, *data, [&] { return on; });
+  ASSERT_NE(popupSkinner, nullptr);
+  EXPECT_EQ(SendMessageW(skinned, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+  const COLORREF ownCorner = printedCorner(plain);
+  ASSERT_NE(ownCorner, skinCorner);
+  EXPECT_EQ(printedCorner(skinned), ownCorner);
+  on = true;
+  EXPECT_EQ(printedCorner(skinned), skinCorner);
+  popupSkinner.reset();
+  DestroyWindow(plain);
+  DestroyWindow(skinned);
 }
 
 // A native menu's separator shows the normal face with an etched line 4 pixels below its top.
