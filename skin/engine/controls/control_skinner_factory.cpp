@@ -21,8 +21,7 @@
 namespace skin {
 namespace {
 
-// Each kind's skinner joins here as it is written; until then the control
-// keeps its own look.
+// A skinner of each kind; None gets none, and its control keeps its own look.
 class TBuiltInControlSkinners final : public TControlSkinnerFactory {
  public:
   std::unique_ptr<TSkinControl> Create(TControlSkinKind kind) override {
