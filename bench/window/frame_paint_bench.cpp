@@ -21,12 +21,12 @@ constexpr int kHeight = 600;
 
 struct TSkinnedWindow {
   TSkinnedWindow() {
-    skin::CreateSkinManager();
+    manager = &skin::CreateSkinManager();
     data.SetSkinFile(RILVANTA_DEFAULT_SKIN);
     window = CreateWindowExW(0, L"STATIC", L"Frame paint", WS_OVERLAPPEDWINDOW, 0, 0, kWidth, kHeight, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
     ShowWindow(window, SW_SHOW);
-    skinner = skin::CreateFormSkinner(window, nullptr, data);
+    skinner = skin::CreateFormSkinner(window, nullptr, data, *manager);
     SendMessageW(window, skin::SKM_ATTACHED, 0, skin::kAttachedTag);
     // Fitting keeps the client; make the whole window 800 x 600 again.
     SetWindowPos(window, nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
@@ -36,7 +36,8 @@ struct TSkinnedWindow {
     DestroyWindow(window);
   }
 
-  skin::TSkinData data{nullptr};
+  skin::TSkinManage* manager;
+  skin::TSkinData data{nullptr, skin::ManagerRequests()};
   HWND window = nullptr;
   std::unique_ptr<skin::TFormSkinner> skinner;
 };
@@ -93,7 +94,8 @@ void BM_AttachToABorderlessPopup(benchmark::State& state) {
   HWND popup = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 900, 100, 312, 311, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
   for (auto _ : state) {
-    std::unique_ptr<skin::TFormSkinner> skinner = skin::CreateFormSkinner(popup, nullptr, skinned.data);
+    std::unique_ptr<skin::TFormSkinner> skinner =
+        skin::CreateFormSkinner(popup, nullptr, skinned.data, *skinned.manager);
     SendMessageW(popup, skin::SKM_ATTACHED, 0, skin::kAttachedTag);
     skinner->Unskin();
   }
@@ -114,7 +116,7 @@ struct TWindowWithMenuBar {
     window = CreateWindowExW(0, L"STATIC", L"Menu bar", WS_OVERLAPPEDWINDOW, 0, 0, kWidth, kHeight, nullptr, bar,
                              GetModuleHandleW(nullptr), nullptr);
     ShowWindow(window, SW_SHOW);
-    skinner = skin::CreateFormSkinner(window, nullptr, Window().data);
+    skinner = skin::CreateFormSkinner(window, nullptr, Window().data, *Window().manager);
     SendMessageW(window, skin::SKM_ATTACHED, 0, skin::kAttachedTag);
   }
   ~TWindowWithMenuBar() {

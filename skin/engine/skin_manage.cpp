@@ -15,6 +15,8 @@ namespace skin {
 namespace {
 
 constexpr unsigned kInitialActionDelayMs = 250;
+// How long after a window's destruction its frame skinner is freed.
+constexpr unsigned kPurgeDelayMs = 250;
 // A hook procedure's answer to HCBT_CREATEWND that makes the creation fail.
 constexpr LRESULT kRefuseCreation = 10;
 
@@ -55,11 +57,10 @@ TSkinManage::~TSkinManage() {
   actionTimer_.SetEnabled(false);
   if (cbtHook_) UnhookWindowsHookEx(cbtHook_);
   while (!formSkinners_.empty()) {
-    TFormSkinner* skinner = formSkinners_.back();
+    const std::unique_ptr<TFormSkinner> skinner = std::move(formSkinners_.back());
     formSkinners_.pop_back();
     skinner->SetState(TFormSkinnerState::Destroying);
     skinner->UnskinOnDestroy();
-    delete skinner;
   }
   popupSkinners_.clear();
 }
@@ -254,12 +255,12 @@ bool TSkinManage::AttachWindow(HWND window) {
   if (!data || data->SkinEmpty()) return false;
   std::unique_ptr<TFormSkinner> skinner;
   try {
-    skinner = formSkinnerMaker_(window, form, *data);
+    skinner = formSkinnerMaker_(window, form, *data, *this);
   } catch (const std::exception&) {
     return false;  // the window stays plain
   }
   if (!skinner) return false;
-  formSkinners_.push_back(skinner.release());
+  formSkinners_.push_back(std::move(skinner));
   PostMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
   return true;
 }
@@ -325,7 +326,7 @@ const TPopupBackground* TSkinManage::FindPopupBackground(HMENU menu) const {
 
 void TSkinManage::Deactivate(const TSkinData* onlyOf) {
   for (std::size_t i = formSkinners_.size(); i-- > 0;) {
-    TFormSkinner* skinner = formSkinners_[i];
+    TFormSkinner* skinner = formSkinners_[i].get();
     if (onlyOf && skinner->SkinData() != onlyOf) continue;
     const HWND window = skinner->WindowHandle();
     skinner->Unskin();
@@ -337,9 +338,9 @@ void TSkinManage::Deactivate(const TSkinData* onlyOf) {
 
 void TSkinManage::RefreshSkins(const TSkinData* data, bool firstOnly) {
   std::vector<TFormSkinner*> skinners;
-  for (TFormSkinner* skinner : formSkinners_) {
+  for (const auto& skinner : formSkinners_) {
     if (skinner->SkinData() != data) continue;
-    skinners.push_back(skinner);
+    skinners.push_back(skinner.get());
     if (firstOnly) break;
   }
   // All frames are measured anew before any window repaints with them.
@@ -356,42 +357,35 @@ void TSkinManage::Purge() {
 }
 
 void TSkinManage::FreeFormSkinner(std::size_t index) {
-  TFormSkinner* skinner = formSkinners_[index];
+  // Out of the list before it is freed, so that its going finds the list whole.
+  const std::unique_ptr<TFormSkinner> skinner = std::move(formSkinners_[index]);
   formSkinners_.erase(formSkinners_.begin() + static_cast<std::ptrdiff_t>(index));
-  delete skinner;
 }
 
-void TSkinManage::AddFormSkinner(TFormSkinner* skinner) { formSkinners_.push_back(skinner); }
-
-std::vector<TFormSkinner*>::const_iterator TSkinManage::FormSkinnerEntry(HWND window) const {
-  return std::find_if(formSkinners_.begin(), formSkinners_.end(),
-                      [window](const TFormSkinner* skinner) { return skinner->WindowHandle() == window; });
-}
+void TSkinManage::AddFormSkinner(std::unique_ptr<TFormSkinner> skinner) { formSkinners_.push_back(std::move(skinner)); }
 
 TFormSkinner* TSkinManage::FindFormSkinner(HWND window) const {
-  const auto found = FormSkinnerEntry(window);
-  return found == formSkinners_.end() ? nullptr : *found;
+  const auto found =
+      std::ranges::find_if(formSkinners_, [window](const auto& skinner) { return skinner->WindowHandle() == window; });
+  return found == formSkinners_.end() ? nullptr : found->get();
 }
 
-void TSkinManage::RemoveFormSkinner(HWND window) {
-  const auto found = FormSkinnerEntry(window);
-  if (found != formSkinners_.end()) formSkinners_.erase(found);
-}
+void TSkinManage::SkinnedWindowDestroyed(TFormSkinner& skinner) { SchedulePurge(*skinner.SkinData(), kPurgeDelayMs); }
 
 void TSkinManage::ReleaseAllCaptionButtons() {
-  for (TFormSkinner* skinner : formSkinners_) skinner->ReleaseCaptionButtons();
+  for (const auto& skinner : formSkinners_) skinner->ReleaseCaptionButtons();
 }
 
 void TSkinManage::SetMdiMaximized(bool maximized) {
   if (maximized == mdiMaximized_) return;
   mdiMaximized_ = maximized;
-  for (TFormSkinner* skinner : formSkinners_)
+  for (const auto& skinner : formSkinners_)
     if (skinner->MdiKind() == TMdiKind::Child) skinner->MdiMaximizedChanged(maximized);
 }
 
 int TSkinManage::CountMdiChildren() const {
-  return static_cast<int>(std::ranges::count_if(
-      formSkinners_, [](const TFormSkinner* skinner) { return skinner->MdiKind() == TMdiKind::Child; }));
+  return static_cast<int>(
+      std::ranges::count_if(formSkinners_, [](const auto& skinner) { return skinner->MdiKind() == TMdiKind::Child; }));
 }
 
 TSkinManage* SkinManager() { return theManager; }

@@ -7,6 +7,10 @@
 //
 // Before the first window activation (Started 0) requests take effect at
 // once; after it they go through the timer.
+//
+// It alone owns the frame skinners it holds and is the host they are made
+// with: a skinner whose window is destroyed says so, and the next action of
+// the timer frees it.
 
 #include <windows.h>
 
@@ -18,6 +22,7 @@
 #include "skin/component/skin_requests.h"
 #include "skin/engine/frame/form_skinner.h"
 #include "skin/engine/frame/form_skinner_factory.h"
+#include "skin/engine/frame/form_skinner_host.h"
 #include "skin/engine/menus/popup_skinner.h"
 #include "skin/engine/win32/message_timer.h"
 
@@ -32,12 +37,13 @@ class TSkinData;
 enum class TSkinAction { None = 0, Activate = 1, Deactivate = 2, SkinChanged = 3, Purge = 6 };
 
 // Makes the frame skinner of a window (CreateFormSkinner by default).
-using TFormSkinnerMaker = std::function<std::unique_ptr<TFormSkinner>(HWND window, ui::TForm* form, TSkinData& data)>;
+using TFormSkinnerMaker =
+    std::function<std::unique_ptr<TFormSkinner>(HWND window, ui::TForm* form, TSkinData& data, TFormSkinnerHost& host)>;
 // Makes the skinner of a menu popup window (by default CreatePopupSkinner,
 // skinning while the manager is enabled).
 using TPopupSkinnerMaker = std::function<std::unique_ptr<TPopupSkinner>(HWND window, TSkinData& data)>;
 
-class TSkinManage {
+class TSkinManage final : public TFormSkinnerHost {
  public:
   static constexpr int kStartedDestroying = 4;
   // A form with this Tag never gets a frame skinner, whatever DisableTag says.
@@ -60,7 +66,7 @@ class TSkinManage {
   void RegisterSkinData(TSkinData* data);
   // Also forgets a pending action of that component.
   void UnregisterSkinData(TSkinData* data);
-  const std::vector<TSkinData*>& SkinDatas() const { return skinDatas_; }
+  const std::vector<TSkinData*>& SkinDatas() const override { return skinDatas_; }
 
   // The skin component for a window: the last one serving only that window,
   // else for a dialog the last dialog component, else the last main one, else
@@ -78,7 +84,7 @@ class TSkinManage {
   bool AttachWindow(HWND window);
   // Attaches an MDI child that the client window of a skinned MDI frame has
   // just made: the MDI-child exclusion of AttachWindow does not apply to it.
-  bool AttachMdiChild(HWND child);
+  bool AttachMdiChild(HWND child) override;
   // The library form of a window, searching the screen's forms from the last.
   ui::TForm* FindLibraryForm(HWND window) const;
   void SetFormSkinnerMaker(TFormSkinnerMaker maker) { formSkinnerMaker_ = std::move(maker); }
@@ -123,22 +129,19 @@ class TSkinManage {
   void SetStarted(int started) { started_ = started; }
 
   // Frame skinners, in attach order. The manager takes over the skinner.
-  void AddFormSkinner(TFormSkinner* skinner);
+  void AddFormSkinner(std::unique_ptr<TFormSkinner> skinner);
   TFormSkinner* FindFormSkinner(HWND window) const;
-  // Drops the first skinner of that window from the list without freeing it.
-  void RemoveFormSkinner(HWND window);
-  const std::vector<TFormSkinner*>& FormSkinners() const { return formSkinners_; }
+  const std::vector<std::unique_ptr<TFormSkinner>>& FormSkinners() const { return formSkinners_; }
+  // Schedules the purge that frees the skinner (SchedulePurge).
+  void SkinnedWindowDestroyed(TFormSkinner& skinner) override;
   // Every frame skinner frees its caption buttons (before a skin change).
   void ReleaseAllCaptionButtons();
 
   // MDI children shown maximised; a change is passed to every MDI child's skinner.
-  bool MdiMaximized() const { return mdiMaximized_; }
-  void SetMdiMaximized(bool maximized);
+  bool MdiMaximized() const override { return mdiMaximized_; }
+  void SetMdiMaximized(bool maximized) override;
   // The frame skinners of MDI children.
   int CountMdiChildren() const;
-  // The MDI client window a frame skinner found last.
-  HWND MdiClientWindow() const { return mdiClientWindow_; }
-  void SetMdiClientWindow(HWND window) { mdiClientWindow_ = window; }
 
  private:
   static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
@@ -152,13 +155,12 @@ class TSkinManage {
   void Deactivate(const TSkinData* onlyOf);
   void RefreshSkins(const TSkinData* data, bool firstOnly);
   void Purge();
-  std::vector<TFormSkinner*>::const_iterator FormSkinnerEntry(HWND window) const;
   // Takes the skinner at `index` out of the list and frees it.
   void FreeFormSkinner(std::size_t index);
 
   TMessageTimer actionTimer_;
   HHOOK cbtHook_ = nullptr;
-  std::vector<TFormSkinner*> formSkinners_;
+  std::vector<std::unique_ptr<TFormSkinner>> formSkinners_;
   std::vector<std::unique_ptr<TPopupSkinner>> popupSkinners_;
   std::vector<TSkinData*> skinDatas_;
   TFormSkinnerMaker formSkinnerMaker_ = CreateFormSkinner;
@@ -172,7 +174,6 @@ class TSkinManage {
   TSkinAction pendingAction_ = TSkinAction::None;
   TSkinData* pendingSkinData_ = nullptr;
   bool mdiMaximized_ = false;
-  HWND mdiClientWindow_ = nullptr;
 };
 
 // The program's manager, or nullptr before the first skin component loaded.

@@ -19,7 +19,7 @@ namespace skinbench {
 class TSkinnedBenchForm {
  public:
   TSkinnedBenchForm(int left, int top, int width, int height) {
-    skin::CreateSkinManager();
+    manager_ = &skin::CreateSkinManager();
     data_.SetSkinFile(RILVANTA_DEFAULT_SKIN);
     form_.SetBorderStyle(ui::TFormBorderStyle::bsNone);
     form_.SetBounds(left, top, width, height);
@@ -30,13 +30,14 @@ class TSkinnedBenchForm {
   void Show(bool skinned = true) {
     form_.Show();
     if (!skinned) return;
-    skinner_ = skin::CreateFormSkinner(form_.Handle(), &form_, data_);
+    skinner_ = skin::CreateFormSkinner(form_.Handle(), &form_, data_, *manager_);
     SendMessageW(form_.Handle(), skin::SKM_ATTACHED, 0, skin::kAttachedTag);
   }
   bool Skinned() const { return skinner_ != nullptr && !data_.SkinEmpty(); }
   const skin::TSkinSettings& Skin() const { return data_.Skin(); }
 
  private:
+  skin::TSkinManage* manager_;
   skin::TSkinData data_{nullptr};
   ui::TForm form_{nullptr};
   std::unique_ptr<skin::TFormSkinner> skinner_;

@@ -1,8 +1,8 @@
 #pragma once
 // What the skin manager asks of the frame skinner of a top-level window.
-// The manager owns the frame skinners it holds and frees them through this
-// interface; a frame skinner's destructor calls the manager's
-// RemoveFormSkinner so that one freed by its form leaves the list too.
+// The manager alone owns the frame skinners it holds and frees them: when it
+// detaches them (deactivation, its own end), and after a skinner's window is
+// destroyed, once the skinner has told it so (TFormSkinnerHost).
 
 #include <windows.h>
 

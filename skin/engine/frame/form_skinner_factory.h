@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "skin/engine/frame/form_skinner.h"
+#include "skin/engine/frame/form_skinner_host.h"
 
 namespace ui {
 class TForm;
@@ -15,8 +16,8 @@ class TForm;
 namespace skin {
 
 // A frame skinner attached to `window` with `data`: through its library form
-// when `form` is not nullptr, else as a bare window. nullptr when the window
-// cannot be skinned.
-std::unique_ptr<TFormSkinner> CreateFormSkinner(HWND window, ui::TForm* form, TSkinData& data);
+// when `form` is not nullptr, else as a bare window. It asks `host` what it
+// needs of its holder. nullptr when the window cannot be skinned.
+std::unique_ptr<TFormSkinner> CreateFormSkinner(HWND window, ui::TForm* form, TSkinData& data, TFormSkinnerHost& host);
 
 }  // namespace skin

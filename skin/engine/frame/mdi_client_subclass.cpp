@@ -3,7 +3,6 @@
 #include "skin/component/skin_data.h"
 #include "skin/engine/frame/win_skin_form.h"
 #include "skin/engine/frame/win_skin_menu.h"
-#include "skin/engine/skin_manage.h"
 #include "skin/engine/win32/skin_messages.h"
 
 namespace skin {
@@ -13,8 +12,8 @@ constexpr LONG_PTR kWithoutScrollBars = ~static_cast<LONG_PTR>(WS_HSCROLL | WS_V
 
 }  // namespace
 
-TMdiClientSubclass::TMdiClientSubclass(TWinSkinForm& frame)
-    : frame_(frame), client_(FindWindowExW(frame.WindowHandle(), nullptr, L"MDIClient", nullptr)) {
+TMdiClientSubclass::TMdiClientSubclass(TWinSkinForm& frame, TFormSkinnerHost& host)
+    : frame_(frame), host_(host), client_(FindWindowExW(frame.WindowHandle(), nullptr, L"MDIClient", nullptr)) {
   subclass_.Attach(client_,
                    [this](UINT msg, WPARAM wParam, LPARAM lParam) { return ClientWindowProc(msg, wParam, lParam); });
 }
@@ -28,7 +27,6 @@ bool TMdiClientSubclass::ActiveChildMaximized() const {
 
 LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   TSkinData& data = *frame_.SkinData();
-  TSkinManage* manager = SkinManager();
   switch (msg) {
     case WM_NCCALCSIZE:
       // The skin has no scroll bars for the client; the children are reached by their menu.
@@ -47,7 +45,7 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
     case WM_MDIREFRESHMENU: {
       const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
       if (newMdiChild_) {
-        if (manager) manager->AttachMdiChild(newMdiChild_);
+        host_.AttachMdiChild(newMdiChild_);
         PostMessageW(frame_.WindowHandle(), SKM_REPAINTFRAME, 0, 0);
         newMdiChild_ = nullptr;
       }
@@ -55,7 +53,7 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
     }
     case WM_MDIDESTROY: {
       const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
-      if (manager) manager->SetMdiMaximized(ActiveChildMaximized());
+      host_.SetMdiMaximized(ActiveChildMaximized());
       // The last child gone, the bar follows its menu's changes again.
       if (TWinSkinMenu* bar = frame_.MenuBar(); bar && !GetWindow(client_, GW_CHILD)) {
         data.SetMenuUpdate(frame_.savedMenuUpdate_);
@@ -75,7 +73,7 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
     case WM_MDITILE:
     case WM_MDICASCADE: {
       const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
-      if (manager && manager->MdiMaximized()) manager->SetMdiMaximized(false);
+      if (host_.MdiMaximized()) host_.SetMdiMaximized(false);
       return result;
     }
     case WM_NCDESTROY: {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "skin/engine/frame/form_skinner_host.h"
 #include "skin/engine/win32/window_subclass.h"
 
 namespace skin {
@@ -15,8 +16,8 @@ class TWinSkinForm;
 
 class TMdiClientSubclass {
  public:
-  // Subclasses the frame's MDI client window (the manager's MdiClientWindow).
-  explicit TMdiClientSubclass(TWinSkinForm& frame);
+  // Subclasses the frame's MDI client window; `host` holds the frame's skinner.
+  TMdiClientSubclass(TWinSkinForm& frame, TFormSkinnerHost& host);
   TMdiClientSubclass(const TMdiClientSubclass&) = delete;
   TMdiClientSubclass& operator=(const TMdiClientSubclass&) = delete;
 
@@ -28,6 +29,7 @@ class TMdiClientSubclass {
   LRESULT ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
   TWinSkinForm& frame_;
+  TFormSkinnerHost& host_;
   HWND client_;
   HWND newMdiChild_ = nullptr;
   TWindowSubclass subclass_;

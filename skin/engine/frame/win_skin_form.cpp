@@ -12,7 +12,6 @@
 #include "skin/engine/gdi/skin_drawing.h"
 #include "skin/engine/menus/skinned_menu_items.h"
 #include "skin/engine/menus/system_menu_popup.h"
-#include "skin/engine/skin_manage.h"
 #include "ui/forms/form.h"
 #include "ui/graphics/colour.h"
 #include "ui/menus/popup_menu.h"
@@ -43,7 +42,9 @@ std::wstring CaptionOf(HWND window) {
   return std::wstring(text, std::max(length, 0));
 }
 
-TWinSkinForm::TWinSkinForm(TSkinData& data) : data_(&data) { doubleClickTime_ = GetDoubleClickTime(); }
+TWinSkinForm::TWinSkinForm(TSkinData& data, TFormSkinnerHost& host) : data_(&data), host_(host) {
+  doubleClickTime_ = GetDoubleClickTime();
+}
 
 TWinSkinForm::~TWinSkinForm() {
   SetHoverTimer(false);
@@ -54,7 +55,6 @@ TWinSkinForm::~TWinSkinForm() {
   mdiClient_.reset();
   subclass_.Restore();
   if (captionFont_) DeleteObject(captionFont_);
-  if (window_ && SkinManager()) SkinManager()->RemoveFormSkinner(window_);
 }
 
 bool TWinSkinForm::SkinForm(ui::TForm& form) {
@@ -86,7 +86,7 @@ bool TWinSkinForm::SkinWindow(HWND window) {
   if (borderKind_ != TBorderKind::None) BuildIconPicture();
   if (mdiKind_ == TMdiKind::Frame) {
     savedMenuUpdate_ = data_->MenuUpdate();
-    mdiClient_ = std::make_unique<TMdiClientSubclass>(*this);
+    mdiClient_ = std::make_unique<TMdiClientSubclass>(*this, host_);
   }
   if (SkinsMainMenu(*data_)) {
     const bool keepStyles =
@@ -113,7 +113,7 @@ void TWinSkinForm::CreateMenuBar() {
   // a bar: the window keeps its own.
   if (mdiKind_ == TMdiKind::Child || borderKind_ == TBorderKind::None || data_->SkinEmpty() || !GetMenu(window_))
     return;
-  menuBar_ = std::make_unique<TWinSkinMenu>(*this);
+  menuBar_ = std::make_unique<TWinSkinMenu>(*this, host_);
   menuBar_->BuildFromNativeMenu();
 }
 
@@ -141,12 +141,10 @@ void TWinSkinForm::ReadWindowFacts() {
   const bool hasSystemMenu = (windowStyle_ & WS_SYSMENU) || GetSystemMenu(window_, FALSE);
   allowed_ = AllowedButtonsOf(windowStyle_, hasSystemMenu);
   RefreshShowState();
-  if (HWND mdiClient = FindWindowExW(window_, nullptr, L"MDIClient", nullptr)) {
+  if (FindWindowExW(window_, nullptr, L"MDIClient", nullptr))
     mdiKind_ = TMdiKind::Frame;
-    if (SkinManager()) SkinManager()->SetMdiClientWindow(mdiClient);
-  } else if (exStyle & WS_EX_MDICHILD) {
+  else if (exStyle & WS_EX_MDICHILD)
     mdiKind_ = TMdiKind::Child;
-  }
   borderKind_ = BorderKindOf(windowStyle_, exStyle);
 }
 
@@ -156,8 +154,8 @@ void TWinSkinForm::BuildIconPicture() {
   // A window without an icon shows the icon of the skin it wears, or else of
   // the last main skin that has one.
   ui::TBitmap* icon = data_->IconImage().Empty() ? nullptr : &data_->IconImage();
-  if (!icon && SkinManager()) {
-    for (TSkinData* other : SkinManager()->SkinDatas())
+  if (!icon) {
+    for (TSkinData* other : host_.SkinDatas())
       if (other->SkinFormtype() == TSkinFormType::sfMainform && !other->IconImage().Empty()) icon = &other->IconImage();
   }
   iconPicture_ = IconPictureFrom(icon);
@@ -539,7 +537,7 @@ bool TWinSkinForm::IsMdiChildNotNormal() const {
   return mdiKind_ == TMdiKind::Child && showState_ != TShowState::Normal;
 }
 
-bool TWinSkinForm::MdiChildrenMaximized() const { return SkinManager() && SkinManager()->MdiMaximized(); }
+bool TWinSkinForm::MdiChildrenMaximized() const { return host_.MdiMaximized(); }
 
 void TWinSkinForm::RefreshShowState() {
   WINDOWPLACEMENT placement{};
@@ -547,8 +545,8 @@ void TWinSkinForm::RefreshShowState() {
   if (GetWindowPlacement(window_, &placement)) showState_ = ShowStateOf(placement.showCmd);
 }
 
-std::unique_ptr<TFormSkinner> CreateFormSkinner(HWND window, ui::TForm* form, TSkinData& data) {
-  auto skinner = std::make_unique<TWinSkinForm>(data);
+std::unique_ptr<TFormSkinner> CreateFormSkinner(HWND window, ui::TForm* form, TSkinData& data, TFormSkinnerHost& host) {
+  auto skinner = std::make_unique<TWinSkinForm>(data, host);
   try {
     const bool attached = form ? skinner->SkinForm(*form) : skinner->SkinWindow(window);
     if (!attached) return nullptr;

@@ -9,7 +9,7 @@
 //
 // Life: created by the skin manager at a window's first activation (State
 // Created); the SKM_ATTACHED it posts fits the window to the frame (Active);
-// WM_NCDESTROY detaches it (Destroyed) until the manager frees it.
+// WM_NCDESTROY detaches it (Destroyed) and tells its host, which frees it.
 
 #include <windows.h>
 
@@ -20,6 +20,7 @@
 #include "skin/data/skin_bitmap.h"
 #include "skin/engine/controls/control_skinners.h"
 #include "skin/engine/frame/form_skinner.h"
+#include "skin/engine/frame/form_skinner_host.h"
 #include "skin/engine/frame/frame_painting.h"
 #include "skin/engine/gdi/gdi_handle.h"
 #include "skin/engine/geometry/frame_layout.h"
@@ -50,8 +51,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   // Put before the caption text.
   static constexpr const wchar_t* kTitlePrefix = L"  ";
 
-  explicit TWinSkinForm(TSkinData& data);
-  // Removes itself from the manager's list.
+  // `host` holds the skinner (the skin manager).
+  TWinSkinForm(TSkinData& data, TFormSkinnerHost& host);
   ~TWinSkinForm() override;
 
   // Attaches to a library form (chaining its message handler when the skin
@@ -202,6 +203,7 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   void RemoveRegion();
 
   TSkinData* data_;
+  TFormSkinnerHost& host_;
   ui::TForm* form_ = nullptr;
   HWND window_ = nullptr;
   TWindowSubclass subclass_;

@@ -8,7 +8,6 @@
 #include "skin/engine/frame/win_skin_form.h"
 #include "skin/engine/frame/win_skin_menu.h"
 #include "skin/engine/menus/system_menu_popup.h"
-#include "skin/engine/skin_manage.h"
 #include "skin/engine/win32/skin_messages.h"
 #include "ui/forms/application.h"
 #include "ui/forms/form.h"
@@ -17,7 +16,6 @@
 namespace skin {
 namespace {
 
-constexpr UINT kPurgeDelayMs = 250;
 constexpr LPARAM kMenuKeySpace = ' ';
 constexpr LPARAM kMenuKeyMinus = '-';
 
@@ -76,8 +74,8 @@ bool TWinSkinForm::HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       UnskinOnDestroy();
       result = CallOldProc(msg, wParam, lParam);
       state_ = TFormSkinnerState::Destroyed;
-      form_ = nullptr;  // going with its window: nothing may reach it until the purge
-      if (TSkinManage* manager = SkinManager()) manager->SchedulePurge(*data_, kPurgeDelayMs);
+      form_ = nullptr;  // going with its window: nothing may reach it until the host frees the skinner
+      host_.SkinnedWindowDestroyed(*this);
       return true;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
@@ -359,7 +357,7 @@ LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam) {
   } else if (mdiKind_ != TMdiKind::Child) {
     SetSystemStyles(false);
   } else if (showState_ == TShowState::Normal) {
-    if (MdiChildrenMaximized()) SkinManager()->SetMdiMaximized(false);
+    if (MdiChildrenMaximized()) host_.SetMdiMaximized(false);
     SetSystemStyles(false);
   } else {
     SetSystemStyles(true);
@@ -500,7 +498,7 @@ void TWinSkinForm::DoCaptionAction(int x, int y) {
   const HWND child = reinterpret_cast<HWND>(SendMessageW(mdiClient_->Window(), WM_MDIGETACTIVE, 0, 0));
   if (!child) return;
   SendMessageW(child, WM_SYSCOMMAND, mdiCommand, 0);
-  if (MdiChildrenMaximized() && !mdiClient_->ActiveChildMaximized()) SkinManager()->SetMdiMaximized(false);
+  if (MdiChildrenMaximized() && !mdiClient_->ActiveChildMaximized()) host_.SetMdiMaximized(false);
 }
 
 void TWinSkinForm::ToggleMaximize() {

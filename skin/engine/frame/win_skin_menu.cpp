@@ -8,7 +8,6 @@
 #include "skin/engine/gdi/skin_drawing.h"
 #include "skin/engine/geometry/frame_layout.h"
 #include "skin/engine/geometry/menu_bar_layout.h"
-#include "skin/engine/skin_manage.h"
 #include "text/gbk.h"
 #include "ui/forms/form.h"
 #include "ui/forms/screen.h"
@@ -73,7 +72,8 @@ void MakeItemsOwnerDrawn(HMENU menu) {
 
 }  // namespace
 
-TWinSkinMenu::TWinSkinMenu(TWinSkinForm& form) : form_(form), data_(*form.SkinData()), window_(form.WindowHandle()) {}
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm& form, TFormSkinnerHost& host)
+    : form_(form), host_(host), data_(*form.SkinData()), window_(form.WindowHandle()) {}
 
 TWinSkinMenu::~TWinSkinMenu() {
   *alive_ = false;
@@ -279,7 +279,7 @@ void TWinSkinMenu::DrawMdiButtons(HDC dc) {
     shown = true;
   }
   // Only a maximised child shows them.
-  if (shown && SkinManager() && !SkinManager()->MdiMaximized()) SkinManager()->SetMdiMaximized(true);
+  if (shown && !host_.MdiMaximized()) host_.SetMdiMaximized(true);
 }
 
 void TWinSkinMenu::PaintMenuButton(const TMenuBtn& button) {

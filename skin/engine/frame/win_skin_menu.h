@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "skin/engine/frame/form_skinner_host.h"
 #include "skin/engine/frame/frame_painting.h"
 #include "skin/engine/frame/menu_btn.h"
 
@@ -29,7 +30,8 @@ class TWinSkinForm;
 
 class TWinSkinMenu : private TMenuButtonPainter {
  public:
-  explicit TWinSkinMenu(TWinSkinForm& form);
+  // `host` holds the frame skinner `form`.
+  TWinSkinMenu(TWinSkinForm& form, TFormSkinnerHost& host);
   ~TWinSkinMenu();
   TWinSkinMenu(const TWinSkinMenu&) = delete;
   TWinSkinMenu& operator=(const TWinSkinMenu&) = delete;
@@ -95,6 +97,7 @@ class TWinSkinMenu : private TMenuButtonPainter {
   RECT BoundsInBar(const TMenuBtn& button) const;
 
   TWinSkinForm& form_;
+  TFormSkinnerHost& host_;
   TSkinData& data_;
   HWND window_;
   std::vector<std::unique_ptr<TMenuBtn>> buttons_;

@@ -44,10 +44,7 @@ class TLoggingSkinner : public TFormSkinner {
       window_ = ownWindow_->Handle();
     }
   }
-  ~TLoggingSkinner() override {
-    log_.push_back(name_ + " freed");
-    if (SkinManager()) SkinManager()->RemoveFormSkinner(WindowHandle());
-  }
+  ~TLoggingSkinner() override { log_.push_back(name_ + " freed"); }
 
   HWND WindowHandle() const override { return window_; }
   TSkinData* SkinData() const override { return data_; }
@@ -130,9 +127,17 @@ class SkinManageTest : public testing::Test {
   }
 
   TLoggingSkinner* AddSkinner(std::string name, TSkinData* data) {
-    auto* skinner = new TLoggingSkinner(std::move(name), data, log);
-    manager->AddFormSkinner(skinner);
-    return skinner;
+    auto skinner = std::make_unique<TLoggingSkinner>(std::move(name), data, log);
+    TLoggingSkinner* added = skinner.get();
+    manager->AddFormSkinner(std::move(skinner));
+    return added;
+  }
+
+  // The frame skinners the manager holds, in its order.
+  std::vector<TFormSkinner*> HeldSkinners() const {
+    std::vector<TFormSkinner*> held;
+    for (const auto& skinner : manager->FormSkinners()) held.push_back(skinner.get());
+    return held;
   }
 
   // A component holding the sample skin, registered as a window's layout would register it.
@@ -150,7 +155,8 @@ class SkinManageTest : public testing::Test {
 
   // Frame skinners are logged ("attach <class name>") instead of made.
   void LogAttachments() {
-    manager->SetFormSkinnerMaker([this](HWND window, ui::TForm* form, TSkinData& data) {
+    manager->SetFormSkinnerMaker([this](HWND window, ui::TForm* form, TSkinData& data, TFormSkinnerHost& host) {
+      EXPECT_EQ(&host, manager);
       log.push_back("attach " + WindowClassName(window) + (form ? " form" : ""));
       attachedWith.push_back(&data);
       return std::make_unique<TLoggingSkinner>("skinner", &data, log, window);
@@ -303,7 +309,7 @@ TEST_F(SkinManageTest, AComponentForItsOwnFormDeactivatesOnlyItsLastSkinner) {
   manager->SetPendingSkinData(&own);
   manager->RunPendingAction();
   EXPECT_EQ(log, (std::vector<std::string>{"own2 unskin", "own2 freed"}));
-  EXPECT_EQ(manager->FormSkinners(), (std::vector<TFormSkinner*>{first, other}));
+  EXPECT_EQ(HeldSkinners(), (std::vector<TFormSkinner*>{first, other}));
 }
 
 TEST_F(SkinManageTest, ASkinChangeMeasuresEveryFrameBeforeRefreshingAny) {
@@ -338,7 +344,7 @@ TEST_F(SkinManageTest, PurgingFreesTheSkinnersOfDestroyedWindows) {
   manager->SetPendingSkinData(&main);
   manager->RunPendingAction();
   EXPECT_EQ(log, (std::vector<std::string>{"c freed", "a freed"}));
-  EXPECT_EQ(manager->FormSkinners(), std::vector<TFormSkinner*>{alive});
+  EXPECT_EQ(HeldSkinners(), std::vector<TFormSkinner*>{alive});
 }
 
 // A window closed just before a skin change: the change must neither reach
@@ -362,7 +368,7 @@ TEST_F(SkinManageTest, ASkinChangeFreesTheSkinnersOfDestroyedWindowsFirstAndAPur
   EXPECT_TRUE(manager->ActionTimer().Enabled());
 }
 
-TEST_F(SkinManageTest, FrameSkinnersAreFoundByWindowAndLeaveWhenFreedElsewhere) {
+TEST_F(SkinManageTest, FrameSkinnersAreFoundByWindowAndOneWhoseWindowIsDestroyedIsFreedSoonAfter) {
   TSkinData& main = NewSkinData(TSkinFormType::sfMainform);
   TLoggingSkinner* a = AddSkinner("a", &main);
   TLoggingSkinner* b = AddSkinner("b", &main);
@@ -371,8 +377,17 @@ TEST_F(SkinManageTest, FrameSkinnersAreFoundByWindowAndLeaveWhenFreedElsewhere) 
   manager->ReleaseAllCaptionButtons();
   EXPECT_EQ(log, (std::vector<std::string>{"a release", "b release"}));
 
-  delete a;  // as when its form frees it
-  EXPECT_EQ(manager->FormSkinners(), std::vector<TFormSkinner*>{b});
+  // As a frame skinner does at its window's WM_NCDESTROY: the manager frees
+  // it on the timer, outside the window's message, and holds no entry for it.
+  manager->SetStarted(1);
+  a->MarkDestroyed();
+  manager->SkinnedWindowDestroyed(*a);
+  EXPECT_EQ(HeldSkinners(), (std::vector<TFormSkinner*>{a, b}));
+  EXPECT_EQ(manager->PendingAction(), TSkinAction::Purge);
+  EXPECT_EQ(manager->PendingSkinData(), &main);
+  PumpMessagesUntil([&] { return manager->FormSkinners().size() == 1; });
+  EXPECT_EQ(HeldSkinners(), std::vector<TFormSkinner*>{b});
+  EXPECT_EQ(log.back(), "a freed");
 }
 
 TEST_F(SkinManageTest, DestroyingTheManagerDetachesEverySkinnerWithoutRestoring) {
@@ -462,7 +477,7 @@ TEST_F(SkinManageTest, AWindowIsSkinnedOnItsFirstActivationOnceTheSkinHasLoaded)
 TEST_F(SkinManageTest, AFrameSkinnerThatCannotBeMadeLeavesTheWindowPlain) {
   manager->InstallHook();
   LoadedSkinData(TSkinFormType::sfMainform);
-  manager->SetFormSkinnerMaker([](HWND, ui::TForm*, TSkinData&) -> std::unique_ptr<TFormSkinner> {
+  manager->SetFormSkinnerMaker([](HWND, ui::TForm*, TSkinData&, TFormSkinnerHost&) -> std::unique_ptr<TFormSkinner> {
     throw std::runtime_error("no frame for this window");
   });
   TTestWindow window(L"STATIC", WS_POPUP | WS_VISIBLE);
@@ -500,11 +515,9 @@ TEST_F(SkinManageTest, AttachWindowChecksInOrderAndStopsAtTheFirstRefusal) {
   manager->SetEnabled(true);
 
   // Skinned already, by this manager or by a skinner that answers the query.
-  auto* held = new TLoggingSkinner("held", &main, log, plain.Handle());
-  manager->AddFormSkinner(held);
-  EXPECT_FALSE(manager->AttachWindow(plain.Handle()));
-  delete held;
-  log.clear();
+  TTestWindow held(L"STATIC", WS_POPUP);
+  manager->AddFormSkinner(std::make_unique<TLoggingSkinner>("held", &main, log, held.Handle()));
+  EXPECT_FALSE(manager->AttachWindow(held.Handle()));
   TTestWindow answering(L"STATIC", WS_POPUP);
   SetWindowLongPtrW(answering.Handle(), GWLP_WNDPROC,
                     reinterpret_cast<LONG_PTR>(+[](HWND window, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {

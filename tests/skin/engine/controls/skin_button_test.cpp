@@ -14,6 +14,7 @@
 #include "skin/engine/controls/skin_speed_button.h"
 #include "skin/engine/frame/form_skinner_factory.h"
 #include "skin/engine/frame/win_skin_form.h"
+#include "skin/engine/skin_manage.h"
 #include "skin_stream_without.h"
 #include "skinned_form_fixture.h"
 #include "text/gbk.h"
@@ -341,7 +342,7 @@ TEST_F(SkinButtonTest, ABareWindowsButtonIsSubclassedPostsItsClickToItsParentAnd
       CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 71, 25, parent,
                       reinterpret_cast<HMENU>(kBareButtonId), GetModuleHandleW(nullptr), nullptr);
   const LONG_PTR systemProc = GetWindowLongPtrW(button, GWLP_WNDPROC);
-  std::unique_ptr<TFormSkinner> bare = CreateFormSkinner(parent, nullptr, *data);
+  std::unique_ptr<TFormSkinner> bare = CreateFormSkinner(parent, nullptr, *data, *SkinManager());
   ASSERT_NE(bare, nullptr);
   TControlSkinners& skinners = static_cast<TWinSkinForm&>(*bare).ControlSkinners();
   TSkinControl* buttonSkinner = skinners.FindByWindow(button);

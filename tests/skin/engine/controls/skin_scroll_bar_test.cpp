@@ -20,6 +20,7 @@
 #include "skin/engine/controls/skin_scroll_bar.h"
 #include "skin/engine/controls/skin_sizer.h"
 #include "skin/engine/frame/form_skinner_factory.h"
+#include "skin/engine/skin_manage.h"
 #include "skin/engine/win32/skin_messages.h"
 #include "skinned_form_fixture.h"
 #include "ui/controls/memo.h"
@@ -315,7 +316,7 @@ TEST_F(ScrollBarSkinTest, ABareWindowsSizeGripAndBarGetTheSizerAndAMissingPictur
   };
   const HWND grip = child(SBS_SIZEGRIP, 260, 160, 30, 30);
   const HWND across = child(SBS_HORZ, 10, 10, 150, 17);
-  std::unique_ptr<TFormSkinner> bare = CreateFormSkinner(window, nullptr, *data);
+  std::unique_ptr<TFormSkinner> bare = CreateFormSkinner(window, nullptr, *data, *SkinManager());
   ASSERT_NE(bare, nullptr);
   SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
   auto& skinners = static_cast<TWinSkinForm&>(*bare).ControlSkinners();

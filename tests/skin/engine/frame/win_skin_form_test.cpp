@@ -216,7 +216,7 @@ class WinSkinFormTest : public testing::Test {
 
   // Attaches a frame skinner as the manager does and lets it fit the window.
   TWinSkinForm& Skin(HWND window) {
-    std::unique_ptr<TFormSkinner> made = CreateFormSkinner(window, nullptr, *data);
+    std::unique_ptr<TFormSkinner> made = CreateFormSkinner(window, nullptr, *data, *SkinManager());
     skinner.reset(static_cast<TWinSkinForm*>(made.release()));
     SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
@@ -284,10 +284,28 @@ TEST_P(WinSkinFormSkinsTest, FrameGrowsAroundAnUnchangedClientAndUnskinGivesTheS
   EXPECT_NE(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
 }
 
+TEST_F(WinSkinFormTest, ASkinnerWhoseWindowIsDestroyedIsFreedByTheManagerThatHoldsIt) {
+  // Never shown: destroying a shown window costs Wine two seconds without a window manager.
+  HWND window = CreateWindowExW(0, RecordingClass(), L"Going", WS_OVERLAPPEDWINDOW, 600, 100, 300, 200, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  TSkinManage& manager = *SkinManager();
+  manager.SetStarted(1);
+  manager.AddFormSkinner(CreateFormSkinner(window, nullptr, *data, manager));
+  SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
+  TFormSkinner* held = manager.FindFormSkinner(window);
+  ASSERT_NE(held, nullptr);
+
+  DestroyWindow(window);
+  EXPECT_EQ(held->State(), TFormSkinnerState::Destroyed);
+  EXPECT_EQ(manager.PendingAction(), TSkinAction::Purge);
+  PumpMessagesUntil([&] { return manager.FormSkinners().empty(); });
+  EXPECT_TRUE(manager.FormSkinners().empty());
+}
+
 TEST_F(WinSkinFormTest, UnskinnedBeforeItsFirstFitAWindowKeepsItsSizeAndGetsItsStylesBack) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
   const RECT before = WindowRect(window);
-  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, nullptr, *data).release()));
+  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, nullptr, *data, *SkinManager()).release()));
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU, 0);
   skinner->Unskin();
@@ -656,7 +674,7 @@ TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionFollowsItsMen
     own(message);
   });
   const TColour layoutColour = form.Color();
-  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, &form, *data).release()));
+  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, &form, *data, *SkinManager()).release()));
   ASSERT_NE(skinner, nullptr);
   SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
   EXPECT_EQ(form.Color(), data->Skin().ButtonFaceColour);
@@ -705,7 +723,7 @@ TEST_F(WinSkinFormTest, AToolWindowFittedBeforeItsFirstPaintIsPaintedOverItsWhol
   };
   const int systemClientTop = clientTop();
   // Attached and fitted while the first paint still waits, as at a first activation.
-  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, &form, *data).release()));
+  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(window, &form, *data, *SkinManager()).release()));
   ASSERT_NE(skinner, nullptr);
   SendMessageW(window, SKM_ATTACHED, 0, kAttachedTag);
   ASSERT_NE(clientTop(), systemClientTop);  // the frame moved the client within the window
@@ -779,12 +797,11 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
   frame.SetClientSize(600, 450);
   GiveMainMenu(frame, "&Window", "&Cascade");
   frame.Show();
-  std::unique_ptr<TFormSkinner> made = CreateFormSkinner(frame.Handle(), &frame, *data);
+  std::unique_ptr<TFormSkinner> made = CreateFormSkinner(frame.Handle(), &frame, *data, *SkinManager());
   ASSERT_NE(made, nullptr);
   EXPECT_EQ(made->MdiKind(), TMdiKind::Frame);
-  SkinManager()->AddFormSkinner(made.release());
+  SkinManager()->AddFormSkinner(std::move(made));
   SendMessageW(frame.Handle(), SKM_ATTACHED, 0, kAttachedTag);
-  EXPECT_EQ(SkinManager()->MdiClientWindow(), frame.ClientHandle());
 
   auto* child = new ui::TForm(&frame);
   child->SetFormStyle(ui::TFormStyle::fsMDIChild);

@@ -94,7 +94,8 @@ class SkinnedMenuTest : public testing::Test {
   ui::TMenuItem& Item(int index) const { return *menu->Items()->Items(index); }
 
   void Skin() {
-    skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(form->Handle(), form.get(), *data).release()));
+    skinner.reset(
+        static_cast<TWinSkinForm*>(CreateFormSkinner(form->Handle(), form.get(), *data, *SkinManager()).release()));
     ASSERT_NE(skinner, nullptr);
     SendMessageW(form->Handle(), SKM_ATTACHED, 0, kAttachedTag);
     // Menu popup windows get their skinners from the manager's hook.

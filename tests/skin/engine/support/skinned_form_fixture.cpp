@@ -28,7 +28,8 @@ void SkinnedFormTest::ShowForm() {
 }
 
 void SkinnedFormTest::AttachFrameSkinner() {
-  skinner.reset(static_cast<TWinSkinForm*>(CreateFormSkinner(form->Handle(), form.get(), *data).release()));
+  skinner.reset(
+      static_cast<TWinSkinForm*>(CreateFormSkinner(form->Handle(), form.get(), *data, *SkinManager()).release()));
   ASSERT_NE(skinner, nullptr);
   SendMessageW(form->Handle(), SKM_ATTACHED, 0, kAttachedTag);
   UpdateWindow(form->Handle());

@@ -1,0 +1,34 @@
+#pragma once
+// What a frame skinner asks of whoever holds it (the skin manager): the state
+// the MDI children of the thread share, attaching a child an MDI frame's
+// client has made, the loaded skin components, and freeing the skinner once
+// its window is gone. Handed to the skinner when it is made.
+
+#include <windows.h>
+
+#include <vector>
+
+namespace skin {
+
+class TFormSkinner;
+class TSkinData;
+
+class TFormSkinnerHost {
+ public:
+  // Whether MDI children are shown maximised (the system draws their frames
+  // then); a change reaches the skinner of every MDI child.
+  virtual bool MdiMaximized() const = 0;
+  virtual void SetMdiMaximized(bool maximized) = 0;
+  // Attaches a child that the client window of a skinned MDI frame has just made.
+  virtual bool AttachMdiChild(HWND child) = 0;
+  // The loaded skin components, in load order.
+  virtual const std::vector<TSkinData*>& SkinDatas() const = 0;
+  // The skinner's window is destroyed and the skinner Destroyed: a skinner
+  // the host holds is freed soon after, outside the window's last message.
+  virtual void SkinnedWindowDestroyed(TFormSkinner& skinner) = 0;
+
+ protected:
+  ~TFormSkinnerHost() = default;
+};
+
+}  // namespace skin
