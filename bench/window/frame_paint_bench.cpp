@@ -124,12 +124,13 @@ struct TWindowWithMenuBar {
     DestroyWindow(window);
   }
   skin::TWinSkinMenu& Bar() const { return *static_cast<skin::TWinSkinForm&>(*skinner).MenuBar(); }
+  // Between the skin's borders, below its title, as high as the system's menu bar.
   RECT BarRect() const {
-    auto& form = static_cast<skin::TWinSkinForm&>(*skinner);
+    const skin::TFrameWidths widths = skin::FrameWidthsOf(Window().data.Skin());
     RECT rect{};
     GetWindowRect(window, &rect);
-    return RECT{form.Widths().Left, form.Widths().Title, rect.right - rect.left - form.Widths().Right,
-                form.Widths().Title + form.MenuBarHeight()};
+    return RECT{widths.Left, widths.Title, rect.right - rect.left - widths.Right,
+                widths.Title + GetSystemMetrics(SM_CYMENU)};
   }
 
   HWND window = nullptr;

@@ -61,7 +61,6 @@ TEST_F(SkinData1, FirstActivationGivesTheWindowAFrameSkinnerWithoutAFrame) {
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(SendMessageW(window, skin::SKM_QUERYSKINNED, 0, 0), skin::kSkinnedAnswer);
   EXPECT_EQ(skinner->State(), skin::TFormSkinnerState::Active);
-  EXPECT_EQ(skinner->BorderKind(), skin::TBorderKind::None);
   EXPECT_EQ(form->Color(), form->SkinData1->Skin().ButtonFaceColour);
 
   // No frame: the window keeps its place and size, the client fills it, nothing is cut off.

@@ -13,7 +13,10 @@ constexpr LONG_PTR kWithoutScrollBars = ~static_cast<LONG_PTR>(WS_HSCROLL | WS_V
 }  // namespace
 
 TMdiClientSubclass::TMdiClientSubclass(TWinSkinForm& frame, TFormSkinnerHost& host)
-    : frame_(frame), host_(host), client_(FindWindowExW(frame.WindowHandle(), nullptr, L"MDIClient", nullptr)) {
+    : frame_(frame),
+      host_(host),
+      savedMenuUpdate_(frame.SkinData()->MenuUpdate()),
+      client_(FindWindowExW(frame.WindowHandle(), nullptr, L"MDIClient", nullptr)) {
   subclass_.Attach(client_,
                    [this](UINT msg, WPARAM wParam, LPARAM lParam) { return ClientWindowProc(msg, wParam, lParam); });
 }
@@ -30,7 +33,7 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
   switch (msg) {
     case WM_NCCALCSIZE:
       // The skin has no scroll bars for the client; the children are reached by their menu.
-      if (data.SkinControls().Contains(TSkinControlType::xcMainMenu))
+      if (frame_.SkinsFrames())
         SetWindowLongPtrW(client_, GWL_STYLE, GetWindowLongPtrW(client_, GWL_STYLE) & kWithoutScrollBars);
       return subclass_.CallOld(msg, wParam, lParam);
     case WM_MDICREATE: {
@@ -56,7 +59,7 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
       host_.SetMdiMaximized(ActiveChildMaximized());
       // The last child gone, the bar follows its menu's changes again.
       if (TWinSkinMenu* bar = frame_.MenuBar(); bar && !GetWindow(client_, GW_CHILD)) {
-        data.SetMenuUpdate(frame_.savedMenuUpdate_);
+        data.SetMenuUpdate(savedMenuUpdate_);
         bar->BuildFromMenuHandle(GetMenu(frame_.WindowHandle()));
       }
       return result;
@@ -80,7 +83,7 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
       const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
       subclass_.Restore();
       // Children going with their frame are not destroyed one by one.
-      data.SetMenuUpdate(frame_.savedMenuUpdate_);
+      data.SetMenuUpdate(savedMenuUpdate_);
       return result;
     }
     default:

@@ -30,6 +30,8 @@ class TMdiClientSubclass {
 
   TWinSkinForm& frame_;
   TFormSkinnerHost& host_;
+  // The skin component's MenuUpdate as the frame found it.
+  const bool savedMenuUpdate_;
   HWND client_;
   HWND newMdiChild_ = nullptr;
   TWindowSubclass subclass_;

@@ -59,7 +59,7 @@ TMenuBtn* SwitchRequest(const MSG& msg) {
           return nullptr;
         case VK_LEFT: {
           // Only from the bar's own popup: in a submenu the key closes it.
-          const HMENU tracked = bar.FormSkinner().TrackedMenu();
+          const HMENU tracked = bar.TrackedMenu();
           if (!selecting || selected.Parent == tracked || selected.Popup == tracked)
             return bar.Neighbour(theTracking.TrackedIndex, -1);
           return nullptr;
@@ -74,7 +74,7 @@ TMenuBtn* SwitchRequest(const MSG& msg) {
     case WM_MOUSEMOVE:
       if (msg.pt.x == theTracking.LastCursor.x && msg.pt.y == theTracking.LastCursor.y) return nullptr;
       theTracking.LastCursor = msg.pt;
-      return bar.PopupButtonAt(bar.FormSkinner().ScreenToFrame(msg.pt));
+      return bar.PopupButtonAt(msg.pt);
     default:
       return nullptr;
   }

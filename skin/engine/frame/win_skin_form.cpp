@@ -8,8 +8,6 @@
 #include "skin/engine/frame/frame_region.h"
 #include "skin/engine/frame/mdi_client_subclass.h"
 #include "skin/engine/frame/win_skin_menu.h"
-#include "skin/engine/gdi/icon_picture.h"
-#include "skin/engine/gdi/skin_drawing.h"
 #include "skin/engine/menus/skinned_menu_items.h"
 #include "skin/engine/menus/system_menu_popup.h"
 #include "ui/forms/form.h"
@@ -19,11 +17,7 @@
 namespace skin {
 namespace {
 
-constexpr int kHotFrame = 3;
-constexpr int kMenuBarHotFrame = 4;
 constexpr int kMaxCaptionLength = 1000;
-
-bool SkinsMainMenu(const TSkinData& data) { return data.SkinControls().Contains(TSkinControlType::xcMainMenu); }
 
 DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)); }
 DWORD ExStyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)); }
@@ -61,7 +55,7 @@ bool TWinSkinForm::SkinForm(ui::TForm& form) {
   const HWND window = form.Handle();
   if (!IsWindow(window) || subclass_.Attached()) return false;
   form_ = &form;
-  if (SkinsMainMenu(*data_)) {
+  if (SkinsFrames()) {
     savedWindowProc_ = form.WindowProc();
     form.SetWindowProc([this](ui::TMessage& message) { FormWindowProc(message); });
     formProcChained_ = true;
@@ -74,7 +68,7 @@ bool TWinSkinForm::SkinForm(ui::TForm& form) {
   }
   savedColour_ = form.Color();
   form.SetColor(data_->Skin().ButtonFaceColour);
-  if (SkinsMainMenu(*data_)) SetPopupMenusOwnerDraw(form, *data_, true);
+  if (SkinsFrames()) SetPopupMenusOwnerDraw(form, *data_, true);
   return true;
 }
 
@@ -83,12 +77,9 @@ bool TWinSkinForm::SkinWindow(HWND window) {
   window_ = window;
   ReadWindowFacts();
   // Only a painted frame shows the icon: the calendar's start needs none of it.
-  if (borderKind_ != TBorderKind::None) BuildIconPicture();
-  if (mdiKind_ == TMdiKind::Frame) {
-    savedMenuUpdate_ = data_->MenuUpdate();
-    mdiClient_ = std::make_unique<TMdiClientSubclass>(*this, host_);
-  }
-  if (SkinsMainMenu(*data_)) {
+  if (borderKind_ != TBorderKind::None) captionButtons_.ReadWindowIcon(window_, *data_, host_.SkinDatas());
+  if (mdiKind_ == TMdiKind::Frame) mdiClient_ = std::make_unique<TMdiClientSubclass>(*this, host_);
+  if (SkinsFrames()) {
     const bool keepStyles =
         (mdiKind_ == TMdiKind::Child && MdiChildrenMaximized()) || showState_ == TShowState::Minimized;
     CreateMenuBar();
@@ -113,7 +104,7 @@ void TWinSkinForm::CreateMenuBar() {
   // a bar: the window keeps its own.
   if (mdiKind_ == TMdiKind::Child || borderKind_ == TBorderKind::None || data_->SkinEmpty() || !GetMenu(window_))
     return;
-  menuBar_ = std::make_unique<TWinSkinMenu>(*this, host_);
+  menuBar_ = std::make_unique<TWinSkinMenu>(*this, hotObject_, host_);
   menuBar_->BuildFromNativeMenu();
 }
 
@@ -124,7 +115,6 @@ void TWinSkinForm::FreeMenuBar(bool windowDestroyed) {
   else
     menuBar_->GiveMenuBack();
   menuBar_.reset();
-  trackedMenu_ = nullptr;
 }
 
 void TWinSkinForm::ReadWindowFacts() {
@@ -146,19 +136,6 @@ void TWinSkinForm::ReadWindowFacts() {
   else if (exStyle & WS_EX_MDICHILD)
     mdiKind_ = TMdiKind::Child;
   borderKind_ = BorderKindOf(windowStyle_, exStyle);
-}
-
-void TWinSkinForm::BuildIconPicture() {
-  iconPicture_ = WindowIconPicture(window_);
-  if (!iconPicture_.Empty()) return;
-  // A window without an icon shows the icon of the skin it wears, or else of
-  // the last main skin that has one.
-  ui::TBitmap* icon = data_->IconImage().Empty() ? nullptr : &data_->IconImage();
-  if (!icon) {
-    for (TSkinData* other : host_.SkinDatas())
-      if (other->SkinFormtype() == TSkinFormType::sfMainform && !other->IconImage().Empty()) icon = &other->IconImage();
-  }
-  iconPicture_ = IconPictureFrom(icon);
 }
 
 void TWinSkinForm::AttachControls() {
@@ -187,36 +164,15 @@ void TWinSkinForm::RebuildFrameMetrics() {
     menuBarHeight_ = menuBar_ ? GetSystemMetrics(SM_CYMENU) : 0;
   }
   ReleaseCaptionButtons();
-  CreateCaptionButtons();
-}
-
-void TWinSkinForm::CreateCaptionButtons() {
-  TCaptionButtonPainter& painter = *this;
-  for (const TDataSkinSysButton& record : data_->Skin().SysButtons) {
-    TDataSkinSysButton own = record;
-    if (ShowsWindowIcon(own)) {
-      if (own.Bitmap.Empty()) own.Bitmap = iconPicture_;
-      if (data_->IconImage().Empty() && !iconPicture_.Empty()) AssignIconPicture(data_->IconImage(), iconPicture_);
-      own.FrameCount = 1;
-    }
-    captionButtons_.push_back(std::make_unique<TWinSysButton>(hotObject_, painter, std::move(own)));
-  }
-}
-
-void TWinSkinForm::ReleaseTitleBars() {
-  for (TTitleBar& bar : titleBars_) {
-    bar.Bar.Reset();
-    bar.Background.Reset();
-    bar.Key = TTitleKey{};
-  }
+  captionButtons_.Create(*data_, hotObject_, *this);
 }
 
 void TWinSkinForm::ReleaseCaptionButtons() {
-  captionButtons_.clear();
+  captionButtons_.Clear();
   hotObject_ = nullptr;
   // Pictures of the old skin go with its buttons.
   pieceCache_.Clear();
-  for (TTitleBar& bar : titleBars_) bar.Key = TTitleKey{};
+  titleBars_.Forget();
 }
 
 void TWinSkinForm::SetHoverTimer(bool on) {
@@ -262,7 +218,7 @@ void TWinSkinForm::UpdateRegion() {
   regionWidth_ = size.cx;
   regionHeight_ = size.cy;
   HRGN region = BuildFrameRegion(
-      TFrameRegionInput{&data_->Skin(), widths_, size.cx, size.cy, active_, CurrentTitleBar().Bar.Dc()});
+      TFrameRegionInput{&data_->Skin(), widths_, size.cx, size.cy, active_, titleBars_.Bar(active_).Bar.Dc()});
   // The system owns the region from here on and deletes the one it replaces.
   if (SetWindowRgn(window_, region, TRUE))
     regionApplied_ = true;
@@ -283,20 +239,11 @@ TCaptionState TWinSkinForm::CaptionState() const {
   return TCaptionState{borderKind_, allowed_, showState_, active_, childMaximized, menuBarHeight_};
 }
 
-void TWinSkinForm::LayoutCaptionButtons() {
-  rightButtonsLeft_ = 0;
+void TWinSkinForm::LayoutCaptionButtons(const TPixelRect& titleTextBox) {
   const auto& menuBar = data_->Skin().MenuBar;
-  const TCaptionPlacement placement{windowWidth_, widths_,       menuBarHeight_, menuBar ? menuBar->LeftWidth : 0,
-                                    rightToLeft_, titleTextRect_};
-  const TCaptionState state = CaptionState();
-  for (const auto& each : captionButtons_) {
-    TWinSysButton& button = *each;
-    button.Visible = IsCaptionButtonVisible(button.Record, state);
-    if (!button.Visible || button.Record.Bitmap.Empty()) continue;
-    const int cellWidth = button.Record.Bitmap.Width() / std::max(button.Record.FrameCount, 1);
-    button.Bounds =
-        CaptionButtonBounds(button.Record, cellWidth, button.Record.Bitmap.Height(), placement, rightButtonsLeft_);
-  }
+  const TCaptionPlacement placement{windowWidth_, widths_,     menuBarHeight_, menuBar ? menuBar->LeftWidth : 0,
+                                    rightToLeft_, titleTextBox};
+  captionButtons_.Layout(placement, CaptionState());
 }
 
 HFONT TWinSkinForm::CaptionFont() {
@@ -338,22 +285,16 @@ void TWinSkinForm::PaintTitleBar(HDC dc) {
   const int w = windowWidth_;
   const int h = widths_.Title;
   if (w <= 0 || h <= 0) return;
-  TTitleBar& bar = CurrentTitleBar();
-  if (bar.Bar.Empty() || bar.Bar.Width() != w || bar.Bar.Height() != h) {
-    bar.Bar.Create(dc, w, h);
-    bar.Background.Create(dc, w, h);
-    bar.Key = TTitleKey{};
-  }
-  if (bar.Bar.Empty() || bar.Background.Empty()) return;
+  TTitleBar* bar = titleBars_.Sized(dc, active_, w, h);
+  if (!bar) return;
   TTitleKey key{w, active_, showState_, captionText_};
-  if (key == bar.Key) {
+  if (key == bar->Key) {
     // The buttons may show and stand otherwise in this state.
-    titleTextRect_ = bar.TextRect;
-    LayoutCaptionButtons();
+    LayoutCaptionButtons(bar->TextRect);
   } else {
-    ComposeTitleBar(dc, bar, std::move(key));
+    ComposeTitleBar(dc, *bar, std::move(key));
   }
-  bar.Bar.CopyTo(dc, RECT{0, 0, w, h});
+  bar->Bar.CopyTo(dc, RECT{0, 0, w, h});
   SetBkMode(dc, OPAQUE);
 }
 
@@ -370,59 +311,16 @@ void TWinSkinForm::ComposeTitleBar(HDC dc, TTitleBar& bar, TTitleKey key) {
                                 active_,
                                 rightToLeft_,
                                 (windowStyle_ & WS_POPUP) != 0,
-                                rightButtonsLeft_};
-  titleTextRect_ = PaintTitleText(title, skin.Title, area, kTitlePrefix, key.Caption, style);
-  bar.TextRect = titleTextRect_;
+                                captionButtons_.RightButtonsLeft()};
+  bar.TextRect = PaintTitleText(title, skin.Title, area, kTitlePrefix, key.Caption, style);
   BitBlt(bar.Background.Dc(), 0, 0, w, h, title, 0, 0, SRCCOPY);
-  LayoutCaptionButtons();
-  PaintCaptionButtons(title);
+  LayoutCaptionButtons(bar.TextRect);
+  captionButtons_.PaintIdle(title, active_);
   bar.Key = std::move(key);
 }
 
-void TWinSkinForm::PaintCaptionButtons(HDC dc) {
-  for (const auto& button : captionButtons_) {
-    if (!button->Visible || button->Record.Bitmap.Empty() || button->Record.Visibility == kVisibleWithMdiMenuBar)
-      continue;
-    DrawCaptionButton(dc, *button, IdleCaptionButtonFrame(active_, button->Record.FrameCount));
-  }
-}
-
-void TWinSkinForm::DrawCaptionButton(HDC dc, const TWinSysButton& button, int frame) const {
-  const TPixelRect& b = button.Bounds;
-  DrawCaptionButton(dc, RECT{b.Left, b.Top, b.Right, b.Bottom}, button, frame);
-}
-
-void TWinSkinForm::DrawCaptionButton(HDC dc, const RECT& target, const TWinSysButton& button, int frame) const {
-  if (ShowsWindowIcon(button.Record))
-    DrawFrameCell(dc, target, iconPicture_, true, 1, 1);
-  else
-    DrawFrameCell(dc, target, button.Record.Bitmap, true, button.Record.FrameCount, frame);
-}
-
 void TWinSkinForm::PaintCaptionButton(const TWinSysButton& button, int frame) {
-  if (button.Record.Visibility == kVisibleWithMdiMenuBar && frame == kHotFrame) frame = kMenuBarHotFrame;
-  if (button.Record.Visibility == kVisibleWithMdiMenuBar && menuBar_ &&
-      menuBar_->PaintOverBar(button.Bounds,
-                             [&](HDC dc, const RECT& cell) { DrawCaptionButton(dc, cell, button, frame); }))
-    return;
-  const TPixelRect& b = button.Bounds;
-  HDC dc = GetWindowDC(window_);
-  const TOffscreenBitmap& background = CurrentTitleBar().Background;
-  const bool inTitle = !background.Empty() && b.Left >= 0 && b.Top >= 0 && b.Right <= background.Width() &&
-                       b.Bottom <= background.Height() && !b.Empty();
-  if (!inTitle) {
-    DrawCaptionButton(dc, button, frame);
-    ReleaseDC(window_, dc);
-    return;
-  }
-  // The new state is laid over the title bar as it was without buttons, off
-  // the screen, so nothing of the previous state shows through its magenta.
-  TOffscreenBitmap cell;
-  cell.Create(dc, b.Width(), b.Height());
-  BitBlt(cell.Dc(), 0, 0, b.Width(), b.Height(), background.Dc(), b.Left, b.Top, SRCCOPY);
-  DrawCaptionButton(cell.Dc(), RECT{0, 0, b.Width(), b.Height()}, button, frame);
-  cell.CopyTo(dc, RECT{b.Left, b.Top, b.Right, b.Bottom});
-  ReleaseDC(window_, dc);
+  captionButtons_.PaintState(window_, button, frame, titleBars_.Bar(active_).Background, menuBar_.get());
 }
 
 void TWinSkinForm::RefreshSkin() {
@@ -434,8 +332,8 @@ void TWinSkinForm::RefreshSkin() {
   }
   for (std::size_t i = 0; i < controlSkinners_.Count(); ++i) controlSkinners_[i].UpdateSkin();
   state_ = TFormSkinnerState::Refreshing;
-  if (form_ && SkinsMainMenu(*data_)) SetPopupMenusOwnerDraw(*form_, *data_, true);
-  if (SkinsMainMenu(*data_)) {
+  if (form_ && SkinsFrames()) SetPopupMenusOwnerDraw(*form_, *data_, true);
+  if (SkinsFrames()) {
     FitWindowToFrame(true);
     state_ = TFormSkinnerState::Active;
     UpdateRegion();
@@ -452,7 +350,7 @@ void TWinSkinForm::RestoreFormColour() {
 void TWinSkinForm::Unskin() {
   if (!window_ || detached_) return;
   detached_ = true;
-  if (!SkinsMainMenu(*data_)) {
+  if (!SkinsFrames()) {
     // The skin painted no frame: give back the controls and the procedure,
     // then have the window repaint whole.
     SetHoverTimer(false);
@@ -481,7 +379,7 @@ void TWinSkinForm::Unskin() {
   SetSystemStyles(true);
   FreeMenuBar(false);
   mdiClient_.reset();
-  ReleaseTitleBars();
+  titleBars_.Release();
   RestoreWindowSize();
   RemoveRegion();
 }
@@ -513,7 +411,7 @@ void TWinSkinForm::UnskinOnDestroy() {
   // The window's own destruction has freed the bar already (WM_NCDESTROY);
   // the manager going first leaves the window its menu.
   FreeMenuBar(false);
-  ReleaseTitleBars();
+  titleBars_.Release();
 }
 
 void TWinSkinForm::MdiMaximizedChanged(bool maximized) {
@@ -538,6 +436,8 @@ bool TWinSkinForm::IsMdiChildNotNormal() const {
 }
 
 bool TWinSkinForm::MdiChildrenMaximized() const { return host_.MdiMaximized(); }
+
+bool TWinSkinForm::SkinsFrames() const { return data_->SkinControls().Contains(TSkinControlType::xcMainMenu); }
 
 void TWinSkinForm::RefreshShowState() {
   WINDOWPLACEMENT placement{};

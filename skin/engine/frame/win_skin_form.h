@@ -3,9 +3,10 @@
 // takes over the window's procedure, sizes the non-client area to the skin's
 // borders and paints them, the caption text and the caption buttons itself,
 // shapes the window where the borders are transparent, tracks the mouse over
-// its caption buttons, runs their actions and the skinned system menu, and
-// owns the control skinners of the window's controls. Detaching gives the
-// window back its system frame at the same client size.
+// its caption buttons and its skinned menu bar, runs the buttons' actions and
+// the skinned system menu, and owns the control skinners of the window's
+// controls. Detaching gives the window back its system frame at the same
+// client size.
 //
 // Life: created by the skin manager at a window's first activation (State
 // Created); the SKM_ATTACHED it posts fits the window to the frame (Active);
@@ -15,13 +16,13 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "skin/data/skin_bitmap.h"
 #include "skin/engine/controls/control_skinners.h"
+#include "skin/engine/frame/caption_buttons.h"
 #include "skin/engine/frame/form_skinner.h"
 #include "skin/engine/frame/form_skinner_host.h"
 #include "skin/engine/frame/frame_painting.h"
+#include "skin/engine/frame/title_bar_cache.h"
 #include "skin/engine/gdi/gdi_handle.h"
 #include "skin/engine/geometry/frame_layout.h"
 #include "skin/engine/geometry/nc_object.h"
@@ -74,92 +75,58 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   void UnskinOnDestroy() override;
   void MdiMaximizedChanged(bool maximized) override;
 
-  // --- The frame ---
-  // Sizes the window around its client rectangle (read now, or as it was at attach).
-  void FitWindowToFrame(bool rereadClient);
-  void UpdateRegion();
   // Paints borders, title and caption buttons on `dc`, or on the window's own
   // device context when it is nullptr.
   void PaintNonClient(HDC dc);
-  // Puts the system-menu, minimise and maximise styles back (on) or takes them away.
-  void SetSystemStyles(bool on);
-  // Decides which caption buttons show and places them.
-  void LayoutCaptionButtons();
-
-  // --- State, for the painters, the manager and tests ---
-  const TFrameWidths& Widths() const { return widths_; }
-  int MenuBarHeight() const { return menuBarHeight_; }
-  // The skinned menu bar that took the window's menu over, or nullptr.
-  TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
-  // Whether one of the window's menus is open, and the bar popup last opened.
-  bool MenuTracking() const { return menuTracking_; }
-  HMENU TrackedMenu() const { return trackedMenu_; }
-  TBorderKind BorderKind() const { return borderKind_; }
-  TShowState ShowState() const { return showState_; }
-  TAllowedButtons AllowedButtons() const { return allowed_; }
-  bool Active() const { return active_; }
-  TNCObject* HotObject() const { return hotObject_; }
-  const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return captionButtons_; }
-  const TPixelRect& TitleTextRect() const { return titleTextRect_; }
-  // Whether the skinner gave the window a region.
-  bool RegionApplied() const { return regionApplied_; }
-  // The hover timer runs while the window is active, once attached.
-  bool HoverTimerRunning() const { return hoverTimerOn_; }
+  // Opens the window's system menu at a screen point; asked again within the
+  // double-click time, closes the window instead.
+  void ShowSystemMenu(int x, int y);
+  // The skinners of the window's controls (the control skinners' tests find theirs here).
   TControlSkinners& ControlSkinners() { return controlSkinners_; }
 
+  // --- What its menu bar and its MDI client ask ---
+  // The skinned menu bar that took the window's menu over, or nullptr.
+  TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+  const TCaptionButtons& CaptionButtons() const { return captionButtons_; }
+  // The library form it serves, nullptr for a bare window.
+  ui::TForm* LibraryForm() const { return form_; }
+  // Whether the skin paints the frame (only a skin that skins the main menu does).
+  bool SkinsFrames() const;
+  bool Active() const { return active_; }
+  // The window reads right to left.
+  bool RightToLeft() const { return rightToLeft_; }
   // Window coordinates of a screen point (the client origin moved by the frame).
   POINT ScreenToFrame(POINT screen) const;
-  // The visible caption button, else the menu-bar button, under a point in
-  // window coordinates, or nullptr.
-  TNCObject* FindHitObject(POINT point) const;
-
-  // Caption button and system menu actions.
-  void DoCaptionAction(int x, int y);
-  void ShowSystemMenu(int x, int y);
-  void ToggleMaximize();
-  void ToggleMinimize();
-  void Restore();
 
  private:
   void PaintCaptionButton(const TWinSysButton& button, int frame) override;
 
   // Attach steps.
   void ReadWindowFacts();
-  void BuildIconPicture();
   void AttachControls();
-  void CreateCaptionButtons();
-
-  // Painting steps.
-  void PaintTitleBar(HDC dc);
   // A window with a menu (not an MDI child) gets a skinned menu bar for it.
   void CreateMenuBar();
   void FreeMenuBar(bool windowDestroyed);
-  // What the title bar was composed for; a repaint of the same copies it again.
-  struct TTitleKey {
-    int Width = 0;
-    bool Active = false;
-    TShowState ShowState = TShowState::Normal;
-    std::wstring Caption;
-    bool operator==(const TTitleKey&) const = default;
-  };
-  // A composed title bar, and the same before the caption buttons were drawn
-  // on it (what a button's new state is laid over).
-  struct TTitleBar {
-    TOffscreenBitmap Bar;
-    TOffscreenBitmap Background;
-    TTitleKey Key;
-    TPixelRect TextRect;
-  };
-  // The title bar of the current activation; each is kept, so that
-  // activation going back and forth composes nothing.
-  TTitleBar& CurrentTitleBar() { return titleBars_[active_ ? 1 : 0]; }
+
+  // The frame.
+  // Sizes the window around its client rectangle (read now, or as it was at attach).
+  void FitWindowToFrame(bool rereadClient);
+  void UpdateRegion();
+  // Puts the system-menu, minimise and maximise styles back (on) or takes them away.
+  void SetSystemStyles(bool on);
+
+  // Painting steps.
+  void PaintTitleBar(HDC dc);
   void ComposeTitleBar(HDC dc, TTitleBar& bar, TTitleKey key);
-  void ReleaseTitleBars();
-  void PaintCaptionButtons(HDC dc);
-  void DrawCaptionButton(HDC dc, const TWinSysButton& button, int frame) const;
-  void DrawCaptionButton(HDC dc, const RECT& target, const TWinSysButton& button, int frame) const;
+  // Decides which caption buttons show beside the caption text at `titleTextBox` and places them.
+  void LayoutCaptionButtons(const TPixelRect& titleTextBox);
   TCaptionState CaptionState() const;
   HFONT CaptionFont();
+  // The visible caption button, else the menu-bar button, under a point in
+  // window coordinates, or nullptr.
+  TNCObject* FindHitObject(POINT point) const;
+  // Whether one of the window's menus is open: the system menu or a popup of the bar.
+  bool MenuTracking() const;
 
   // Message handling (win_skin_form_messages.cpp).
   LRESULT SkinWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -189,14 +156,18 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   void ReleaseHotControl();
   // A timer of the window itself, so no window of its own is made for it.
   void SetHoverTimer(bool on);
+  // Caption button and system menu actions.
+  void DoCaptionAction(int x, int y);
   void SysMenuClick(int tag);
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void Restore();
   void PostClose();
   void RefreshShowState();
   void RecalculateFrame();
   bool IsMdiChildNotNormal() const;
   bool MdiChildrenMaximized() const;
   bool IsBareWindow() const { return form_ == nullptr; }
-  bool SkinsFrames() const;
   void DetachControls();
   void RestoreFormColour();
   void RestoreWindowSize();
@@ -204,6 +175,9 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
 
   TSkinData* data_;
   TFormSkinnerHost& host_;
+  // The caption or menu-bar button under the mouse or pressed; declared
+  // before the buttons, which forget it when they go.
+  TNCObject* hotObject_ = nullptr;
   ui::TForm* form_ = nullptr;
   HWND window_ = nullptr;
   TWindowSubclass subclass_;
@@ -223,26 +197,19 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   DWORD lastSysMenuTime_ = 0;
   DWORD doubleClickTime_ = 0;
   TFrameWidths widths_;
-  TPixelRect titleTextRect_;
   int menuBarHeight_ = 0;
-  bool menuTracking_ = false;
-  HMENU trackedMenu_ = nullptr;
+  bool systemMenuShown_ = false;
   std::unique_ptr<TWinSkinMenu> menuBar_;
-  // The skin component's MenuUpdate as an MDI frame found it.
-  bool savedMenuUpdate_ = true;
   bool rightToLeft_ = false;
   std::unique_ptr<ui::TPopupMenu> sysMenuPopup_;
   TColour savedColour_ = 0;
   DWORD windowStyle_ = 0;
-  int rightButtonsLeft_ = 0;
-  TNCObject* hotObject_ = nullptr;
   // The window's text, read at attach and whenever it is set.
   std::wstring captionText_;
   bool regionApplied_ = false;
   ui::TCanvas controlCanvas_;
-  std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
-  TSkinBitmap iconPicture_;
-  TTitleBar titleBars_[2];
+  TCaptionButtons captionButtons_;
+  TTitleBarCache titleBars_;
   TBorderPieceCache pieceCache_;
   TControlSkinners controlSkinners_{[this] { return State() == TFormSkinnerState::Destroying; }};
   int windowWidth_ = 0;
@@ -254,9 +221,6 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   TAllowedButtons allowed_;
   TShowState showState_ = TShowState::Normal;
   TFormSkinnerState state_ = TFormSkinnerState::Created;
-
-  friend class TMdiClientSubclass;
-  friend class TWinSkinMenu;
 };
 
 }  // namespace skin

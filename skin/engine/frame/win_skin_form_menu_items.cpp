@@ -6,6 +6,7 @@
 
 #include "skin/component/skin_data.h"
 #include "skin/engine/frame/win_skin_form.h"
+#include "skin/engine/frame/win_skin_menu.h"
 #include "skin/engine/menus/menu_item_painter.h"
 #include "skin/engine/menus/popup_skinner.h"
 #include "text/gbk.h"
@@ -41,7 +42,7 @@ bool TWinSkinForm::HandleMeasureItem(LPARAM lParam) {
     measure.itemWidth = static_cast<UINT>(width + margin + (menu && menu->Images() ? 10 : 35));
     measure.itemHeight = static_cast<UINT>(height);
   } else {
-    const std::wstring text = TMenuItemPainter::NativeItemText(trackedMenu_, measure.itemID);
+    const std::wstring text = TMenuItemPainter::NativeItemText(menuBar_->TrackedMenu(), measure.itemID);
     const SIZE size = canvas.TextExtent(text::WideToGbk(text.empty() ? L" " : text));
     measure.itemWidth = static_cast<UINT>(size.cx + 26 + margin);
     // The system may leave the height at 0: the text's height is the least.

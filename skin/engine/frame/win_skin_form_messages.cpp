@@ -19,8 +19,6 @@ namespace {
 constexpr LPARAM kMenuKeySpace = ' ';
 constexpr LPARAM kMenuKeyMinus = '-';
 
-bool SkinsMainMenu(const TSkinData& data) { return data.SkinControls().Contains(TSkinControlType::xcMainMenu); }
-
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 bool IsRepostedSystemCommand(WORD command) {
@@ -44,7 +42,7 @@ bool IsRepostedSystemCommand(WORD command) {
 LRESULT TWinSkinForm::SkinWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (HandleStage1(msg, wParam, lParam, result)) return result;
-  if (!SkinsMainMenu(*data_)) return CallOldProc(msg, wParam, lParam);
+  if (!SkinsFrames()) return CallOldProc(msg, wParam, lParam);
   // Other child windows keep only the first stage.
   if (mdiKind_ != TMdiKind::Child && (GetWindowLongPtrW(window_, GWL_STYLE) & WS_CHILD))
     return CallOldProc(msg, wParam, lParam);
@@ -320,7 +318,7 @@ bool TWinSkinForm::OnCaptionMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
 
 LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
   const WPARAM command = wParam & 0xFFF0;
-  if (!menuTracking_ && command == SC_KEYMENU && lParam != kMenuKeySpace && lParam != kMenuKeyMinus && !GetCapture()) {
+  if (!MenuTracking() && command == SC_KEYMENU && lParam != kMenuKeySpace && lParam != kMenuKeyMinus && !GetCapture()) {
     // The menu key alone opens no system menu on a skinned frame.
     if (lParam == 0) return 1;
     // An access key of the skinned bar opens its popup (a library form's
@@ -384,7 +382,7 @@ void TWinSkinForm::OnAttached() {
 }
 
 void TWinSkinForm::OnHoverTimer() {
-  if (menuTracking_) return;
+  if (MenuTracking()) return;
   POINT cursor{};
   GetCursorPos(&cursor);
   if (hotObject_) {
@@ -439,11 +437,11 @@ POINT TWinSkinForm::ScreenToFrame(POINT screen) const {
 }
 
 TNCObject* TWinSkinForm::FindHitObject(POINT point) const {
-  for (const auto& button : captionButtons_)
-    if (button->Visible && button->Record.Action >= 0 && Contains(button->Bounds, point.x, point.y))
-      return button.get();
+  if (TNCObject* button = captionButtons_.ButtonAt(point)) return button;
   return menuBar_ ? menuBar_->ButtonAt(point) : nullptr;
 }
+
+bool TWinSkinForm::MenuTracking() const { return systemMenuShown_ || (menuBar_ && menuBar_->Tracking()); }
 
 bool TWinSkinForm::OpensBarByAccelerator(wchar_t key) {
   // Alt alone of the shift keys.
@@ -527,12 +525,12 @@ void TWinSkinForm::ShowSystemMenu(int x, int y) {
   // A second click within the double-click time closes the window.
   if (now - lastSysMenuTime_ <= doubleClickTime_) return PostClose();
   lastSysMenuTime_ = now;
-  menuTracking_ = true;
+  systemMenuShown_ = true;
   if (data_->SkinControls().Contains(TSkinControlType::xcSystemMenu) && mdiKind_ != TMdiKind::Child)
     sysMenuPopup_->Popup(x, y, ui::Application().Handle());
   else
     TrackPopupMenu(GetSystemMenu(window_, FALSE), TPM_RIGHTBUTTON, x, y, 0, window_, nullptr);
-  menuTracking_ = false;
+  systemMenuShown_ = false;
 }
 
 void TWinSkinForm::SysMenuClick(int tag) {

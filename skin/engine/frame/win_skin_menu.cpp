@@ -72,8 +72,8 @@ void MakeItemsOwnerDrawn(HMENU menu) {
 
 }  // namespace
 
-TWinSkinMenu::TWinSkinMenu(TWinSkinForm& form, TFormSkinnerHost& host)
-    : form_(form), host_(host), data_(*form.SkinData()), window_(form.WindowHandle()) {}
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm& form, TNCObject*& hotObject, TFormSkinnerHost& host)
+    : form_(form), hotObject_(hotObject), host_(host), data_(*form.SkinData()), window_(form.WindowHandle()) {}
 
 TWinSkinMenu::~TWinSkinMenu() {
   *alive_ = false;
@@ -83,14 +83,17 @@ TWinSkinMenu::~TWinSkinMenu() {
 
 std::unique_ptr<TMenuBtn> TWinSkinMenu::NewButton(int index) {
   TMenuButtonPainter& painter = *this;
-  return std::make_unique<TMenuBtn>(form_.hotObject_, painter, index);
+  return std::make_unique<TMenuBtn>(hotObject_, painter, index);
 }
 
-ui::TMainMenu* TWinSkinMenu::MainMenu() const { return form_.form_ ? form_.form_->Menu() : nullptr; }
+ui::TMainMenu* TWinSkinMenu::MainMenu() const {
+  ui::TForm* form = form_.LibraryForm();
+  return form ? form->Menu() : nullptr;
+}
 
 void TWinSkinMenu::ClearButtons() {
   for (const auto& button : buttons_)
-    if (form_.hotObject_ == button.get()) form_.hotObject_ = nullptr;
+    if (hotObject_ == button.get()) hotObject_ = nullptr;
   buttons_.clear();
 }
 
@@ -143,7 +146,7 @@ void TWinSkinMenu::BuildFromMenu(HMENU menu, bool matchLibraryByPosition) {
     }
     buttons_.push_back(std::move(button));
   }
-  rightToLeft_ = form_.rightToLeft_ || (main && main->IsRightToLeft()) || MenuReadsRightToLeft(menu);
+  rightToLeft_ = form_.RightToLeft() || (main && main->IsRightToLeft()) || MenuReadsRightToLeft(menu);
 }
 
 void TWinSkinMenu::BuildFromMainMenu() {
@@ -163,9 +166,9 @@ void TWinSkinMenu::BuildFromMainMenu() {
       button->SubMenu = item.Count() > 0 ? item.Handle() : nullptr;
       buttons_.push_back(std::move(button));
     }
-    rightToLeft_ = form_.rightToLeft_ || main->IsRightToLeft();
+    rightToLeft_ = form_.RightToLeft() || main->IsRightToLeft();
   }
-  form_.hotObject_ = nullptr;
+  hotObject_ = nullptr;
   TakeMenuAway();
 }
 
@@ -246,7 +249,7 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& rect) {
     button.Bounds =
         TPixelRect{place.left + rect.left, place.top + rect.top, place.right + rect.left, place.bottom + rect.top};
     // Only the button whose popup is open keeps its look through a repaint.
-    const bool open = form_.menuTracking_ && button.ButtonState == TNCButtonState::Pressed;
+    const bool open = tracking_ && button.ButtonState == TNCButtonState::Pressed;
     if (!open) button.ButtonState = TNCButtonState::Normal;
     DrawButton(work, button, place, open);
   }
@@ -270,7 +273,7 @@ void TWinSkinMenu::DrawButton(HDC dc, const TMenuBtn& button, const RECT& bounds
 
 void TWinSkinMenu::DrawMdiButtons(HDC dc) {
   bool shown = false;
-  for (const auto& button : form_.CaptionButtons()) {
+  for (const auto& button : form_.CaptionButtons().Buttons()) {
     const TDataSkinSysButton& record = button->Record;
     if (record.Visibility != kVisibleWithMdiMenuBar || !button->Visible || record.Bitmap.Empty()) continue;
     RECT bounds = ToRect(button->Bounds);
@@ -316,8 +319,8 @@ bool TWinSkinMenu::PaintOverBar(const TPixelRect& bounds, const std::function<vo
   return true;
 }
 
-TMenuBtn* TWinSkinMenu::PopupButtonAt(POINT point) const {
-  TMenuBtn* button = ButtonAt(point);
+TMenuBtn* TWinSkinMenu::PopupButtonAt(POINT screen) const {
+  TMenuBtn* button = ButtonAt(form_.ScreenToFrame(screen));
   return button && OpensPopup(*button) ? button : nullptr;
 }
 
@@ -349,8 +352,6 @@ void TWinSkinMenu::ClickBarButton(const TMenuBtn& button) {
                MAKELPARAM(window.left + button.Bounds.Left + 1, window.top + button.Bounds.Top + 1));
 }
 
-void TWinSkinMenu::EndMenuTracking() { form_.menuTracking_ = false; }
-
 bool TWinSkinMenu::OpenBarPopup(TMenuBtn& first) {
   const std::shared_ptr<bool> alive = alive_;
   const bool hasPopup = first.SubMenu != nullptr;
@@ -362,8 +363,8 @@ bool TWinSkinMenu::OpenBarPopup(TMenuBtn& first) {
       break;
     }
     MakeItemsOwnerDrawn(button->SubMenu);
-    form_.menuTracking_ = true;
-    form_.trackedMenu_ = button->SubMenu;
+    tracking_ = true;
+    trackedMenu_ = button->SubMenu;
     int next = -1;
     {
       TMenuBarTracking tracking(*this, button->Index);
@@ -380,7 +381,7 @@ bool TWinSkinMenu::OpenBarPopup(TMenuBtn& first) {
       if (!*alive) return hasPopup;
       next = tracking.SwitchTarget();
     }
-    form_.menuTracking_ = false;
+    tracking_ = false;
     TMenuBtn* following = next >= 0 && next < static_cast<int>(buttons_.size()) ? buttons_[next].get() : nullptr;
     if (!following) {
       SettleAfterTracking(*button);
@@ -398,7 +399,7 @@ void TWinSkinMenu::SettleAfterTracking(TMenuBtn& button) {
   GetCursorPos(&cursor);
   const POINT point = form_.ScreenToFrame(cursor);
   if (Contains(button.Bounds, point.x, point.y)) {
-    form_.hotObject_ = &button;
+    hotObject_ = &button;
     button.Release();
   } else if (button.ButtonState != TNCButtonState::Normal) {
     button.Leave();

@@ -30,8 +30,9 @@ class TWinSkinForm;
 
 class TWinSkinMenu : private TMenuButtonPainter {
  public:
-  // `host` holds the frame skinner `form`.
-  TWinSkinMenu(TWinSkinForm& form, TFormSkinnerHost& host);
+  // The bar of the frame skinner `form`, which `host` holds; `hotObject` is
+  // the frame's record of its hot object.
+  TWinSkinMenu(TWinSkinForm& form, TNCObject*& hotObject, TFormSkinnerHost& host);
   ~TWinSkinMenu();
   TWinSkinMenu(const TWinSkinMenu&) = delete;
   TWinSkinMenu& operator=(const TWinSkinMenu&) = delete;
@@ -66,7 +67,10 @@ class TWinSkinMenu : private TMenuButtonPainter {
   bool OpenBarPopup(TMenuBtn& button);
   // Clicks the button as the mouse would, through the window's message queue.
   void ClickBarButton(const TMenuBtn& button);
-  void EndMenuTracking();
+  // Whether one of its popups is open (until the tracking ends it), and the popup last opened.
+  bool Tracking() const { return tracking_; }
+  HMENU TrackedMenu() const { return trackedMenu_; }
+  void EndMenuTracking() { tracking_ = false; }
   // The window heard of a selection in a menu (WM_MENUSELECT).
   void MenuSelect(WPARAM wParam, LPARAM lParam) const;
 
@@ -74,11 +78,10 @@ class TWinSkinMenu : private TMenuButtonPainter {
   const std::vector<std::unique_ptr<TMenuBtn>>& Buttons() const { return buttons_; }
   // The buttons run from the right (a right-to-left window or menu).
   bool RightToLeft() const { return rightToLeft_; }
-  TWinSkinForm& FormSkinner() const { return form_; }
   // The button after (step 1) or before (step -1) `index` that opens a
-  // popup, going round the bar; the one that opens a popup under a point.
+  // popup, going round the bar; the one that opens a popup under a screen point.
   TMenuBtn* Neighbour(int index, int step) const;
-  TMenuBtn* PopupButtonAt(POINT point) const;
+  TMenuBtn* PopupButtonAt(POINT screen) const;
 
  private:
   void PaintMenuButton(const TMenuBtn& button) override;
@@ -97,12 +100,15 @@ class TWinSkinMenu : private TMenuButtonPainter {
   RECT BoundsInBar(const TMenuBtn& button) const;
 
   TWinSkinForm& form_;
+  TNCObject*& hotObject_;
   TFormSkinnerHost& host_;
   TSkinData& data_;
   HWND window_;
   std::vector<std::unique_ptr<TMenuBtn>> buttons_;
   HMENU menuHandle_ = nullptr;
   bool rightToLeft_ = false;
+  bool tracking_ = false;
+  HMENU trackedMenu_ = nullptr;
   // Where the bar was last painted (window coordinates), its background
   // before the captions, and the bitmap it is composed in.
   RECT barRect_{};

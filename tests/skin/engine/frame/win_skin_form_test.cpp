@@ -151,6 +151,14 @@ std::vector<HMENU> OpenedPopups() {
     if (entry.Msg == WM_INITMENUPOPUP) popups.push_back(reinterpret_cast<HMENU>(entry.WParam));
   return popups;
 }
+HMENU LastOpenedPopup() {
+  const std::vector<HMENU> popups = OpenedPopups();
+  return popups.empty() ? nullptr : popups.back();
+}
+
+// The menu key alone is answered by the skinner (it opens nothing) only
+// while none of the window's menus is being tracked.
+bool MenuKeyAnsweredBySkinner(HWND window) { return SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0) == 1; }
 
 SIZE SizeOf(const RECT& rect) { return SIZE{rect.right - rect.left, rect.bottom - rect.top}; }
 RECT WindowRect(HWND window) {
@@ -170,6 +178,29 @@ COLORREF ScreenPixel(int x, int y) {
   ReleaseDC(nullptr, screen);
   return pixel;
 }
+// The screen's pixels in a rectangle, row by row, as 0xRRGGBB, read in one copy.
+std::vector<uint32_t> ScreenPixels(const RECT& area) {
+  const SIZE size = SizeOf(area);
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!picture) return {};
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  const HGDIOBJ old = SelectObject(memory, picture);
+  BitBlt(memory, 0, 0, size.cx, size.cy, screen, area.left, area.top, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  const auto* first = static_cast<const uint32_t*>(bits);
+  std::vector<uint32_t> pixels(first, first + static_cast<std::size_t>(size.cx) * size.cy);
+  DeleteObject(picture);
+  for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+uint32_t PixelValue(COLORREF colour) { return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour); }
+
 COLORREF PictureColour(const TSkinBitmap& picture, int x, int y) {
   const TColour colour = picture.Pixel(x, y);
   return RGB(RedOf(colour), GreenOf(colour), BlueOf(colour));
@@ -226,9 +257,27 @@ class WinSkinFormTest : public testing::Test {
   }
 
   const TWinSysButton* ButtonOfAction(int action) const {
-    for (const auto& button : skinner->CaptionButtons())
+    for (const auto& button : skinner->CaptionButtons().Buttons())
       if (button->Record.Action == action && button->Visible) return button.get();
     return nullptr;
+  }
+  // The widths of the skin's borders, which a painted frame has.
+  TFrameWidths Widths() const { return FrameWidthsOf(data->Skin()); }
+  // The rightmost column of the window's title bar, left of the right-hand
+  // caption buttons, that shows `colour`; -1 when none does.
+  int RightmostInTitle(HWND window, TColour colour) const {
+    const RECT rect = WindowRect(window);
+    const int buttonsLeft = skinner->CaptionButtons().RightButtonsLeft();
+    const int left = Widths().Left;
+    const int right = buttonsLeft > 0 ? buttonsLeft : SizeOf(rect).cx - Widths().Right;
+    const int height = Widths().Title;
+    const std::vector<uint32_t> title =
+        ScreenPixels(RECT{rect.left + left, rect.top, rect.left + right, rect.top + height});
+    const uint32_t wanted = PixelValue(ui::ColourToRgb(colour));
+    for (int x = right - left; x-- > 0;)
+      for (int y = 0; y < height && !title.empty(); ++y)
+        if (title[static_cast<std::size_t>(y) * (right - left) + x] == wanted) return left + x;
+    return -1;
   }
 
   std::unique_ptr<TSkinData> data;
@@ -252,9 +301,8 @@ TEST_P(WinSkinFormSkinsTest, FrameGrowsAroundAnUnchangedClientAndUnskinGivesTheS
   const SIZE systemSize = SizeOf(WindowRect(window));
   TWinSkinForm& form = Skin(window);
 
-  const TFrameWidths& widths = form.Widths();
+  const TFrameWidths widths = Widths();
   EXPECT_EQ(widths.Title, data->Skin().TopBorder.Bitmap.Height() / data->Skin().TopBorder.FrameCount);
-  EXPECT_EQ(form.BorderKind(), TBorderKind::Edged);
   EXPECT_EQ(SizeOf(ClientRect(window)).cx, client.right);
   EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
   const SIZE skinned = SizeOf(WindowRect(window));
@@ -329,10 +377,9 @@ TEST_F(WinSkinFormTest, AWindowsMenuBarIsTakenOverBetweenTitleAndClientAndGivenB
   // The system draws no bar; the frame keeps the room for the skinned one.
   EXPECT_EQ(GetMenu(window), nullptr);
   ASSERT_NE(form.MenuBar(), nullptr);
-  ASSERT_GT(form.MenuBarHeight(), 0);
-  const TFrameWidths& widths = form.Widths();
+  const TFrameWidths widths = Widths();
   EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
-  EXPECT_EQ(SizeOf(WindowRect(window)).cy, client.bottom + widths.Title + form.MenuBarHeight() + widths.Bottom);
+  EXPECT_EQ(SizeOf(WindowRect(window)).cy, client.bottom + widths.Title + GetSystemMetrics(SM_CYMENU) + widths.Bottom);
   const auto& buttons = form.MenuBar()->Buttons();
   ASSERT_EQ(buttons.size(), 4u);
   EXPECT_EQ(buttons[0]->Caption, L"&File");
@@ -345,7 +392,9 @@ TEST_F(WinSkinFormTest, AWindowsMenuBarIsTakenOverBetweenTitleAndClientAndGivenB
   const RECT rect = WindowRect(window);
   const POINT onEdit{rect.left + buttons[1]->Bounds.Left + 3, rect.top + buttons[1]->Bounds.Top + 3};
   EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(onEdit.x, onEdit.y)), HTMENU);
-  EXPECT_EQ(form.FindHitObject(form.ScreenToFrame(onEdit)), buttons[1].get());
+  SendMessageW(window, WM_NCMOUSEMOVE, HTMENU, MAKELPARAM(onEdit.x, onEdit.y));
+  EXPECT_EQ(buttons[1]->ButtonState, TNCButtonState::Hot);
+  EXPECT_EQ(buttons[0]->ButtonState, TNCButtonState::Normal);
   // Its access keys find enabled buttons only.
   EXPECT_EQ(form.MenuBar()->FindAccelButton(L'e'), buttons[1].get());
   EXPECT_EQ(form.MenuBar()->FindAccelButton(L'g'), nullptr);
@@ -366,8 +415,8 @@ TEST_F(WinSkinFormTest, AnAccessKeyOpensABarPopupTheArrowsSwitchPopupsAndAltEnds
   std::vector<HMENU> tracked;
   std::vector<bool> shown;
   auto record = [&] {
-    tracked.push_back(form.TrackedMenu());
-    shown.push_back(MenuPopupShown() && form.MenuTracking());
+    tracked.push_back(LastOpenedPopup());
+    shown.push_back(MenuPopupShown());
   };
   TNCButtonState editWhileOpen = TNCButtonState::Normal;
   theMenuSteps = {
@@ -405,7 +454,7 @@ TEST_F(WinSkinFormTest, AnAccessKeyOpensABarPopupTheArrowsSwitchPopupsAndAltEnds
   EXPECT_EQ(OpenedPopups(), expected);
   EXPECT_EQ(editWhileOpen, TNCButtonState::Pressed);
   // Alt closed the last popup and ended the tracking.
-  EXPECT_FALSE(form.MenuTracking());
+  EXPECT_TRUE(MenuKeyAnsweredBySkinner(window));
   EXPECT_FALSE(MenuPopupShown());
   EXPECT_NE(buttons[2]->ButtonState, TNCButtonState::Pressed);
 }
@@ -416,7 +465,7 @@ TEST_F(WinSkinFormTest, ARightToLeftBarRunsFromTheRightAndItsArrowsSwapMeanings)
   TWinSkinForm& form = Skin(window);
   ASSERT_TRUE(form.MenuBar()->RightToLeft());
   const auto& buttons = form.MenuBar()->Buttons();
-  const int barRight = SizeOf(WindowRect(window)).cx - form.Widths().Right;
+  const int barRight = SizeOf(WindowRect(window)).cx - Widths().Right;
   EXPECT_LT(buttons[0]->Bounds.Right, barRight);
   EXPECT_GT(buttons[0]->Bounds.Right, barRight - 20);
   EXPECT_EQ(buttons[1]->Bounds.Right, buttons[0]->Bounds.Left);
@@ -424,12 +473,12 @@ TEST_F(WinSkinFormTest, ARightToLeftBarRunsFromTheRightAndItsArrowsSwapMeanings)
   std::vector<HMENU> tracked;
   theMenuSteps = {
       [&] {
-        tracked.push_back(form.TrackedMenu());
+        tracked.push_back(LastOpenedPopup());
         // Left reads as onwards: the next button, which stands to the left.
         PostMessageW(window, WM_KEYDOWN, VK_LEFT, 0);
       },
       [&] {
-        tracked.push_back(form.TrackedMenu());
+        tracked.push_back(LastOpenedPopup());
         EndMenu();
       },
   };
@@ -440,37 +489,35 @@ TEST_F(WinSkinFormTest, ARightToLeftBarRunsFromTheRightAndItsArrowsSwapMeanings)
                MAKELPARAM(rect.left + buttons[0]->Bounds.Left + 4, rect.top + buttons[0]->Bounds.Top + 4));
   KillTimer(nullptr, timer);
   EXPECT_EQ(tracked, (std::vector<HMENU>{buttons[0]->SubMenu, buttons[1]->SubMenu}));
-  EXPECT_FALSE(form.MenuTracking());
+  EXPECT_TRUE(MenuKeyAnsweredBySkinner(window));
 }
 
 TEST_F(WinSkinFormTest, HitTestsFindTheCaptionAndTheClient) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
-  TWinSkinForm& form = Skin(window);
+  Skin(window);
   const SIZE size = SizeOf(WindowRect(window));
-  const int title = form.Widths().Title;
+  const int title = Widths().Title;
   EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, ScreenPoint(window, size.cx / 2, title - 2)), HTCAPTION);
   EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, ScreenPoint(window, size.cx / 2, title + 20)), HTCLIENT);
   const TNCObject* close = ButtonOfAction(captionaction::kClose);
   ASSERT_NE(close, nullptr);
   const POINT centre{(close->Bounds.Left + close->Bounds.Right) / 2, (close->Bounds.Top + close->Bounds.Bottom) / 2};
-  const RECT rect = WindowRect(window);
-  EXPECT_EQ(form.FindHitObject(form.ScreenToFrame(POINT{rect.left + centre.x, rect.top + centre.y})), close);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(window, centre.x, centre.y));
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Hot);
 }
 
 TEST_F(WinSkinFormTest, CaptionButtonsLightUpPressAndActOnlyWhenReleasedOverThemselves) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
-  TWinSkinForm& form = Skin(window);
+  Skin(window);
   const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
   ASSERT_NE(close, nullptr);
   const TPixelRect& b = close->Bounds;
   const LPARAM onClose = ScreenPoint(window, (b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
-  const LPARAM onTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  const LPARAM onTitle = ScreenPoint(window, Widths().Left + 40, Widths().Title / 2);
 
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, onClose);
-  EXPECT_EQ(form.HotObject(), close);
   EXPECT_EQ(close->ButtonState, TNCButtonState::Hot);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, onTitle);
-  EXPECT_EQ(form.HotObject(), nullptr);
   EXPECT_EQ(close->ButtonState, TNCButtonState::Normal);
 
   // Pressed, then released elsewhere: nothing happens.
@@ -495,8 +542,8 @@ TEST_F(WinSkinFormTest, CaptionButtonsLightUpPressAndActOnlyWhenReleasedOverThem
 
 TEST_F(WinSkinFormTest, TwoRightClicksOnTheCaptionWithinTheDoubleClickTimeClose) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
-  TWinSkinForm& form = Skin(window);
-  const LPARAM onTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  Skin(window);
+  const LPARAM onTitle = ScreenPoint(window, Widths().Left + 40, Widths().Title / 2);
   // The first click opens the system menu, which a timer closes again.
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
   SendMessageW(window, WM_NCRBUTTONUP, HTCAPTION, onTitle);
@@ -520,8 +567,8 @@ TEST_F(WinSkinFormTest, AltAloneOpensNoSystemMenuButAltSpaceDoes) {
 
 TEST_F(WinSkinFormTest, AMaximisedWindowIsNotDraggedByItsTitle) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
-  TWinSkinForm& form = Skin(window);
-  const LPARAM onTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  Skin(window);
+  const LPARAM onTitle = ScreenPoint(window, Widths().Left + 40, Widths().Title / 2);
   SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onTitle);
   ASSERT_EQ(CountLogged(WM_NCLBUTTONDOWN), 1);
   EXPECT_EQ(theLog.back().WParam, static_cast<WPARAM>(HTCAPTION));
@@ -534,8 +581,7 @@ TEST_F(WinSkinFormTest, AMaximisedWindowIsNotDraggedByItsTitle) {
   ASSERT_TRUE(IsZoomed(window));
   const RECT maximised = ClientRect(window);
   SendMessageW(window, WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(maximised.right, maximised.bottom));
-  ASSERT_EQ(form.ShowState(), TShowState::Maximized);
-  const LPARAM onMaximisedTitle = ScreenPoint(window, form.Widths().Left + 40, form.Widths().Title / 2);
+  const LPARAM onMaximisedTitle = ScreenPoint(window, Widths().Left + 40, Widths().Title / 2);
   SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, onMaximisedTitle);
   ASSERT_EQ(CountLogged(WM_NCLBUTTONDOWN), 2);
   EXPECT_EQ(theLog.back().WParam, static_cast<WPARAM>(HTMENU));
@@ -569,14 +615,7 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleButtonsAndMenuBarArePaintedFromTheS
     return expected == kMagenta ||
            ScreenPixel(rect.left + button.Bounds.Left + x, rect.top + button.Bounds.Top + y) == expected;
   };
-  auto titleTextShows = [&](TColour colour) {
-    const TPixelRect& text = form.TitleTextRect();
-    const COLORREF wanted = RGB(RedOf(colour), GreenOf(colour), BlueOf(colour));
-    for (int y = text.Top; y < text.Bottom; ++y)
-      for (int x = text.Left; x < text.Right; ++x)
-        if (ScreenPixel(rect.left + x, rect.top + y) == wanted) return true;
-    return false;
-  };
+  auto titleTextShows = [&](TColour colour) { return RightmostInTitle(window, colour) >= 0; };
 
   // The bar's top row at its right end, past the buttons, from the bar
   // picture's active or inactive cell (stacked).
@@ -584,7 +623,7 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleButtonsAndMenuBarArePaintedFromTheS
   auto barMatches = [&](int cell) {
     const TSkinBitmap& bar = skin.MenuBar->Bitmap;
     const COLORREF expected = PictureColour(bar, bar.Width() - 1, (cell - 1) * bar.Height() / 2);
-    return ScreenPixel(rect.right - form.Widths().Right - 1, rect.top + form.Widths().Title) == expected;
+    return ScreenPixel(rect.right - Widths().Right - 1, rect.top + Widths().Title) == expected;
   };
   auto shows = [&](const TPixelRect& area, TColour colour) {
     const COLORREF wanted = ui::ColourToRgb(colour);
@@ -602,7 +641,7 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleButtonsAndMenuBarArePaintedFromTheS
   const TPixelRect& edit = menuButtons[1]->Bounds;
   SetCursorPos(rect.left + edit.Left + 3, rect.top + edit.Top + 3);
   SendMessageW(window, WM_NCMOUSEMOVE, HTMENU, ScreenPoint(window, edit.Left + 3, edit.Top + 3));
-  EXPECT_EQ(form.HotObject(), menuButtons[1].get());
+  EXPECT_EQ(menuButtons[1]->ButtonState, TNCButtonState::Hot);
   const COLORREF hilight = ui::ColourToRgb(skin.ButtonHilightColour);
   PumpMessagesUntil([&] { return ScreenPixel(rect.left + edit.Left, rect.top + edit.Top) == hilight; }, 1000);
   EXPECT_EQ(ScreenPixel(rect.left + edit.Left, rect.top + edit.Top), hilight);
@@ -616,7 +655,7 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleButtonsAndMenuBarArePaintedFromTheS
   SetCursorPos(rect.left + (close->Bounds.Left + close->Bounds.Right) / 2, rect.top + close->Bounds.Top + 2);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
                ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
-  EXPECT_EQ(form.HotObject(), close);
+  EXPECT_EQ(close->ButtonState, TNCButtonState::Hot);
   // Wine shows what was drawn on a window once its message loop runs.
   PumpMessagesFor(50);
   EXPECT_TRUE(buttonShows(*close, 3));
@@ -631,14 +670,13 @@ TEST_P(WinSkinFormSkinsTest, FramePiecesTitleButtonsAndMenuBarArePaintedFromTheS
   EXPECT_TRUE(barMatches(2));
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
                ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
-  EXPECT_EQ(form.HotObject(), nullptr);
+  PumpMessagesFor(50);
+  EXPECT_TRUE(buttonShows(*close, IdleCaptionButtonFrame(false, close->Record.FrameCount)));
 }
 
 TEST_F(WinSkinFormTest, ABorderlessPopupKeepsItsSizeAndIsNotCut) {
   HWND window = NewWindow(WS_POPUP, 312, 311);
-  TWinSkinForm& form = Skin(window);
-  EXPECT_EQ(form.BorderKind(), TBorderKind::None);
-  EXPECT_EQ(form.Widths().Title, 0);
+  Skin(window);
   const SIZE size = SizeOf(WindowRect(window));
   EXPECT_EQ(size.cx, 312);
   EXPECT_EQ(size.cy, 311);
@@ -680,8 +718,15 @@ TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionFollowsItsMen
   EXPECT_EQ(form.Color(), data->Skin().ButtonFaceColour);
   EXPECT_EQ(SizeOf(ClientRect(window)).cx, 300);
 
+  // Where the caption text ends in the title bar as painted.
+  auto captionEnd = [&] {
+    PumpMessagesFor(50);
+    const TSkinSettings& skin = data->Skin();
+    return RightmostInTitle(window, skinner->Active() ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour);
+  };
   RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  const int shortTitle = skinner->TitleTextRect().Width();
+  const int shortTitleEnd = captionEnd();
+  ASSERT_GE(shortTitleEnd, 0);
   seen.clear();
   form.SetCaption("Library form with a much longer caption");
   RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW);
@@ -689,7 +734,7 @@ TEST_F(WinSkinFormTest, ALibraryFormIsRecolouredRepaintsANewCaptionFollowsItsMen
   ASSERT_GE(seen.size(), 2u);
   EXPECT_EQ(seen[0], static_cast<UINT>(WM_SETTEXT));
   EXPECT_EQ(seen[1], static_cast<UINT>(WM_NCCALCSIZE));
-  EXPECT_GT(skinner->TitleTextRect().Width(), shortTitle);
+  EXPECT_GT(captionEnd(), shortTitleEnd);
 
   // A changed menu item is taken into the bar, even while an MDI frame
   // elsewhere holds the skin's menu updates.
@@ -733,25 +778,13 @@ TEST_F(WinSkinFormTest, AToolWindowFittedBeforeItsFirstPaintIsPaintedOverItsWhol
   const SIZE client = SizeOf(ClientRect(window));
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
-  BITMAPINFO info{};
-  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), client.cx, -client.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  ASSERT_NE(picture, nullptr);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  const HGDIOBJ old = SelectObject(memory, picture);
-  BitBlt(memory, 0, 0, client.cx, client.cy, screen, origin.x, origin.y, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  const COLORREF face = ui::ColourToRgb(form.Color());
-  const uint32_t wanted = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
-  const auto* pixels = static_cast<const uint32_t*>(bits);
+  const std::vector<uint32_t> pixels =
+      ScreenPixels(RECT{origin.x, origin.y, origin.x + client.cx, origin.y + client.cy});
+  ASSERT_FALSE(pixels.empty());
+  const uint32_t wanted = PixelValue(ui::ColourToRgb(form.Color()));
   int firstWrongRow = -1;
-  for (int i = 0; i < client.cx * client.cy && firstWrongRow < 0; ++i)
-    if ((pixels[i] & 0xFFFFFF) != wanted) firstWrongRow = i / client.cx;
-  DeleteObject(picture);
+  for (std::size_t i = 0; i < pixels.size() && firstWrongRow < 0; ++i)
+    if (pixels[i] != wanted) firstWrongRow = static_cast<int>(i) / client.cx;
   EXPECT_EQ(firstWrongRow, -1) << "of " << client.cy << " rows";
 }
 
@@ -764,9 +797,9 @@ TEST_F(WinSkinFormTest, ANewSkinRefitsTheFrameAroundTheSameClient) {
   form.ReleaseCaptionButtons();
   form.RebuildFrameMetrics();
   form.RefreshSkin();
-  const TFrameWidths& widths = form.Widths();
+  const TFrameWidths widths = Widths();
   EXPECT_EQ(widths.Title, data->Skin().TopBorder.Bitmap.Height() / data->Skin().TopBorder.FrameCount);
-  EXPECT_EQ(form.CaptionButtons().size(), data->Skin().SysButtons.size());
+  EXPECT_EQ(form.CaptionButtons().Buttons().size(), data->Skin().SysButtons.size());
   const SIZE size = SizeOf(WindowRect(window));
   EXPECT_EQ(SizeOf(ClientRect(window)).cx, client.right);
   EXPECT_EQ(SizeOf(ClientRect(window)).cy, client.bottom);
@@ -776,16 +809,14 @@ TEST_F(WinSkinFormTest, ANewSkinRefitsTheFrameAroundTheSameClient) {
 
 TEST_F(WinSkinFormTest, TheHoverTimerLetsGoOfAButtonTheMouseHasLeft) {
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
-  TWinSkinForm& form = Skin(window);
+  Skin(window);
   const TWinSysButton* close = ButtonOfAction(captionaction::kClose);
   ASSERT_NE(close, nullptr);
-  EXPECT_TRUE(form.HoverTimerRunning());
   SetCursorPos(5, 1000);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION,
                ScreenPoint(window, (close->Bounds.Left + close->Bounds.Right) / 2, close->Bounds.Top + 2));
-  ASSERT_EQ(form.HotObject(), close);
-  PumpMessagesUntil([&] { return form.HotObject() == nullptr; }, 1000);
-  EXPECT_EQ(form.HotObject(), nullptr);
+  ASSERT_EQ(close->ButtonState, TNCButtonState::Hot);
+  PumpMessagesUntil([&] { return close->ButtonState == TNCButtonState::Normal; }, 1000);
   EXPECT_EQ(close->ButtonState, TNCButtonState::Normal);
 }
 
@@ -818,13 +849,13 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
   EXPECT_EQ(SkinManager()->CountMdiChildren(), 1);
   const SIZE size = SizeOf(WindowRect(childWindow));
   const SIZE client = SizeOf(ClientRect(childWindow));
-  EXPECT_EQ(size.cy - client.cy, childSkinner->Widths().Title + childSkinner->Widths().Bottom);
+  EXPECT_EQ(size.cy - client.cy, Widths().Title + Widths().Bottom);
   EXPECT_EQ(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
 
   // Maximised, the child wears the system's frame again.
   SendMessageW(frame.ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(childWindow), 0);
   PumpMessagesFor(50);
-  EXPECT_EQ(childSkinner->ShowState(), TShowState::Maximized);
+  EXPECT_TRUE(IsZoomed(childWindow));
   EXPECT_NE(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
   // Its minimise, restore and close buttons stand in the frame's skinned bar.
   auto* frameSkinner = dynamic_cast<TWinSkinForm*>(SkinManager()->FindFormSkinner(frame.Handle()));
@@ -832,12 +863,12 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
   ASSERT_NE(frameSkinner->MenuBar(), nullptr);
   EXPECT_TRUE(SkinManager()->MdiMaximized());
   const TWinSysButton* mdiClose = nullptr;
-  for (const auto& button : frameSkinner->CaptionButtons())
+  for (const auto& button : frameSkinner->CaptionButtons().Buttons())
     if (button->Record.Action == captionaction::kMdiClose && button->Visible) mdiClose = button.get();
   ASSERT_NE(mdiClose, nullptr);
-  const int barTop = frameSkinner->Widths().Title;
+  const int barTop = Widths().Title;
   EXPECT_GE(mdiClose->Bounds.Top, barTop);
-  EXPECT_LE(mdiClose->Bounds.Bottom, barTop + frameSkinner->MenuBarHeight());
+  EXPECT_LE(mdiClose->Bounds.Bottom, barTop + GetSystemMetrics(SM_CYMENU));
   const RECT frameRect = WindowRect(frame.Handle());
   const TSkinBitmap& picture = mdiClose->Record.Bitmap;
   const int cellWidth = picture.Width() / 4;
@@ -861,7 +892,7 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
   // Restored, the skin's.
   SendMessageW(frame.ClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(childWindow), 0);
   PumpMessagesFor(50);
-  EXPECT_EQ(childSkinner->ShowState(), TShowState::Normal);
+  EXPECT_FALSE(IsZoomed(childWindow));
   EXPECT_EQ(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
   FreeSkinManager();
 }
