@@ -68,14 +68,14 @@ class TChannel {
 };
 
 struct TBmpLayout {
-  int width = 0;
-  int height = 0;
-  bool topDown = false;
-  int bitCount = 0;
-  std::uint32_t compression = kRgb;
-  std::array<std::uint32_t, 3> masks{};  // red, green, blue
-  std::vector<TColour> palette;
-  std::span<const std::uint8_t> pixels;
+  int Width = 0;
+  int Height = 0;
+  bool TopDown = false;
+  int BitCount = 0;
+  std::uint32_t Compression = kRgb;
+  std::array<std::uint32_t, 3> Masks{};  // red, green, blue
+  std::vector<TColour> Palette;
+  std::span<const std::uint8_t> Pixels;
 };
 
 bool Supported(int bitCount, std::uint32_t compression, bool core) {
@@ -124,44 +124,44 @@ TBmpLayout ReadLayout(std::span<const std::uint8_t> file) {
   std::int64_t height = 0;
   std::uint32_t colorsUsed = 0;
   if (core) {
-    layout.width = static_cast<int>(bytes.U16(18));
+    layout.Width = static_cast<int>(bytes.U16(18));
     height = bytes.U16(20);
-    layout.bitCount = static_cast<int>(bytes.U16(24));
+    layout.BitCount = static_cast<int>(bytes.U16(24));
   } else {
-    layout.width = bytes.S32(18);
+    layout.Width = bytes.S32(18);
     height = bytes.S32(22);
-    layout.bitCount = static_cast<int>(bytes.U16(28));
-    layout.compression = bytes.U32(30);
+    layout.BitCount = static_cast<int>(bytes.U16(28));
+    layout.Compression = bytes.U32(30);
     colorsUsed = bytes.U32(46);
   }
-  layout.topDown = height < 0;
-  height = layout.topDown ? -height : height;
-  if (layout.width <= 0 || height <= 0) Refuse("BMP picture without pixels");
-  if (layout.width > kMaxBmpSide || height > kMaxBmpSide) Refuse("BMP picture too large");
-  layout.height = static_cast<int>(height);
-  if (!Supported(layout.bitCount, layout.compression, core)) Refuse("unsupported BMP format");
-  if (layout.topDown && layout.compression != kRgb && layout.compression != kBitFields) {
+  layout.TopDown = height < 0;
+  height = layout.TopDown ? -height : height;
+  if (layout.Width <= 0 || height <= 0) Refuse("BMP picture without pixels");
+  if (layout.Width > kMaxBmpSide || height > kMaxBmpSide) Refuse("BMP picture too large");
+  layout.Height = static_cast<int>(height);
+  if (!Supported(layout.BitCount, layout.Compression, core)) Refuse("unsupported BMP format");
+  if (layout.TopDown && layout.Compression != kRgb && layout.Compression != kBitFields) {
     Refuse("run-length BMP stored top-down");
   }
 
   // Bit-field masks follow a 40-byte header and sit at the same place inside the larger ones.
   std::size_t paletteOffset = kFileHeaderSize + headerSize;
-  if (layout.compression == kBitFields) {
+  if (layout.Compression == kBitFields) {
     if (headerSize == kInfoHeaderSize) paletteOffset += 12;
-    layout.masks = {bytes.U32(54), bytes.U32(58), bytes.U32(62)};
+    layout.Masks = {bytes.U32(54), bytes.U32(58), bytes.U32(62)};
   } else {
-    layout.masks = DefaultMasks(layout.bitCount);
+    layout.Masks = DefaultMasks(layout.BitCount);
   }
-  if (layout.bitCount <= 8) {
-    const std::size_t most = std::size_t{1} << layout.bitCount;
+  if (layout.BitCount <= 8) {
+    const std::size_t most = std::size_t{1} << layout.BitCount;
     std::size_t count = colorsUsed == 0 ? most : std::min<std::size_t>(colorsUsed, most);
     // Writers that store a short palette say so by where the pixels start.
     const std::size_t entrySize = core ? 3 : 4;
     if (pixelOffset >= paletteOffset) count = std::min<std::size_t>(count, (pixelOffset - paletteOffset) / entrySize);
-    layout.palette = ReadPalette(bytes, paletteOffset, count, entrySize);
+    layout.Palette = ReadPalette(bytes, paletteOffset, count, entrySize);
   }
   if (pixelOffset > file.size()) Refuse("BMP pixel data outside the file");
-  layout.pixels = file.subspan(pixelOffset);
+  layout.Pixels = file.subspan(pixelOffset);
   return layout;
 }
 
@@ -171,10 +171,10 @@ class TPixelWriter {
 
   // Row counted in file order: from the bottom unless the file is top-down.
   void Indexed(int x, int fileRow, std::uint32_t index) {
-    Put(x, fileRow, index < layout_.palette.size() ? layout_.palette[index] : RgbColour(0, 0, 0));
+    Put(x, fileRow, index < layout_.Palette.size() ? layout_.Palette[index] : RgbColour(0, 0, 0));
   }
   void Put(int x, int fileRow, TColour rgb) {
-    bitmap_.SetPixel(x, layout_.topDown ? fileRow : layout_.height - 1 - fileRow, rgb);
+    bitmap_.SetPixel(x, layout_.TopDown ? fileRow : layout_.Height - 1 - fileRow, rgb);
   }
 
  private:
@@ -183,32 +183,32 @@ class TPixelWriter {
 };
 
 TSkinBitmap DecodeRows(const TBmpLayout& layout) {
-  const std::size_t stride = (static_cast<std::size_t>(layout.width) * layout.bitCount + 31) / 32 * 4;
+  const std::size_t stride = (static_cast<std::size_t>(layout.Width) * layout.BitCount + 31) / 32 * 4;
   // Checked before the picture is made, so a lying header cannot make us allocate.
-  if (layout.pixels.size() / stride < static_cast<std::size_t>(layout.height)) Refuse("BMP pixel data cut short");
-  TSkinBitmap bitmap(layout.width, layout.height);
-  const std::array<TChannel, 3> channels{TChannel(layout.masks[0]), TChannel(layout.masks[1]),
-                                         TChannel(layout.masks[2])};
+  if (layout.Pixels.size() / stride < static_cast<std::size_t>(layout.Height)) Refuse("BMP pixel data cut short");
+  TSkinBitmap bitmap(layout.Width, layout.Height);
+  const std::array<TChannel, 3> channels{TChannel(layout.Masks[0]), TChannel(layout.Masks[1]),
+                                         TChannel(layout.Masks[2])};
   TPixelWriter writer(layout, bitmap);
-  for (int row = 0; row < layout.height; ++row) {
-    const std::uint8_t* p = layout.pixels.data() + stride * static_cast<std::size_t>(row);
-    for (int x = 0; x < layout.width; ++x) {
-      switch (layout.bitCount) {
+  for (int row = 0; row < layout.Height; ++row) {
+    const std::uint8_t* p = layout.Pixels.data() + stride * static_cast<std::size_t>(row);
+    for (int x = 0; x < layout.Width; ++x) {
+      switch (layout.BitCount) {
         case 1:
         case 4:
         case 8: {
-          const std::size_t bit = static_cast<std::size_t>(x) * layout.bitCount;
-          const unsigned shift = 8 - layout.bitCount - bit % 8;
-          writer.Indexed(x, row, (p[bit / 8] >> shift) & ((1u << layout.bitCount) - 1));
+          const std::size_t bit = static_cast<std::size_t>(x) * layout.BitCount;
+          const unsigned shift = 8 - layout.BitCount - bit % 8;
+          writer.Indexed(x, row, (p[bit / 8] >> shift) & ((1u << layout.BitCount) - 1));
           break;
         }
         case 24:
           writer.Put(x, row, RgbColour(p[x * 3 + 2], p[x * 3 + 1], p[x * 3]));
           break;
         default: {
-          const std::uint8_t* q = p + static_cast<std::size_t>(x) * (layout.bitCount / 8);
+          const std::uint8_t* q = p + static_cast<std::size_t>(x) * (layout.BitCount / 8);
           const std::uint32_t pixel =
-              layout.bitCount == 16 ? q[0] | q[1] << 8 : q[0] | q[1] << 8 | q[2] << 16 | std::uint32_t{q[3]} << 24;
+              layout.BitCount == 16 ? q[0] | q[1] << 8 : q[0] | q[1] << 8 | q[2] << 16 | std::uint32_t{q[3]} << 24;
           writer.Put(x, row, RgbColour(channels[0].Of(pixel), channels[1].Of(pixel), channels[2].Of(pixel)));
         }
       }
@@ -222,17 +222,17 @@ TSkinBitmap DecodeRows(const TBmpLayout& layout) {
 // 16-bit boundary). Pixels that the stream skips stay black; pixels it puts
 // outside the picture are dropped.
 TSkinBitmap DecodeRunLength(const TBmpLayout& layout) {
-  TSkinBitmap bitmap(layout.width, layout.height);
-  const bool rle4 = layout.compression == kRle4;
-  const std::span<const std::uint8_t> data = layout.pixels;
+  TSkinBitmap bitmap(layout.Width, layout.Height);
+  const bool rle4 = layout.Compression == kRle4;
+  const std::span<const std::uint8_t> data = layout.Pixels;
   TPixelWriter writer(layout, bitmap);
   int x = 0;
   int row = 0;
   std::size_t pos = 0;
   const auto put = [&](std::uint32_t index) {
-    if (x < layout.width) writer.Indexed(x++, row, index);
+    if (x < layout.Width) writer.Indexed(x++, row, index);
   };
-  while (row < layout.height) {
+  while (row < layout.Height) {
     if (data.size() - pos < 2) Refuse("BMP run-length data cut short");
     const unsigned count = data[pos];
     const unsigned value = data[pos + 1];
@@ -246,7 +246,7 @@ TSkinBitmap DecodeRunLength(const TBmpLayout& layout) {
       break;
     } else if (value == 2) {
       if (data.size() - pos < 2) Refuse("BMP run-length data cut short");
-      x = std::min(x + data[pos], layout.width);
+      x = std::min(x + data[pos], layout.Width);
       row += data[pos + 1];
       pos += 2;
     } else {
@@ -265,7 +265,7 @@ TSkinBitmap DecodeRunLength(const TBmpLayout& layout) {
 
 TSkinBitmap DecodeBmp(std::span<const std::uint8_t> file) {
   const TBmpLayout layout = ReadLayout(file);
-  const bool runLength = layout.compression == kRle4 || layout.compression == kRle8;
+  const bool runLength = layout.Compression == kRle4 || layout.Compression == kRle8;
   try {
     return runLength ? DecodeRunLength(layout) : DecodeRows(layout);
   } catch (const std::bad_alloc&) {

@@ -77,7 +77,7 @@ TIniText::TIniText(std::string_view bytes) {
     }
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
-    sections_.back().keys.push_back(
+    sections_.back().Keys.push_back(
         {std::string(Trim(line.substr(0, equals))), ProfileValue(Trim(line.substr(equals + 1)))});
   }
 }
@@ -85,10 +85,10 @@ TIniText::TIniText(std::string_view bytes) {
 const std::string* TIniText::FindValue(std::string_view section, std::string_view key) const {
   // Only the first section of a name is searched, as the profile functions do.
   const auto found = std::ranges::find_if(sections_.begin() + 1, sections_.end(),
-                                          [&](const Section& s) { return SameName(s.name, section); });
+                                          [&](const TSection& s) { return SameName(s.Name, section); });
   if (found == sections_.end()) return nullptr;
-  const auto entry = std::ranges::find_if(found->keys, [&](const Key& k) { return SameName(k.name, key); });
-  return entry == found->keys.end() ? nullptr : &entry->value;
+  const auto entry = std::ranges::find_if(found->Keys, [&](const TKey& k) { return SameName(k.Name, key); });
+  return entry == found->Keys.end() ? nullptr : &entry->Value;
 }
 
 std::string TIniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
@@ -105,7 +105,7 @@ std::int32_t TIniText::ReadInteger(std::string_view section, std::string_view ke
 std::vector<std::string> TIniText::ReadSections() const {
   std::vector<std::string> names;
   for (auto it = sections_.begin() + 1; it != sections_.end(); ++it) {
-    if (!it->name.empty()) names.push_back(it->name);
+    if (!it->Name.empty()) names.push_back(it->Name);
   }
   return names;
 }

@@ -38,18 +38,18 @@ class TIniText {
   static constexpr std::size_t kMaxValueLength = 2047;
 
  private:
-  struct Key {
-    std::string name;
-    std::string value;
+  struct TKey {
+    std::string Name;
+    std::string Value;
   };
-  struct Section {
-    std::string name;
-    std::vector<Key> keys;
+  struct TSection {
+    std::string Name;
+    std::vector<TKey> Keys;
   };
 
   const std::string* FindValue(std::string_view section, std::string_view key) const;
 
-  std::vector<Section> sections_;
+  std::vector<TSection> sections_;
 };
 
 }  // namespace skin

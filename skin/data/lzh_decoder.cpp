@@ -59,8 +59,8 @@ class TBitInput {
 
 // The tables of one decompression.
 struct TDecoderTables {
-  TLzhModel model;
-  std::array<std::uint8_t, kWindowSize> window;
+  TLzhModel Model;
+  std::array<std::uint8_t, kWindowSize> Window;
 };
 
 std::unique_ptr<TDecoderTables> AllocateTables() {
@@ -84,8 +84,8 @@ template <class Bits>
 int DecodeDistance(Bits& bits) {
   int b = bits.Byte();
   const lzh::TDistancePrefix prefix = lzh::DistancePrefixOf(b);
-  for (int n = prefix.length - 2; n > 0; --n) b = 2 * b + bits.Bit();
-  return prefix.highBits * 64 + (b & 63);
+  for (int n = prefix.Length - 2; n > 0; --n) b = 2 * b + bits.Bit();
+  return prefix.HighBits * 64 + (b & 63);
 }
 
 // The decoding loop over any reader and writer. The program's own decoding
@@ -94,7 +94,7 @@ int DecodeDistance(Bits& bits) {
 template <class Read, class Write>
 std::int64_t UnpackStream(std::int32_t size, Read& read, Write& write) {
   const std::unique_ptr<TDecoderTables> tables = AllocateTables();
-  std::array<std::uint8_t, kWindowSize>& window = tables->window;
+  std::array<std::uint8_t, kWindowSize>& window = tables->Window;
   // Bytes a well-formed stream never reads before writing them start as zero.
   constexpr int kFirstWrite = kWindowSize - lzh::kLongestMatch;
   window.fill(0);
@@ -110,7 +110,7 @@ std::int64_t UnpackStream(std::int32_t size, Read& read, Write& write) {
 
   std::int64_t count = 0;
   while (count < size) {
-    const int c = DecodeSymbol(tables->model, bits);
+    const int c = DecodeSymbol(tables->Model, bits);
     if (c < 256) {
       produce(static_cast<std::uint8_t>(c));
       ++count;
@@ -126,7 +126,7 @@ std::int64_t UnpackStream(std::int32_t size, Read& read, Write& write) {
 
 }  // namespace
 
-std::int64_t TLZH::Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write) {
+std::int64_t TLZH::Unpack(std::int32_t size, const TReadByte& read, const TWriteByte& write) {
   return UnpackStream(size, read, write);
 }
 

@@ -13,15 +13,15 @@ namespace skin {
 class TLZH {
  public:
   // Gives the next input byte and returns 1, or returns 0 at the end of the input.
-  using ReadByte = std::function<std::size_t(std::uint8_t& byte)>;
-  using WriteByte = std::function<void(std::uint8_t byte)>;
+  using TReadByte = std::function<std::size_t(std::uint8_t& byte)>;
+  using TWriteByte = std::function<void(std::uint8_t byte)>;
 
   // Decodes until at least `size` bytes have been written. A match is always
   // copied whole, so up to 59 bytes more may come; input that ends early reads
   // as zero bits. Returns the number of input bits the decoding used (zero bits
   // after the end included; bytes read ahead and never used do not count).
   // Throws ElzhException when the tables cannot be allocated.
-  std::int64_t Unpack(std::int32_t size, const ReadByte& read, const WriteByte& write);
+  std::int64_t Unpack(std::int32_t size, const TReadByte& read, const TWriteByte& write);
 };
 
 // Decodes `stream` (the bit stream alone) with a reader that stops at its end.

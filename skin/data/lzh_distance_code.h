@@ -7,8 +7,8 @@
 namespace skin::lzh {
 
 struct TDistancePrefix {
-  int highBits;  // distance / 64
-  int length;    // bits of the prefix code
+  int HighBits;  // distance / 64
+  int Length;    // bits of the prefix code
 };
 
 // The prefix read from the first eight bits b of a distance.
@@ -22,15 +22,15 @@ constexpr TDistancePrefix DistancePrefixOf(int b) {
 }
 
 struct TDistanceCode {
-  std::uint8_t code;  // the prefix, right-aligned
-  std::uint8_t length;
+  std::uint8_t Code;  // the prefix, right-aligned
+  std::uint8_t Length;
 };
 
 // The prefix code that writes the given high bits: the inverse of DistancePrefixOf.
 constexpr TDistanceCode DistanceCodeOf(int highBits) {
   int b = 0;
-  while (DistancePrefixOf(b).highBits != highBits) ++b;
-  const int length = DistancePrefixOf(b).length;
+  while (DistancePrefixOf(b).HighBits != highBits) ++b;
+  const int length = DistancePrefixOf(b).Length;
   return {static_cast<std::uint8_t>(b >> (8 - length)), static_cast<std::uint8_t>(length)};
 }
 

@@ -22,13 +22,13 @@ std::vector<std::uint8_t> LzhEncode(std::span<const std::uint8_t> data) {
   while (p < text.size()) {
     const std::size_t limit = std::min<std::size_t>(lzh::kLongestMatch, text.size() - p);
     const TLzhMatch match = finder.Find(p, limit);
-    if (match.length == 0) {
+    if (match.Length == 0) {
       out.Literal(text[p]);
       finder.Insert(p++);
       continue;
     }
-    out.Match(match.length, match.distance);
-    for (std::size_t end = p + match.length; p < end; ++p) finder.Insert(p);
+    out.Match(match.Length, match.Distance);
+    for (std::size_t end = p + match.Length; p < end; ++p) finder.Insert(p);
   }
   return out.Finish();
 }

@@ -28,7 +28,7 @@ TLzhMatch TLzhMatchFinder::Find(std::size_t p, std::size_t limit) const {
     if (p - q > static_cast<std::size_t>(lzh::kWindowSize)) break;
     std::size_t length = 0;
     while (length < limit && text_[q + length] == text_[p + length]) ++length;
-    if (length >= lzh::kShortestMatch && length > best.length) {
+    if (length >= lzh::kShortestMatch && length > best.Length) {
       best = {length, p - q - 1};
       if (length == limit) break;
     }

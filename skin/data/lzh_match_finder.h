@@ -11,8 +11,8 @@
 namespace skin {
 
 struct TLzhMatch {
-  std::size_t length = 0;    // 0 when nothing of the shortest match length was found
-  std::size_t distance = 0;  // bytes between the copy's source and the write position, minus one
+  std::size_t Length = 0;    // 0 when nothing of the shortest match length was found
+  std::size_t Distance = 0;  // bytes between the copy's source and the write position, minus one
 };
 
 class TLzhMatchFinder {

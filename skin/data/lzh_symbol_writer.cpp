@@ -21,7 +21,7 @@ void TLzhSymbolWriter::Literal(std::uint8_t byte) { Symbol(byte); }
 void TLzhSymbolWriter::Match(std::size_t length, std::size_t distance) {
   Symbol(lzh::MatchSymbol(static_cast<int>(length)));
   const lzh::TDistanceCode code = kDistanceCodes[distance >> 6];
-  Bits(code.code, code.length);
+  Bits(code.Code, code.Length);
   Bits(distance & 63, 6);
 }
 

@@ -14,11 +14,11 @@ std::vector<std::uint8_t> ComposeSkinImage(const std::vector<TSkinEntry>& entrie
   std::vector<std::string> names;
   std::size_t total = 0;
   for (const TSkinEntry& entry : entries) {
-    if (entry.name.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
-      throw std::invalid_argument("entry name holds a line break or a zero byte: " + entry.name);
+    if (entry.Name.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
+      throw std::invalid_argument("entry name holds a line break or a zero byte: " + entry.Name);
     }
-    names.push_back(entry.name);
-    total += entry.name.size() + 2 + 4 + entry.bytes.size();
+    names.push_back(entry.Name);
+    total += entry.Name.size() + 2 + 4 + entry.Bytes.size();
   }
   if (total > static_cast<std::size_t>(kMaxSkinImageSize) - kSkinImageHeaderSize)
     throw std::invalid_argument("image above 64 MiB");
@@ -31,8 +31,8 @@ std::vector<std::uint8_t> ComposeSkinImage(const std::vector<TSkinEntry>& entrie
   AppendInt32Le(image, 0);  // reserved
   AppendInt32Le(image, 0);  // reserved
   image.insert(image.end(), block.begin(), block.end());
-  for (const TSkinEntry& entry : entries) AppendInt32Le(image, static_cast<std::int32_t>(entry.bytes.size()));
-  for (const TSkinEntry& entry : entries) image.insert(image.end(), entry.bytes.begin(), entry.bytes.end());
+  for (const TSkinEntry& entry : entries) AppendInt32Le(image, static_cast<std::int32_t>(entry.Bytes.size()));
+  for (const TSkinEntry& entry : entries) image.insert(image.end(), entry.Bytes.begin(), entry.Bytes.end());
   return image;
 }
 

@@ -10,8 +10,8 @@
 namespace skin {
 
 struct TSkinEntry {
-  std::string name;  // 8-bit text without CR, LF or zero bytes
-  std::vector<std::uint8_t> bytes;
+  std::string Name;  // 8-bit text without CR, LF or zero bytes
+  std::vector<std::uint8_t> Bytes;
 };
 
 // The decompressed image. Throws std::invalid_argument for a name that the

@@ -38,7 +38,7 @@ std::string_view DescribeArchiveFault(TArchiveFault fault) {
   return "unknown fault";
 }
 
-TSkinReader::TSkinReader(ShowMessage showMessage) : showMessage_(std::move(showMessage)) {}
+TSkinReader::TSkinReader(TShowMessage showMessage) : showMessage_(std::move(showMessage)) {}
 
 bool TSkinReader::LoadArchive(std::span<const std::uint8_t> archive) {
   *this = TSkinReader(std::move(showMessage_));  // start from an empty reader

@@ -45,9 +45,9 @@ std::string_view DescribeArchiveFault(TArchiveFault fault);
 class TSkinReader {
  public:
   // Shows the older-version message to the user (a message box in the program).
-  using ShowMessage = std::function<void(std::string_view text)>;
+  using TShowMessage = std::function<void(std::string_view text)>;
 
-  explicit TSkinReader(ShowMessage showMessage = {});
+  explicit TSkinReader(TShowMessage showMessage = {});
 
   // Decompresses the whole archive and builds the directory. False when the
   // version check fails (after showing kOlderSkinMessage) or the archive is
@@ -85,7 +85,7 @@ class TSkinReader {
   bool ReadDirectory(std::span<const std::uint8_t> image);
   void CopyOut(std::size_t index, std::vector<std::uint8_t>& destination) const;
 
-  ShowMessage showMessage_;
+  TShowMessage showMessage_;
   TArchiveFault fault_ = TArchiveFault::None;
   std::int32_t declaredSize_ = 0;
   std::size_t imageSize_ = 0;

@@ -78,20 +78,20 @@ void TSkinSettingsReader::LoadKeyBitmap(TSkinBitmap& bitmap, std::string_view se
 }
 
 void TSkinSettingsReader::ReadBorders() {
-  struct Border {
-    TDataSkinBorder& record;
-    bool vertical;  // left and right: margins at top and bottom; top and bottom: at left and right
+  struct TBorder {
+    TDataSkinBorder& Record;
+    bool Vertical;  // left and right: margins at top and bottom; top and bottom: at left and right
   };
-  for (const Border& border : {Border{skin_.LeftBorder, true}, Border{skin_.RightBorder, true},
-                               Border{skin_.TopBorder, false}, Border{skin_.BottomBorder, false}}) {
-    TDataSkinBorder& record = border.record;
+  for (const TBorder& border : {TBorder{skin_.LeftBorder, true}, TBorder{skin_.RightBorder, true},
+                                TBorder{skin_.TopBorder, false}, TBorder{skin_.BottomBorder, false}}) {
+    TDataSkinBorder& record = border.Record;
     const std::string& x = record.Name;
     const std::int32_t first = ini_.ReadInteger("Personality", x + "TopHeight", 0);
     const std::int32_t second = ini_.ReadInteger("Personality", x + "BotHeight", 0);
-    record.TopHeight = border.vertical ? first : 0;
-    record.BottomHeight = border.vertical ? second : 0;
-    record.LeftWidth = border.vertical ? 0 : first;
-    record.RightWidth = border.vertical ? 0 : second;
+    record.TopHeight = border.Vertical ? first : 0;
+    record.BottomHeight = border.Vertical ? second : 0;
+    record.LeftWidth = border.Vertical ? 0 : first;
+    record.RightWidth = border.Vertical ? 0 : second;
     record.FrameCount = AtLeastOneState(ini_.ReadInteger("Personality", x + "Frame", 1));
     record.Tile = ini_.ReadInteger("Personality", x + "Stretch", 1);
     record.Trans = ini_.ReadInteger("Personality", x + "Trans", 1);

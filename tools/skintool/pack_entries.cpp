@@ -76,7 +76,7 @@ std::vector<skin::TSkinEntry> CollectPackEntries(const fs::path& dir) {
                        "' cannot be an entry name (a path, a device name, or characters GBK cannot hold)");
     }
     entries.push_back({entryName, ReadFileBytes(dir / PathFromUtf8(fileName), room)});
-    room -= std::min<std::uintmax_t>(room, entries.back().bytes.size());
+    room -= std::min<std::uintmax_t>(room, entries.back().Bytes.size());
   }
   return entries;
 }

@@ -24,18 +24,18 @@ std::string_view LayerName(TSkinLayer layer) {
 
 TLoadedSkin LoadSkin(std::span<const std::uint8_t> bytes) {
   TLoadedSkin skin;
-  if (!skin.reader.LoadArchive(bytes)) {
-    const std::string fileFault = FaultOf(skin.reader);
+  if (!skin.Reader.LoadArchive(bytes)) {
+    const std::string fileFault = FaultOf(skin.Reader);
     if (!skin::LooksLikeSkinStream(bytes)) throw TToolError("not a loadable skin file: " + fileFault);
-    skin.layer = TSkinLayer::SkinStream;
-    if (!skin.reader.LoadArchive(*skin::ReadSkinStream(bytes))) {
-      throw TToolError("not a loadable skin file (" + fileFault + ") nor SkinStream value (" + FaultOf(skin.reader) +
+    skin.Layer = TSkinLayer::SkinStream;
+    if (!skin.Reader.LoadArchive(*skin::ReadSkinStream(bytes))) {
+      throw TToolError("not a loadable skin file (" + fileFault + ") nor SkinStream value (" + FaultOf(skin.Reader) +
                        ")");
     }
   }
-  if (skin.reader.StreamEndedEarly()) {
-    throw TToolError("the compressed stream of this " + std::string(LayerName(skin.layer)) + " ends before its " +
-                     std::to_string(skin.reader.DeclaredSize()) +
+  if (skin.Reader.StreamEndedEarly()) {
+    throw TToolError("the compressed stream of this " + std::string(LayerName(skin.Layer)) + " ends before its " +
+                     std::to_string(skin.Reader.DeclaredSize()) +
                      " bytes are decoded; the program reads zero bits in its place, so the entries are damaged");
   }
   return skin;

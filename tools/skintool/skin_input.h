@@ -21,8 +21,8 @@ enum class TSkinLayer { SkinFile, SkinStream };
 std::string_view LayerName(TSkinLayer layer);
 
 struct TLoadedSkin {
-  TSkinLayer layer = TSkinLayer::SkinFile;
-  skin::TSkinReader reader;
+  TSkinLayer Layer = TSkinLayer::SkinFile;
+  skin::TSkinReader Reader;
 };
 
 // The bytes are read as the program reads a skin file, the bare archive; only

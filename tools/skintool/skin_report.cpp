@@ -17,8 +17,8 @@ std::string SkinNameOf(const skin::TSkinReader& reader) {
 }
 
 void PrintInfo(const TLoadedSkin& skin, std::ostream& out) {
-  const skin::TSkinReader& reader = skin.reader;
-  out << "read as: " << LayerName(skin.layer) << '\n'
+  const skin::TSkinReader& reader = skin.Reader;
+  out << "read as: " << LayerName(skin.Layer) << '\n'
       << "version: " << reader.Version() << '\n'
       << "declared decompressed size: " << reader.DeclaredSize() << '\n'
       << "actual decompressed size: " << reader.ImageSize() << '\n'
@@ -28,8 +28,8 @@ void PrintInfo(const TLoadedSkin& skin, std::ostream& out) {
 }
 
 void PrintList(const TLoadedSkin& skin, std::ostream& out) {
-  for (std::size_t i = 0; i < skin.reader.EntryCount(); ++i) {
-    out << Printable(text::GbkToUtf8(skin.reader.Names()[i])) << '\t' << skin.reader.Sizes()[i] << '\n';
+  for (std::size_t i = 0; i < skin.Reader.EntryCount(); ++i) {
+    out << Printable(text::GbkToUtf8(skin.Reader.Names()[i])) << '\t' << skin.Reader.Sizes()[i] << '\n';
   }
 }
 

@@ -18,7 +18,7 @@ namespace skintool {
 
 namespace {
 
-using Args = std::vector<std::string>;
+using TArgs = std::vector<std::string>;
 
 constexpr const char* kUsage =
     "usage: skintool info FILE | list FILE | extract FILE NAME OUT | unpack FILE DIR | pack DIR OUT | --version";
@@ -34,34 +34,34 @@ TLoadedSkin LoadSkinFile(const std::string& file) {
 }
 
 void ReadAs(const TLoadedSkin& skin, const std::string& file, std::ostream& log) {
-  log << "read " << file << " as a " << LayerName(skin.layer) << '\n';
+  log << "read " << file << " as a " << LayerName(skin.Layer) << '\n';
 }
 
-void Info(const Args& args, std::ostream& out, std::ostream&) { PrintInfo(LoadSkinFile(args[1]), out); }
+void Info(const TArgs& args, std::ostream& out, std::ostream&) { PrintInfo(LoadSkinFile(args[1]), out); }
 
 // The entry lines alone on standard output, for scripts.
-void List(const Args& args, std::ostream& out, std::ostream& err) {
+void List(const TArgs& args, std::ostream& out, std::ostream& err) {
   const TLoadedSkin skin = LoadSkinFile(args[1]);
   ReadAs(skin, args[1], err);
   PrintList(skin, out);
 }
 
-void Extract(const Args& args, std::ostream& out, std::ostream&) {
+void Extract(const TArgs& args, std::ostream& out, std::ostream&) {
   const TLoadedSkin skin = LoadSkinFile(args[1]);
   ReadAs(skin, args[1], out);
-  const std::vector<std::uint8_t> bytes = ExtractNamed(skin.reader, args[2]);
+  const std::vector<std::uint8_t> bytes = ExtractNamed(skin.Reader, args[2]);
   WriteFileBytes(PathFromUtf8(args[3]), bytes);
   out << "wrote " << args[2] << " (" << bytes.size() << " bytes) to " << args[3] << '\n';
 }
 
-void Unpack(const Args& args, std::ostream& out, std::ostream& err) {
+void Unpack(const TArgs& args, std::ostream& out, std::ostream& err) {
   const TLoadedSkin skin = LoadSkinFile(args[1]);
   ReadAs(skin, args[1], out);
-  const std::size_t written = UnpackTo(skin.reader, PathFromUtf8(args[2]), err);
+  const std::size_t written = UnpackTo(skin.Reader, PathFromUtf8(args[2]), err);
   out << "unpacked " << written << " entries into " << args[2] << '\n';
 }
 
-void Pack(const Args& args, std::ostream& out, std::ostream&) {
+void Pack(const TArgs& args, std::ostream& out, std::ostream&) {
   const std::vector<skin::TSkinEntry> entries = CollectPackEntries(PathFromUtf8(args[1]));
   std::vector<std::uint8_t> archive;
   try {
@@ -73,11 +73,11 @@ void Pack(const Args& args, std::ostream& out, std::ostream&) {
   out << "packed " << entries.size() << " entries into " << args[2] << " (" << archive.size() << " bytes)\n";
 }
 
-void Version(const Args&, std::ostream& out, std::ostream&) { out << "skintool " RILVANTA_VERSION "\n"; }
+void Version(const TArgs&, std::ostream& out, std::ostream&) { out << "skintool " RILVANTA_VERSION "\n"; }
 
 struct TCommand {
-  std::size_t argumentCount;
-  std::function<void(const Args&, std::ostream&, std::ostream&)> run;
+  std::size_t ArgumentCount;
+  std::function<void(const TArgs&, std::ostream&, std::ostream&)> Run;
 };
 
 const std::map<std::string, TCommand>& Commands() {
@@ -90,14 +90,14 @@ const std::map<std::string, TCommand>& Commands() {
 
 }  // namespace
 
-int RunSkinTool(const Args& args, std::ostream& out, std::ostream& err) {
+int RunSkinTool(const TArgs& args, std::ostream& out, std::ostream& err) {
   const auto command = args.empty() ? Commands().end() : Commands().find(args[0]);
-  if (command == Commands().end() || args.size() != command->second.argumentCount) {
+  if (command == Commands().end() || args.size() != command->second.ArgumentCount) {
     err << kUsage << '\n';
     return kExitBadInput;
   }
   try {
-    command->second.run(args, out, err);
+    command->second.Run(args, out, err);
     if (out.flush()) return 0;
     err << tools::OutputFailedLine("skintool");
     return tools::kExitOutputFailed;

@@ -46,22 +46,22 @@ void PushButtons(ui::TForm& form, ui::TPanel& page) {
 // One bitmap button for every glyph layout, and a disabled one.
 void BitmapButtons(ui::TForm& form, ui::TPanel& page) {
   ui::TPanel* group = Group(form, page, 1, 0, "Bitmap buttons");
-  struct Placed {
-    ui::TButtonLayout layout;
-    RECT bounds;  // left, top, width, height
-    const char* caption;
+  struct TPlaced {
+    ui::TButtonLayout Layout;
+    RECT Bounds;  // left, top, width, height
+    const char* Caption;
   };
-  constexpr std::array<Placed, 4> kLayouts{{
+  constexpr std::array<TPlaced, 4> kLayouts{{
       {ui::TButtonLayout::blGlyphLeft, {10, kGroupTop, 136, 30}, "Glyph left"},
       {ui::TButtonLayout::blGlyphRight, {156, kGroupTop, 136, 30}, "Glyph right"},
       {ui::TButtonLayout::blGlyphTop, {10, kGroupTop + 42, 136, 52}, "Glyph top"},
       {ui::TButtonLayout::blGlyphBottom, {156, kGroupTop + 42, 136, 52}, "Glyph bottom"},
   }};
-  for (const Placed& placed : kLayouts) {
-    auto* button = PlaceControl<ui::TBitBtn>(&form, group, placed.bounds.left, placed.bounds.top, placed.bounds.right,
-                                             placed.bounds.bottom, placed.caption);
+  for (const TPlaced& placed : kLayouts) {
+    auto* button = PlaceControl<ui::TBitBtn>(&form, group, placed.Bounds.left, placed.Bounds.top, placed.Bounds.right,
+                                             placed.Bounds.bottom, placed.Caption);
     DateWin::LoadGlyph(button->Glyph(), DateWin::kSettingsGlyph);
-    button->SetLayout(placed.layout);
+    button->SetLayout(placed.Layout);
   }
   auto* disabled = PlaceControl<ui::TBitBtn>(&form, group, 10, kGroupTop + 106, 136, 30, "Disabled");
   DateWin::LoadGlyph(disabled->Glyph(), DateWin::kNavigationGlyph);

@@ -367,9 +367,9 @@ bool TWinControl::RouteMouseToGraphicControl(TMessage& message) {
 
 // One system paint of a window through a bitmap of its client size; cleans
 // up (and validates the window) even when a painter throws.
-class TWinControl::OffscreenPaint {
+class TWinControl::TOffscreenPaint {
  public:
-  explicit OffscreenPaint(HWND window) : window_(window), screen_(BeginPaint(window, &paint_)) {
+  explicit TOffscreenPaint(HWND window) : window_(window), screen_(BeginPaint(window, &paint_)) {
     RECT client;
     GetClientRect(window, &client);
     buffer_ = CreateCompatibleDC(screen_);
@@ -378,14 +378,14 @@ class TWinControl::OffscreenPaint {
     const RECT& area = paint_.rcPaint;
     IntersectClipRect(buffer_, area.left, area.top, area.right, area.bottom);
   }
-  ~OffscreenPaint() {
+  ~TOffscreenPaint() {
     SelectObject(buffer_, oldBitmap_);
     DeleteObject(bitmap_);
     DeleteDC(buffer_);
     EndPaint(window_, &paint_);
   }
-  OffscreenPaint(const OffscreenPaint&) = delete;
-  OffscreenPaint& operator=(const OffscreenPaint&) = delete;
+  TOffscreenPaint(const TOffscreenPaint&) = delete;
+  TOffscreenPaint& operator=(const TOffscreenPaint&) = delete;
 
   bool Empty() const { return IsRectEmpty(&paint_.rcPaint); }
   HDC Buffer() const { return buffer_; }
@@ -413,7 +413,7 @@ void TWinControl::PaintHandler(TMessage& message) {
     return;
   }
   if (!paintsItself_ && !doubleBuffered_) return DefaultHandler(message);
-  const OffscreenPaint paint(handle_);
+  const TOffscreenPaint paint(handle_);
   if (paint.Empty()) return;
   const auto dc = reinterpret_cast<WPARAM>(paint.Buffer());
   Perform(WM_ERASEBKGND, dc, static_cast<LPARAM>(dc));

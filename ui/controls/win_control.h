@@ -85,7 +85,7 @@ class TWinControl : public TControl {
   HBRUSH ColorBrush();
 
  private:
-  class OffscreenPaint;
+  class TOffscreenPaint;
   static LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void CreateWnd();
   void InsertControl(TControl* control);

@@ -7,9 +7,9 @@ namespace ui {
 
 // Selects font, brush, pen and text colours for one drawing call and puts
 // the previous ones back afterwards.
-class TCanvas::Selection {
+class TCanvas::TSelection {
  public:
-  explicit Selection(TCanvas& canvas) : dc_(canvas.dc_) {
+  explicit TSelection(TCanvas& canvas) : dc_(canvas.dc_) {
     const TBrush& brush = canvas.Brush;
     const TPen& pen = canvas.Pen;
     brush_ = brush.Style == TBrushStyle::bsClear ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))
@@ -25,7 +25,7 @@ class TCanvas::Selection {
     oldBkColor_ = SetBkColor(dc_, ColourToRgb(brush.Color));
     oldBkMode_ = SetBkMode(dc_, brush.Style == TBrushStyle::bsClear ? TRANSPARENT : OPAQUE);
   }
-  ~Selection() {
+  ~TSelection() {
     SetBkMode(dc_, oldBkMode_);
     SetBkColor(dc_, oldBkColor_);
     SetTextColor(dc_, oldTextColor_);
@@ -35,8 +35,8 @@ class TCanvas::Selection {
     if (ownBrush_) DeleteObject(brush_);
     if (ownPen_) DeleteObject(pen_);
   }
-  Selection(const Selection&) = delete;
-  Selection& operator=(const Selection&) = delete;
+  TSelection(const TSelection&) = delete;
+  TSelection& operator=(const TSelection&) = delete;
 
  private:
   HDC dc_;
@@ -62,29 +62,29 @@ void TCanvas::FrameRect(const RECT& rect) {
 }
 
 void TCanvas::Rectangle(const RECT& rect) {
-  Selection selection(*this);
+  TSelection selection(*this);
   ::Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void TCanvas::Ellipse(const RECT& rect) {
-  Selection selection(*this);
+  TSelection selection(*this);
   ::Ellipse(dc_, rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void TCanvas::RoundRect(const RECT& rect, int cornerWidth, int cornerHeight) {
-  Selection selection(*this);
+  TSelection selection(*this);
   ::RoundRect(dc_, rect.left, rect.top, rect.right, rect.bottom, cornerWidth, cornerHeight);
 }
 
 void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
 
 void TCanvas::LineTo(int x, int y) {
-  Selection selection(*this);
+  TSelection selection(*this);
   ::LineTo(dc_, x, y);
 }
 
 SIZE TCanvas::TextExtent(std::string_view text) {
-  Selection selection(*this);
+  TSelection selection(*this);
   const std::wstring wide = text::GbkToWide(text);
   SIZE size{};
   GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
@@ -92,7 +92,7 @@ SIZE TCanvas::TextExtent(std::string_view text) {
 }
 
 int TCanvas::DrawText(std::string_view text, RECT& rect, UINT format) {
-  Selection selection(*this);
+  TSelection selection(*this);
   const std::wstring wide = text::GbkToWide(text);
   return ::DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &rect, format);
 }

@@ -63,7 +63,7 @@ class TCanvas {
   void StretchDraw(const RECT& rect, TBitmap& bitmap);
 
  private:
-  class Selection;
+  class TSelection;
   HDC dc_ = nullptr;
 };
 

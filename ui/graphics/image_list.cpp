@@ -11,7 +11,7 @@ Function Comctl32(const char* name) {
   return SystemLibraryFunction<Function>(L"comctl32.dll", name);
 }
 
-struct ImageListFunctions {
+struct TImageListFunctions {
   decltype(&ImageList_Create) Create = Comctl32<decltype(&ImageList_Create)>("ImageList_Create");
   decltype(&ImageList_Destroy) Destroy = Comctl32<decltype(&ImageList_Destroy)>("ImageList_Destroy");
   decltype(&ImageList_GetImageCount) GetImageCount =
@@ -23,8 +23,8 @@ struct ImageListFunctions {
   decltype(&ImageList_GetIcon) GetIcon = Comctl32<decltype(&ImageList_GetIcon)>("ImageList_GetIcon");
 };
 
-const ImageListFunctions& ImageLists() {
-  static const ImageListFunctions functions;
+const TImageListFunctions& ImageLists() {
+  static const TImageListFunctions functions;
   return functions;
 }
 

@@ -12,8 +12,8 @@ namespace {
 TEST(LzhMemory, TablesThatCannotBeAllocatedRaiseTheCodecsException) {
   std::string message;
   std::size_t written = 0;
-  const skin::TLZH::ReadByte read = [](std::uint8_t&) -> std::size_t { return 0; };
-  const skin::TLZH::WriteByte write = [&](std::uint8_t) { ++written; };
+  const skin::TLZH::TReadByte read = [](std::uint8_t&) -> std::size_t { return 0; };
+  const skin::TLZH::TWriteByte write = [&](std::uint8_t) { ++written; };
   try {
     // Only the tables are this large; the exception's message still finds memory.
     const skintest::TFailingAllocations failing(1024);

@@ -15,7 +15,7 @@ namespace {
 
 using skin::TSkinEntry;
 using skin::TSkinReader;
-using Bytes = std::vector<std::uint8_t>;
+using TBytes = std::vector<std::uint8_t>;
 
 TEST(SkinArchiveWriter, SampleEntriesPackAndLoadBackUnchanged) {
   TSkinReader sample;
@@ -23,7 +23,7 @@ TEST(SkinArchiveWriter, SampleEntriesPackAndLoadBackUnchanged) {
   std::vector<TSkinEntry> entries;
   for (std::size_t i = 0; i < sample.EntryCount(); ++i) {
     const std::span<const std::uint8_t> bytes = sample.Entry(i);
-    entries.push_back({sample.Names()[i], Bytes(bytes.begin(), bytes.end())});
+    entries.push_back({sample.Names()[i], TBytes(bytes.begin(), bytes.end())});
   }
 
   TSkinReader packed;
@@ -31,7 +31,7 @@ TEST(SkinArchiveWriter, SampleEntriesPackAndLoadBackUnchanged) {
   EXPECT_EQ(packed.Names(), sample.Names());
   EXPECT_EQ(packed.Sizes(), sample.Sizes());
   EXPECT_TRUE(std::ranges::equal(packed.DataArea(), sample.DataArea()));
-  Bytes first;
+  TBytes first;
   ASSERT_TRUE(packed.ExtractEntry("left.bmp", first));
   EXPECT_EQ(first.size(), 534u);
 }
@@ -41,21 +41,21 @@ TEST(SkinArchiveWriter, RandomEntrySetsRoundTrip) {
   for (int round = 0; round < 20; ++round) {
     std::vector<TSkinEntry> entries(random() % 40);
     for (TSkinEntry& entry : entries) {
-      entry.name = "Entry" + std::to_string(random() % 30) + (random() % 2 ? ".bmp" : ".INI");
-      entry.bytes.resize(random() % 3000);
-      for (std::uint8_t& b : entry.bytes) b = static_cast<std::uint8_t>(random() % 7);
+      entry.Name = "Entry" + std::to_string(random() % 30) + (random() % 2 ? ".bmp" : ".INI");
+      entry.Bytes.resize(random() % 3000);
+      for (std::uint8_t& b : entry.Bytes) b = static_cast<std::uint8_t>(random() % 7);
     }
     TSkinReader reader;
     ASSERT_TRUE(reader.LoadArchive(skin::ComposeSkinArchive(entries)));
     ASSERT_EQ(reader.EntryCount(), entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-      EXPECT_TRUE(std::ranges::equal(reader.Entry(i), entries[i].bytes));
-      Bytes found;
-      reader.ExtractEntry(entries[i].name, found);
+      EXPECT_TRUE(std::ranges::equal(reader.Entry(i), entries[i].Bytes));
+      TBytes found;
+      reader.ExtractEntry(entries[i].Name, found);
       // Lookups return the first entry of the name, which may be an earlier one.
       std::size_t first = 0;
       while (reader.Names()[first] != reader.Names()[i]) ++first;
-      EXPECT_EQ(found, entries[first].bytes);
+      EXPECT_EQ(found, entries[first].Bytes);
     }
   }
 }

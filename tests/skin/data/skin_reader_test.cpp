@@ -17,13 +17,13 @@ namespace {
 using skin::TArchiveFault;
 using skin::TSkinReader;
 using skintest::ReadTestFile;
-using Bytes = std::vector<std::uint8_t>;
+using TBytes = std::vector<std::uint8_t>;
 
 // Collects the messages a reader shows.
 struct TShownMessages {
-  std::vector<std::string> texts;
-  TSkinReader::ShowMessage Sink() {
-    return [this](std::string_view text) { texts.emplace_back(text); };
+  std::vector<std::string> Texts;
+  TSkinReader::TShowMessage Sink() {
+    return [this](std::string_view text) { Texts.emplace_back(text); };
   }
 };
 
@@ -44,31 +44,31 @@ TEST(SkinReaderSample, DirectoryMatchesTheManifestInArchiveOrder) {
   ASSERT_EQ(reader.EntryCount(), manifest.size());
   std::size_t total = 0;
   for (std::size_t i = 0; i < manifest.size(); ++i) {
-    SCOPED_TRACE(manifest[i].name);
-    EXPECT_EQ(reader.Names()[i], manifest[i].name);
-    EXPECT_EQ(static_cast<std::size_t>(reader.Sizes()[i]), manifest[i].size);
-    EXPECT_EQ(skintest::Sha256Hex(reader.Entry(i)), manifest[i].sha256);
-    total += manifest[i].size;
+    SCOPED_TRACE(manifest[i].Name);
+    EXPECT_EQ(reader.Names()[i], manifest[i].Name);
+    EXPECT_EQ(static_cast<std::size_t>(reader.Sizes()[i]), manifest[i].Size);
+    EXPECT_EQ(skintest::Sha256Hex(reader.Entry(i)), manifest[i].Sha256);
+    total += manifest[i].Size;
   }
   EXPECT_EQ(reader.DataArea().size(), total);
 }
 
 TEST(SkinReaderSample, LookupsIgnoreCaseAndTakeTheFirstOfEqualNames) {
   const TSkinReader reader = LoadedSample();
-  Bytes entry;
+  TBytes entry;
   ASSERT_TRUE(reader.ExtractEntry("LEFT.BMP", entry));
   EXPECT_EQ(entry.size(), 534u);  // the later left.bmp has 70 bytes
   ASSERT_TRUE(reader.ExtractEntry("Top.Bmp", entry));
   EXPECT_EQ(entry.size(), 1462u);
 
-  Bytes settings;
+  TBytes settings;
   ASSERT_TRUE(reader.ExtractEntry("sample.ini", settings));
   EXPECT_EQ(settings, ReadTestFile("skins/sample.ini"));
 }
 
 TEST(SkinReaderSample, MissingNameEmptiesTheDestination) {
   const TSkinReader reader = LoadedSample();
-  Bytes entry = {1, 2, 3};
+  TBytes entry = {1, 2, 3};
   EXPECT_FALSE(reader.ExtractEntry("missing.bmp", entry));
   EXPECT_TRUE(entry.empty());
   entry = {1, 2, 3};
@@ -78,7 +78,7 @@ TEST(SkinReaderSample, MissingNameEmptiesTheDestination) {
 
 TEST(SkinReaderSample, ContainingLookupTakesThePatternAsGiven) {
   const TSkinReader reader = LoadedSample();
-  Bytes entry;
+  TBytes entry;
   std::string found = "unchanged";
   ASSERT_TRUE(reader.ExtractEntryContaining(".ini", entry, found));
   EXPECT_EQ(found, "sample.ini");
@@ -100,7 +100,7 @@ TEST(SkinReaderSample, ContainingLookupTakesThePatternAsGiven) {
 }
 
 TEST(SkinReaderSample, AStreamCutShortStillLoadsAndTheReaderSaysSo) {
-  Bytes archive = ReadTestFile("skins/sample.skn");
+  TBytes archive = ReadTestFile("skins/sample.skn");
   TSkinReader reader;
   ASSERT_TRUE(reader.LoadArchive(archive));
   EXPECT_FALSE(reader.StreamEndedEarly());
@@ -111,26 +111,26 @@ TEST(SkinReaderSample, AStreamCutShortStillLoadsAndTheReaderSaysSo) {
 }
 
 TEST(SkinReaderSample, SkinStreamValueHoldsTheSameArchive) {
-  const Bytes value = ReadTestFile("skins/sample.skinstream");
-  const Bytes file = ReadTestFile("skins/sample.skn");
+  const TBytes value = ReadTestFile("skins/sample.skinstream");
+  const TBytes file = ReadTestFile("skins/sample.skn");
   EXPECT_TRUE(skin::LooksLikeSkinStream(value));
   EXPECT_FALSE(skin::LooksLikeSkinStream(file));
-  const std::optional<Bytes> archive = skin::ReadSkinStream(value);
+  const std::optional<TBytes> archive = skin::ReadSkinStream(value);
   ASSERT_TRUE(archive.has_value());
   EXPECT_EQ(*archive, file);
   EXPECT_EQ(skin::WriteSkinStream(file), value);
 }
 
 TEST(SkinStream, LengthOfZeroOrLessMeansNoArchive) {
-  EXPECT_EQ(skin::ReadSkinStream(Bytes{0, 0, 0, 0}), Bytes());
-  EXPECT_EQ(skin::ReadSkinStream(Bytes{0xFF, 0xFF, 0xFF, 0xFF, 7, 7}), Bytes());
+  EXPECT_EQ(skin::ReadSkinStream(TBytes{0, 0, 0, 0}), TBytes());
+  EXPECT_EQ(skin::ReadSkinStream(TBytes{0xFF, 0xFF, 0xFF, 0xFF, 7, 7}), TBytes());
 }
 
 TEST(SkinStream, ValueShorterThanItsPrefixOrItsLengthIsRefused) {
-  EXPECT_FALSE(skin::ReadSkinStream(Bytes{5, 0, 0}).has_value());
-  EXPECT_FALSE(skin::ReadSkinStream(Bytes{5, 0, 0, 0, 1, 2, 3, 4}).has_value());
-  EXPECT_FALSE(skin::ReadSkinStream(Bytes{0xFF, 0xFF, 0xFF, 0x7F, 1}).has_value());
-  EXPECT_EQ(skin::ReadSkinStream(Bytes{2, 0, 0, 0, 8, 9, 10}), (Bytes{8, 9}));
+  EXPECT_FALSE(skin::ReadSkinStream(TBytes{5, 0, 0}).has_value());
+  EXPECT_FALSE(skin::ReadSkinStream(TBytes{5, 0, 0, 0, 1, 2, 3, 4}).has_value());
+  EXPECT_FALSE(skin::ReadSkinStream(TBytes{0xFF, 0xFF, 0xFF, 0x7F, 1}).has_value());
+  EXPECT_EQ(skin::ReadSkinStream(TBytes{2, 0, 0, 0, 8, 9, 10}), (TBytes{8, 9}));
 }
 
 TEST(SkinReaderVersion, OlderVersionIsRefusedWithTheMessage) {
@@ -140,111 +140,112 @@ TEST(SkinReaderVersion, OlderVersionIsRefusedWithTheMessage) {
   EXPECT_EQ(reader.Fault(), TArchiveFault::OlderVersion);
   EXPECT_EQ(reader.Version(), 19999);
   EXPECT_EQ(reader.EntryCount(), 0u);
-  ASSERT_EQ(shown.texts.size(), 1u);
-  EXPECT_EQ(shown.texts[0], "This is Older Skin File\rPlease update to new version !");
+  ASSERT_EQ(shown.Texts.size(), 1u);
+  EXPECT_EQ(shown.Texts[0], "This is Older Skin File\rPlease update to new version !");
 }
 
 // A decompressed image written field by field, so that each field can be wrong.
 struct TRawImage {
   TRawImage() = default;
-  TRawImage(std::string names_, std::vector<std::int32_t> sizes_, Bytes data_ = {})
-      : names(std::move(names_)), sizes(std::move(sizes_)), data(std::move(data_)) {}
+  TRawImage(std::string names, std::vector<std::int32_t> sizes, TBytes data = {})
+      : Names(std::move(names)), Sizes(std::move(sizes)), Data(std::move(data)) {}
 
-  std::int32_t version = 20000;
-  std::optional<std::int32_t> namesLength;  // the block's length when not given
-  std::string names;
-  std::vector<std::int32_t> sizes;
-  Bytes data;
+  std::int32_t Version = 20000;
+  std::optional<std::int32_t> NamesLength;  // the block's length when not given
+  std::string Names;
+  std::vector<std::int32_t> Sizes;
+  TBytes Data;
 
-  Bytes Image() const {
-    Bytes image;
-    skin::AppendInt32Le(image, version);
-    skin::AppendInt32Le(image, namesLength.value_or(static_cast<std::int32_t>(names.size())));
+  TBytes Image() const {
+    TBytes image;
+    skin::AppendInt32Le(image, Version);
+    skin::AppendInt32Le(image, NamesLength.value_or(static_cast<std::int32_t>(Names.size())));
     skin::AppendInt32Le(image, 0x12345678);  // reserved words are never read
     skin::AppendInt32Le(image, -1);
-    image.insert(image.end(), names.begin(), names.end());
-    for (std::int32_t size : sizes) skin::AppendInt32Le(image, size);
-    image.insert(image.end(), data.begin(), data.end());
+    image.insert(image.end(), Names.begin(), Names.end());
+    for (std::int32_t size : Sizes) skin::AppendInt32Le(image, size);
+    image.insert(image.end(), Data.begin(), Data.end());
     return image;
   }
 };
 
-Bytes ArchiveOf(const Bytes& image) {
-  Bytes archive;
+TBytes ArchiveOf(const TBytes& image) {
+  TBytes archive;
   skin::AppendInt32Le(archive, static_cast<std::int32_t>(image.size()));
-  const Bytes stream = skin::LzhEncode(image);
+  const TBytes stream = skin::LzhEncode(image);
   archive.insert(archive.end(), stream.begin(), stream.end());
   return archive;
 }
 
 // Loads and returns the fault; messages shown are collected.
 struct TLoadOutcome {
-  bool loaded;
-  TArchiveFault fault;
-  std::size_t messages;
-  std::size_t entries;
+  bool Loaded;
+  TArchiveFault Fault;
+  std::size_t Messages;
+  std::size_t Entries;
 };
 
-TLoadOutcome Load(const Bytes& archive) {
+TLoadOutcome Load(const TBytes& archive) {
   TShownMessages shown;
   TSkinReader reader(shown.Sink());
   const bool loaded = reader.LoadArchive(archive);
-  return {loaded, reader.Fault(), shown.texts.size(), reader.EntryCount()};
+  return {loaded, reader.Fault(), shown.Texts.size(), reader.EntryCount()};
 }
 
 TEST(SkinReaderVersion, VersionsNextTo20000AndAnEmptyImageShowTheMessage) {
   for (std::int32_t version : {19999, 20001, 0}) {
     TRawImage image;
-    image.version = version;
+    image.Version = version;
     const TLoadOutcome outcome = Load(ArchiveOf(image.Image()));
-    EXPECT_FALSE(outcome.loaded) << version;
-    EXPECT_EQ(outcome.messages, 1u) << version;
+    EXPECT_FALSE(outcome.Loaded) << version;
+    EXPECT_EQ(outcome.Messages, 1u) << version;
   }
-  for (Bytes declared : {Bytes{0, 0, 0, 0}, Bytes{0xFE, 0xFF, 0xFF, 0xFF, 0x55}}) {
+  for (TBytes declared : {TBytes{0, 0, 0, 0}, TBytes{0xFE, 0xFF, 0xFF, 0xFF, 0x55}}) {
     const TLoadOutcome outcome = Load(declared);
-    EXPECT_EQ(outcome.fault, TArchiveFault::OlderVersion);
-    EXPECT_EQ(outcome.messages, 1u);
+    EXPECT_EQ(outcome.Fault, TArchiveFault::OlderVersion);
+    EXPECT_EQ(outcome.Messages, 1u);
   }
   // An image too short for its header still has a version to tell the user about.
-  for (const Bytes& shortImage : {Bytes{0x1F, 0x4E, 0, 0}, Bytes{0x21, 0x4E, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}) {
+  for (const TBytes& shortImage :
+       {TBytes{0x1F, 0x4E, 0, 0}, TBytes{0x21, 0x4E, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}) {
     const TLoadOutcome outcome = Load(ArchiveOf(shortImage));
-    EXPECT_EQ(outcome.fault, TArchiveFault::OlderVersion);
-    EXPECT_EQ(outcome.messages, 1u);
+    EXPECT_EQ(outcome.Fault, TArchiveFault::OlderVersion);
+    EXPECT_EQ(outcome.Messages, 1u);
   }
 }
 
 TEST(SkinReaderMalformed, ShortArchiveOrHeaderIsRefusedSilently) {
-  EXPECT_EQ(Load(Bytes{0x10, 0}).fault, TArchiveFault::NoDeclaredSize);
+  EXPECT_EQ(Load(TBytes{0x10, 0}).Fault, TArchiveFault::NoDeclaredSize);
 
-  Bytes cutHeader;
+  TBytes cutHeader;
   skin::AppendInt32Le(cutHeader, 20000);
   skin::AppendInt32Le(cutHeader, 0);
   const TLoadOutcome outcome = Load(ArchiveOf(cutHeader));
-  EXPECT_FALSE(outcome.loaded);
-  EXPECT_EQ(outcome.fault, TArchiveFault::HeaderCut);
-  EXPECT_EQ(outcome.messages, 0u);
+  EXPECT_FALSE(outcome.Loaded);
+  EXPECT_EQ(outcome.Fault, TArchiveFault::HeaderCut);
+  EXPECT_EQ(outcome.Messages, 0u);
 }
 
 TEST(SkinReaderMalformed, DeclaredSizeAbove64MiBIsRefusedWithoutDecoding) {
-  Bytes archive;
+  TBytes archive;
   skin::AppendInt32Le(archive, (64 << 20) + 1);
   const TLoadOutcome outcome = Load(archive);
-  EXPECT_EQ(outcome.fault, TArchiveFault::ImageTooLarge);
-  EXPECT_EQ(outcome.messages, 0u);
+  EXPECT_EQ(outcome.Fault, TArchiveFault::ImageTooLarge);
+  EXPECT_EQ(outcome.Messages, 0u);
   skin::AppendInt32Le(archive, 0);
   archive[0] = 0xFF, archive[1] = 0xFF, archive[2] = 0xFF, archive[3] = 0x7F;
-  EXPECT_EQ(Load(archive).fault, TArchiveFault::ImageTooLarge);
+  EXPECT_EQ(Load(archive).Fault, TArchiveFault::ImageTooLarge);
 }
 
 TEST(SkinReaderMalformed, NamesBlockOutsideTheImageIsRefused) {
-  TRawImage image("a.bmp\r\n", {2}, Bytes{7, 8});
+  TRawImage image("a.bmp\r\n", {2}, TBytes{7, 8});
   const std::int32_t room = static_cast<std::int32_t>(image.Image().size()) - 16;
-  image.namesLength = room;
-  EXPECT_TRUE(Load(ArchiveOf(image.Image())).fault != TArchiveFault::NamesBeyondImage);
-  image.namesLength = room + 1;
-  EXPECT_EQ(Load(ArchiveOf(image.Image())).fault, TArchiveFault::NamesBeyondImage);
-  image.namesLength = -1;
-  EXPECT_EQ(Load(ArchiveOf(image.Image())).fault, TArchiveFault::NamesBeyondImage);
+  image.NamesLength = room;
+  EXPECT_TRUE(Load(ArchiveOf(image.Image())).Fault != TArchiveFault::NamesBeyondImage);
+  image.NamesLength = room + 1;
+  EXPECT_EQ(Load(ArchiveOf(image.Image())).Fault, TArchiveFault::NamesBeyondImage);
+  image.NamesLength = -1;
+  EXPECT_EQ(Load(ArchiveOf(image.Image())).Fault, TArchiveFault::NamesBeyondImage);
 }
 
 std::string ManyNames(std::size_t count) {
@@ -256,31 +257,31 @@ std::string ManyNames(std::size_t count) {
 TEST(SkinReaderMalformed, MoreThan1001EntriesAreRefused) {
   TRawImage image(ManyNames(1001), std::vector<std::int32_t>(1001, 0));
   const TLoadOutcome most = Load(ArchiveOf(image.Image()));
-  EXPECT_TRUE(most.loaded);
-  EXPECT_EQ(most.entries, 1001u);
+  EXPECT_TRUE(most.Loaded);
+  EXPECT_EQ(most.Entries, 1001u);
 
   image = TRawImage(ManyNames(1002), std::vector<std::int32_t>(1002, 0));
   const TLoadOutcome tooMany = Load(ArchiveOf(image.Image()));
-  EXPECT_FALSE(tooMany.loaded);
-  EXPECT_EQ(tooMany.fault, TArchiveFault::TooManyEntries);
-  EXPECT_EQ(tooMany.messages, 0u);
-  EXPECT_EQ(tooMany.entries, 0u);
+  EXPECT_FALSE(tooMany.Loaded);
+  EXPECT_EQ(tooMany.Fault, TArchiveFault::TooManyEntries);
+  EXPECT_EQ(tooMany.Messages, 0u);
+  EXPECT_EQ(tooMany.Entries, 0u);
 }
 
 TEST(SkinReaderMalformed, SizeTableOrSizesPastTheDataAreaAreRefused) {
-  TRawImage image("a\r\nb\r\n", {3, 2}, Bytes{1, 2, 3, 4, 5});
-  EXPECT_TRUE(Load(ArchiveOf(image.Image())).loaded);
+  TRawImage image("a\r\nb\r\n", {3, 2}, TBytes{1, 2, 3, 4, 5});
+  EXPECT_TRUE(Load(ArchiveOf(image.Image())).Loaded);
 
-  image.sizes = {3, 3};
-  EXPECT_EQ(Load(ArchiveOf(image.Image())).fault, TArchiveFault::SizesBeyondData);
-  image.sizes = {-1, 2};
-  EXPECT_EQ(Load(ArchiveOf(image.Image())).fault, TArchiveFault::NegativeSize);
+  image.Sizes = {3, 3};
+  EXPECT_EQ(Load(ArchiveOf(image.Image())).Fault, TArchiveFault::SizesBeyondData);
+  image.Sizes = {-1, 2};
+  EXPECT_EQ(Load(ArchiveOf(image.Image())).Fault, TArchiveFault::NegativeSize);
   // Sizes whose 32-bit sum wraps round to a small number.
-  image.sizes = {0x7FFFFFFF, 0x7FFFFFFF};
-  EXPECT_EQ(Load(ArchiveOf(image.Image())).fault, TArchiveFault::SizesBeyondData);
+  image.Sizes = {0x7FFFFFFF, 0x7FFFFFFF};
+  EXPECT_EQ(Load(ArchiveOf(image.Image())).Fault, TArchiveFault::SizesBeyondData);
 
   image = TRawImage("a\r\nb\r\nc\r\n", {0, 0});
-  EXPECT_EQ(Load(ArchiveOf(image.Image())).fault, TArchiveFault::SizesBeyondImage);
+  EXPECT_EQ(Load(ArchiveOf(image.Image())).Fault, TArchiveFault::SizesBeyondImage);
 }
 
 TEST(SkinReaderMalformed, RefusedLoadLeavesNothingOfAnEarlierArchive) {
@@ -288,22 +289,22 @@ TEST(SkinReaderMalformed, RefusedLoadLeavesNothingOfAnEarlierArchive) {
   ASSERT_TRUE(reader.LoadArchive(ReadTestFile("skins/sample.skn")));
   const TRawImage image("a\r\n", {-4});
   EXPECT_FALSE(reader.LoadArchive(ArchiveOf(image.Image())));
-  Bytes entry;
+  TBytes entry;
   EXPECT_FALSE(reader.ExtractEntry("sample.ini", entry));
   EXPECT_EQ(reader.EntryCount(), 0u);
   EXPECT_TRUE(reader.DataArea().empty());
 }
 
 TEST(SkinReaderImage, DataAfterTheLastEntryIsKeptAndIgnoredByLookups) {
-  const TRawImage image("One.BMP\r\n\r\nthree", {1, 2, 1}, Bytes{1, 2, 3, 4, 5, 6});
+  const TRawImage image("One.BMP\r\n\r\nthree", {1, 2, 1}, TBytes{1, 2, 3, 4, 5, 6});
   TSkinReader reader;
   ASSERT_TRUE(reader.LoadArchive(ArchiveOf(image.Image())));
   EXPECT_EQ(reader.Names(), (std::vector<std::string>{"one.bmp", "", "three"}));
-  Bytes entry;
+  TBytes entry;
   ASSERT_TRUE(reader.ExtractEntry("", entry));
-  EXPECT_EQ(entry, (Bytes{2, 3}));
+  EXPECT_EQ(entry, (TBytes{2, 3}));
   ASSERT_TRUE(reader.ExtractEntry("THREE", entry));
-  EXPECT_EQ(entry, (Bytes{4}));
+  EXPECT_EQ(entry, (TBytes{4}));
   EXPECT_EQ(reader.DataArea().size(), 6u);
 }
 
