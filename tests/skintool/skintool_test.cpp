@@ -18,14 +18,14 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
+using TBytes = std::vector<std::uint8_t>;
 
 const std::string kSkins = std::string(RILVANTA_TESTDATA_DIR) + "/skins/";
 
 struct TRun {
-  int status;
-  std::string out;
-  std::string err;
+  int Status;
+  std::string Out;
+  std::string Err;
 };
 
 TRun RunTool(const std::vector<std::string>& args) {
@@ -50,7 +50,7 @@ class SkinTool : public testing::Test {
   }
 
   void WriteFile(const std::string& name, const std::string& content) const {
-    skintool::WriteFileBytes(skintool::PathFromUtf8(Scratch(name)), Bytes(content.begin(), content.end()));
+    skintool::WriteFileBytes(skintool::PathFromUtf8(Scratch(name)), TBytes(content.begin(), content.end()));
   }
 
   std::string WriteArchive(const std::vector<skin::TSkinEntry>& entries) const {
@@ -75,56 +75,56 @@ std::size_t LineCount(const std::string& text) {
 TEST_F(SkinTool, ASkinFileIsReadAsOneEvenWhenItsSizeWouldFitASkinStreamValue) {
   // Bytes after the compressed stream are never read, so padding the file until
   // its first 4 bytes count the rest leaves a skin file the program loads.
-  const std::string archive = WriteArchive({{"a.bmp", Bytes(4000, 7)}, {"s.ini", {'[', 'x', ']'}}});
-  Bytes bytes = skintool::ReadFileBytes(skintool::PathFromUtf8(archive));
+  const std::string archive = WriteArchive({{"a.bmp", TBytes(4000, 7)}, {"s.ini", {'[', 'x', ']'}}});
+  TBytes bytes = skintool::ReadFileBytes(skintool::PathFromUtf8(archive));
   ASSERT_LT(bytes.size(), 4000u);
   bytes.resize(4 + static_cast<std::size_t>(skin::ReadInt32Le(bytes, 0)));
   ASSERT_TRUE(skin::LooksLikeSkinStream(bytes));
   skintool::WriteFileBytes(scratch_ / "padded.skn", bytes);
 
   const TRun run = RunTool({"info", Scratch("padded.skn")});
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("read as: skin file\n"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("entries: 2\n"), std::string::npos) << run.out;
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_NE(run.Out.find("read as: skin file\n"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("entries: 2\n"), std::string::npos) << run.Out;
 }
 
 TEST_F(SkinTool, InfoSaysWhichLayerWasReadAndDescribesTheArchive) {
   for (const auto& [file, layer] :
        {std::pair{"sample.skn", "skin file"}, std::pair{"sample.skinstream", "SkinStream value"}}) {
     const TRun run = RunTool({"info", kSkins + file});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find(std::string("read as: ") + layer + "\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("version: 20000\n"), std::string::npos);
-    EXPECT_NE(run.out.find("declared decompressed size: 23522\nactual decompressed size: 23522\n"), std::string::npos);
-    EXPECT_NE(run.out.find("entries: 10\n"), std::string::npos);
-    EXPECT_NE(run.out.find("skin name: Sample Gray\n"), std::string::npos);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find(std::string("read as: ") + layer + "\n"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("version: 20000\n"), std::string::npos);
+    EXPECT_NE(run.Out.find("declared decompressed size: 23522\nactual decompressed size: 23522\n"), std::string::npos);
+    EXPECT_NE(run.Out.find("entries: 10\n"), std::string::npos);
+    EXPECT_NE(run.Out.find("skin name: Sample Gray\n"), std::string::npos);
   }
 }
 
 TEST_F(SkinTool, ListGivesNameTabSizeInArchiveOrder) {
   const TRun run = RunTool({"list", kSkins + "sample.skinstream"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_TRUE(run.out.starts_with("left.bmp\t534\nright.bmp\t534\ntop.bmp\t1462\n"));
-  EXPECT_TRUE(run.out.ends_with("edge.bmp\t3126\nleft.bmp\t70\nsample.ini\t692\n"));
-  EXPECT_EQ(LineCount(run.out), 10u);
-  EXPECT_NE(run.err.find("SkinStream value"), std::string::npos);
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_TRUE(run.Out.starts_with("left.bmp\t534\nright.bmp\t534\ntop.bmp\t1462\n"));
+  EXPECT_TRUE(run.Out.ends_with("edge.bmp\t3126\nleft.bmp\t70\nsample.ini\t692\n"));
+  EXPECT_EQ(LineCount(run.Out), 10u);
+  EXPECT_NE(run.Err.find("SkinStream value"), std::string::npos);
 }
 
 TEST_F(SkinTool, ExtractWritesTheFirstEntryOfTheName) {
   const TRun run = RunTool({"extract", kSkins + "sample.skn", "Left.BMP", Scratch("left.bmp")});
-  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.Status, 0) << run.Err;
   EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "left.bmp").size(), 534u);
 
   const TRun missing = RunTool({"extract", kSkins + "sample.skn", "nothing.bmp", Scratch("x")});
-  EXPECT_EQ(missing.status, 2);
-  EXPECT_NE(missing.err.find("nothing.bmp"), std::string::npos);
+  EXPECT_EQ(missing.Status, 2);
+  EXPECT_NE(missing.Err.find("nothing.bmp"), std::string::npos);
   EXPECT_FALSE(fs::exists(scratch_ / "x"));
 }
 
 TEST_F(SkinTool, UnpackThenPackGivesEveryReachableEntryInOrder) {
-  ASSERT_EQ(RunTool({"unpack", kSkins + "sample.skinstream", Scratch("dir")}).status, 0);
+  ASSERT_EQ(RunTool({"unpack", kSkins + "sample.skinstream", Scratch("dir")}).Status, 0);
   const TRun pack = RunTool({"pack", Scratch("dir"), Scratch("again.skn")});
-  ASSERT_EQ(pack.status, 0) << pack.err;
+  ASSERT_EQ(pack.Status, 0) << pack.Err;
 
   const skin::TSkinReader original = LoadFile(kSkins + "sample.skn");
   const skin::TSkinReader again = LoadFile(Scratch("again.skn"));
@@ -140,21 +140,21 @@ TEST_F(SkinTool, UnpackThenPackGivesEveryReachableEntryInOrder) {
 
 TEST_F(SkinTool, UnpackNamesTheUnreachableDuplicate) {
   const TRun run = RunTool({"unpack", kSkins + "sample.skn", Scratch("dir")});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.err.find("entry 9 'left.bmp'"), std::string::npos) << run.err;
-  EXPECT_NE(run.out.find("unpacked 9 entries"), std::string::npos) << "the count is of files written: " << run.out;
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_NE(run.Err.find("entry 9 'left.bmp'"), std::string::npos) << run.Err;
+  EXPECT_NE(run.Out.find("unpacked 9 entries"), std::string::npos) << "the count is of files written: " << run.Out;
   EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / "left.bmp").size(), 534u);
 }
 
 TEST_F(SkinTool, UnpackWritesAnEntryWithoutANameUnderAMadeUpOne) {
   const std::string archive = WriteArchive({{"fine.bmp", {1}}, {"", {2, 3}}, {"fine.bmp", {4}}, {"s.ini", {}}});
   const TRun run = RunTool({"unpack", archive, Scratch("dir")});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("unpacked 3 entries"), std::string::npos) << run.out;
-  EXPECT_NE(run.err.find("entry 2 has an empty name"), std::string::npos) << run.err;
-  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / "unnamed-entry-2"), (Bytes{2, 3}));
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  EXPECT_NE(run.Out.find("unpacked 3 entries"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Err.find("entry 2 has an empty name"), std::string::npos) << run.Err;
+  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / "unnamed-entry-2"), (TBytes{2, 3}));
   // No lookup reaches it, so packing the folder leaves it out, as it does the repeated name.
-  const Bytes order = skintool::ReadFileBytes(scratch_ / "dir" / "order.txt");
+  const TBytes order = skintool::ReadFileBytes(scratch_ / "dir" / "order.txt");
   EXPECT_EQ(std::string(order.begin(), order.end()), "fine.bmp\ns.ini\n");
 }
 
@@ -168,9 +168,9 @@ TEST_F(SkinTool, UnpackNeverWritesThroughALinkInTheFolder) {
 
   const std::string archive = WriteArchive({{"fine.bmp", {1}}, {"s.ini", {2}}});
   const TRun run = RunTool({"unpack", archive, Scratch("dir")});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("symbolic link"), std::string::npos) << run.err;
-  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "outside.txt"), Bytes({'k', 'e', 'e', 'p'}));
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_NE(run.Err.find("symbolic link"), std::string::npos) << run.Err;
+  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "outside.txt"), TBytes({'k', 'e', 'e', 'p'}));
   EXPECT_FALSE(fs::exists(scratch_ / "created.txt"));
   EXPECT_FALSE(fs::exists(scratch_ / "dir" / "order.txt"));
 }
@@ -178,11 +178,11 @@ TEST_F(SkinTool, UnpackNeverWritesThroughALinkInTheFolder) {
 TEST_F(SkinTool, ControlCharactersOfNamesReachTheTerminalEscaped) {
   const std::string archive = WriteArchive({{"red\x1B[31m\\x.bmp", {1}}, {"s.ini", {}}});
   const TRun list = RunTool({"list", archive});
-  EXPECT_EQ(list.status, 0);
-  EXPECT_TRUE(list.out.starts_with("red\\x1B[31m\\\\x.bmp\t1\n")) << list.out;
+  EXPECT_EQ(list.Status, 0);
+  EXPECT_TRUE(list.Out.starts_with("red\\x1B[31m\\\\x.bmp\t1\n")) << list.Out;
   const TRun unpack = RunTool({"unpack", archive, Scratch("dir")});
-  EXPECT_EQ(unpack.status, 2);
-  EXPECT_EQ(unpack.err.find('\x1B'), std::string::npos) << unpack.err;
+  EXPECT_EQ(unpack.Status, 2);
+  EXPECT_EQ(unpack.Err.find('\x1B'), std::string::npos) << unpack.Err;
 }
 
 // An output that cannot be written, as standard output into a full disk.
@@ -209,10 +209,10 @@ TEST_F(SkinTool, PackWithoutOrderTakesBitmapsByNameThenTheSettingsText) {
   WriteFile("draw.py", "print('not packed')");
   WriteFile("notes.txt", "not packed");
   const TRun pack = RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")});
-  ASSERT_EQ(pack.status, 0) << pack.err;
+  ASSERT_EQ(pack.Status, 0) << pack.Err;
   const skin::TSkinReader reader = LoadFile(Scratch("out.skn"));
   EXPECT_EQ(reader.Names(), (std::vector<std::string>{"a2.bmp", "b.bmp", "c.bmp", "a.ini"}));
-  EXPECT_EQ(RunTool({"info", Scratch("out.skn")}).out.find("skin name: Made\n") != std::string::npos, true);
+  EXPECT_EQ(RunTool({"info", Scratch("out.skn")}).Out.find("skin name: Made\n") != std::string::npos, true);
 }
 
 TEST_F(SkinTool, PackFollowsOrderTxt) {
@@ -220,41 +220,41 @@ TEST_F(SkinTool, PackFollowsOrderTxt) {
   WriteFile("s.ini", "[x]");
   WriteFile("m.dat", "data");
   WriteFile("order.txt", "\xEF\xBB\xBFs.ini\r\nz.bmp\r\n\r\nm.dat\r\n");
-  ASSERT_EQ(RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")}).status, 0);
+  ASSERT_EQ(RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")}).Status, 0);
   EXPECT_EQ(LoadFile(Scratch("out.skn")).Names(), (std::vector<std::string>{"s.ini", "z.bmp", "m.dat"}));
 
   WriteFile("order.txt", "z.bmp\ngone.bmp\n");
   const TRun missing = RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out2.skn")});
-  EXPECT_EQ(missing.status, 2);
-  EXPECT_NE(missing.err.find("gone.bmp"), std::string::npos);
+  EXPECT_EQ(missing.Status, 2);
+  EXPECT_NE(missing.Err.find("gone.bmp"), std::string::npos);
 
   WriteFile("order.txt", "../z.bmp\n");
-  EXPECT_EQ(RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out3.skn")}).status, 2);
+  EXPECT_EQ(RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out3.skn")}).Status, 2);
 }
 
 TEST_F(SkinTool, PackRefusesAFolderWithoutExactlyOneSettingsText) {
   WriteFile("b.bmp", "BM");
   const TRun none = RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")});
-  EXPECT_EQ(none.status, 2);
-  EXPECT_NE(none.err.find("0 settings texts"), std::string::npos);
+  EXPECT_EQ(none.Status, 2);
+  EXPECT_NE(none.Err.find("0 settings texts"), std::string::npos);
   WriteFile("one.ini", "");
   WriteFile("two.INI", "");
-  EXPECT_EQ(RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")}).status, 2);
+  EXPECT_EQ(RunTool({"pack", skintool::Utf8FromPath(scratch_), Scratch("out.skn")}).Status, 2);
 }
 
 TEST_F(SkinTool, ChineseNamesTravelAsGbkInsideAndUtf8Outside) {
   const std::string gbkName = text::Utf8ToGbk("皮肤.bmp");
   const std::string archive = WriteArchive({{gbkName, {1, 2, 3}}, {"skin.ini", {}}});
   const TRun list = RunTool({"list", archive});
-  EXPECT_TRUE(list.out.starts_with("皮肤.bmp\t3\n")) << list.out;
+  EXPECT_TRUE(list.Out.starts_with("皮肤.bmp\t3\n")) << list.Out;
 
   // Wine maps file names through the host's locale; without a UTF-8 one it
   // cannot create this name at all.
   if (!std::ofstream(scratch_ / skintool::PathFromUtf8("探针"))) GTEST_SKIP() << "no Chinese file names here";
   const TRun unpack = RunTool({"unpack", archive, Scratch("dir")});
-  ASSERT_EQ(unpack.status, 0) << unpack.err;
-  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / skintool::PathFromUtf8("皮肤.bmp")), (Bytes{1, 2, 3}));
-  ASSERT_EQ(RunTool({"pack", Scratch("dir"), Scratch("again.skn")}).status, 0);
+  ASSERT_EQ(unpack.Status, 0) << unpack.Err;
+  EXPECT_EQ(skintool::ReadFileBytes(scratch_ / "dir" / skintool::PathFromUtf8("皮肤.bmp")), (TBytes{1, 2, 3}));
+  ASSERT_EQ(RunTool({"pack", Scratch("dir"), Scratch("again.skn")}).Status, 0);
   EXPECT_EQ(LoadFile(Scratch("again.skn")).Names()[0], gbkName);
 }
 
@@ -264,9 +264,9 @@ TEST_F(SkinTool, UnpackRefusesNamesThatAreNoPlainFileNames) {
     SCOPED_TRACE(name);
     const std::string archive = WriteArchive({{"fine.bmp", {1}}, {name, {2}}});
     const TRun run = RunTool({"unpack", archive, Scratch("dir")});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(LineCount(run.err), 1u);
-    EXPECT_NE(run.err.find("entry 2"), std::string::npos) << run.err;
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(LineCount(run.Err), 1u);
+    EXPECT_NE(run.Err.find("entry 2"), std::string::npos) << run.Err;
     EXPECT_FALSE(fs::exists(scratch_ / "dir" / "fine.bmp"));
     EXPECT_FALSE(fs::exists(scratch_ / "evil.bmp"));
   }
@@ -275,10 +275,10 @@ TEST_F(SkinTool, UnpackRefusesNamesThatAreNoPlainFileNames) {
 TEST_F(SkinTool, BadInputEndsWithOneLineAndStatus2) {
   WriteFile("garbage.skn", "no skin at all, just text");
   WriteFile("short.skn", "ab");
-  const Bytes stream =
+  const TBytes stream =
       skin::WriteSkinStream(skintool::ReadFileBytes(skintool::PathFromUtf8(kSkins + "oldversion.skn")));
   skintool::WriteFileBytes(scratch_ / "old.skinstream", stream);
-  Bytes cut = skintool::ReadFileBytes(skintool::PathFromUtf8(kSkins + "sample.skn"));
+  TBytes cut = skintool::ReadFileBytes(skintool::PathFromUtf8(kSkins + "sample.skn"));
   cut.resize(cut.size() - 200);
   skintool::WriteFileBytes(scratch_ / "cut.skn", cut);
   // Sparse: a gigabyte that takes no room, refused by its size alone.
@@ -304,26 +304,26 @@ TEST_F(SkinTool, BadInputEndsWithOneLineAndStatus2) {
   for (const std::vector<std::string>& command : commands) {
     SCOPED_TRACE(command[0] + (command.size() > 1 ? " " + command[1] : ""));
     const TRun run = RunTool(command);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(LineCount(run.err), 1u) << run.err;
-    EXPECT_TRUE(run.out.empty());
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(LineCount(run.Err), 1u) << run.Err;
+    EXPECT_TRUE(run.Out.empty());
   }
-  EXPECT_NE(RunTool({"info", kSkins + "oldversion.skn"}).err.find("19999"), std::string::npos);
-  EXPECT_NE(RunTool({"info", Scratch("old.skinstream")}).err.find("SkinStream value"), std::string::npos);
-  EXPECT_NE(RunTool({"info", Scratch("cut.skn")}).err.find("zero bits"), std::string::npos);
+  EXPECT_NE(RunTool({"info", kSkins + "oldversion.skn"}).Err.find("19999"), std::string::npos);
+  EXPECT_NE(RunTool({"info", Scratch("old.skinstream")}).Err.find("SkinStream value"), std::string::npos);
+  EXPECT_NE(RunTool({"info", Scratch("cut.skn")}).Err.find("zero bits"), std::string::npos);
   EXPECT_FALSE(fs::exists(scratch_ / "dir"));
-  EXPECT_NE(RunTool({"info", Scratch("huge.skn")}).err.find(": 1073741824 bytes"), std::string::npos);
-  EXPECT_NE(RunTool({"pack", Scratch("huge"), Scratch("out.skn")}).err.find(": 68157440 bytes"), std::string::npos);
-  EXPECT_EQ(RunTool({"info", Scratch("missing.skn")}).err, "skintool: " + Scratch("missing.skn") + ": no such file\n")
+  EXPECT_NE(RunTool({"info", Scratch("huge.skn")}).Err.find(": 1073741824 bytes"), std::string::npos);
+  EXPECT_NE(RunTool({"pack", Scratch("huge"), Scratch("out.skn")}).Err.find(": 68157440 bytes"), std::string::npos);
+  EXPECT_EQ(RunTool({"info", Scratch("missing.skn")}).Err, "skintool: " + Scratch("missing.skn") + ": no such file\n")
       << "the file is named once";
 }
 
 TEST_F(SkinTool, VersionIsTheProjectsOnOneLine) {
   const TRun run = RunTool({"--version"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "skintool " RILVANTA_EXPECTED_VERSION "\n");
-  EXPECT_TRUE(run.err.empty());
-  EXPECT_EQ(RunTool({"--version", "extra"}).status, 2);
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Out, "skintool " RILVANTA_EXPECTED_VERSION "\n");
+  EXPECT_TRUE(run.Err.empty());
+  EXPECT_EQ(RunTool({"--version", "extra"}).Status, 2);
 }
 
 }  // namespace

@@ -26,18 +26,18 @@ using window_test::WaitFor;
 using window_test::WindowText;
 
 // A menu item chosen by its menu's and its own access keys.
-struct MenuKeys {
+struct TMenuKeys {
   wchar_t menu;
   wchar_t item;
 };
 // The window kinds of the gallery's Windows menu: dialog, system dialog,
 // message box, tool window, MDI window, right-to-left window, bare Win32 window.
-constexpr MenuKeys kWindowKinds[] = {{L'w', L'd'}, {L'w', L's'}, {L'w', L'm'}, {L'w', L't'},
-                                     {L'w', L'i'}, {L'w', L'r'}, {L'w', L'b'}};
+constexpr TMenuKeys kWindowKinds[] = {{L'w', L'd'}, {L'w', L's'}, {L'w', L'm'}, {L'w', L't'},
+                                      {L'w', L'i'}, {L'w', L'r'}, {L'w', L'b'}};
 // The pages of the Controls menu, each shown once, from the second back to the first.
 constexpr wchar_t kPages[] = {L'k', L'c', L'e', L'l', L'p', L'r', L's', L'a', L't', L'u', L'b'};
-constexpr MenuKeys kDefaultSkin{L's', L'd'};
-constexpr MenuKeys kDarkSkin{L's', L'k'};
+constexpr TMenuKeys kDefaultSkin{L's', L'd'};
+constexpr TMenuKeys kDarkSkin{L's', L'k'};
 // Longer than the skin manager's delay before it applies a new skin.
 constexpr auto kSkinApplied = 400ms;
 // Wine fills some caches of its own only when a rare moment first asks for
@@ -63,9 +63,9 @@ std::set<HWND> ShownWindows(DWORD processId) {
   return shown;
 }
 
-class SoakedGallery {
+class TSoakedGallery {
  public:
-  SoakedGallery() : program_(window_test::WinePath(SKINVIEW_EXE)) {
+  TSoakedGallery() : program_(window_test::WinePath(SKINVIEW_EXE)) {
     window_ = window_test::WaitForWindow([this]() -> HWND {
       for (HWND window : window_test::TopLevelWindows(L"TSkinViewForm", program_.Id()))
         if (IsWindowVisible(window) && WindowText(window).starts_with(L"Skin Viewer - ")) return window;
@@ -77,7 +77,7 @@ class SoakedGallery {
 
   // Opens a kind of window from the menu and closes it as its user would:
   // a dialog with Cancel, any other window with its close command.
-  bool OpenAndClose(MenuKeys item) {
+  bool OpenAndClose(TMenuKeys item) {
     const std::set<HWND> before = ShownWindows(program_.Id());
     HWND opened = nullptr;
     if (!window_test::ChooseMenuItemUntil(window_, item.menu, item.item, [&] {
@@ -108,7 +108,7 @@ class SoakedGallery {
 
   // Chooses a built-in skin and waits until the caption names it and the
   // skin manager has had time to apply it.
-  bool SwitchSkin(MenuKeys item) {
+  bool SwitchSkin(TMenuKeys item) {
     const std::wstring caption = WindowText(window_);
     if (!window_test::ChooseMenuItemUntil(window_, item.menu, item.item,
                                           [&] { return WindowText(window_) != caption; }))
@@ -134,16 +134,16 @@ void Report(const char* when, const GuiObjectCounts& counts) {
 }
 
 TEST(GallerySoak, EveryWindowKindOpenedAndClosedAndEveryPageShownInBothSkinsLeaveTheCountsWhereTheyWere) {
-  SoakedGallery gallery;
+  TSoakedGallery gallery;
   ASSERT_TRUE(gallery.Started());
   // Every window kind opened and closed, then every page shown and the skin
   // switched to the dark one and back while it is shown (22 switches).
   const auto round = [&gallery] {
-    for (MenuKeys kind : kWindowKinds)
+    for (TMenuKeys kind : kWindowKinds)
       if (!gallery.OpenAndClose(kind)) return testing::AssertionFailure() << "window kind " << char(kind.item);
     for (wchar_t page : kPages) {
       if (!gallery.ShowPage(page)) return testing::AssertionFailure() << "page " << char(page);
-      for (MenuKeys skin : {kDarkSkin, kDefaultSkin})
+      for (TMenuKeys skin : {kDarkSkin, kDefaultSkin})
         if (!gallery.SwitchSkin(skin)) return testing::AssertionFailure() << "skin switch on page " << char(page);
     }
     return testing::AssertionSuccess();

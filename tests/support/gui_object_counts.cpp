@@ -17,30 +17,30 @@ namespace {
 // The handle table as Wine lays it out (worked out by creating known numbers
 // of each kind and watching the table): 65536 entries of 24 bytes, indexed
 // by a handle's low word.
-struct HandleEntry {
-  std::uint64_t object;  // a free entry may hold the free list's link here
-  std::uint32_t owner;   // left 0: each process has a table of its own
+struct THandleEntry {
+  std::uint64_t Object;  // a free entry may hold the free list's link here
+  std::uint32_t Owner;   // left 0: each process has a table of its own
   // Byte 0: the kind, with 0x80 on stock objects; byte 1: how often the
   // entry was reused; byte 2: the base kind, 0 once the entry is free.
-  std::uint32_t type;
-  std::uint64_t userData;
+  std::uint32_t Type;
+  std::uint64_t UserData;
 };
-static_assert(sizeof(HandleEntry) == 24);
+static_assert(sizeof(THandleEntry) == 24);
 constexpr std::size_t kHandleEntries = 0x10000;
 // Where a 64-bit process environment block holds the table's address.
 constexpr std::size_t kPebGdiSharedHandleTable = 0xF8;
 constexpr unsigned char kStockFlag = 0x80;
 
-class ProcessHandle {
+class TProcessHandle {
  public:
-  explicit ProcessHandle(DWORD processId)
+  explicit TProcessHandle(DWORD processId)
       : handle_(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId)) {}
-  ~ProcessHandle() {
+  ~TProcessHandle() {
     if (handle_) CloseHandle(handle_);
   }
-  ProcessHandle(const ProcessHandle&) = delete;
-  ProcessHandle& operator=(const ProcessHandle&) = delete;
-  HANDLE get() const { return handle_; }
+  TProcessHandle(const TProcessHandle&) = delete;
+  TProcessHandle& operator=(const TProcessHandle&) = delete;
+  HANDLE Get() const { return handle_; }
 
  private:
   HANDLE handle_;
@@ -60,30 +60,30 @@ std::optional<std::map<unsigned char, int>> CountGdiObjects(HANDLE process) {
                 sizeof(table)) ||
       table == 0)
     return std::nullopt;
-  std::vector<HandleEntry> entries(kHandleEntries);
-  if (!ReadFrom(process, table, entries.data(), entries.size() * sizeof(HandleEntry))) return std::nullopt;
+  std::vector<THandleEntry> entries(kHandleEntries);
+  if (!ReadFrom(process, table, entries.data(), entries.size() * sizeof(THandleEntry))) return std::nullopt;
   std::map<unsigned char, int> byType;
-  for (const HandleEntry& entry : entries)
-    if ((entry.type >> 16) & 0xff) ++byType[static_cast<unsigned char>(entry.type & ~kStockFlag & 0xff)];
+  for (const THandleEntry& entry : entries)
+    if ((entry.Type >> 16) & 0xff) ++byType[static_cast<unsigned char>(entry.Type & ~kStockFlag & 0xff)];
   return byType;
 }
 
 // Every window of the process: top-level ones (hidden ones too) with their
 // descendants, and message-only ones, which EnumWindows does not list;
 // gathered in a set, so that a window listed twice counts once.
-class WindowCount {
+class TWindowCount {
  public:
-  explicit WindowCount(DWORD processId) : processId_(processId) {
+  explicit TWindowCount(DWORD processId) : processId_(processId) {
     EnumWindows(AddWithDescendants, reinterpret_cast<LPARAM>(this));
     for (HWND window = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); window;
          window = FindWindowExW(HWND_MESSAGE, window, nullptr, nullptr))
       AddWithDescendants(window, reinterpret_cast<LPARAM>(this));
   }
-  int windows() const { return static_cast<int>(windows_.size()); }
+  int Windows() const { return static_cast<int>(windows_.size()); }
 
  private:
   static BOOL CALLBACK Add(HWND window, LPARAM self) {
-    auto& count = *reinterpret_cast<WindowCount*>(self);
+    auto& count = *reinterpret_cast<TWindowCount*>(self);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner == count.processId_) count.windows_.insert(window);
@@ -100,28 +100,28 @@ class WindowCount {
 };
 
 std::string TypeName(unsigned char type) {
-  switch (static_cast<GdiObjectType>(type)) {
-    case GdiObjectType::kDc:
+  switch (static_cast<TGdiObjectType>(type)) {
+    case TGdiObjectType::Dc:
       return "DC";
-    case GdiObjectType::kRegion:
+    case TGdiObjectType::Region:
       return "region";
-    case GdiObjectType::kPalette:
+    case TGdiObjectType::Palette:
       return "palette";
-    case GdiObjectType::kBitmap:
+    case TGdiObjectType::Bitmap:
       return "bitmap";
-    case GdiObjectType::kFont:
+    case TGdiObjectType::Font:
       return "font";
-    case GdiObjectType::kBrush:
+    case TGdiObjectType::Brush:
       return "brush";
-    case GdiObjectType::kEnhancedMetafileDc:
+    case TGdiObjectType::EnhancedMetafileDc:
       return "enhanced metafile DC";
-    case GdiObjectType::kPen:
+    case TGdiObjectType::Pen:
       return "pen";
-    case GdiObjectType::kMemoryDc:
+    case TGdiObjectType::MemoryDc:
       return "memory DC";
-    case GdiObjectType::kExtendedPen:
+    case TGdiObjectType::ExtendedPen:
       return "extended pen";
-    case GdiObjectType::kMetafileDc:
+    case TGdiObjectType::MetafileDc:
       return "metafile DC";
   }
   char name[16];
@@ -131,7 +131,7 @@ std::string TypeName(unsigned char type) {
 
 }  // namespace
 
-int GuiObjectCounts::Gdi(GdiObjectType type) const {
+int GuiObjectCounts::Gdi(TGdiObjectType type) const {
   const auto found = gdiByType.find(static_cast<unsigned char>(type));
   return found == gdiByType.end() ? 0 : found->second;
 }
@@ -142,14 +142,14 @@ int GuiObjectCounts::GdiTotal() const {
 }
 
 std::optional<GuiObjectCounts> ReadGuiObjectCounts(DWORD processId) {
-  ProcessHandle process(processId);
-  if (!process.get()) return std::nullopt;
+  TProcessHandle process(processId);
+  if (!process.Get()) return std::nullopt;
   GuiObjectCounts counts;
-  std::optional<std::map<unsigned char, int>> gdi = CountGdiObjects(process.get());
+  std::optional<std::map<unsigned char, int>> gdi = CountGdiObjects(process.Get());
   PROCESS_MEMORY_COUNTERS memory{};
-  if (!gdi || !GetProcessMemoryInfo(process.get(), &memory, sizeof(memory))) return std::nullopt;
+  if (!gdi || !GetProcessMemoryInfo(process.Get(), &memory, sizeof(memory))) return std::nullopt;
   counts.gdiByType = std::move(*gdi);
-  counts.windows = WindowCount(processId).windows();
+  counts.windows = TWindowCount(processId).Windows();
   counts.workingSetBytes = memory.WorkingSetSize;
   return counts;
 }

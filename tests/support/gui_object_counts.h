@@ -15,18 +15,18 @@ namespace test_support {
 
 // Object kinds as the handle table records them (the type byte of a handle's
 // high word). A display DC comes with one more object of kind 0x05.
-enum class GdiObjectType : unsigned char {
-  kDc = 0x01,
-  kRegion = 0x04,
-  kPalette = 0x08,
-  kBitmap = 0x09,
-  kFont = 0x0a,
-  kBrush = 0x10,
-  kEnhancedMetafileDc = 0x21,
-  kPen = 0x30,
-  kMemoryDc = 0x41,
-  kExtendedPen = 0x50,
-  kMetafileDc = 0x66,
+enum class TGdiObjectType : unsigned char {
+  Dc = 0x01,
+  Region = 0x04,
+  Palette = 0x08,
+  Bitmap = 0x09,
+  Font = 0x0a,
+  Brush = 0x10,
+  EnhancedMetafileDc = 0x21,
+  Pen = 0x30,
+  MemoryDc = 0x41,
+  ExtendedPen = 0x50,
+  MetafileDc = 0x66,
 };
 
 struct GuiObjectCounts {
@@ -35,7 +35,7 @@ struct GuiObjectCounts {
   int windows = 0;  // top-level, child and message-only
   std::size_t workingSetBytes = 0;
 
-  int Gdi(GdiObjectType type) const;
+  int Gdi(TGdiObjectType type) const;
   int GdiTotal() const;
   bool operator==(const GuiObjectCounts&) const = default;
 };

@@ -25,7 +25,7 @@ class GuiObjectCountsTest : public ::testing::Test {
 
 TEST_F(GuiObjectCountsTest, EachKindRisesByWhatIsCreatedAndFallsBackWhenItIsDeleted) {
   const GuiObjectCounts before = Now();
-  EXPECT_GT(before.Gdi(GdiObjectType::kFont), 0) << "the stock fonts";
+  EXPECT_GT(before.Gdi(TGdiObjectType::Font), 0) << "the stock fonts";
   std::vector<HGDIOBJ> objects;
   for (int i = 0; i < 7; ++i) objects.push_back(CreatePen(PS_SOLID, 1, RGB(i, 0, 0)));
   for (int i = 0; i < 5; ++i) objects.push_back(CreateSolidBrush(RGB(0, i, 0)));
@@ -36,12 +36,12 @@ TEST_F(GuiObjectCountsTest, EachKindRisesByWhatIsCreatedAndFallsBackWhenItIsDele
   for (int i = 0; i < 6; ++i) memoryDcs.push_back(CreateCompatibleDC(nullptr));
 
   const GuiObjectCounts created = Now();
-  EXPECT_EQ(created.Gdi(GdiObjectType::kPen), before.Gdi(GdiObjectType::kPen) + 7);
-  EXPECT_EQ(created.Gdi(GdiObjectType::kBrush), before.Gdi(GdiObjectType::kBrush) + 5);
-  EXPECT_EQ(created.Gdi(GdiObjectType::kBitmap), before.Gdi(GdiObjectType::kBitmap) + 4);
-  EXPECT_EQ(created.Gdi(GdiObjectType::kFont), before.Gdi(GdiObjectType::kFont) + 3);
-  EXPECT_EQ(created.Gdi(GdiObjectType::kRegion), before.Gdi(GdiObjectType::kRegion) + 2);
-  EXPECT_EQ(created.Gdi(GdiObjectType::kMemoryDc), before.Gdi(GdiObjectType::kMemoryDc) + 6);
+  EXPECT_EQ(created.Gdi(TGdiObjectType::Pen), before.Gdi(TGdiObjectType::Pen) + 7);
+  EXPECT_EQ(created.Gdi(TGdiObjectType::Brush), before.Gdi(TGdiObjectType::Brush) + 5);
+  EXPECT_EQ(created.Gdi(TGdiObjectType::Bitmap), before.Gdi(TGdiObjectType::Bitmap) + 4);
+  EXPECT_EQ(created.Gdi(TGdiObjectType::Font), before.Gdi(TGdiObjectType::Font) + 3);
+  EXPECT_EQ(created.Gdi(TGdiObjectType::Region), before.Gdi(TGdiObjectType::Region) + 2);
+  EXPECT_EQ(created.Gdi(TGdiObjectType::MemoryDc), before.Gdi(TGdiObjectType::MemoryDc) + 6);
   EXPECT_EQ(created.GdiTotal(), before.GdiTotal() + 27) << Describe(created);
 
   for (HGDIOBJ object : objects) DeleteObject(object);

@@ -15,8 +15,8 @@ TSkinBitmap Numbered(int width, int height) {
 }
 
 struct TPlace {
-  int x;
-  int y;
+  int X;
+  int Y;
 };
 
 // After an operation, pixel (x, y) of the result holds the source pixel at from(x, y).
@@ -26,7 +26,7 @@ void ExpectMoved(const TSkinBitmap& result, int width, int height, const std::fu
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const TPlace source = from(x, y);
-      ASSERT_EQ(result.Pixel(x, y), RgbColour(source.x, source.y, 99)) << x << "," << y;
+      ASSERT_EQ(result.Pixel(x, y), RgbColour(source.X, source.Y, 99)) << x << "," << y;
     }
   }
 }

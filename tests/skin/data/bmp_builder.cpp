@@ -16,34 +16,34 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }  // namespace
 
 std::vector<std::uint8_t> BuildBmp(const TBmpFields& f) {
-  const bool core = f.headerSize == 12;
+  const bool core = f.HeaderSize == 12;
   std::vector<std::uint8_t> header;
-  Put32(header, f.headerSize);
+  Put32(header, f.HeaderSize);
   if (core) {
-    Put16(header, static_cast<std::uint32_t>(f.width));
-    Put16(header, static_cast<std::uint32_t>(f.height));
+    Put16(header, static_cast<std::uint32_t>(f.Width));
+    Put16(header, static_cast<std::uint32_t>(f.Height));
     Put16(header, 1);
-    Put16(header, f.bitCount);
+    Put16(header, f.BitCount);
   } else {
-    Put32(header, static_cast<std::uint32_t>(f.width));
-    Put32(header, static_cast<std::uint32_t>(f.height));
+    Put32(header, static_cast<std::uint32_t>(f.Width));
+    Put32(header, static_cast<std::uint32_t>(f.Height));
     Put16(header, 1);
-    Put16(header, f.bitCount);
-    Put32(header, f.compression);
-    Put32(header, static_cast<std::uint32_t>(f.pixels.size()));
+    Put16(header, f.BitCount);
+    Put32(header, f.Compression);
+    Put32(header, static_cast<std::uint32_t>(f.Pixels.size()));
     Put32(header, 2835);
     Put32(header, 2835);
-    Put32(header, f.colorsUsed);
+    Put32(header, f.ColorsUsed);
     Put32(header, 0);
-    if (f.compression == 3 || f.headerSize > 40) {
-      for (std::uint32_t mask : f.masks) Put32(header, mask);
+    if (f.Compression == 3 || f.HeaderSize > 40) {
+      for (std::uint32_t mask : f.Masks) Put32(header, mask);
     }
-    header.resize(f.headerSize, 0);
-    if (f.compression == 3 && f.headerSize == 40) {
-      for (std::uint32_t mask : f.masks) Put32(header, mask);
+    header.resize(f.HeaderSize, 0);
+    if (f.Compression == 3 && f.HeaderSize == 40) {
+      for (std::uint32_t mask : f.Masks) Put32(header, mask);
     }
   }
-  for (std::uint32_t colour : f.palette) {  // blue, green, red
+  for (std::uint32_t colour : f.Palette) {  // blue, green, red
     header.push_back((colour >> 16) & 0xFF);
     header.push_back((colour >> 8) & 0xFF);
     header.push_back(colour & 0xFF);
@@ -51,12 +51,12 @@ std::vector<std::uint8_t> BuildBmp(const TBmpFields& f) {
   }
 
   std::vector<std::uint8_t> file{'B', 'M'};
-  const std::size_t offset = f.pixelOffset >= 0 ? static_cast<std::size_t>(f.pixelOffset) : 14 + header.size();
-  Put32(file, static_cast<std::uint32_t>(14 + header.size() + f.pixels.size()));
+  const std::size_t offset = f.PixelOffset >= 0 ? static_cast<std::size_t>(f.PixelOffset) : 14 + header.size();
+  Put32(file, static_cast<std::uint32_t>(14 + header.size() + f.Pixels.size()));
   Put32(file, 0);
   Put32(file, static_cast<std::uint32_t>(offset));
   file.insert(file.end(), header.begin(), header.end());
-  file.insert(file.end(), f.pixels.begin(), f.pixels.end());
+  file.insert(file.end(), f.Pixels.begin(), f.Pixels.end());
   return file;
 }
 
@@ -82,10 +82,10 @@ std::vector<std::uint8_t> PackRows(int width, int height, bool topDown, int bitC
 
 std::vector<std::uint8_t> Bmp24(int width, int height, const std::function<std::uint32_t(int x, int y)>& rgb) {
   TBmpFields fields;
-  fields.width = width;
-  fields.height = height;
+  fields.Width = width;
+  fields.Height = height;
   // Stored blue, green, red: the reverse of the colour value's byte order.
-  fields.pixels = PackRows(width, height, false, 24, [&](int x, int y) {
+  fields.Pixels = PackRows(width, height, false, 24, [&](int x, int y) {
     const std::uint32_t c = rgb(x, y);
     return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
   });

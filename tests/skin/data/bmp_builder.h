@@ -10,16 +10,16 @@
 namespace skintest {
 
 struct TBmpFields {
-  std::int32_t width = 1;
-  std::int32_t height = 1;  // negative: rows stored top-down
-  std::uint16_t bitCount = 24;
-  std::uint32_t compression = 0;  // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
-  std::uint32_t headerSize = 40;  // 12 writes the OS/2 core header
-  std::uint32_t colorsUsed = 0;
-  std::vector<std::uint32_t> palette;    // colour values, red in the low byte
-  std::array<std::uint32_t, 3> masks{};  // written when compression is 3
-  std::vector<std::uint8_t> pixels;      // stored as they are
-  std::int64_t pixelOffset = -1;         // -1: right after the palette
+  std::int32_t Width = 1;
+  std::int32_t Height = 1;  // negative: rows stored top-down
+  std::uint16_t BitCount = 24;
+  std::uint32_t Compression = 0;  // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
+  std::uint32_t HeaderSize = 40;  // 12 writes the OS/2 core header
+  std::uint32_t ColorsUsed = 0;
+  std::vector<std::uint32_t> Palette;    // colour values, red in the low byte
+  std::array<std::uint32_t, 3> Masks{};  // written when compression is 3
+  std::vector<std::uint8_t> Pixels;      // stored as they are
+  std::int64_t PixelOffset = -1;         // -1: right after the palette
 };
 
 std::vector<std::uint8_t> BuildBmp(const TBmpFields& fields);

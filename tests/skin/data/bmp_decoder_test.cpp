@@ -35,43 +35,43 @@ TEST_P(IndexedBmp, PixelsTakeTheirPaletteColoursInEitherRowOrder) {
   const int colours = 1 << bitCount;
   const auto index = [colours](int x, int y) { return static_cast<std::uint32_t>((x * 5 + y * 3) % colours); };
   TBmpFields f;
-  f.width = 13;  // rows that end inside a byte and need padding
-  f.height = topDown ? -4 : 4;
-  f.bitCount = static_cast<std::uint16_t>(bitCount);
-  f.palette = DistinctColours(colours);
-  f.pixels = PackRows(13, 4, topDown, bitCount, index);
-  ExpectPixels(Decode(f), 13, 4, [&](int x, int y) { return f.palette[index(x, y)]; });
+  f.Width = 13;  // rows that end inside a byte and need padding
+  f.Height = topDown ? -4 : 4;
+  f.BitCount = static_cast<std::uint16_t>(bitCount);
+  f.Palette = DistinctColours(colours);
+  f.Pixels = PackRows(13, 4, topDown, bitCount, index);
+  ExpectPixels(Decode(f), 13, 4, [&](int x, int y) { return f.Palette[index(x, y)]; });
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDepths, IndexedBmp, testing::Combine(testing::Values(1, 4, 8), testing::Bool()));
 
 TEST(BmpDecoder, IndexBeyondAShortPaletteIsBlack) {
   TBmpFields f;
-  f.width = 4;
-  f.bitCount = 8;
-  f.colorsUsed = 2;
-  f.palette = {RgbColour(255, 0, 255), RgbColour(1, 2, 3)};
-  f.pixels = {0, 1, 2, 255};
-  ExpectPixels(Decode(f), 4, 1, [&](int x, int) { return x < 2 ? f.palette[x] : 0; });
+  f.Width = 4;
+  f.BitCount = 8;
+  f.ColorsUsed = 2;
+  f.Palette = {RgbColour(255, 0, 255), RgbColour(1, 2, 3)};
+  f.Pixels = {0, 1, 2, 255};
+  ExpectPixels(Decode(f), 4, 1, [&](int x, int) { return x < 2 ? f.Palette[x] : 0; });
 }
 
 TEST(BmpDecoder, PaletteEndsWhereThePixelsStart) {
   // colorsUsed 0 means 256 entries, but this writer stored two and points at the pixels after them.
   TBmpFields f;
-  f.width = 2;
-  f.bitCount = 8;
-  f.palette = {RgbColour(10, 20, 30), RgbColour(40, 50, 60)};
-  f.pixels = {1, 0, 0, 0};
-  ExpectPixels(Decode(f), 2, 1, [&](int x, int) { return f.palette[1 - x]; });
+  f.Width = 2;
+  f.BitCount = 8;
+  f.Palette = {RgbColour(10, 20, 30), RgbColour(40, 50, 60)};
+  f.Pixels = {1, 0, 0, 0};
+  ExpectPixels(Decode(f), 2, 1, [&](int x, int) { return f.Palette[1 - x]; });
 }
 
 TEST(BmpDecoder, TwentyFourBitRowsArePaddedAndStoredBlueGreenRed) {
   const auto colour = [](int x, int y) { return RgbColour(x * 40, y * 50, 200 - x - y); };
   for (bool topDown : {false, true}) {
     TBmpFields f;
-    f.width = 5;
-    f.height = topDown ? -3 : 3;
-    f.pixels = PackRows(5, 3, topDown, 24, [&](int x, int y) {
+    f.Width = 5;
+    f.Height = topDown ? -3 : 3;
+    f.Pixels = PackRows(5, 3, topDown, 24, [&](int x, int y) {
       const TColour c = colour(x, y);
       return std::uint32_t{BlueOf(c)} | GreenOf(c) << 8 | RedOf(c) << 16;
     });
@@ -81,86 +81,86 @@ TEST(BmpDecoder, TwentyFourBitRowsArePaddedAndStoredBlueGreenRed) {
 
 TEST(BmpDecoder, SixteenBitWithoutMasksIsFiveFiveFive) {
   TBmpFields f;
-  f.width = 3;
-  f.bitCount = 16;
+  f.Width = 3;
+  f.BitCount = 16;
   // Full red; green 16 of 31; blue 1 of 31. Five bits widen as v * 255 / 31, rounded.
   const std::uint32_t words[] = {0x7C00, 16 << 5, 1};
-  f.pixels = PackRows(3, 1, false, 16, [&](int x, int) { return words[x]; });
+  f.Pixels = PackRows(3, 1, false, 16, [&](int x, int) { return words[x]; });
   const TColour expected[] = {RgbColour(255, 0, 0), RgbColour(0, 132, 0), RgbColour(0, 0, 8)};
   ExpectPixels(Decode(f), 3, 1, [&](int x, int) { return expected[x]; });
 }
 
 TEST(BmpDecoder, BitFieldsPlaceTheChannelsWhereTheMasksSay) {
   TBmpFields f;
-  f.width = 2;
-  f.bitCount = 16;
-  f.compression = 3;
-  f.masks = {0xF800, 0x07E0, 0x001F};  // 5-6-5
+  f.Width = 2;
+  f.BitCount = 16;
+  f.Compression = 3;
+  f.Masks = {0xF800, 0x07E0, 0x001F};  // 5-6-5
   const std::uint32_t words[] = {0xFFFF, 32 << 5 | 31 << 11};
-  f.pixels = PackRows(2, 1, false, 16, [&](int x, int) { return words[x]; });
+  f.Pixels = PackRows(2, 1, false, 16, [&](int x, int) { return words[x]; });
   ExpectPixels(Decode(f), 2, 1, [](int x, int) { return x == 0 ? RgbColour(255, 255, 255) : RgbColour(255, 130, 0); });
 
   // 32 bits, red in the low byte and a ten-bit blue: wider channels keep their top eight bits.
-  f.bitCount = 32;
-  f.masks = {0x000000FF, 0x0000FF00, 0xFFC00000};
+  f.BitCount = 32;
+  f.Masks = {0x000000FF, 0x0000FF00, 0xFFC00000};
   const std::uint32_t pixels[] = {0x12345678, 0x80000000};
-  f.pixels = PackRows(2, 1, false, 32, [&](int x, int) { return pixels[x]; });
+  f.Pixels = PackRows(2, 1, false, 32, [&](int x, int) { return pixels[x]; });
   ExpectPixels(Decode(f), 2, 1,
                [](int x, int) { return x == 0 ? RgbColour(0x78, 0x56, 0x12) : RgbColour(0, 0, 0x80); });
 }
 
 TEST(BmpDecoder, ChannelWithAnEmptyMaskIsZero) {
   TBmpFields f;
-  f.width = 1;
-  f.bitCount = 16;
-  f.compression = 3;
-  f.masks = {0xF800, 0, 0x001F};
-  f.pixels = {0xFF, 0xFF, 0, 0};
+  f.Width = 1;
+  f.BitCount = 16;
+  f.Compression = 3;
+  f.Masks = {0xF800, 0, 0x001F};
+  f.Pixels = {0xFF, 0xFF, 0, 0};
   ExpectPixels(Decode(f), 1, 1, [](int, int) { return RgbColour(255, 0, 255); });
 }
 
 TEST(BmpDecoder, ThirtyTwoBitWithoutMasksIgnoresTheFourthByte) {
   TBmpFields f;
-  f.width = 2;
-  f.height = -1;
-  f.bitCount = 32;
-  f.pixels = {0x30, 0x20, 0x10, 0xFF, 0x01, 0x02, 0x03, 0x00};
+  f.Width = 2;
+  f.Height = -1;
+  f.BitCount = 32;
+  f.Pixels = {0x30, 0x20, 0x10, 0xFF, 0x01, 0x02, 0x03, 0x00};
   ExpectPixels(Decode(f), 2, 1, [](int x, int) { return x == 0 ? RgbColour(0x10, 0x20, 0x30) : RgbColour(3, 2, 1); });
 }
 
 TEST(BmpDecoder, LargerInfoHeadersCarryTheirMasksInside) {
   for (std::uint32_t headerSize : {52u, 56u, 108u, 124u}) {
     TBmpFields f;
-    f.headerSize = headerSize;
-    f.width = 1;
-    f.bitCount = 32;
-    f.compression = 3;
-    f.masks = {0x0000FF00, 0x00FF0000, 0xFF000000};
-    f.pixels = {0x00, 0x11, 0x22, 0x33};
+    f.HeaderSize = headerSize;
+    f.Width = 1;
+    f.BitCount = 32;
+    f.Compression = 3;
+    f.Masks = {0x0000FF00, 0x00FF0000, 0xFF000000};
+    f.Pixels = {0x00, 0x11, 0x22, 0x33};
     ExpectPixels(Decode(f), 1, 1, [](int, int) { return RgbColour(0x11, 0x22, 0x33); });
   }
 }
 
 TEST(BmpDecoder, CoreHeaderHasThreeBytePaletteEntries) {
   TBmpFields f;
-  f.headerSize = 12;
-  f.width = 3;
-  f.bitCount = 8;
-  f.palette = DistinctColours(256);
-  f.pixels = {7, 200, 255, 0};
+  f.HeaderSize = 12;
+  f.Width = 3;
+  f.BitCount = 8;
+  f.Palette = DistinctColours(256);
+  f.Pixels = {7, 200, 255, 0};
   const int expected[] = {7, 200, 255};
-  ExpectPixels(Decode(f), 3, 1, [&](int x, int) { return f.palette[expected[x]]; });
+  ExpectPixels(Decode(f), 3, 1, [&](int x, int) { return f.Palette[expected[x]]; });
 }
 
 // Run-length pictures build from the bottom row up.
 TEST(BmpDecoder, Rle8RunsLiteralsMovesAndLineEnds) {
   TBmpFields f;
-  f.width = 6;
-  f.height = 3;
-  f.bitCount = 8;
-  f.compression = 1;
-  f.palette = DistinctColours(8);
-  f.pixels = {
+  f.Width = 6;
+  f.Height = 3;
+  f.BitCount = 8;
+  f.Compression = 1;
+  f.Palette = DistinctColours(8);
+  f.Pixels = {
       3, 1,           // bottom row: three of colour 1
       0, 3, 4, 5, 6,  // then a literal run of three (4, 5, 6), padded to an even length
       0,              // padding byte
@@ -173,17 +173,17 @@ TEST(BmpDecoder, Rle8RunsLiteralsMovesAndLineEnds) {
                                               {-1, -1, 7, 7, 7, 7},
                                               {-1, -1, -1, -1, -1, -1},
                                               {1, 1, 1, 4, 5, 6}};
-  ExpectPixels(Decode(f), 6, 3, [&](int x, int y) { return rows[y][x] < 0 ? 0 : f.palette[rows[y][x]]; });
+  ExpectPixels(Decode(f), 6, 3, [&](int x, int y) { return rows[y][x] < 0 ? 0 : f.Palette[rows[y][x]]; });
 }
 
 TEST(BmpDecoder, Rle4AlternatesTheTwoNibbles) {
   TBmpFields f;
-  f.width = 8;
-  f.height = 2;
-  f.bitCount = 4;
-  f.compression = 2;
-  f.palette = DistinctColours(16);
-  f.pixels = {
+  f.Width = 8;
+  f.Height = 2;
+  f.BitCount = 4;
+  f.Compression = 2;
+  f.Palette = DistinctColours(16);
+  f.Pixels = {
       5, 0x12,                       // 1 2 1 2 1
       0, 3,    0x34, 0x50,           // literal 3 4 5 (two bytes, already even)
       0, 0,                          // end of line
@@ -191,32 +191,32 @@ TEST(BmpDecoder, Rle4AlternatesTheTwoNibbles) {
       0, 1,
   };
   const std::vector<std::vector<int>> rows = {{10, 11, 12, 13, 14, -1, -1, -1}, {1, 2, 1, 2, 1, 3, 4, 5}};
-  ExpectPixels(Decode(f), 8, 2, [&](int x, int y) { return rows[y][x] < 0 ? 0 : f.palette[rows[y][x]]; });
+  ExpectPixels(Decode(f), 8, 2, [&](int x, int y) { return rows[y][x] < 0 ? 0 : f.Palette[rows[y][x]]; });
 }
 
 TEST(BmpDecoder, RunLengthWithoutEndMarkIsCompleteOnceEveryRowIsDone) {
   TBmpFields f;
-  f.width = 2;
-  f.height = 2;
-  f.bitCount = 8;
-  f.compression = 1;
-  f.palette = DistinctColours(4);
-  f.pixels = {2, 1, 0, 0, 2, 3, 0, 0};
-  ExpectPixels(Decode(f), 2, 2, [&](int, int y) { return f.palette[y == 0 ? 3 : 1]; });
-  f.pixels.resize(4);  // the top row never comes
+  f.Width = 2;
+  f.Height = 2;
+  f.BitCount = 8;
+  f.Compression = 1;
+  f.Palette = DistinctColours(4);
+  f.Pixels = {2, 1, 0, 0, 2, 3, 0, 0};
+  ExpectPixels(Decode(f), 2, 2, [&](int, int y) { return f.Palette[y == 0 ? 3 : 1]; });
+  f.Pixels.resize(4);  // the top row never comes
   EXPECT_THROW(Decode(f), EInvalidGraphic);
 }
 
 TEST(BmpDecoder, SidesUpTo16384PixelsAreRead) {
   TBmpFields f;
-  f.bitCount = 1;
-  f.palette = {0, RgbColour(255, 255, 255)};
-  f.width = 16384;
-  f.pixels.assign(16384 / 8, 0xFF);
+  f.BitCount = 1;
+  f.Palette = {0, RgbColour(255, 255, 255)};
+  f.Width = 16384;
+  f.Pixels.assign(16384 / 8, 0xFF);
   EXPECT_EQ(Decode(f).Width(), 16384);
-  f.width = 1;
-  f.height = -16384;
-  f.pixels.assign(4 * 16384, 0x80);
+  f.Width = 1;
+  f.Height = -16384;
+  f.Pixels.assign(4 * 16384, 0x80);
   const TSkinBitmap tall = Decode(f);
   EXPECT_EQ(tall.Height(), 16384);
   EXPECT_EQ(tall.Pixel(0, 16383), RgbColour(255, 255, 255));
@@ -226,10 +226,10 @@ TEST(BmpDecoder, RefusesPicturesOver16384PixelsOnASide) {
   for (auto [width, height] :
        {std::pair{16385, 1}, std::pair{1, 16385}, std::pair{1, -16385}, std::pair{1, -2147483647 - 1}}) {
     TBmpFields f;
-    f.bitCount = 1;
-    f.width = width;
-    f.height = height;
-    f.palette = {0, 0};
+    f.BitCount = 1;
+    f.Width = width;
+    f.Height = height;
+    f.Palette = {0, 0};
     EXPECT_THROW(Decode(f), EInvalidGraphic) << width << " x " << height;
   }
 }
@@ -237,46 +237,46 @@ TEST(BmpDecoder, RefusesPicturesOver16384PixelsOnASide) {
 TEST(BmpDecoder, RefusesFormatsItDoesNotKnow) {
   const auto refused = [](TBmpFields f) { EXPECT_THROW(Decode(f), EInvalidGraphic); };
   TBmpFields f;
-  f.width = 1;
-  f.bitCount = 24;
-  f.pixels = {1, 2, 3, 0};
+  f.Width = 1;
+  f.BitCount = 24;
+  f.Pixels = {1, 2, 3, 0};
   for (std::uint32_t compression : {1u, 2u, 3u, 4u, 5u, 6u, 11u}) {  // RLE and masks do not fit 24 bits; JPEG, PNG, ...
     TBmpFields g = f;
-    g.compression = compression;
+    g.Compression = compression;
     refused(g);
   }
   for (std::uint16_t bitCount : {0, 2, 7, 48, 64}) {
     TBmpFields g = f;
-    g.bitCount = bitCount;
+    g.BitCount = bitCount;
     refused(g);
   }
   for (std::uint32_t headerSize : {0u, 16u, 39u, 41u, 64u, 200u}) {
     TBmpFields g = f;
-    g.headerSize = headerSize;
+    g.HeaderSize = headerSize;
     refused(g);
   }
   TBmpFields rle8with4 = f;
-  rle8with4.bitCount = 4;
-  rle8with4.compression = 1;
+  rle8with4.BitCount = 4;
+  rle8with4.Compression = 1;
   refused(rle8with4);
   TBmpFields coreSixteen = f;
-  coreSixteen.headerSize = 12;
-  coreSixteen.bitCount = 16;
+  coreSixteen.HeaderSize = 12;
+  coreSixteen.BitCount = 16;
   refused(coreSixteen);
   TBmpFields topDownRle = f;
-  topDownRle.bitCount = 8;
-  topDownRle.compression = 1;
-  topDownRle.height = -1;
-  topDownRle.palette = {0};
-  topDownRle.pixels = {1, 0, 0, 1};
+  topDownRle.BitCount = 8;
+  topDownRle.Compression = 1;
+  topDownRle.Height = -1;
+  topDownRle.Palette = {0};
+  topDownRle.Pixels = {1, 0, 0, 1};
   refused(topDownRle);
   TBmpFields scatteredMask = f;
-  scatteredMask.bitCount = 32;
-  scatteredMask.compression = 3;
-  scatteredMask.masks = {0xF0F0, 0xFF0000, 0xFF};
+  scatteredMask.BitCount = 32;
+  scatteredMask.Compression = 3;
+  scatteredMask.Masks = {0xF0F0, 0xFF0000, 0xFF};
   refused(scatteredMask);
   TBmpFields noPixels = f;
-  noPixels.width = 0;
+  noPixels.Width = 0;
   refused(noPixels);
   std::vector<std::uint8_t> notBmp = BuildBmp(f);
   notBmp[0] = 'P';
@@ -285,11 +285,11 @@ TEST(BmpDecoder, RefusesFormatsItDoesNotKnow) {
 
 TEST(BmpDecoder, EveryCutOfAFileIsRefused) {
   TBmpFields f;
-  f.width = 3;
-  f.height = 2;
-  f.bitCount = 4;
-  f.palette = DistinctColours(16);
-  f.pixels = PackRows(3, 2, false, 4, [](int x, int y) { return static_cast<std::uint32_t>(x + y); });
+  f.Width = 3;
+  f.Height = 2;
+  f.BitCount = 4;
+  f.Palette = DistinctColours(16);
+  f.Pixels = PackRows(3, 2, false, 4, [](int x, int y) { return static_cast<std::uint32_t>(x + y); });
   const std::vector<std::uint8_t> whole = BuildBmp(f);
   ASSERT_NO_THROW(DecodeBmp(whole));
   for (std::size_t length = 0; length < whole.size(); ++length) {
@@ -299,18 +299,18 @@ TEST(BmpDecoder, EveryCutOfAFileIsRefused) {
 
 TEST(BmpDecoder, OffsetsPastTheEndAreRefused) {
   TBmpFields f;
-  f.width = 1;
-  f.pixels = {1, 2, 3, 0};
-  f.pixelOffset = 0xFFFFFFF0;
+  f.Width = 1;
+  f.Pixels = {1, 2, 3, 0};
+  f.PixelOffset = 0xFFFFFFF0;
   EXPECT_THROW(Decode(f), EInvalidGraphic);
   // A palette bigger than the file around it.
   TBmpFields g;
-  g.width = 1;
-  g.bitCount = 8;
-  g.colorsUsed = 256;
-  g.palette = {0, 0};
-  g.pixels = {0, 0, 0, 0};
-  g.pixelOffset = 0xFFFFFFF0;
+  g.Width = 1;
+  g.BitCount = 8;
+  g.ColorsUsed = 256;
+  g.Palette = {0, 0};
+  g.Pixels = {0, 0, 0, 0};
+  g.PixelOffset = 0xFFFFFFF0;
   EXPECT_THROW(Decode(g), EInvalidGraphic);
 }
 

@@ -8,25 +8,25 @@
 namespace {
 
 using skin::SplitNameLines;
-using Names = std::vector<std::string>;
+using TNames = std::vector<std::string>;
 
 TEST(SkinNames, EveryKindOfLineBreakEndsAName) {
-  EXPECT_EQ(SplitNameLines("a.bmp\r\nb.bmp\r\n"), (Names{"a.bmp", "b.bmp"}));
-  EXPECT_EQ(SplitNameLines("a\rb\nc"), (Names{"a", "b", "c"}));
+  EXPECT_EQ(SplitNameLines("a.bmp\r\nb.bmp\r\n"), (TNames{"a.bmp", "b.bmp"}));
+  EXPECT_EQ(SplitNameLines("a\rb\nc"), (TNames{"a", "b", "c"}));
   // LF then CR is two breaks, CR then LF is one.
-  EXPECT_EQ(SplitNameLines("a\n\rb"), (Names{"a", "", "b"}));
+  EXPECT_EQ(SplitNameLines("a\n\rb"), (TNames{"a", "", "b"}));
 }
 
 TEST(SkinNames, EmptyLinesAreNamesButAFinalBreakIsNot) {
-  EXPECT_EQ(SplitNameLines(""), Names{});
-  EXPECT_EQ(SplitNameLines("\r\n"), (Names{""}));
-  EXPECT_EQ(SplitNameLines("a\r\n\r\nb\r\n"), (Names{"a", "", "b"}));
-  EXPECT_EQ(SplitNameLines("a\r\r"), (Names{"a", ""}));
+  EXPECT_EQ(SplitNameLines(""), TNames{});
+  EXPECT_EQ(SplitNameLines("\r\n"), (TNames{""}));
+  EXPECT_EQ(SplitNameLines("a\r\n\r\nb\r\n"), (TNames{"a", "", "b"}));
+  EXPECT_EQ(SplitNameLines("a\r\r"), (TNames{"a", ""}));
 }
 
 TEST(SkinNames, ZeroByteEndsTheText) {
-  EXPECT_EQ(SplitNameLines(std::string("a\r\nb\0c\r\nd", 9)), (Names{"a", "b"}));
-  EXPECT_EQ(SplitNameLines(std::string("\0a", 2)), Names{});
+  EXPECT_EQ(SplitNameLines(std::string("a\r\nb\0c\r\nd", 9)), (TNames{"a", "b"}));
+  EXPECT_EQ(SplitNameLines(std::string("\0a", 2)), TNames{});
 }
 
 TEST(SkinNames, OnlyTheLettersAToZAreLowered) {
@@ -36,7 +36,7 @@ TEST(SkinNames, OnlyTheLettersAToZAreLowered) {
 }
 
 TEST(SkinNames, JoinedNamesSplitBackUnchanged) {
-  const Names names = {"left.bmp", "", "Settings.ini"};
+  const TNames names = {"left.bmp", "", "Settings.ini"};
   EXPECT_EQ(skin::JoinNameLines(names), "left.bmp\r\n\r\nSettings.ini\r\n");
   EXPECT_EQ(SplitNameLines(skin::JoinNameLines(names)), names);
 }

@@ -335,21 +335,21 @@ TEST(SetFrameCounts, ThumbCountsFromTheirSectionAtLeastOne) {
 }
 
 TEST(SetFrameCounts, GlyphStatesFromThePictureWidthWhenNotGiven) {
-  struct Case {
-    int width, height;
-    const char* given;
-    int expected;
+  struct TCase {
+    int Width, Height;
+    const char* Given;
+    int Expected;
   };
-  for (const Case& c : {Case{65, 13, "", 5}, Case{64, 16, "", 4}, Case{96, 16, "", 6}, Case{91, 15, "", 7},
-                        Case{20, 13, "", 4}, Case{65, 13, "7", 7}, Case{65, 13, "-1", 5}}) {
+  for (const TCase& c : {TCase{65, 13, "", 5}, TCase{64, 16, "", 4}, TCase{96, 16, "", 6}, TCase{91, 15, "", 7},
+                         TCase{20, 13, "", 4}, TCase{65, 13, "7", 7}, TCase{65, 13, "-1", 5}}) {
     TEntries entries;
-    entries.AddPicture("glyph.bmp", c.width, c.height);
+    entries.AddPicture("glyph.bmp", c.Width, c.Height);
     const std::string given =
-        *c.given ? std::string("CheckButtonFrame=") + c.given + "\nRadioButtonFrame=" + c.given : "";
+        *c.Given ? std::string("CheckButtonFrame=") + c.Given + "\nRadioButtonFrame=" + c.Given : "";
     const TSkinSettings skin =
         Read("[Buttons]\nCheckButton=glyph.bmp\nRadioButton=glyph.bmp\n" + given + "\n", entries);
-    EXPECT_EQ(skin.Buttons.CheckFrameCount, c.expected) << c.width << "x" << c.height << " " << c.given;
-    EXPECT_EQ(skin.Buttons.RadioFrameCount, c.expected) << c.width << "x" << c.height << " " << c.given;
+    EXPECT_EQ(skin.Buttons.CheckFrameCount, c.Expected) << c.Width << "x" << c.Height << " " << c.Given;
+    EXPECT_EQ(skin.Buttons.RadioFrameCount, c.Expected) << c.Width << "x" << c.Height << " " << c.Given;
   }
 }
 

@@ -11,9 +11,9 @@ namespace skintest {
 std::vector<std::uint8_t> ReadTestFile(const std::string& relativePath);
 
 struct TManifestEntry {
-  std::string name;
-  std::size_t size;
-  std::string sha256;
+  std::string Name;
+  std::size_t Size;
+  std::string Sha256;
 };
 
 // The entries manifest.json lists for sample.skn, in archive order.

@@ -65,21 +65,21 @@ int TitleBrightness(HWND window) { return Brightness(window, 40, 2); }
 
 // The shown windows of a class anywhere in `parent`.
 std::vector<HWND> ShownDescendants(HWND parent, const wchar_t* className) {
-  struct Search {
-    const wchar_t* className;
-    std::vector<HWND> found;
+  struct TSearch {
+    const wchar_t* ClassName;
+    std::vector<HWND> Found;
   } search{className, {}};
   EnumChildWindows(
       parent,
       [](HWND child, LPARAM context) {
-        auto* search = reinterpret_cast<Search*>(context);
+        auto* search = reinterpret_cast<TSearch*>(context);
         wchar_t name[64] = L"";
         GetClassNameW(child, name, 64);
-        if (lstrcmpiW(name, search->className) == 0 && IsWindowVisible(child)) search->found.push_back(child);
+        if (lstrcmpiW(name, search->ClassName) == 0 && IsWindowVisible(child)) search->Found.push_back(child);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return search.Found;
 }
 
 // A shown top-level window of the program with that class and caption, or nullptr.
@@ -155,15 +155,15 @@ TEST(SkinView, OpensSizeableWithTheDefaultSkinAndSwitchesBetweenTheBuiltInSkins)
 // border line, the face of an up-down control, a progress bar's track along
 // its top edge (which its bar leaves out), a panel's face, the top edge of a
 // check box's box or a radio button's circle (above any text beside it).
-struct DarkPoint {
-  const wchar_t* className;
-  int x, y;  // as Brightness takes them
+struct TDarkPoint {
+  const wchar_t* ClassName;
+  int X, Y;  // as Brightness takes them
 };
-constexpr DarkPoint kSkinnedLooks[] = {{L"TButton", -6, -6},   {L"TBitBtn", -6, -6},     {L"TEdit", -1, -1},
-                                       {L"TSpinEdit", -1, -1}, {L"TMemo", -1, -1},       {L"msctls_updown32", 3, 3},
-                                       {L"TUpDown", 3, 3},     {L"TProgressBar", -4, 1}, {L"TPanel", -4, -4},
-                                       {L"TCheckBox", 2, 2},   {L"TRadioButton", 6, 2},  {L"THeaderControl", 2, 2},
-                                       {L"SysHeader32", 2, 2}};
+constexpr TDarkPoint kSkinnedLooks[] = {{L"TButton", -6, -6},   {L"TBitBtn", -6, -6},     {L"TEdit", -1, -1},
+                                        {L"TSpinEdit", -1, -1}, {L"TMemo", -1, -1},       {L"msctls_updown32", 3, 3},
+                                        {L"TUpDown", 3, 3},     {L"TProgressBar", -4, 1}, {L"TPanel", -4, -4},
+                                        {L"TCheckBox", 2, 2},   {L"TRadioButton", 6, 2},  {L"THeaderControl", 2, 2},
+                                        {L"SysHeader32", 2, 2}};
 // The band across the dark skin's track-bar thumb in each of its states (hot
 // and focused, normal, pressed, disabled): a skinned thumb shows one of them.
 constexpr COLORREF kDarkThumbBands[] = {RGB(120, 200, 222), RGB(64, 170, 200), RGB(36, 112, 140), RGB(70, 74, 82)};
@@ -200,24 +200,24 @@ TEST_F(DarkSkinView, ShowsEachPageOfControlsWearingTheSkin) {
   };
   EXPECT_EQ(shownPage(), L"Buttons") << "the first page is shown first";
 
-  struct Page {
-    wchar_t key;
-    const wchar_t* name;
+  struct TPage {
+    wchar_t Key;
+    const wchar_t* Name;
   };
-  for (const Page& page :
-       {Page{L'e', L"Edit boxes"}, Page{L'p', L"Panels and labels"}, Page{L'r', L"Progress bars"},
-        Page{L't', L"Track bars"}, Page{L'u', L"Up-down controls"}, Page{L'k', L"Check boxes and radio buttons"},
-        Page{L'l', L"Lists and headers"}, Page{L'b', L"Buttons"}}) {
-    SCOPED_TRACE(Narrow(page.name));
-    ASSERT_TRUE(ChooseMenuItemUntil(window, L'c', page.key, [&] { return shownPage() == page.name; }));
+  for (const TPage& page :
+       {TPage{L'e', L"Edit boxes"}, TPage{L'p', L"Panels and labels"}, TPage{L'r', L"Progress bars"},
+        TPage{L't', L"Track bars"}, TPage{L'u', L"Up-down controls"}, TPage{L'k', L"Check boxes and radio buttons"},
+        TPage{L'l', L"Lists and headers"}, TPage{L'b', L"Buttons"}}) {
+    SCOPED_TRACE(Narrow(page.Name));
+    ASSERT_TRUE(ChooseMenuItemUntil(window, L'c', page.Key, [&] { return shownPage() == page.Name; }));
     const HWND shown = ShownDescendants(window, L"TControlPage").front();
     EXPECT_TRUE(WaitFor([shown] { return Brightness(shown, -4, -4) < 110; })) << "the page keeps the system's face";
     int looked = 0;
-    for (const DarkPoint& look : kSkinnedLooks) {
-      for (HWND control : ShownDescendants(shown, look.className)) {
+    for (const TDarkPoint& look : kSkinnedLooks) {
+      for (HWND control : ShownDescendants(shown, look.ClassName)) {
         ++looked;
-        EXPECT_TRUE(WaitFor([&] { return Brightness(control, look.x, look.y) < 110; }, std::chrono::seconds(5)))
-            << Narrow(look.className) << " \"" << Narrow(WindowText(control)) << "\" is not skinned";
+        EXPECT_TRUE(WaitFor([&] { return Brightness(control, look.X, look.Y) < 110; }, std::chrono::seconds(5)))
+            << Narrow(look.ClassName) << " \"" << Narrow(WindowText(control)) << "\" is not skinned";
       }
     }
     for (HWND bar : ShownDescendants(shown, L"TTrackBar")) {
@@ -269,15 +269,15 @@ TEST_F(DarkSkinView, OpensEveryKindOfWindowInTheSkin) {
     EXPECT_NE(ChildWindow(bare, kind), nullptr) << std::string(kind, kind + lstrlenW(kind));
 
   // The modal ones, each closed before the next opens.
-  struct Modal {
-    wchar_t key;
-    const wchar_t* className;
-    const wchar_t* caption;
+  struct TModal {
+    wchar_t Key;
+    const wchar_t* ClassName;
+    const wchar_t* Caption;
   };
-  for (const Modal& modal : {Modal{L's', L"#32770", L"System dialog"}, Modal{L'd', L"TForm", L"Dialog"},
-                             Modal{L'm', L"TMessageForm", L"Skin Viewer"}}) {
-    HWND dialog = OpenFromMenu(gallery, window, L'w', modal.key, modal.className, modal.caption);
-    ASSERT_NE(dialog, nullptr) << std::string(modal.caption, modal.caption + lstrlenW(modal.caption));
+  for (const TModal& modal : {TModal{L's', L"#32770", L"System dialog"}, TModal{L'd', L"TForm", L"Dialog"},
+                              TModal{L'm', L"TMessageForm", L"Skin Viewer"}}) {
+    HWND dialog = OpenFromMenu(gallery, window, L'w', modal.Key, modal.ClassName, modal.Caption);
+    ASSERT_NE(dialog, nullptr) << std::string(modal.Caption, modal.Caption + lstrlenW(modal.Caption));
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([dialog] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) << "closing ends it";
   }

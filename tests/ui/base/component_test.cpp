@@ -14,12 +14,12 @@
 namespace {
 
 // Records its own destruction, so the order owners free in can be checked.
-class Probe : public ui::TComponent {
+class TProbe : public ui::TComponent {
  public:
-  Probe(ui::TComponent* owner, std::string name, std::vector<std::string>& log) : TComponent(owner), log_(log) {
+  TProbe(ui::TComponent* owner, std::string name, std::vector<std::string>& log) : TComponent(owner), log_(log) {
     SetName(std::move(name));
   }
-  ~Probe() override { log_.push_back(Name()); }
+  ~TProbe() override { log_.push_back(Name()); }
 
  private:
   std::vector<std::string>& log_;
@@ -28,10 +28,10 @@ class Probe : public ui::TComponent {
 TEST(ComponentOwnership, OwnerFreesWhatItOwnsLastFirstAndFreedComponentsLeaveTheList) {
   std::vector<std::string> freed;
   auto* owner = new ui::TComponent(nullptr);
-  new Probe(owner, "First", freed);
-  auto* second = new Probe(owner, "Second", freed);
-  new Probe(second, "Grandchild", freed);
-  new Probe(owner, "Third", freed);
+  new TProbe(owner, "First", freed);
+  auto* second = new TProbe(owner, "Second", freed);
+  new TProbe(second, "Grandchild", freed);
+  new TProbe(owner, "Third", freed);
   ASSERT_EQ(owner->ComponentCount(), 3);
   EXPECT_EQ(owner->Components(1), second);
 
@@ -47,7 +47,7 @@ TEST(ComponentOwnership, OwnerFreesWhatItOwnsLastFirstAndFreedComponentsLeaveThe
 TEST(ComponentOwnership, RemovedComponentSurvivesItsFormerOwner) {
   std::vector<std::string> freed;
   auto* owner = new ui::TComponent(nullptr);
-  auto* kept = new Probe(owner, "Kept", freed);
+  auto* kept = new TProbe(owner, "Kept", freed);
   owner->RemoveComponent(kept);
   delete owner;
   EXPECT_TRUE(freed.empty());

@@ -14,33 +14,33 @@ namespace {
 
 // Chains itself into a control's handler the way a skinner does, logging
 // every message; it can swallow one message kind and detaches on request.
-class Spy {
+class TSpy {
  public:
-  explicit Spy(ui::TControl& control) : control_(control), saved_(control.WindowProc()) {
+  explicit TSpy(ui::TControl& control) : control_(control), saved_(control.WindowProc()) {
     control.SetWindowProc([this](ui::TMessage& message) { Handle(message); });
   }
-  ~Spy() {
+  ~TSpy() {
     if (attached_) Detach();
   }
   void Detach() {
     control_.SetWindowProc(saved_);
     attached_ = false;
   }
-  bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
+  bool Saw(UINT msg) const { return std::find(Seen.begin(), Seen.end(), msg) != Seen.end(); }
 
-  std::vector<UINT> seen;
-  std::vector<ui::TMessage> mouse;  // as received, coordinates included
-  UINT swallow = 0;
-  UINT detachOn = 0;
-  DWORD paintDcType = 0;  // of the device context WM_PAINT brought
+  std::vector<UINT> Seen;
+  std::vector<ui::TMessage> Mouse;  // as received, coordinates included
+  UINT Swallow = 0;
+  UINT DetachOn = 0;
+  DWORD PaintDcType = 0;  // of the device context WM_PAINT brought
 
  private:
   void Handle(ui::TMessage& message) {
-    seen.push_back(message.Msg);
-    if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MBUTTONDBLCLK) mouse.push_back(message);
-    if (message.Msg == WM_PAINT) paintDcType = GetObjectType(reinterpret_cast<HDC>(message.WParam));
-    if (message.Msg == swallow) return;
-    if (message.Msg == detachOn) Detach();  // replaces the very handler that runs now
+    Seen.push_back(message.Msg);
+    if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MBUTTONDBLCLK) Mouse.push_back(message);
+    if (message.Msg == WM_PAINT) PaintDcType = GetObjectType(reinterpret_cast<HDC>(message.WParam));
+    if (message.Msg == Swallow) return;
+    if (message.Msg == DetachOn) Detach();  // replaces the very handler that runs now
     saved_(message);
   }
 
@@ -65,33 +65,33 @@ class HandlerChain : public ui_test::FormTest {
 };
 
 TEST_F(HandlerChain, WindowedControlHandlerSeesWin32MessagesAndPassesThemOn) {
-  Spy spy(*panel);
+  TSpy spy(*panel);
   SendMouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
   SendMouse(WM_LBUTTONUP, 5, 5);
   EXPECT_TRUE(spy.Saw(WM_LBUTTONDOWN));
   EXPECT_EQ(panelDowns, 1) << "the chained handler passed the press on to the panel";
 
-  spy.swallow = WM_LBUTTONDOWN;
+  spy.Swallow = WM_LBUTTONDOWN;
   SendMouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
   SendMouse(WM_LBUTTONUP, 5, 5);
   EXPECT_EQ(panelDowns, 1) << "a swallowed message never reaches the panel";
 
   spy.Detach();
-  const size_t seenBefore = spy.seen.size();
+  const size_t seenBefore = spy.Seen.size();
   SendMouse(WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
   SendMouse(WM_LBUTTONUP, 5, 5);
-  EXPECT_EQ(spy.seen.size(), seenBefore) << "unchained, the spy hears nothing";
+  EXPECT_EQ(spy.Seen.size(), seenBefore) << "unchained, the spy hears nothing";
   EXPECT_EQ(panelDowns, 2);
 }
 
 TEST_F(HandlerChain, GraphicControlGetsMouseInItsOwnCoordinatesAndPaintWithADeviceContext) {
-  Spy spy(*label);
+  TSpy spy(*label);
   SendMouse(WM_MOUSEMOVE, 45, 33);
   SendMouse(WM_LBUTTONDOWN, 45, 33, MK_LBUTTON);
   SendMouse(WM_LBUTTONUP, 45, 33);
   ASSERT_TRUE(spy.Saw(WM_LBUTTONDOWN));
   const auto press =
-      std::find_if(spy.mouse.begin(), spy.mouse.end(), [](const ui::TMessage& m) { return m.Msg == WM_LBUTTONDOWN; });
+      std::find_if(spy.Mouse.begin(), spy.Mouse.end(), [](const ui::TMessage& m) { return m.Msg == WM_LBUTTONDOWN; });
   EXPECT_EQ(LOWORD(press->LParam), 5);
   EXPECT_EQ(HIWORD(press->LParam), 3);
   EXPECT_TRUE(spy.Saw(ui::CM_MOUSEENTER));
@@ -104,7 +104,7 @@ TEST_F(HandlerChain, GraphicControlGetsMouseInItsOwnCoordinatesAndPaintWithADevi
   label->Invalidate();
   UpdateWindow(panel->Handle());
   ASSERT_TRUE(spy.Saw(WM_PAINT));
-  EXPECT_EQ(spy.paintDcType, static_cast<DWORD>(OBJ_MEMDC)) << "graphic controls paint off-screen";
+  EXPECT_EQ(spy.PaintDcType, static_cast<DWORD>(OBJ_MEMDC)) << "graphic controls paint off-screen";
 }
 
 TEST_F(HandlerChain, DoubleBufferedSystemControlPaintsOffScreenSoAChainedHandlerCanPaintOverIt) {
@@ -147,24 +147,24 @@ TEST_F(HandlerChain, HandlerThrowingWhilePaintingIsReportedAndThePaintStillEnds)
 }
 
 TEST_F(HandlerChain, TwoChainedHandlersUnchainInReverseOrder) {
-  Spy first(*label);
-  Spy second(*label);
+  TSpy first(*label);
+  TSpy second(*label);
   SendMouse(WM_LBUTTONDOWN, 45, 33, MK_LBUTTON);
   EXPECT_TRUE(first.Saw(WM_LBUTTONDOWN));
   EXPECT_TRUE(second.Saw(WM_LBUTTONDOWN));
   second.Detach();
   first.Detach();
-  first.seen.clear();
+  first.Seen.clear();
   SendMouse(WM_LBUTTONUP, 45, 33);
-  EXPECT_TRUE(first.seen.empty());
+  EXPECT_TRUE(first.Seen.empty());
   EXPECT_EQ(labelDowns, 1);
 }
 
 TEST_F(HandlerChain, NotificationsOfTheLibraryTravelThroughTheHandler) {
   auto* button = new ui::TButton(form);
   button->SetParent(panel);
-  Spy buttonSpy(*button);
-  Spy labelSpy(*label);
+  TSpy buttonSpy(*button);
+  TSpy labelSpy(*label);
   button->SetEnabled(false);
   label->SetEnabled(false);
   EXPECT_TRUE(buttonSpy.Saw(ui::CM_ENABLEDCHANGED));
@@ -176,7 +176,7 @@ TEST_F(HandlerChain, NotificationsOfTheLibraryTravelThroughTheHandler) {
   EXPECT_TRUE(buttonSpy.Saw(ui::CM_MOUSEENTER)) << "the first move over the window";
   SendMessageW(button->Handle(), WM_MOUSELEAVE, 0, 0);
   EXPECT_TRUE(buttonSpy.Saw(ui::CM_MOUSELEAVE));
-  buttonSpy.seen.clear();
+  buttonSpy.Seen.clear();
   SendMessageW(button->Handle(), ui::CM_MOUSELEAVE, 0, 0);
   EXPECT_TRUE(buttonSpy.Saw(ui::CM_MOUSELEAVE)) << "sent to the window, a notification reaches the handler";
 
@@ -191,10 +191,10 @@ TEST_F(HandlerChain, HandlerMayUnchainItselfWhileItsControlIsDestroyed) {
   auto* button = new ui::TButton(form);
   button->SetParent(panel);
   button->HandleNeeded();
-  Spy buttonSpy(*button);
-  buttonSpy.detachOn = WM_NCDESTROY;
-  Spy labelSpy(*label);
-  labelSpy.detachOn = ui::CM_RELEASE;
+  TSpy buttonSpy(*button);
+  buttonSpy.DetachOn = WM_NCDESTROY;
+  TSpy labelSpy(*label);
+  labelSpy.DetachOn = ui::CM_RELEASE;
   delete button;
   delete label;
   EXPECT_TRUE(buttonSpy.Saw(WM_NCDESTROY));

@@ -44,9 +44,9 @@ std::vector<HKL> InstalledLayouts() {
 // Gives a layout's registry key a "Layout Text" (Wine's registry has none)
 // and, for a key it makes, a "Layout Id" (which installs a variant layout),
 // for the test's length; then puts back what was there.
-class ScopedLayoutText {
+class TScopedLayoutText {
  public:
-  ScopedLayoutText(const std::wstring& keyName, const std::wstring& text, const std::wstring& layoutId = L"") {
+  TScopedLayoutText(const std::wstring& keyName, const std::wstring& text, const std::wstring& layoutId = L"") {
     const std::wstring path = L"SYSTEM\\CurrentControlSet\\Control\\Keyboard Layouts\\" + keyName;
     DWORD disposition = 0;
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
@@ -62,7 +62,7 @@ class ScopedLayoutText {
     if (path_.empty()) ADD_FAILURE() << "a layout id goes only to a key of the test's own";
     Write(L"Layout Id", layoutId);
   }
-  ~ScopedLayoutText() {
+  ~TScopedLayoutText() {
     if (hadText_)
       Write(L"Layout Text", oldText_);
     else
@@ -84,7 +84,7 @@ class ScopedLayoutText {
 
 // The Dvorak variant of the US layout, installed by the test: its handle names
 // it by its "Layout Id", not by its key.
-class ScopedVariantLayout {
+class TScopedVariantLayout {
  public:
   static constexpr const wchar_t* kName = L"United States-Dvorak";
   HKL Layout() const { return layout_; }
@@ -97,7 +97,7 @@ class ScopedVariantLayout {
     return nullptr;
   }
   std::vector<HKL> before_ = InstalledLayouts();
-  ScopedLayoutText key_{L"00010409", kName, L"0002"};
+  TScopedLayoutText key_{L"00010409", kName, L"0002"};
   HKL layout_ = AddedSince(before_);
 };
 
@@ -107,13 +107,13 @@ TEST(InputMethodNames, AnInstalledLayoutIsFoundByItsImeDescriptionOrItsLayoutTex
   ASSERT_FALSE(description.empty());
   EXPECT_EQ(ui::FindKeyboardLayout(description), CurrentLayout());
 
-  ScopedLayoutText layoutText(CurrentKeyName(), kLayoutText);
+  TScopedLayoutText layoutText(CurrentKeyName(), kLayoutText);
   EXPECT_EQ(ui::FindKeyboardLayout(text::WideToGbk(kLayoutText)), CurrentLayout());
   EXPECT_EQ(ui::FindKeyboardLayout(description), CurrentLayout()) << "the description still names it";
 
-  ScopedVariantLayout variant;
+  TScopedVariantLayout variant;
   ASSERT_NE(variant.Layout(), nullptr);
-  EXPECT_EQ(ui::FindKeyboardLayout(text::WideToGbk(ScopedVariantLayout::kName)), variant.Layout());
+  EXPECT_EQ(ui::FindKeyboardLayout(text::WideToGbk(TScopedVariantLayout::kName)), variant.Layout());
 }
 
 TEST(InputMethodNames, OnlyAWholeInstalledNameFindsALayout) {
@@ -128,20 +128,20 @@ TEST(InputMethodNames, OnlyAWholeInstalledNameFindsALayout) {
 // Wine refuses every layout but its locale's, so the thread's layout cannot
 // show an activation; the program's import of ActivateKeyboardLayout is
 // pointed at a recorder that passes each call on to the system.
-class ActivationRecorder {
+class TActivationRecorder {
  public:
-  ActivationRecorder() {
+  TActivationRecorder() {
     system_ = &ActivateKeyboardLayout;
     slot_ = ImportSlot(reinterpret_cast<ULONG_PTR>(system_));
     if (!slot_) ADD_FAILURE() << "the program does not import ActivateKeyboardLayout";
     Point(&Record);
     calls_.clear();
   }
-  ~ActivationRecorder() { Point(system_); }
+  ~TActivationRecorder() { Point(system_); }
   const std::vector<HKL>& Calls() const { return calls_; }
 
  private:
-  using Activate = HKL(WINAPI*)(HKL, UINT);
+  using TActivate = HKL(WINAPI*)(HKL, UINT);
   static HKL WINAPI Record(HKL layout, UINT flags) {
     calls_.push_back(layout);
     return system_(layout, flags);
@@ -156,14 +156,14 @@ class ActivationRecorder {
         if (slot->u1.Function == function) return &slot->u1.Function;
     return nullptr;
   }
-  void Point(Activate target) {
+  void Point(TActivate target) {
     if (!slot_) return;
     DWORD protection;
     VirtualProtect(slot_, sizeof(*slot_), PAGE_READWRITE, &protection);
     *slot_ = reinterpret_cast<ULONG_PTR>(target);
     VirtualProtect(slot_, sizeof(*slot_), protection, &protection);
   }
-  static inline Activate system_ = nullptr;
+  static inline TActivate system_ = nullptr;
   static inline std::vector<HKL> calls_;
   ULONG_PTR* slot_ = nullptr;
 };
@@ -194,7 +194,7 @@ class EditInputMethod : public ui_test::FormTest {
 
 TEST_F(EditInputMethod, FocusWithoutAnInstalledNameLeavesTheLayoutAlone) {
   const HKL before = CurrentLayout();
-  ActivationRecorder recorder;
+  TActivationRecorder recorder;
   FocusEdit();  // no name
   edit->SetImeName(kUninstalledName);
   FocusEdit();
@@ -205,15 +205,15 @@ TEST_F(EditInputMethod, FocusWithoutAnInstalledNameLeavesTheLayoutAlone) {
 
 TEST_F(EditInputMethod, FocusActivatesTheLayoutNamedByItsDescriptionOrLayoutText) {
   const HKL named = CurrentLayout();
-  ScopedLayoutText layoutText(CurrentKeyName(), kLayoutText);
-  ScopedVariantLayout variant;
-  ActivationRecorder recorder;
+  TScopedLayoutText layoutText(CurrentKeyName(), kLayoutText);
+  TScopedVariantLayout variant;
+  TActivationRecorder recorder;
   edit->SetImeName(CurrentDescription());
   FocusEdit();
   edit->SetImeName(text::WideToGbk(kLayoutText));
   FocusEdit();
   EXPECT_EQ(CurrentLayout(), named);
-  edit->SetImeName(text::WideToGbk(ScopedVariantLayout::kName));
+  edit->SetImeName(text::WideToGbk(TScopedVariantLayout::kName));
   FocusEdit();  // asked for, though Wine keeps its locale's layout
   EXPECT_EQ(recorder.Calls(), (std::vector<HKL>{named, named, variant.Layout()}));
   EXPECT_TRUE(errors.empty()) << errors.front();

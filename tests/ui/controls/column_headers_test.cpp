@@ -30,14 +30,14 @@ class ColumnHeaders : public ui_test::FormTest {
   ui::TImageList* images = nullptr;
 };
 
-struct HeaderItem {
+struct THeaderItem {
   std::wstring Text;
   int Width = 0;
   int Format = 0;
   int Image = 0;
 };
 
-HeaderItem ReadHeaderItem(HWND header, int index) {
+THeaderItem ReadHeaderItem(HWND header, int index) {
   wchar_t text[64] = {};
   HDITEMW item{};
   item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_IMAGE;
@@ -60,7 +60,7 @@ TEST_F(ColumnHeaders, HeaderSectionsAndImagesReachTheWindowAndAClickNamesItsSect
   const HWND window = header->Handle();
   ASSERT_EQ(SendMessageW(window, HDM_GETITEMCOUNT, 0, 0), 3);
   EXPECT_EQ(ReadHeaderItem(window, 0).Text, L"\u540d\u79f0");
-  const HeaderItem size = ReadHeaderItem(window, 1);
+  const THeaderItem size = ReadHeaderItem(window, 1);
   EXPECT_EQ(size.Width, 100);
   EXPECT_EQ(size.Format & (HDF_JUSTIFYMASK | HDF_IMAGE), HDF_RIGHT | HDF_IMAGE);
   EXPECT_EQ(size.Image, 1);
@@ -116,7 +116,7 @@ TEST_F(ColumnHeaders, ListViewRowsAndColumnsReachItsWindowAndItsHeaderShowsTheCo
   ASSERT_NE(header, nullptr);
   EXPECT_EQ(GetParent(header), window);
   ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 2);
-  const HeaderItem size = ReadHeaderItem(header, 1);
+  const THeaderItem size = ReadHeaderItem(header, 1);
   EXPECT_EQ(size.Text, L"Size");
   EXPECT_EQ(size.Format & (HDF_JUSTIFYMASK | HDF_IMAGE), HDF_RIGHT | HDF_IMAGE);
   EXPECT_EQ(size.Image, 0);

@@ -14,10 +14,10 @@
 
 namespace {
 
-struct MouseRecord {
-  ui::TMouseButton button;
-  ui::TShiftState shift;
-  int x, y;
+struct TMouseRecord {
+  ui::TMouseButton Button;
+  ui::TShiftState Shift;
+  int X, Y;
 };
 
 class ControlEvents : public ui_test::FormTest {
@@ -39,7 +39,7 @@ class ControlEvents : public ui_test::FormTest {
     };
   }
   int clicks = 0;
-  std::vector<MouseRecord> downs, ups;
+  std::vector<TMouseRecord> downs, ups;
 };
 
 TEST_F(ControlEvents, LabelClickFollowsPressAndReleaseOverIt) {
@@ -50,12 +50,12 @@ TEST_F(ControlEvents, LabelClickFollowsPressAndReleaseOverIt) {
   SendMouse(WM_LBUTTONUP, 26, 31, MK_SHIFT);
   EXPECT_EQ(clicks, 1);
   ASSERT_EQ(downs.size(), 1u);
-  EXPECT_EQ(downs[0].button, ui::TMouseButton::mbLeft);
-  EXPECT_EQ(downs[0].shift & (ui::ssShift | ui::ssLeft), ui::ssShift | ui::ssLeft);
-  EXPECT_EQ(downs[0].x, 5);
-  EXPECT_EQ(downs[0].y, 10);
+  EXPECT_EQ(downs[0].Button, ui::TMouseButton::mbLeft);
+  EXPECT_EQ(downs[0].Shift & (ui::ssShift | ui::ssLeft), ui::ssShift | ui::ssLeft);
+  EXPECT_EQ(downs[0].X, 5);
+  EXPECT_EQ(downs[0].Y, 10);
   ASSERT_EQ(ups.size(), 1u);
-  EXPECT_EQ(ups[0].x, 6);
+  EXPECT_EQ(ups[0].X, 6);
 
   SendMouse(WM_LBUTTONDOWN, 25, 30, MK_LBUTTON);
   SendMouse(WM_LBUTTONUP, 150, 150);
@@ -74,7 +74,7 @@ TEST_F(ControlEvents, RightButtonPressesAreMouseDownsButNoClicks) {
   SendMouse(WM_RBUTTONDOWN, 25, 30, MK_RBUTTON);
   SendMouse(WM_RBUTTONUP, 25, 30);
   ASSERT_EQ(downs.size(), 1u);
-  EXPECT_EQ(downs[0].button, ui::TMouseButton::mbRight);
+  EXPECT_EQ(downs[0].Button, ui::TMouseButton::mbRight);
   EXPECT_EQ(clicks, 0);
 }
 

@@ -21,26 +21,26 @@
 
 namespace {
 
-class RecordingForm : public ui::TForm {
+class TRecordingForm : public ui::TForm {
  public:
-  explicit RecordingForm(ui::TComponent* owner) : TForm(owner) {
+  explicit TRecordingForm(ui::TComponent* owner) : TForm(owner) {
     SetBorderStyle(ui::TFormBorderStyle::bsNone);
-    OnCreate = [this](ui::TComponent*) { events.push_back("create"); };
-    OnShow = [this](ui::TComponent*) { events.push_back("show"); };
-    OnActivate = [this](ui::TComponent*) { events.push_back("activate"); };
-    OnDeactivate = [this](ui::TComponent*) { events.push_back("deactivate"); };
+    OnCreate = [this](ui::TComponent*) { Events.push_back("create"); };
+    OnShow = [this](ui::TComponent*) { Events.push_back("show"); };
+    OnActivate = [this](ui::TComponent*) { Events.push_back("activate"); };
+    OnDeactivate = [this](ui::TComponent*) { Events.push_back("deactivate"); };
     OnClose = [this](ui::TComponent*, ui::TCloseAction& action) {
-      events.push_back("close");
-      action = closeAction;
+      Events.push_back("close");
+      action = CloseAction;
     };
   }
   std::string ClassName() const override { return "TRecordingForm"; }
-  std::vector<std::string> events;
-  ui::TCloseAction closeAction = ui::TCloseAction::caHide;
+  std::vector<std::string> Events;
+  ui::TCloseAction CloseAction = ui::TCloseAction::caHide;
 };
 
 TEST(FormLife, WindowClassIsTheFormsClassNameAndClientSizeIsExact) {
-  RecordingForm form(nullptr);
+  TRecordingForm form(nullptr);
   form.SetClientSize(312, 311);
   form.Show();
   wchar_t className[64];
@@ -56,20 +56,20 @@ TEST(FormLife, WindowClassIsTheFormsClassNameAndClientSizeIsExact) {
 }
 
 TEST(FormLife, ShowActivationAndCloseRaiseTheirEvents) {
-  RecordingForm form(nullptr);
+  TRecordingForm form(nullptr);
   form.Show();
   ui::Application().ProcessMessages();
-  EXPECT_EQ(form.events.at(0), "show");
+  EXPECT_EQ(form.Events.at(0), "show");
   SendMessageW(form.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
-  EXPECT_EQ(form.events.back(), "deactivate");
+  EXPECT_EQ(form.Events.back(), "deactivate");
   SendMessageW(form.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
-  EXPECT_EQ(form.events.back(), "activate");
+  EXPECT_EQ(form.Events.back(), "activate");
 
-  form.closeAction = ui::TCloseAction::caNone;
+  form.CloseAction = ui::TCloseAction::caNone;
   SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(form.events.back(), "close");
+  EXPECT_EQ(form.Events.back(), "close");
   EXPECT_TRUE(IsWindowVisible(form.Handle())) << "caNone keeps the form open";
-  form.closeAction = ui::TCloseAction::caHide;
+  form.CloseAction = ui::TCloseAction::caHide;
   SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindowVisible(form.Handle()));
   EXPECT_FALSE(form.Visible());
@@ -77,8 +77,8 @@ TEST(FormLife, ShowActivationAndCloseRaiseTheirEvents) {
 
 TEST(FormLife, ScreenListsLiveFormsAndFindsThemByWindow) {
   const int before = ui::Screen().FormCount();
-  auto* first = new RecordingForm(nullptr);
-  auto* second = new RecordingForm(nullptr);
+  auto* first = new TRecordingForm(nullptr);
+  auto* second = new TRecordingForm(nullptr);
   ASSERT_EQ(ui::Screen().FormCount(), before + 2);
   EXPECT_EQ(ui::Screen().Forms(before + 1), second);
   EXPECT_EQ(ui::Screen().FindForm(second->Handle()), second);
@@ -89,8 +89,8 @@ TEST(FormLife, ScreenListsLiveFormsAndFindsThemByWindow) {
 }
 
 TEST(FormLife, FreedFormReleasedFromItsOwnHandlerGoesAfterTheMessage) {
-  auto* form = new RecordingForm(nullptr);
-  form->closeAction = ui::TCloseAction::caFree;
+  auto* form = new TRecordingForm(nullptr);
+  form->CloseAction = ui::TCloseAction::caFree;
   const int before = ui::Screen().FormCount();
   SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(ui::Screen().FormCount(), before) << "still alive while its close is handled";
@@ -99,7 +99,7 @@ TEST(FormLife, FreedFormReleasedFromItsOwnHandlerGoesAfterTheMessage) {
 }
 
 TEST(FormLife, ExceptionsFromHandlersReachTheApplicationNotTheSystem) {
-  RecordingForm form(nullptr);
+  TRecordingForm form(nullptr);
   form.OnDeactivate = [](ui::TComponent*) { throw std::runtime_error("Failed to set data for 'rilvanta.exe'"); };
   std::string reported;
   ui::Application().OnException = [&](const std::exception& error) { reported = error.what(); };
@@ -129,23 +129,23 @@ HWND ShownDialog(const wchar_t* caption) {
 
 // Before the main-form test below, which ends the application and with it every modal loop.
 TEST(FormLife, ModalFormDisablesTheOthersUntilItsResultAndGivesActivationBack) {
-  RecordingForm other(nullptr);
+  TRecordingForm other(nullptr);
   other.Show();
   SetForegroundWindow(other.Handle());
-  RecordingForm modal(nullptr);
+  TRecordingForm modal(nullptr);
   auto* ok = new ui::TButton(&modal);
   ok->SetParent(&modal);
   ok->SetModalResult(ui::mrOk);
   ok->OnClick = [&](ui::TComponent*) {
-    modal.events.push_back(IsWindowEnabled(other.Handle()) ? "click, other enabled" : "click, other disabled");
+    modal.Events.push_back(IsWindowEnabled(other.Handle()) ? "click, other enabled" : "click, other disabled");
   };
-  modal.OnHide = [&](ui::TComponent*) { modal.events.push_back("hide"); };
+  modal.OnHide = [&](ui::TComponent*) { modal.Events.push_back("hide"); };
   modal.OnShow = [&](ui::TComponent*) {
-    modal.events.push_back("show");
+    modal.Events.push_back("show");
     PostMessageW(ok->Handle(), BM_CLICK, 0, 0);
   };
   EXPECT_EQ(modal.ShowModal(), ui::mrOk);
-  EXPECT_EQ(modal.events,
+  EXPECT_EQ(modal.Events,
             (std::vector<std::string>{"show", "activate", "click, other disabled", "hide", "deactivate"}));
   EXPECT_TRUE(IsWindowEnabled(other.Handle()));
   EXPECT_FALSE(IsWindowVisible(modal.Handle()));
@@ -224,10 +224,10 @@ TEST(FormLife, OpenDialogOffersItsFilterAndReturnsTheChosenFile) {
 
 // Last: it terminates the application object shared by every test here.
 TEST(FormLifeMainForm, CreateFormFiresOnCreateAndClosingTheMainFormEndsTheApplication) {
-  auto* form = ui::Application().CreateForm<RecordingForm>();
+  auto* form = ui::Application().CreateForm<TRecordingForm>();
   EXPECT_EQ(form->Owner(), &ui::Application());
   ASSERT_EQ(ui::Application().MainForm(), form);
-  EXPECT_EQ(form->events.at(0), "create");
+  EXPECT_EQ(form->Events.at(0), "create");
   form->Show();
   form->Close();
   EXPECT_TRUE(ui::Application().Terminated());

@@ -38,10 +38,10 @@ RECT ClientOf(HWND window) {
 TEST(FormKinds, EachBorderStyleAndItsIconsGiveTheirWindowStyles) {
   using ui::TFormBorderStyle;
   const ui::TBorderIcons all = ui::biSystemMenu | ui::biMinimize | ui::biMaximize;
-  struct Case {
-    TFormBorderStyle border;
-    ui::TBorderIcons icons;
-    DWORD style, exStyle;
+  struct TCase {
+    TFormBorderStyle Border;
+    ui::TBorderIcons Icons;
+    DWORD Style, ExStyle;
   } cases[] = {
       {TFormBorderStyle::bsSizeable, all, WS_OVERLAPPEDWINDOW, 0},
       {TFormBorderStyle::bsSizeable, ui::biMinimize, WS_CAPTION | WS_THICKFRAME, 0},  // buttons need the system menu
@@ -52,15 +52,15 @@ TEST(FormKinds, EachBorderStyleAndItsIconsGiveTheirWindowStyles) {
       {TFormBorderStyle::bsNone, all, WS_POPUP | WS_SYSMENU, 0},
       {TFormBorderStyle::bsNone, 0, WS_POPUP, 0},
   };
-  for (const Case& each : cases) {
+  for (const TCase& each : cases) {
     ui::TForm form(nullptr);
-    form.SetBorderStyle(each.border);
-    form.SetBorderIcons(each.icons);
+    form.SetBorderStyle(each.Border);
+    form.SetBorderIcons(each.Icons);
     form.SetClientSize(200, 100);
-    SCOPED_TRACE(static_cast<int>(each.border));
-    EXPECT_EQ(StyleOf(form.Handle()) & kFrameBits, each.style);
-    EXPECT_EQ(ExStyleOf(form.Handle()) & kFrameExBits, each.exStyle);
-    EXPECT_EQ(GetSystemMenu(form.Handle(), FALSE) != nullptr, (each.style & WS_SYSMENU) != 0);
+    SCOPED_TRACE(static_cast<int>(each.Border));
+    EXPECT_EQ(StyleOf(form.Handle()) & kFrameBits, each.Style);
+    EXPECT_EQ(ExStyleOf(form.Handle()) & kFrameExBits, each.ExStyle);
+    EXPECT_EQ(GetSystemMenu(form.Handle(), FALSE) != nullptr, (each.Style & WS_SYSMENU) != 0);
     EXPECT_EQ(ClientOf(form.Handle()).right, 200);
     EXPECT_EQ(ClientOf(form.Handle()).bottom, 100);
   }
@@ -78,21 +78,21 @@ TEST(FormKinds, EachBorderStyleAndItsIconsGiveTheirWindowStyles) {
   EXPECT_EQ(StyleOf(form.Handle()) & WS_SYSMENU, 0u);
 }
 
-class MenuBarForm : public ui::TForm {
+class TMenuBarForm : public ui::TForm {
  public:
-  explicit MenuBarForm(ui::TComponent* owner) : TForm(owner) {
+  explicit TMenuBarForm(ui::TComponent* owner) : TForm(owner) {
     const ui::TWndMethod saved = WindowProc();
     SetWindowProc([this, saved](ui::TMessage& message) {
-      if (message.Msg == ui::CM_MENUCHANGED) ++menuChanges;
+      if (message.Msg == ui::CM_MENUCHANGED) ++MenuChanges;
       saved(message);
     });
   }
   std::string ClassName() const override { return "TMenuBarForm"; }
-  int menuChanges = 0;
+  int MenuChanges = 0;
 };
 
 TEST(FormKinds, MenuBarItemsClickOnTheirCommandAndChangesRebuildTheBarOnTheWindow) {
-  MenuBarForm form(nullptr);
+  TMenuBarForm form(nullptr);
   auto* menu = new ui::TMainMenu(&form);
   auto* file = new ui::TMenuItem(&form);
   file->SetCaption("\xCE\xC4\xBC\xFE");  // 文件
@@ -125,7 +125,7 @@ TEST(FormKinds, MenuBarItemsClickOnTheirCommandAndChangesRebuildTheBarOnTheWindo
   wchar_t text[32];
   GetMenuStringW(GetSubMenu(GetMenu(window), 0), 0, text, 32, MF_BYPOSITION);
   EXPECT_STREQ(text, L"Open...") << "the rebuilt bar is on the window";
-  EXPECT_EQ(form.menuChanges, 1);
+  EXPECT_EQ(form.MenuChanges, 1);
   EXPECT_FALSE(IsMenu(bar)) << "the old bar is freed";
 
   delete menu;

@@ -102,12 +102,12 @@ TEST_F(PopupMenus, OwnerDrawnItemsAreMeasuredFromTheDefaultSizeAndDrawnWithTheir
   AddItem(menu->Items(), "-", 0);
   ui::TMenuItem* second = AddItem(menu->Items(), "second item", 2);
   std::vector<std::pair<int, int>> defaults;
-  struct Drawn {
-    ui::TMenuItem* item;
-    RECT rect;
-    bool selected;
+  struct TDrawn {
+    ui::TMenuItem* Item;
+    RECT Rect;
+    bool Selected;
   };
-  std::vector<Drawn> drawn;
+  std::vector<TDrawn> drawn;
   for (int i = 0; i < menu->Items()->Count(); ++i) {
     ui::TMenuItem* item = menu->Items()->Items(i);
     item->OnMeasureItem = [&](ui::TMenuItem*, ui::TCanvas&, int& width, int& height) {
@@ -126,14 +126,14 @@ TEST_F(PopupMenus, OwnerDrawnItemsAreMeasuredFromTheDefaultSizeAndDrawnWithTheir
   EXPECT_GT(defaults[2].first, defaults[0].first) << "the longer caption has the wider default";
   EXPECT_GT(defaults[0].second, defaults[1].second) << "a separator is lower than an item";
   auto selectedDraw = [&](ui::TMenuItem* item) {
-    return std::any_of(drawn.begin(), drawn.end(), [&](const Drawn& d) { return d.item == item && d.selected; });
+    return std::any_of(drawn.begin(), drawn.end(), [&](const TDrawn& d) { return d.Item == item && d.Selected; });
   };
   EXPECT_TRUE(selectedDraw(first));
   EXPECT_TRUE(selectedDraw(second));
-  const auto plain = std::find_if(drawn.begin(), drawn.end(), [&](const Drawn& d) { return d.item == second; });
+  const auto plain = std::find_if(drawn.begin(), drawn.end(), [&](const TDrawn& d) { return d.Item == second; });
   ASSERT_NE(plain, drawn.end());
-  EXPECT_GE(plain->rect.right - plain->rect.left, defaults[2].first + 35) << "the widened size was used";
-  EXPECT_GT(plain->rect.top, 0) << "rectangles are in the menu's client area, item by item";
+  EXPECT_GE(plain->Rect.right - plain->Rect.left, defaults[2].first + 35) << "the widened size was used";
+  EXPECT_GT(plain->Rect.top, 0) << "rectangles are in the menu's client area, item by item";
 }
 
 TEST_F(PopupMenus, OwnerDrawnItemsAreServedWhenAFormTracksTheMenuItself) {
