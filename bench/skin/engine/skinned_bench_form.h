@@ -38,7 +38,7 @@ class TSkinnedBenchForm {
 
  private:
   skin::TSkinManage* manager_;
-  skin::TSkinData data_{nullptr};
+  skin::TSkinData data_{nullptr, skin::ManagerRequests()};
   ui::TForm form_{nullptr};
   std::unique_ptr<skin::TFormSkinner> skinner_;
 };
