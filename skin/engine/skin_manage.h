@@ -95,7 +95,7 @@ class TSkinManage final : public TFormSkinnerHost {
   bool DetachPopupMenu(HWND window);
   bool IsPopupMenuSkinned(HWND window) const;
   // The rendered background of the skinned popup showing that menu, or nullptr.
-  const TPopupBackground* FindPopupBackground(HMENU menu) const;
+  const TPopupBackground* FindPopupBackground(HMENU menu) const override;
   std::size_t PopupSkinnerCount() const { return popupSkinners_.size(); }
   void SetPopupSkinnerMaker(TPopupSkinnerMaker maker) { popupSkinnerMaker_ = std::move(maker); }
 

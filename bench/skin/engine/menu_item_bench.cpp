@@ -33,7 +33,7 @@ struct TYearMenus {
         item->SetCaption(std::to_string(year) + "\xC4\xEA");  // the year and "年" in GBK
         menu->Items()->Add(item);
       }
-    skin::SetMenuItemsSkinned(skinned, data, true);
+    skin::SetMenuItemsSkinned(skinned, data, &manager, true);
     // A popup window of the whole menu's size, its background rendered as when it is shown.
     popup = CreateWindowExW(WS_EX_TOOLWINDOW, L"#32768", L"", WS_POPUP, 0, 0, kItemWidth + 6, kItems * kItemHeight + 6,
                             nullptr, nullptr, nullptr, nullptr);

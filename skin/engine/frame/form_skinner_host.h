@@ -1,19 +1,22 @@
 #pragma once
 // What a frame skinner asks of whoever holds it (the skin manager): the state
 // the MDI children of the thread share, attaching a child an MDI frame's
-// client has made, the loaded skin components, and freeing the skinner once
-// its window is gone. Handed to the skinner when it is made.
+// client has made, the loaded skin components, freeing the skinner once its
+// window is gone, and the backgrounds of the skinned menu popups its menus'
+// items are drawn on. Handed to the skinner when it is made.
 
 #include <windows.h>
 
 #include <vector>
+
+#include "skin/engine/menus/popup_skinner.h"
 
 namespace skin {
 
 class TFormSkinner;
 class TSkinData;
 
-class TFormSkinnerHost {
+class TFormSkinnerHost : public TPopupBackgrounds {
  public:
   // Whether MDI children are shown maximised (the system draws their frames
   // then); a change reaches the skinner of every MDI child.

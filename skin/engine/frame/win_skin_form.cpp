@@ -68,7 +68,7 @@ bool TWinSkinForm::SkinForm(ui::TForm& form) {
   }
   savedColour_ = form.Color();
   form.SetColor(data_->Skin().ButtonFaceColour);
-  if (SkinsFrames()) SetPopupMenusOwnerDraw(form, *data_, true);
+  if (SkinsFrames()) SetPopupMenusOwnerDraw(form, *data_, &host_, true);
   return true;
 }
 
@@ -332,7 +332,7 @@ void TWinSkinForm::RefreshSkin() {
   }
   for (std::size_t i = 0; i < controlSkinners_.Count(); ++i) controlSkinners_[i].UpdateSkin();
   state_ = TFormSkinnerState::Refreshing;
-  if (form_ && SkinsFrames()) SetPopupMenusOwnerDraw(*form_, *data_, true);
+  if (form_ && SkinsFrames()) SetPopupMenusOwnerDraw(*form_, *data_, &host_, true);
   if (SkinsFrames()) {
     FitWindowToFrame(true);
     state_ = TFormSkinnerState::Active;
@@ -375,7 +375,7 @@ void TWinSkinForm::Unskin() {
   subclass_.Restore();
   DetachControls();
   RestoreFormColour();
-  if (form_) SetPopupMenusOwnerDraw(*form_, *data_, false);
+  if (form_) SetPopupMenusOwnerDraw(*form_, *data_, &host_, false);
   SetSystemStyles(true);
   FreeMenuBar(false);
   mdiClient_.reset();
@@ -407,7 +407,7 @@ void TWinSkinForm::UnskinOnDestroy() {
   mdiClient_.reset();
   DetachControls();
   // A form being destroyed frees its popup menus itself.
-  if (form_ && !form_->Destroying()) SetPopupMenusOwnerDraw(*form_, *data_, false);
+  if (form_ && !form_->Destroying()) SetPopupMenusOwnerDraw(*form_, *data_, &host_, false);
   // The window's own destruction has freed the bar already (WM_NCDESTROY);
   // the manager going first leaves the window its menu.
   FreeMenuBar(false);

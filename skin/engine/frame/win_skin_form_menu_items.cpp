@@ -28,7 +28,7 @@ ui::TMenuItem* LibraryBarItem(const ui::TForm* form, UINT command) {
 bool TWinSkinForm::HandleMeasureItem(LPARAM lParam) {
   auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
   if (measure.CtlType != ODT_MENU || !menuBar_) return false;
-  const int margin = TMenuItemPainter(*data_).FaceMargin();
+  const int margin = TMenuItemPainter(*data_, &host_).FaceMargin();
   const HDC dc = GetDC(window_);
   ui::TCanvas canvas(dc);
   canvas.Font.Assign(ui::Screen().MenuFont());
@@ -60,7 +60,7 @@ bool TWinSkinForm::HandleDrawItem(LPARAM lParam) {
   ui::TCanvas canvas(draw.hDC);
   canvas.Font.Assign(ui::Screen().MenuFont());
   const bool selected = (draw.itemState & ODS_SELECTED) != 0;
-  const TMenuItemPainter painter(*data_);
+  const TMenuItemPainter painter(*data_, &host_);
   if (ui::TMenuItem* item = LibraryBarItem(form_, draw.itemID)) {
     painter.DrawPopupItem(*item, canvas, draw.rcItem, selected);
   } else {

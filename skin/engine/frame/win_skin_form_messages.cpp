@@ -519,7 +519,8 @@ void TWinSkinForm::Restore() {
 
 void TWinSkinForm::ShowSystemMenu(int x, int y) {
   // Made when first shown: most windows never show it.
-  if (!sysMenuPopup_) sysMenuPopup_ = CreateSystemMenuPopup(allowed_, *data_, [this](int tag) { SysMenuClick(tag); });
+  if (!sysMenuPopup_)
+    sysMenuPopup_ = CreateSystemMenuPopup(allowed_, *data_, &host_, [this](int tag) { SysMenuClick(tag); });
   EnableSystemMenuItems(*sysMenuPopup_, showState_);
   const DWORD now = GetTickCount();
   // A second click within the double-click time closes the window.

@@ -7,7 +7,6 @@
 #include "skin/engine/gdi/shared_work_bitmap.h"
 #include "skin/engine/gdi/skin_drawing.h"
 #include "skin/engine/menus/popup_skinner.h"
-#include "skin/engine/skin_manage.h"
 #include "text/gbk.h"
 #include "ui/base/shortcut.h"
 #include "ui/graphics/colour.h"
@@ -108,8 +107,8 @@ void TMenuItemPainter::Compose(HMENU menu, ui::TMenuItem& item, ui::TCanvas& can
   ui::TCanvas& work = WorkCanvas(w, h, canvas.Font);
   const HDC dc = work.Handle();
   const RECT whole{0, 0, w, h};
-  const TSkinManage* manager = SkinManager();
-  const TPopupBackground* background = face == TFace::Plain || !manager ? nullptr : manager->FindPopupBackground(menu);
+  const TPopupBackground* background =
+      face == TFace::Plain || !backgrounds_ ? nullptr : backgrounds_->FindPopupBackground(menu);
   if (background) {
     BitBlt(dc, 0, 0, w, h, background->Bitmap.Dc(), r.left + background->ClientOrigin.x,
            r.top + background->ClientOrigin.y, SRCCOPY);

@@ -18,11 +18,15 @@ class TMenuItem;
 
 namespace skin {
 
+class TPopupBackgrounds;
 class TSkinData;
 
 class TMenuItemPainter {
  public:
-  explicit TMenuItemPainter(const TSkinData& data) : data_(data) {}
+  // Items are composed over the popup backgrounds `backgrounds` finds, or
+  // over the skin's menu colour without it.
+  TMenuItemPainter(const TSkinData& data, const TPopupBackgrounds* backgrounds)
+      : data_(data), backgrounds_(backgrounds) {}
 
   // The left margin of the skin's item face, 0 without a usable one.
   int FaceMargin() const;
@@ -51,6 +55,7 @@ class TMenuItemPainter {
   void DrawCheckBox(ui::TMenuItem& item, ui::TCanvas& canvas, const RECT& box) const;
 
   const TSkinData& data_;
+  const TPopupBackgrounds* backgrounds_;
 };
 
 }  // namespace skin

@@ -38,6 +38,17 @@ class TPopupSkinner {
   virtual void Detach() = 0;
 };
 
+// Where the menu item painter finds the background of the popup its item is
+// drawn in: whoever holds the popup skinners (the skin manager).
+class TPopupBackgrounds {
+ public:
+  // The rendered background of the skinned popup showing that menu, or nullptr.
+  virtual const TPopupBackground* FindPopupBackground(HMENU menu) const = 0;
+
+ protected:
+  ~TPopupBackgrounds() = default;
+};
+
 // A popup skinner attached to the menu popup `window` with `data`, or nullptr
 // when popups are not skinned. While `skinningOn` answers false the window
 // draws itself.

@@ -12,42 +12,44 @@ namespace {
 // drawing from an application's.
 struct TSkinnedItemDrawing {
   const TSkinData* Data;
+  const TPopupBackgrounds* Backgrounds;
   void operator()(ui::TMenuItem* item, ui::TCanvas& canvas, RECT rect, bool selected) const {
-    TMenuItemPainter(*Data).DrawPopupItem(*item, canvas, rect, selected);
+    TMenuItemPainter(*Data, Backgrounds).DrawPopupItem(*item, canvas, rect, selected);
   }
 };
 
 struct TSkinnedItemMeasuring {
   const TSkinData* Data;
   void operator()(ui::TMenuItem* item, ui::TCanvas&, int& width, int&) const {
-    TMenuItemPainter(*Data).MeasurePopupItem(*item, width);
+    TMenuItemPainter(*Data, nullptr).MeasurePopupItem(*item, width);
   }
 };
 
 // Answers whether the item or one of its sub-items carried the skin's drawing.
-bool SetItemSkinned(ui::TMenuItem& item, const TSkinData& data, bool on) {
+bool SetItemSkinned(ui::TMenuItem& item, const TSkinData& data, const TPopupBackgrounds* backgrounds, bool on) {
   bool skinned = false;
   if (on && !item.OnDrawItem) {
-    item.OnDrawItem = TSkinnedItemDrawing{&data};
+    item.OnDrawItem = TSkinnedItemDrawing{&data, backgrounds};
     item.OnMeasureItem = TSkinnedItemMeasuring{&data};
   } else if (!on && item.OnDrawItem.target<TSkinnedItemDrawing>()) {
     item.OnDrawItem = nullptr;
     if (item.OnMeasureItem.target<TSkinnedItemMeasuring>()) item.OnMeasureItem = nullptr;
     skinned = true;
   }
-  for (int i = 0; i < item.Count(); ++i) skinned |= SetItemSkinned(*item.Items(i), data, on);
+  for (int i = 0; i < item.Count(); ++i) skinned |= SetItemSkinned(*item.Items(i), data, backgrounds, on);
   return skinned;
 }
 
 }  // namespace
 
-void SetMenuItemsSkinned(ui::TMenu& menu, const TSkinData& data, bool on) {
+void SetMenuItemsSkinned(ui::TMenu& menu, const TSkinData& data, const TPopupBackgrounds* backgrounds, bool on) {
   bool skinned = false;
-  for (int i = 0; i < menu.Items()->Count(); ++i) skinned |= SetItemSkinned(*menu.Items()->Items(i), data, on);
+  for (int i = 0; i < menu.Items()->Count(); ++i)
+    skinned |= SetItemSkinned(*menu.Items()->Items(i), data, backgrounds, on);
   if (on || skinned) menu.SetOwnerDraw(on);
 }
 
-void SetPopupMenusOwnerDraw(ui::TForm& form, const TSkinData& data, bool on) {
+void SetPopupMenusOwnerDraw(ui::TForm& form, const TSkinData& data, const TPopupBackgrounds* backgrounds, bool on) {
   for (int i = 0; i < form.ComponentCount(); ++i) {
     auto* menu = dynamic_cast<ui::TPopupMenu*>(form.Components(i));
     if (!menu) continue;
@@ -55,7 +57,7 @@ void SetPopupMenusOwnerDraw(ui::TForm& form, const TSkinData& data, bool on) {
     // whatever the skin says now: no handler outlives the skinning.
     const bool chosen =
         data.SkinControls().Contains(TSkinControlType::xcPopupMenu) && menu->Tag() % 100 != data.DisableTag();
-    if (chosen || !on) SetMenuItemsSkinned(*menu, data, on);
+    if (chosen || !on) SetMenuItemsSkinned(*menu, data, backgrounds, on);
   }
 }
 

@@ -10,15 +10,17 @@ class TMenu;
 
 namespace skin {
 
+class TPopupBackgrounds;
 class TSkinData;
 
 // Switches one menu's items to skinned drawing and the menu to owner-draw
 // (on), or takes the skin's drawing away again and, where there was some,
 // owner-draw with it (off); items with drawing handlers of their own keep them.
-void SetMenuItemsSkinned(ui::TMenu& menu, const TSkinData& data, bool on);
+// The items are drawn over the popup backgrounds `backgrounds` finds.
+void SetMenuItemsSkinned(ui::TMenu& menu, const TSkinData& data, const TPopupBackgrounds* backgrounds, bool on);
 // Every popup menu the form owns, unless the skin leaves popup menus alone or
 // the menu's Tag (mod 100) is the skin's DisableTag; switching off reaches
 // every menu that carries the skin's drawing.
-void SetPopupMenusOwnerDraw(ui::TForm& form, const TSkinData& data, bool on);
+void SetPopupMenusOwnerDraw(ui::TForm& form, const TSkinData& data, const TPopupBackgrounds* backgrounds, bool on);
 
 }  // namespace skin

@@ -8,6 +8,7 @@
 namespace skin {
 
 std::unique_ptr<ui::TPopupMenu> CreateSystemMenuPopup(TAllowedButtons allowed, TSkinData& data,
+                                                      const TPopupBackgrounds* backgrounds,
                                                       std::function<void(int tag)> onClick) {
   auto menu = std::make_unique<ui::TPopupMenu>(nullptr);
   auto add = [&](const char* caption, int tag, ui::TShortCut shortCut = 0) {
@@ -25,7 +26,7 @@ std::unique_ptr<ui::TPopupMenu> CreateSystemMenuPopup(TAllowedButtons allowed, T
   add("-", kSystemMenuLine);
   add(" Close ", kSystemMenuClose, ui::scShift | VK_F4);
   menu->SetImages(&data.SysMenuGlyphs());
-  SetMenuItemsSkinned(*menu, data, true);
+  SetMenuItemsSkinned(*menu, data, backgrounds, true);
   return menu;
 }
 

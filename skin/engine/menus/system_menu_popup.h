@@ -12,6 +12,7 @@
 
 namespace skin {
 
+class TPopupBackgrounds;
 class TSkinData;
 
 inline constexpr int kSystemMenuRestore = 0;
@@ -20,8 +21,10 @@ inline constexpr int kSystemMenuMinimize = 2;
 inline constexpr int kSystemMenuClose = 3;
 inline constexpr int kSystemMenuLine = 100;
 
-// `onClick` receives the chosen item's Tag.
+// `onClick` receives the chosen item's Tag. The items are drawn over the
+// popup backgrounds `backgrounds` finds.
 std::unique_ptr<ui::TPopupMenu> CreateSystemMenuPopup(TAllowedButtons allowed, TSkinData& data,
+                                                      const TPopupBackgrounds* backgrounds,
                                                       std::function<void(int tag)> onClick);
 // Enables Restore, Maximize and Minimize unless the window is in that state already.
 void EnableSystemMenuItems(ui::TPopupMenu& menu, TShowState state);

@@ -432,7 +432,7 @@ TEST_F(SkinnedMenuTest, ANativeSeparatorShowsTheFaceWithAnEtchedLine) {
   EXPECT_EQ(item->Caption(), "-");
   ui::TBitmap picture;
   picture.SetSize(120, 10);
-  TMenuItemPainter(*data).DrawNativeItem(native, *item, false, RECT{0, 0, 120, 10}, picture.Canvas());
+  TMenuItemPainter(*data, SkinManager()).DrawNativeItem(native, *item, false, RECT{0, 0, 120, 10}, picture.Canvas());
   EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 60, 4), GetSysColor(COLOR_BTNSHADOW));
   EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 60, 5), GetSysColor(COLOR_BTNHIGHLIGHT));
   EXPECT_EQ(GetPixel(picture.Canvas().Handle(), 60, 8), Rgb(data->Skin().MenuColour));
