@@ -50,7 +50,7 @@ struct TYearMenus {
     GdiFlush();
   }
 
-  skin::TSkinData data{nullptr};
+  skin::TSkinData data{nullptr, skin::ManagerRequests()};
   ui::TPopupMenu plain{nullptr};
   ui::TPopupMenu skinned{nullptr};
   HWND popup = nullptr;
