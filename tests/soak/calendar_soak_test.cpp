@@ -1,7 +1,8 @@
 // The calendar used for a long time as a user uses it, with real mouse and
 // keyboard input: the GDI objects, windows and memory it holds stop growing
 // once the first choices have warmed it up. A soak is a numbered series of
-// choices on one running calendar; new soaks are new tests of CalendarSoak.
+// choices on one running calendar, made in rounds; new soaks are new tests of
+// CalendarSoak.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "soak_length.h"
 #include "soaked_calendar.h"
 
 namespace soak {
@@ -29,7 +31,13 @@ using TChoice = std::function<bool(TSoakedCalendar& calendar, int index)>;
 
 class CalendarSoak : public ::testing::Test {
  protected:
-  void Soak(int choices, const TChoice& choose) {
+  // Warms up, then makes rounds of `choicesPerRound` choices. In the test
+  // suite kGdiSlack + 1 rounds' worth of choices follow the warming up, in
+  // which each of a round's choices comes kGdiSlack + 1 times: one GDI object
+  // that any of them leaves behind passes the slack. The long soak makes
+  // `longRounds` rounds in all.
+  void Soak(int choicesPerRound, int longRounds, const TChoice& choose) {
+    const int choices = LongSoak() ? longRounds * choicesPerRound : kWarmUpChoices + (kGdiSlack + 1) * choicesPerRound;
     ASSERT_GT(choices, kWarmUpChoices);
     TSoakedCalendar calendar;
     ASSERT_EQ(calendar.StartFailure(), "");
@@ -59,21 +67,22 @@ class CalendarSoak : public ::testing::Test {
   }
 };
 
-// 25 years, each chosen from the year menu, then its twelve months from the
-// month menu.
-TEST_F(CalendarSoak, ThreeHundredMonthsThroughTheYearAndMonthMenus) {
+// Rounds of a year chosen from the year menu, then its twelve months from
+// the month menu; 25 years in the long soak.
+TEST_F(CalendarSoak, YearsAndTheirMonthsThroughTheYearAndMonthMenus) {
   constexpr int kChoicesPerYear = 13;
-  Soak(25 * kChoicesPerYear, [](TSoakedCalendar& calendar, int index) {
+  Soak(kChoicesPerYear, 25, [](TSoakedCalendar& calendar, int index) {
     const int month = index % kChoicesPerYear;
     return month == 0 ? calendar.ChooseYear(2000 + index / kChoicesPerYear) : calendar.ChooseMonth(month);
   });
 }
 
-// Fifty rounds: a month chosen, the year menu opened down to a decade's
-// group and left, back to today, the month and settings menus opened and left.
-TEST_F(CalendarSoak, EachMenuFiftyTimes) {
+// Rounds of a month chosen, the year menu opened down to a decade's group
+// and left, back to today, the month and settings menus opened and left;
+// fifty in the long soak.
+TEST_F(CalendarSoak, EachMenuRoundAfterRound) {
   constexpr int kChoicesPerRound = 5;
-  Soak(50 * kChoicesPerRound, [](TSoakedCalendar& calendar, int index) {
+  Soak(kChoicesPerRound, 50, [](TSoakedCalendar& calendar, int index) {
     const int round = index / kChoicesPerRound;
     switch (index % kChoicesPerRound) {
       case 0:
@@ -90,11 +99,11 @@ TEST_F(CalendarSoak, EachMenuFiftyTimes) {
   });
 }
 
-// Two hundred rounds: the pointer across every button five times, then each
-// menu opened and left.
-TEST_F(CalendarSoak, HoveringAThousandTimesAndEachMenuTwoHundredTimes) {
+// Rounds of the pointer across every button five times, then each menu
+// opened and left; two hundred in the long soak (a thousand hovers).
+TEST_F(CalendarSoak, HoveringAcrossTheButtonsAndEachMenu) {
   constexpr int kChoicesPerRound = 8;
-  Soak(200 * kChoicesPerRound, [](TSoakedCalendar& calendar, int index) {
+  Soak(kChoicesPerRound, 200, [](TSoakedCalendar& calendar, int index) {
     switch (index % kChoicesPerRound) {
       case 5:
         return calendar.OpenAndLeaveMonthMenu();

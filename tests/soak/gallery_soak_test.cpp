@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "gui_object_counts.h"
+#include "soak_length.h"
 #include "tests/window/running_program.h"
 
 namespace soak {
@@ -48,6 +49,20 @@ constexpr auto kSkinApplied = 400ms;
 // counts may grow by more than this in one of the two blocks, never in both.
 constexpr int kGdiSlack = 4;
 constexpr int kMostWarmingRounds = 12;
+
+// How many rounds the soak makes: it warms up for at least `LeastWarming`
+// rounds, until `UnchangedWarming` rounds in a row leave the counts as they
+// were, then makes two blocks of `Block` rounds. In the test suite one round
+// warms up and a block is one round: a leak of more than kGdiSlack objects a
+// round shows in both blocks. The long soak's blocks show a single object a
+// round.
+struct TSoakRounds {
+  int LeastWarming;
+  int UnchangedWarming;
+  int Block;
+};
+constexpr TSoakRounds kSuiteRounds{1, 0, 1};
+constexpr TSoakRounds kLongRounds{5, 2, kGdiSlack + 1};
 
 std::wstring ClassName(HWND window) {
   wchar_t name[64] = L"";
@@ -148,31 +163,32 @@ TEST(GallerySoak, EveryWindowKindOpenedAndClosedAndEveryPageShownInBothSkinsLeav
     }
     return testing::AssertionSuccess();
   };
-  // The first rounds fill what Wine and the program cache for good: Wine's
-  // cache of display device contexts grows by a few once, in the fourth
-  // round or later, and a page's controls may take a round or two more.
-  // Warm until two rounds in a row leave the counts as they were.
+  // The first round fills what the pages' controls keep in both skins.
+  // Wine's cache of display device contexts may still grow by a few once,
+  // in the fourth round or later; the long soak warms up past it.
+  const TSoakRounds rounds = LongSoak() ? kLongRounds : kSuiteRounds;
   std::optional<GuiObjectCounts> warm;
-  for (int index = 0, unchanged = 0; index < kMostWarmingRounds && unchanged < 2; ++index) {
+  for (int index = 0, unchanged = 0;
+       index < kMostWarmingRounds && (index < rounds.LeastWarming || unchanged < rounds.UnchangedWarming); ++index) {
     ASSERT_TRUE(round());
     const std::optional<GuiObjectCounts> counts = test_support::SettledGuiObjectCounts(gallery.Id());
     ASSERT_TRUE(counts);
     Report("a warming round", *counts);
     const bool same = warm && counts->GdiTotal() == warm->GdiTotal() && counts->windows == warm->windows;
-    unchanged = index >= 3 && same ? unchanged + 1 : 0;
+    unchanged = same ? unchanged + 1 : 0;
     warm = counts;
   }
   Report("warmed up", *warm);
 
-  // Two rounds (44 skin switches); `counts` what is left after them.
+  // A block of rounds (22 skin switches each); `counts` what is left after it.
   const auto block = [&](const char* name, std::optional<GuiObjectCounts>& counts) {
-    for (int index = 0; index < 2; ++index) ASSERT_TRUE(round());
+    for (int index = 0; index < rounds.Block; ++index) ASSERT_TRUE(round());
     counts = test_support::SettledGuiObjectCounts(gallery.Id());
     ASSERT_TRUE(counts);
     Report(name, *counts);
   };
   std::optional<GuiObjectCounts> first, second;
-  ASSERT_NO_FATAL_FAILURE(block("after two more rounds", first));
+  ASSERT_NO_FATAL_FAILURE(block("after a block of rounds", first));
   ASSERT_NO_FATAL_FAILURE(block("after the same again", second));
   EXPECT_EQ(first->windows, warm->windows);
   EXPECT_EQ(second->windows, warm->windows);
