@@ -52,9 +52,16 @@ endfunction()
 
 # rilvanta_add_gui_gtest: as rilvanta_add_gtest, for tests that open windows;
 # they share one display and take activation, so they never run side by side.
+# One after another they are the longest stretch of a test run, mostly spent
+# waiting on Wine: scripts/test builds them first (target display_tests) and
+# runs them (label display) while everything else builds and runs beside them.
+if(WIN32)
+  add_custom_target(display_tests)
+endif()
 function(rilvanta_add_gui_gtest name)
   rilvanta_add_gtest(${name} ${ARGN})
-  set_tests_properties(wine:${name} PROPERTIES RESOURCE_LOCK display)
+  set_tests_properties(wine:${name} PROPERTIES RESOURCE_LOCK display LABELS display)
+  add_dependencies(display_tests ${name})
 endfunction()
 
 # rilvanta_add_fuzzer(NAME SOURCES ... [LIBRARIES ...] [SEEDS folder ...])
