@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "calendar/date_value.h"
 
@@ -36,6 +37,8 @@ LunarDateCode LunarDate(double date);
 // "闰冬") for a leap month. Outside 1901-2050 both names are the empty text:
 // it equals none of the names callers compare with and holds neither "腊" nor "冬".
 std::string LunarMonthName(double date);
+// The name as a sentence reads it: a leap month ends in "月" too ("闰二月").
+std::string LunarMonthFullName(double date);
 std::string LunarDayName(double date);   // "初一" ... "三十"
 std::string LunarFestival(double date);  // "春节", "元宵节", ..., "除夕", or empty
 
@@ -53,6 +56,9 @@ std::string SolarTerm(double date);  // the term's name, or empty
 // The festival of day `day` of the month and year of `date`, or empty; a day
 // the month does not have yields empty.
 std::string GregorianFestival(int day, double date);
+// Every festival of that day, the one GregorianFestival names first (a
+// weekday festival, then one of a fixed date that it outranks).
+std::vector<std::string> GregorianFestivals(int day, double date);
 
 // Every day has a sign; 23 August is "处女座".
 std::string StarSign(double date);

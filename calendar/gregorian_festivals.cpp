@@ -1,4 +1,5 @@
 #include <string_view>
+#include <utility>
 
 #include "calendar/date_cn.h"
 
@@ -87,19 +88,25 @@ constexpr TWeekdayFestival kWeekdayFestivals[] = {
 
 // A weekday festival replaces a fixed one on the same day (Mother's Day on 8 or
 // 12 May wins over 红十字 and 护士节).
-std::string GregorianFestival(int day, double date) {
+std::vector<std::string> GregorianFestivals(int day, double date) {
   const TCivilDate civil = DecodeDate(date);
   if (day < 1 || day > DaysInMonth(civil.Year, civil.Month)) return {};
+  std::vector<std::string> festivals;
   const int dayOfWeek = DayOfWeek(EncodeDate(civil.Year, civil.Month, day));
   for (const TWeekdayFestival& festival : kWeekdayFestivals) {
     if (festival.Month == civil.Month && festival.DayOfWeek == dayOfWeek && festival.Week == (day - 1) / 7) {
-      return std::string(festival.Name);
+      festivals.emplace_back(festival.Name);
     }
   }
   for (const TFixedFestival& festival : kFixedFestivals) {
-    if (festival.Month == civil.Month && festival.Day == day) return std::string(festival.Name);
+    if (festival.Month == civil.Month && festival.Day == day) festivals.emplace_back(festival.Name);
   }
-  return {};
+  return festivals;
+}
+
+std::string GregorianFestival(int day, double date) {
+  std::vector<std::string> festivals = GregorianFestivals(day, date);
+  return festivals.empty() ? std::string() : std::move(festivals.front());
 }
 
 }  // namespace DateCn

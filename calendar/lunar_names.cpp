@@ -91,6 +91,11 @@ std::string LunarMonthName(double date) {
   return std::string(kMonthNames[month - 1]).append(kMonthSuffix);
 }
 
+std::string LunarMonthFullName(double date) {
+  const int month = LunarMonthOf(LunarDate(date));
+  return month < 0 ? LunarMonthName(date).append(kMonthSuffix) : LunarMonthName(date);
+}
+
 std::string LunarDayName(double date) {
   const int day = LunarDayOf(LunarDate(date));
   if (day == 0) return {};

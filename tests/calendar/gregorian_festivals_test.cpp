@@ -31,6 +31,12 @@ TEST(GregorianFestivals, MothersDayIsTheSecondSundayOfMay) {
   EXPECT_EQ(Festival(8, Day(2022, 5, 1)), "母亲节");
   EXPECT_EQ(Festival(8, Day(2021, 5, 1)), "红十字");
   EXPECT_EQ(Festival(5, Day(2024, 5, 1)), "");  // the first Sunday
+  // The fixed festival it outranks is still among the day's festivals.
+  const std::vector<std::string> both = DateCn::GregorianFestivals(12, Day(2024, 5, 1));
+  ASSERT_EQ(both.size(), 2u);
+  EXPECT_EQ(Utf8(both[0]), "母亲节");
+  EXPECT_EQ(Utf8(both[1]), "护士节");
+  EXPECT_TRUE(DateCn::GregorianFestivals(5, Day(2024, 5, 1)).empty());
 }
 
 TEST(GregorianFestivals, FathersDayAndThanksgiving) {

@@ -45,6 +45,9 @@ TEST(LunarNames, LeapMonthsCarryNoFestival) {
   EXPECT_EQ(Festival(Day(2009, 5, 28)), "端午节");
   EXPECT_EQ(Festival(Day(2020, 6, 25)), "端午节");  // the fifth month after the leap fourth
   ExpectNames(Day(2034, 1, 1), "闰冬", "十一", "");
+  EXPECT_EQ(Utf8(DateCn::LunarMonthFullName(Day(2034, 1, 1))), "闰冬月");
+  EXPECT_EQ(Utf8(DateCn::LunarMonthFullName(Day(2024, 2, 10))), "正月");
+  EXPECT_EQ(DateCn::LunarMonthFullName(Day(1900, 12, 31)), "");
 }
 
 TEST(LunarNames, TableEdges) {

@@ -8,6 +8,7 @@
 
 #include "calendar/date_value.h"
 #include "text/gbk.h"
+#include "window/model/day_details.h"
 #include "window/model/month_dates.h"
 
 namespace {
@@ -164,6 +165,40 @@ TEST(InformationTexts, JoinTermAndFestivalsAndNameLeapMonths) {
   EXPECT_EQ(text::GbkToUtf8(leap.SpecialDays), "元旦节");
   EXPECT_EQ(text::GbkToUtf8(leap.YearNames), "癸丑牛");
   EXPECT_EQ(text::GbkToUtf8(DateWin::InformationFor(DateCn::EncodeDate(2024, 8, 23), "").StarSign), "处女座");
+}
+
+TEST(Marks, TodayHasItsOwnCellWhereverTheSelectionIs) {
+  const DateWin::TMonthMarks marks{DateCn::EncodeDate(2026, 12, 8), nullptr};
+  const TMonthView december = DateWin::BuildMonthView(DateCn::EncodeDate(2026, 12, 20), "", marks);
+  EXPECT_EQ(december.Cells[december.TodayCell - 1].Day, 8);
+  EXPECT_EQ(december.Cells[december.SelectedCell - 1].Day, 20);
+  EXPECT_EQ(DateWin::BuildMonthView(DateCn::EncodeDate(2026, 6, 8), "", marks).TodayCell, 0);
+  EXPECT_EQ(DateWin::BuildMonthView(DateCn::EncodeDate(2025, 12, 8), "", marks).TodayCell, 0);
+  EXPECT_EQ(Show(2026, 12, 8).TodayCell, 0);  // no today given
+}
+
+TEST(Marks, CellsCarryTheirHolidays) {
+  const DateCn::THolidayCalendar holidays;
+  const TMonthView view = DateWin::BuildMonthView(DateCn::EncodeDate(2026, 2, 1), "", {std::nullopt, &holidays});
+  EXPECT_EQ(CellOfDay(view, 14).Holiday.Kind, DateCn::THolidayKind::WorkDay);
+  EXPECT_EQ(text::GbkToUtf8(CellOfDay(view, 14).Holiday.Name), "春节");
+  EXPECT_EQ(CellOfDay(view, 15).Holiday.Kind, DateCn::THolidayKind::DayOff);
+  EXPECT_EQ(CellOfDay(view, 13).Holiday, DateCn::THolidayMark{});
+  EXPECT_EQ(CellOfDay(Show(2026, 2, 1), 14).Holiday, DateCn::THolidayMark{});  // no holidays given
+}
+
+TEST(DayDetails, NameEverythingInFull) {
+  const DateCn::THolidayCalendar holidays;
+  const auto details = [&holidays](int year, int month, int day) {
+    return text::GbkToUtf8(DateWin::DayDetails(DateCn::EncodeDate(year, month, day), holidays));
+  };
+  EXPECT_EQ(details(2026, 12, 16), "丙午年 冬月初八\r\n生肖：马");
+  EXPECT_EQ(details(2026, 12, 22), "丙午年 冬月十四\r\n生肖：马\r\n节气：冬至");
+  EXPECT_EQ(details(2024, 2, 10), "甲辰年 正月初一\r\n生肖：龙\r\n节日：春节、气象节\r\n春节 休");
+  EXPECT_EQ(details(2026, 2, 14), "乙巳年 腊月廿七\r\n生肖：蛇\r\n节日：情人节\r\n春节 班");
+  EXPECT_EQ(details(2024, 5, 12), "甲辰年 四月初五\r\n生肖：龙\r\n节日：母亲节、护士节");
+  EXPECT_EQ(details(2023, 3, 21), "癸卯年 二月三十\r\n生肖：兔\r\n节气：春分\r\n节日：森林日");
+  EXPECT_EQ(details(2023, 3, 22), "癸卯年 闰二月初一\r\n生肖：兔\r\n节日：水日");
 }
 
 // Every month of 1901-2050: the days fill consecutive cells from the first

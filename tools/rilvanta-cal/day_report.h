@@ -8,13 +8,16 @@
 //   干支：甲辰年
 //   生肖：辰龙
 //   星座：水瓶座
+//   假日安排：春节 休      (or 班 on a make-up workday, 无 on an ordinary day)
 
 #include <string>
+
+#include "calendar/holidays/holiday_calendar.h"
 
 namespace rilvanta_cal {
 
 // `date` must lie in 1901-2050.
-std::string DayReport(double date);
+std::string DayReport(double date, const DateCn::THolidayCalendar& holidays);
 
 // "星期日" ... "星期六" for DateCn::DayOfWeek 1-7.
 std::string WeekdayName(int dayOfWeek);

@@ -1,13 +1,13 @@
 #include "tools/rilvanta-cal/dump_line.h"
 
 #include "calendar/date_cn.h"
-#include "tools/rilvanta-cal/iso_date.h"
+#include "calendar/iso_date.h"
 
 namespace rilvanta_cal {
 
 void TDumpLineWriter::Append(double date, std::string& out) {
   const DateCn::TCivilDate civil = DateCn::DecodeDate(date);
-  out += FormatIsoDate(civil);
+  out += DateCn::FormatIsoDate(civil);
   out += '\t';
   out += std::to_string(DateCn::LunarDate(date));
   for (const std::string& text : {DateCn::LunarMonthName(date), DateCn::LunarDayName(date), DateCn::LunarFestival(date),

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "calendar/date_value.h"
+#include "calendar/holidays/holiday_file.h"
 #include "tools/output_failure.h"
 #include "tools/rilvanta-cal/command_line.h"
 #include "tools/rilvanta-cal/day_report.h"
 #include "tools/rilvanta-cal/dump_line.h"
+#include "tools/rilvanta-cal/holiday_lines.h"
 #include "tools/rilvanta-cal/month_grid.h"
 #include "tools/rilvanta-cal/standard_output.h"
 
@@ -31,8 +33,9 @@ bool Run(const rilvanta_cal::TVersionRequest&, rilvanta_cal::TStandardOutput& ou
   return out.Write(rilvanta_cal::VersionText());
 }
 
-bool Run(const rilvanta_cal::TDayRequest& request, rilvanta_cal::TStandardOutput& out) {
-  return out.Write(rilvanta_cal::DayReport(DateValue(request.Date)));
+bool Run(const rilvanta_cal::TDayRequest& request, rilvanta_cal::TStandardOutput& out,
+         const DateCn::THolidayCalendar& holidays) {
+  return out.Write(rilvanta_cal::DayReport(DateValue(request.Date), holidays));
 }
 
 bool Run(const rilvanta_cal::TDumpRequest& request, rilvanta_cal::TStandardOutput& out) {
@@ -69,8 +72,40 @@ bool UseColour(const rilvanta_cal::TMonthRequest& request, const rilvanta_cal::T
   return request.Colour && out.IsTerminal() && (noColour == nullptr || *noColour == '\0');
 }
 
-bool Run(const rilvanta_cal::TMonthRequest& request, rilvanta_cal::TStandardOutput& out) {
-  return out.Write(rilvanta_cal::MonthGrid(request.Year, request.Month, Today(), UseColour(request, out)));
+bool Run(const rilvanta_cal::TMonthRequest& request, rilvanta_cal::TStandardOutput& out,
+         const DateCn::THolidayCalendar& holidays) {
+  return out.Write(rilvanta_cal::MonthGrid(request.Year, request.Month, Today(), UseColour(request, out), holidays));
+}
+
+bool Run(const rilvanta_cal::THolidaysRequest& request, rilvanta_cal::TStandardOutput& out,
+         const DateCn::THolidayCalendar& holidays) {
+  return out.Write(rilvanta_cal::HolidayLines(holidays, request.Year));
+}
+
+// The --holidays file of a command that shows holidays; nullptr for the others.
+const auto HolidayFileOf = [](const auto& command) -> const rilvanta_cal::THolidayFile* {
+  if constexpr (requires { command.Holidays; }) return &command.Holidays;
+  return nullptr;
+};
+
+// The official days and those of the --holidays file, whose skipped lines go
+// to stderr; nothing when the file cannot be read.
+std::optional<DateCn::THolidayCalendar> LoadHolidays(const rilvanta_cal::THolidayFile& file) {
+  DateCn::THolidayCalendar holidays;
+  if (!file) return holidays;
+  const DateCn::THolidayFileReading reading = DateCn::AddHolidayFile(holidays, *file);
+  switch (reading.Status) {
+    case DateCn::THolidayFileStatus::Read:
+      std::fputs(rilvanta_cal::SkippedLinesReport(*file, reading.Problems).c_str(), stderr);
+      return holidays;
+    case DateCn::THolidayFileStatus::TooLarge:
+      std::fprintf(stderr, "rilvanta-cal: '%s' is too large for a list of holidays\n", file->c_str());
+      return std::nullopt;
+    case DateCn::THolidayFileStatus::Unreadable:
+      break;
+  }
+  std::fprintf(stderr, "rilvanta-cal: cannot read '%s'\n", file->c_str());
+  return std::nullopt;
 }
 
 }  // namespace
@@ -82,11 +117,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", error->Message.c_str());
     return kUsageError;
   }
+  std::optional<DateCn::THolidayCalendar> holidays;
+  if (const rilvanta_cal::THolidayFile* file = std::visit(HolidayFileOf, request)) {
+    holidays = LoadHolidays(*file);
+    if (!holidays) return kUsageError;
+  }
   rilvanta_cal::TStandardOutput out;
   const bool written = std::visit(
-      [&out](const auto& command) {
+      [&out, &holidays](const auto& command) {
         if constexpr (std::is_same_v<std::decay_t<decltype(command)>, rilvanta_cal::TUsageError>) {
           return false;
+        } else if constexpr (requires { command.Holidays; }) {
+          return Run(command, out, *holidays) && out.Flush();
         } else {
           return Run(command, out) && out.Flush();
         }

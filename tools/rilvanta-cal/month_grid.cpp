@@ -72,10 +72,11 @@ void EndLine(std::string& out) {
 
 }  // namespace
 
-std::string MonthGrid(int year, int month, const std::optional<DateCn::TCivilDate>& today, bool colour) {
-  const bool todayInMonth = today && today->Year == year && today->Month == month;
-  const double shown = DateCn::EncodeDate(year, month, todayInMonth ? today->Day : 1);
-  const DateWin::TMonthView view = DateWin::BuildMonthView(shown, "");
+std::string MonthGrid(int year, int month, const std::optional<DateCn::TCivilDate>& today, bool colour,
+                      const DateCn::THolidayCalendar& holidays) {
+  DateWin::TMonthMarks marks{std::nullopt, &holidays};
+  if (today) marks.Today = DateCn::EncodeDate(today->Year, today->Month, today->Day);
+  const DateWin::TMonthView view = DateWin::BuildMonthView(DateCn::EncodeDate(year, month, 1), "", marks);
 
   std::string out = std::to_string(year) + "年" + std::to_string(month) + "月\n";
   TCellWriter cells(out, colour);
@@ -93,9 +94,9 @@ std::string MonthGrid(int year, int month, const std::optional<DateCn::TCivilDat
     if (!rowShown) continue;
     for (int index = rowStart; index < rowEnd; ++index) {
       const DateWin::TCellView& cell = view.Cells[index];
-      const bool isToday = todayInMonth && cell.Visible && cell.Day == today->Day;
+      const bool isToday = index + 1 == view.TodayCell;
       const std::string number = isToday && !colour ? "[" + cell.DayText + "]" : cell.DayText;
-      cells.Write(number, cell.DayColour, isToday);
+      cells.Write(number + text::GbkToUtf8(DateCn::MarkCharacter(cell.Holiday.Kind)), cell.DayColour, isToday);
     }
     EndLine(out);
     for (int index = rowStart; index < rowEnd; ++index) {

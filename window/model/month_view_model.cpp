@@ -82,7 +82,7 @@ TInformationTexts InformationFor(double date, std::string_view shortDateText) {
   return info;
 }
 
-TMonthView BuildMonthView(double date, std::string_view shortDateText) {
+TMonthView BuildMonthView(double date, std::string_view shortDateText, const TMonthMarks& marks) {
   const DateCn::TCivilDate shown = DateCn::DecodeDate(date);
   TMonthView view;
   view.YearText = std::to_string(shown.Year);
@@ -100,15 +100,21 @@ TMonthView BuildMonthView(double date, std::string_view shortDateText) {
   const int length = MonthLengthOf(first);
   for (int day = 1; day <= length; ++day) {
     const int cell = CellOfDay(firstWeekday, day);
+    const double cellDate = DateCn::EncodeDate(shown.Year, shown.Month, day);
     TCellView& cellView = view.Cells[cell - 1];
     cellView.Visible = true;
     cellView.Day = day;
     cellView.DayText = std::to_string(day);
-    ChooseLunarText(cellView, DateCn::EncodeDate(shown.Year, shown.Month, day), date);
+    ChooseLunarText(cellView, cellDate, date);
+    if (marks.Holidays != nullptr) cellView.Holiday = marks.Holidays->MarkOn(cellDate);
     if (day == shown.Day) {
       view.SelectedCell = cell;
       view.Marker = MarkerForCell(cell);
     }
+  }
+  if (marks.Today) {
+    const DateCn::TCivilDate today = DateCn::DecodeDate(*marks.Today);
+    if (today.Year == shown.Year && today.Month == shown.Month) view.TodayCell = CellOfDay(firstWeekday, today.Day);
   }
   return view;
 }

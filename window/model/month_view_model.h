@@ -15,6 +15,8 @@
 //                    Font.Color = cell.LunarColour
 //     (both labels' background colour: the window's colour; they are transparent)
 //   Shape2 (the selection marker) <- view.Marker, its Left and Top
+//   today's mark, apart from the marker <- view.TodayCell (0: today is in another month)
+//   each cell's 休 or 班 corner mark <- cell.Holiday
 //
 // Texts are GBK bytes, as the calendar engine gives them; colours are 0x00BBGGRR.
 // A mouse-down on a cell changes only the information texts: the window then
@@ -23,9 +25,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "calendar/holidays/holiday_calendar.h"
 #include "colour/colour.h"
 
 namespace DateWin {
@@ -66,6 +70,7 @@ struct TCellView {
   std::string LunarText;  // GBK
   TColour LunarColour = kLunarWeekdayColour;
   TLunarTextKind LunarKind = TLunarTextKind::DayName;
+  DateCn::THolidayMark Holiday;  // the day off (休) or make-up workday (班) it is, if any
 };
 
 // The five information texts of a date D, all GBK (the labels stay hidden).
@@ -87,12 +92,19 @@ struct TMonthView {
   std::array<TCellView, kCellCount> Cells;  // Cells[i - 1] is cell i
   int SelectedCell = 0;                     // the cell of the date's own day, 1..37
   TPoint Marker{};                          // MarkerForCell(SelectedCell)
+  int TodayCell = 0;                        // the cell of today, 0 when the month is another
   TInformationTexts Info;
+};
+
+// What a month view marks beside the selection.
+struct TMonthMarks {
+  std::optional<double> Today;                         // no today's mark without it
+  const DateCn::THolidayCalendar* Holidays = nullptr;  // no 休 and 班 without it
 };
 
 // The month of `date`, with `date`'s own day selected. Dates of 1901-2050 get
 // the engine's texts; others whatever the engine yields for them.
-TMonthView BuildMonthView(double date, std::string_view shortDateText);
+TMonthView BuildMonthView(double date, std::string_view shortDateText, const TMonthMarks& marks = {});
 
 // The cell (1..37) that shows day `day` of the month beginning on weekday
 // `firstWeekday` (1 = Sunday ... 7 = Saturday).

@@ -27,8 +27,10 @@ TEST(CommandLine, DayTakesOneDate) {
   EXPECT_EQ(day.Date.Year, 2024);
   EXPECT_EQ(day.Date.Month, 2);
   EXPECT_EQ(day.Date.Day, 10);
-  EXPECT_EQ(ErrorOf(Parse({"day"})), "rilvanta-cal: 'day' takes one date, YYYY-MM-DD");
-  EXPECT_EQ(ErrorOf(Parse({"day", "2024-02-10", "2024-02-11"})), "rilvanta-cal: 'day' takes one date, YYYY-MM-DD");
+  EXPECT_FALSE(day.Holidays);
+  const std::string usage = "rilvanta-cal: 'day' takes one date, YYYY-MM-DD, and may take --holidays FILE";
+  EXPECT_EQ(ErrorOf(Parse({"day"})), usage);
+  EXPECT_EQ(ErrorOf(Parse({"day", "2024-02-10", "2024-02-11"})), usage);
 }
 
 TEST(CommandLine, DumpTakesAnInclusiveRangeInOrder) {
@@ -69,7 +71,8 @@ TEST(CommandLine, MonthTakesYearMonthAndAColourSwitch) {
     ASSERT_TRUE(std::holds_alternative<rilvanta_cal::TMonthRequest>(plain)) << ErrorOf(plain);
     EXPECT_FALSE(std::get<rilvanta_cal::TMonthRequest>(plain).Colour);
   }
-  const std::string usage = "rilvanta-cal: 'month' takes a year and a month, YYYY MM, and may take --no-color";
+  const std::string usage =
+      "rilvanta-cal: 'month' takes a year and a month, YYYY MM, and may take --no-color and --holidays FILE";
   EXPECT_EQ(ErrorOf(Parse({"month", "2024"})), usage);
   EXPECT_EQ(ErrorOf(Parse({"month", "2024", "2", "3"})), usage);
   EXPECT_EQ(ErrorOf(Parse({"month", "24", "2"})), "rilvanta-cal: '24' is not a year of four digits");
@@ -79,6 +82,26 @@ TEST(CommandLine, MonthTakesYearMonthAndAColourSwitch) {
   EXPECT_EQ(ErrorOf(Parse({"month", "2024", "0"})), "rilvanta-cal: '0' is not a month, 1-12");
   EXPECT_EQ(ErrorOf(Parse({"month", "2024", "002"})), "rilvanta-cal: '002' is not a month, 1-12");
   EXPECT_EQ(ErrorOf(Parse({"month", "2024", "-2"})), "rilvanta-cal: '-2' is not a month, 1-12");
+}
+
+TEST(CommandLine, HolidaysTakeAYearAndTheCommandsThatShowThemAFile) {
+  const TRequest request = Parse({"holidays", "2026"});
+  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::THolidaysRequest>(request)) << ErrorOf(request);
+  EXPECT_EQ(std::get<rilvanta_cal::THolidaysRequest>(request).Year, 2026);
+  EXPECT_FALSE(std::get<rilvanta_cal::THolidaysRequest>(request).Holidays);
+  const TRequest withFile = Parse({"holidays", "--holidays", "my days.txt", "2027"});
+  ASSERT_TRUE(std::holds_alternative<rilvanta_cal::THolidaysRequest>(withFile)) << ErrorOf(withFile);
+  EXPECT_EQ(std::get<rilvanta_cal::THolidaysRequest>(withFile).Holidays, "my days.txt");
+  EXPECT_EQ(std::get<rilvanta_cal::TDayRequest>(Parse({"day", "2027-01-01", "--holidays", "h.txt"})).Holidays, "h.txt");
+  EXPECT_EQ(std::get<rilvanta_cal::TMonthRequest>(Parse({"month", "--holidays", "h.txt", "2027", "1"})).Holidays,
+            "h.txt");
+  EXPECT_EQ(ErrorOf(Parse({"holidays", "2026", "--holidays"})), "rilvanta-cal: --holidays takes one FILE");
+  EXPECT_EQ(ErrorOf(Parse({"holidays", "--holidays", "a", "--holidays", "b", "2026"})),
+            "rilvanta-cal: --holidays takes one FILE");
+  EXPECT_EQ(ErrorOf(Parse({"holidays"})), "rilvanta-cal: 'holidays' takes a year, YYYY, and may take --holidays FILE");
+  EXPECT_EQ(ErrorOf(Parse({"holidays", "2051"})), "rilvanta-cal: '2051' lies outside the years 1901-2050");
+  EXPECT_EQ(ErrorOf(Parse({"dump", "2024-02-10", "2024-02-10", "--holidays", "h.txt"})),
+            "rilvanta-cal: 'dump' takes two dates, FROM and TO, as YYYY-MM-DD");
 }
 
 TEST(CommandLine, UnknownOrMissingCommand) {
@@ -97,7 +120,8 @@ TEST(CommandLine, HelpNamesEveryCommand) {
   EXPECT_TRUE(std::holds_alternative<rilvanta_cal::THelpRequest>(Parse({"--help"})));
   EXPECT_TRUE(std::holds_alternative<rilvanta_cal::THelpRequest>(Parse({"-h"})));
   const std::string_view help = rilvanta_cal::HelpText();
-  for (const std::string_view command : {"day YYYY-MM-DD", "dump FROM TO", "month YYYY MM", "--no-color", "--help"}) {
+  for (const std::string_view command : {"day YYYY-MM-DD", "dump FROM TO", "month YYYY MM", "holidays YYYY",
+                                         "--holidays FILE", "--no-color", "--help"}) {
     EXPECT_NE(help.find(command), std::string_view::npos) << command;
   }
 }

@@ -7,7 +7,8 @@
 namespace {
 
 std::string Report(int year, int month, int day) {
-  return rilvanta_cal::DayReport(DateCn::EncodeDate(year, month, day));
+  static const DateCn::THolidayCalendar kHolidays;
+  return rilvanta_cal::DayReport(DateCn::EncodeDate(year, month, day), kHolidays);
 }
 
 TEST(DayReport, NamesEverythingAboutTheDay) {
@@ -19,7 +20,9 @@ TEST(DayReport, NamesEverythingAboutTheDay) {
             "公历节日：气象节\n"
             "干支：甲辰年\n"
             "生肖：辰龙\n"
-            "星座：水瓶座\n");
+            "星座：水瓶座\n"
+            "假日安排：春节 休\n");
+  EXPECT_NE(Report(2026, 2, 14).find("假日安排：春节 班\n"), std::string::npos);
 }
 
 TEST(DayReport, LeapMonthReadsAsAMonthAndSolarTermsShow) {
@@ -31,7 +34,8 @@ TEST(DayReport, LeapMonthReadsAsAMonthAndSolarTermsShow) {
             "公历节日：水日\n"
             "干支：癸卯年\n"
             "生肖：卯兔\n"
-            "星座：白羊座\n");
+            "星座：白羊座\n"
+            "假日安排：无\n");
   EXPECT_NE(Report(2024, 12, 21).find("节气：冬至\n"), std::string::npos);
 }
 

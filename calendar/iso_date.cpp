@@ -1,8 +1,8 @@
-#include "tools/rilvanta-cal/iso_date.h"
+#include "calendar/iso_date.h"
 
 #include <cstdio>
 
-namespace rilvanta_cal {
+namespace DateCn {
 
 std::optional<int> ParseDigits(std::string_view text) {
   if (text.empty() || text.size() > 4) return std::nullopt;
@@ -14,19 +14,19 @@ std::optional<int> ParseDigits(std::string_view text) {
   return value;
 }
 
-std::optional<DateCn::TCivilDate> ParseIsoDate(std::string_view text) {
+std::optional<TCivilDate> ParseIsoDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
   const std::optional<int> year = ParseDigits(text.substr(0, 4));
   const std::optional<int> month = ParseDigits(text.substr(5, 2));
   const std::optional<int> day = ParseDigits(text.substr(8, 2));
   if (!year || !month || !day) return std::nullopt;
-  return DateCn::TCivilDate{*year, *month, *day};
+  return TCivilDate{*year, *month, *day};
 }
 
-std::string FormatIsoDate(const DateCn::TCivilDate& date) {
+std::string FormatIsoDate(const TCivilDate& date) {
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year % 10000, date.Month % 100, date.Day % 100);
   return text;
 }
 
-}  // namespace rilvanta_cal
+}  // namespace DateCn
