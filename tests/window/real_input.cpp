@@ -52,6 +52,12 @@ void PressKey(WORD virtualKey) {
   Send(Key(virtualKey, KEYEVENTF_KEYUP));
 }
 
+void PressKeyWith(WORD modifier, WORD virtualKey) {
+  Send(Key(modifier, 0));
+  PressKey(virtualKey);
+  Send(Key(modifier, KEYEVENTF_KEYUP));
+}
+
 bool WaitForInputToRest() {
   using namespace std::chrono_literals;
   constexpr auto kRest = 50ms;

@@ -10,6 +10,8 @@ void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);  // left button
 void RightClickAt(POINT screen);
 void PressKey(WORD virtualKey);
+// The key pressed while `modifier` (VK_MENU, VK_CONTROL, VK_SHIFT) is held down.
+void PressKeyWith(WORD modifier, WORD virtualKey);
 
 // Wine's X11 driver echoes a pointer move made here back, a little later, as
 // a move of the program under the pointer: waits until no input has come for

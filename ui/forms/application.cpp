@@ -41,8 +41,7 @@ TApplication::TApplication() : TComponent(nullptr) {
 TApplication::~TApplication() {
   BeginDestroy();
   living = nullptr;
-  mainForm_ = nullptr;
-  while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+  FreeOwned();
   if (handle_) DestroyWindow(handle_);
   SetMessageExceptionHandler(nullptr);
 }
@@ -79,6 +78,14 @@ void TApplication::Run() {
     DispatchMessageW(&msg);
   }
   terminated_ = true;
+  // The forms go while the program still runs: the thread's window bindings
+  // and every registry made after the application end before it at exit.
+  FreeOwned();
+}
+
+void TApplication::FreeOwned() {
+  mainForm_ = nullptr;
+  while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
 }
 
 void TApplication::Terminate() {

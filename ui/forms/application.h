@@ -36,7 +36,7 @@ class TApplication : public TComponent {
   }
   TForm* MainForm() const { return mainForm_; }
 
-  // Shows the main form and handles messages until Terminate.
+  // Shows the main form, handles messages until Terminate, then frees the forms.
   void Run();
   void Terminate();
   bool Terminated() const { return terminated_; }
@@ -73,6 +73,7 @@ class TApplication : public TComponent {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   // Handles one waiting message; false when none was waiting or it was WM_QUIT.
   bool ProcessMessage();
+  void FreeOwned();
   int ShowBox(const std::wstring& text, const std::wstring& caption, UINT flags) const;
   HWND handle_ = nullptr;
   TForm* mainForm_ = nullptr;

@@ -11,9 +11,11 @@
 namespace ui {
 namespace {
 
+// Never destroyed: items owned by objects of static storage may be freed at
+// exit after any function-local static.
 std::map<UINT, TMenuItem*>& ItemsByCommand() {
-  static std::map<UINT, TMenuItem*> items;
-  return items;
+  static auto* items = new std::map<UINT, TMenuItem*>;
+  return *items;
 }
 
 UINT NextCommand() {

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "real_input.h"
 #include "running_program.h"
 #include "screen_pixels.h"
 
@@ -280,6 +281,36 @@ TEST_F(DarkSkinView, OpensEveryKindOfWindowInTheSkin) {
     ASSERT_NE(dialog, nullptr) << std::string(modal.Caption, modal.Caption + lstrlenW(modal.Caption));
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([dialog] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) << "closing ends it";
+  }
+}
+
+// However the user closes the gallery, with every kind of window it opens
+// still open, the program ends by itself with exit code 0.
+TEST(SkinView, EndsWithCodeZeroHoweverItIsClosedWithEveryWindowOpen) {
+  struct TClosing {
+    const char* Name;
+    void (*Close)(HWND gallery);
+  };
+  for (const TClosing& closing : {TClosing{"Skin > Exit", [](HWND gallery) { ChooseMenuItem(gallery, L's', L'x'); }},
+                                  TClosing{"Alt+F4",
+                                           [](HWND gallery) {
+                                             SetForegroundWindow(gallery);
+                                             WaitFor([gallery] { return GetForegroundWindow() == gallery; });
+                                             real_input::PressKeyWith(VK_MENU, VK_F4);
+                                           }},
+                                  TClosing{"WM_CLOSE", [](HWND gallery) { PostMessageW(gallery, WM_CLOSE, 0, 0); }}}) {
+    SCOPED_TRACE(closing.Name);
+    TProgram gallery(WinePath(SKINVIEW_EXE));
+    ASSERT_TRUE(gallery.Started());
+    HWND window = GalleryWindow(gallery);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; }));
+    EXPECT_NE(OpenFromMenu(gallery, window, L'w', L't', L"TForm", L"Tool window"), nullptr);
+    EXPECT_NE(OpenFromMenu(gallery, window, L'w', L'i', L"TForm", L"MDI window"), nullptr);
+    EXPECT_NE(OpenFromMenu(gallery, window, L'w', L'r', L"TRightToLeftForm", L"Right-to-left window"), nullptr);
+    EXPECT_NE(OpenFromMenu(gallery, window, L'w', L'b', L"SkinViewBareWindow", L"Bare Win32 window"), nullptr);
+    closing.Close(window);
+    EXPECT_EQ(gallery.WaitForExit(30000), std::optional<DWORD>(0));
   }
 }
 
