@@ -56,9 +56,10 @@ std::string SolarTerm(double date);  // the term's name, or empty
 // The festival of day `day` of the month and year of `date`, or empty; a day
 // the month does not have yields empty.
 std::string GregorianFestival(int day, double date);
-// Every festival of that day, the one GregorianFestival names first (a
-// weekday festival, then one of a fixed date that it outranks).
-std::vector<std::string> GregorianFestivals(int day, double date);
+// Every festival of that day by its full name ("世界红十字日" for "红十字"), the
+// one GregorianFestival names first: a weekday festival before a fixed one it
+// outranks in the cells.
+std::vector<std::string> GregorianFestivalFullNames(int day, double date);
 
 // Every day has a sign; 23 August is "处女座".
 std::string StarSign(double date);

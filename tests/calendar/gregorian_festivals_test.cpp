@@ -32,11 +32,11 @@ TEST(GregorianFestivals, MothersDayIsTheSecondSundayOfMay) {
   EXPECT_EQ(Festival(8, Day(2021, 5, 1)), "红十字");
   EXPECT_EQ(Festival(5, Day(2024, 5, 1)), "");  // the first Sunday
   // The fixed festival it outranks is still among the day's festivals.
-  const std::vector<std::string> both = DateCn::GregorianFestivals(12, Day(2024, 5, 1));
+  const std::vector<std::string> both = DateCn::GregorianFestivalFullNames(12, Day(2024, 5, 1));
   ASSERT_EQ(both.size(), 2u);
   EXPECT_EQ(Utf8(both[0]), "母亲节");
-  EXPECT_EQ(Utf8(both[1]), "护士节");
-  EXPECT_TRUE(DateCn::GregorianFestivals(5, Day(2024, 5, 1)).empty());
+  EXPECT_EQ(Utf8(both[1]), "国际护士节");
+  EXPECT_TRUE(DateCn::GregorianFestivalFullNames(5, Day(2024, 5, 1)).empty());
 }
 
 TEST(GregorianFestivals, FathersDayAndThanksgiving) {
@@ -72,6 +72,20 @@ TEST(GregorianFestivals, DaysTheMonthLacksHaveNone) {
   EXPECT_EQ(Festival(31, Day(2024, 11, 1)), "");
   EXPECT_EQ(Festival(30, Day(2024, 2, 1)), "");
   EXPECT_EQ(Festival(-5, Day(2024, 5, 1)), "");
+  EXPECT_TRUE(DateCn::GregorianFestivalFullNames(30, Day(2024, 2, 1)).empty());
+}
+
+// The full names: one for each festival of a day, never shorter than the cell's.
+TEST(GregorianFestivals, FullNamesNameEveryFestival) {
+  for (double date = Day(2024, 1, 1); date <= Day(2024, 12, 31); ++date) {
+    const int day = DateCn::DateDay(date);
+    const std::string cell = DateCn::GregorianFestival(day, date);
+    const std::vector<std::string> full = DateCn::GregorianFestivalFullNames(day, date);
+    EXPECT_EQ(cell.empty(), full.empty()) << date;
+    for (const std::string& name : full) EXPECT_GE(name.size(), 4u) << date;
+  }
+  EXPECT_EQ(Utf8(DateCn::GregorianFestivalFullNames(17, Day(2024, 11, 1)).at(0)), "国际大学生节");
+  EXPECT_EQ(Utf8(DateCn::GregorianFestivalFullNames(26, Day(2024, 6, 1)).at(0)), "国际禁毒日");
 }
 
 }  // namespace

@@ -194,11 +194,11 @@ TEST(DayDetails, NameEverythingInFull) {
   };
   EXPECT_EQ(details(2026, 12, 16), "丙午年 冬月初八\r\n生肖：马");
   EXPECT_EQ(details(2026, 12, 22), "丙午年 冬月十四\r\n生肖：马\r\n节气：冬至");
-  EXPECT_EQ(details(2024, 2, 10), "甲辰年 正月初一\r\n生肖：龙\r\n节日：春节、气象节\r\n春节 休");
+  EXPECT_EQ(details(2024, 2, 10), "甲辰年 正月初一\r\n生肖：龙\r\n节日：春节、国际气象节\r\n春节 休");
   EXPECT_EQ(details(2026, 2, 14), "乙巳年 腊月廿七\r\n生肖：蛇\r\n节日：情人节\r\n春节 班");
-  EXPECT_EQ(details(2024, 5, 12), "甲辰年 四月初五\r\n生肖：龙\r\n节日：母亲节、护士节");
-  EXPECT_EQ(details(2023, 3, 21), "癸卯年 二月三十\r\n生肖：兔\r\n节气：春分\r\n节日：森林日");
-  EXPECT_EQ(details(2023, 3, 22), "癸卯年 闰二月初一\r\n生肖：兔\r\n节日：水日");
+  EXPECT_EQ(details(2024, 5, 12), "甲辰年 四月初五\r\n生肖：龙\r\n节日：母亲节、国际护士节");
+  EXPECT_EQ(details(2023, 3, 21), "癸卯年 二月三十\r\n生肖：兔\r\n节气：春分\r\n节日：世界森林日");
+  EXPECT_EQ(details(2023, 3, 22), "癸卯年 闰二月初一\r\n生肖：兔\r\n节日：世界水日");
 }
 
 // Every month of 1901-2050: the days fill consecutive cells from the first

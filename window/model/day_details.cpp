@@ -23,7 +23,7 @@ void AddLine(std::string& details, std::string_view label, const std::string& va
 }
 
 std::string Festivals(double date) {
-  std::vector<std::string> festivals = DateCn::GregorianFestivals(DateCn::DateDay(date), date);
+  std::vector<std::string> festivals = DateCn::GregorianFestivalFullNames(DateCn::DateDay(date), date);
   if (std::string lunar = DateCn::LunarFestival(date); !lunar.empty()) festivals.insert(festivals.begin(), lunar);
   std::string list;
   for (const std::string& festival : festivals) list.append(list.empty() ? "" : kListSeparator).append(festival);

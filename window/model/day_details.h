@@ -5,7 +5,7 @@
 //   丙午年 冬月初八     the lunar date with its year's stem and branch
 //   生肖：马            the year's zodiac animal
 //   节气：大雪          when a solar term falls on the day
-//   节日：春节、气象节  every festival of the day, lunar ones first
+//   节日：春节、国际气象节  every festival of the day by its full name, lunar ones first
 //   春节 休             the holiday the day is off (休) or worked (班) for
 
 #include <string>
