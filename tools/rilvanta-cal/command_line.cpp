@@ -33,12 +33,13 @@ constexpr std::string_view kHelp =
     "                     --no-color is given\n"
     "  holidays YYYY      the year's official days off and make-up workdays, one a\n"
     "                     line: YYYY-MM-DD 休|班 NAME (those of 2001-2026 are built in)\n"
+
+    "  --help             this text\n"
+    "  --version          the version of the tool\n"
     "\n"
     "day, month and holidays take --holidays FILE: a text of such lines adding the\n"
     "years after 2026 (# starts a comment); lines it cannot use are reported on\n"
     "stderr with their numbers.\n"
-    "  --help             this text\n"
-    "  --version          the version of the tool\n"
     "\n"
     "Bad arguments give a one-line message on stderr and exit status 2.\n";
 
