@@ -1,7 +1,8 @@
 // Any bytes as the settings text of a skin whose pictures are the entries of
-// the sample skin, plus one entry that is no BMP file: the read completes with
-// every state count usable by the painters, or ends with EInvalidGraphic and
-// the skin still empty.
+// the sample skin, plus one entry that is no BMP file and one whose pixels
+// would pass the skin's memory budget: the read completes with
+// every state count usable by the painters, or ends with EInvalidGraphic or
+// ESkinTooLarge and the skin still empty.
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +27,19 @@ const skin::TSkinReader& SampleSkin() {
     return loaded;
   }();
   return reader;
+}
+
+// A run-length picture of 16,384 x 16,384 pixels in 56 bytes: its header and
+// one end-of-picture mark.
+std::vector<std::uint8_t> PictureBomb() {
+  std::vector<std::uint8_t> file(56, 0);
+  const auto put = [&file](std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  };
+  file[0] = 'B', file[1] = 'M';
+  put(2, 56), put(10, 54), put(14, 40), put(18, 16384), put(22, 16384), put(26, 1 | 8 << 16), put(30, 1);
+  file[55] = 1;
+  return file;
 }
 
 void CheckStates(const skin::TDataSkinObject& element) {
@@ -54,9 +68,11 @@ void CheckLoaded(const skin::TSkinSettings& skin) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const skin::TEntryLookup sample = skin::ArchiveEntries(SampleSkin());
+  static const std::vector<std::uint8_t> notBmp = {'B', 'M', 'x'};
+  static const std::vector<std::uint8_t> bomb = PictureBomb();
   const skin::TEntryLookup entries = [&sample](std::string_view name) {
-    if (name == "bad.bmp") return std::vector<std::uint8_t>{'B', 'M', 'x'};
-    return sample(name);
+    if (name == "bad.bmp") return std::span<const std::uint8_t>(notBmp);
+    return name == "bomb.bmp" ? std::span<const std::uint8_t>(bomb) : sample(name);
   };
   skin::TSkinSettings skin;
   try {
@@ -64,6 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (skin.SkinEmpty) __builtin_trap();
     CheckLoaded(skin);
   } catch (const skin::EInvalidGraphic&) {
+    if (!skin.SkinEmpty) __builtin_trap();
+  } catch (const skin::ESkinTooLarge&) {
     if (!skin.SkinEmpty) __builtin_trap();
   }
   return 0;

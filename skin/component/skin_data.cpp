@@ -24,8 +24,13 @@ std::unique_ptr<ui::TImageList> LoadSysMenuGlyphs() {
   return glyphs;
 }
 
+// A file larger than any skin is refused by its size, unread.
 bool ReadFileBytes(const std::string& gbkPath, std::vector<std::uint8_t>& bytes) {
-  std::ifstream file(std::filesystem::path(text::GbkToWide(gbkPath)), std::ios::binary);
+  const std::filesystem::path path(text::GbkToWide(gbkPath));
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kMaxSkinFileSize) return false;
+  std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   return !file.bad();
@@ -53,29 +58,34 @@ void TSkinData::SetActive(bool active) {
   if (!Loading()) requests_.ActiveChanged(*this);
 }
 
-void TSkinData::SetSkinFile(std::string path) {
+bool TSkinData::SetSkinFile(std::string path) {
   skin_.SkinEmpty = true;
   skinFile_ = std::move(path);
   std::vector<std::uint8_t> bytes;
-  if (skinFile_.empty() || !ReadFileBytes(skinFile_, bytes)) return;
+  if (skinFile_.empty() || !ReadFileBytes(skinFile_, bytes) || !ReadSkin(bytes)) return false;
   archiveData_ = std::move(bytes);
-  LoadSkinStream();
   ReapplySkin();
+  return true;
 }
 
 void TSkinData::ReadSkinStream(std::span<const std::uint8_t> value) {
   std::optional<std::vector<std::uint8_t>> archive = skin::ReadSkinStream(value);
   if (!archive || archive->empty()) return;
-  archiveData_ = std::move(*archive);
-  LoadSkinStream();
+  if (ReadSkin(*archive)) archiveData_ = std::move(*archive);
 }
 
 std::vector<std::uint8_t> TSkinData::WriteSkinStream() const { return skin::WriteSkinStream(archiveData_); }
 
-bool TSkinData::LoadSkinStream() {
+bool TSkinData::LoadSkinStream() { return ReadSkin(archiveData_); }
+
+bool TSkinData::ReadSkin(std::span<const std::uint8_t> archive) {
   skin_.SkinEmpty = true;
+  // One budget for the image, the settings and the pictures together.
+  TSkinBudget budget;
   TSkinReader reader(ShowMessage);
-  if (!reader.LoadArchive(archiveData_) || !ReadArchiveSettings(skin_, reader)) return false;
+  TSkinSettings loaded;
+  if (!reader.LoadArchive(archive, budget) || !ReadArchiveSettings(loaded, reader, budget)) return false;
+  skin_ = std::move(loaded);
   ReplaceFaceBrush();
   return true;
 }

@@ -66,9 +66,12 @@ class TSkinData : public ui::TComponent {
   // Lines "class=kind" mapping other libraries' control classes to control kinds.
   const std::vector<std::string>& Skin3rd() const { return skin3rd_; }
   void SetSkin3rd(std::vector<std::string> lines) { skin3rd_ = std::move(lines); }
-  // A skin archive file (GBK path); setting it loads that file when it exists.
+  // A skin archive file (GBK path); setting it loads that file when it exists
+  // and is no larger than kMaxSkinFileSize. True when the file's skin loaded;
+  // otherwise the element records and archive stay as they were (SkinEmpty
+  // true) and the windows keep what they show.
   const std::string& SkinFile() const { return skinFile_; }
-  void SetSkinFile(std::string path);
+  bool SetSkinFile(std::string path);
   // A display value only: "(none)" at run time; writing it changes nothing.
   std::string SkinStore() const { return "(none)"; }
   void SetSkinStore(std::string_view) {}
@@ -86,8 +89,8 @@ class TSkinData : public ui::TComponent {
   // --- Reading from the window resource (between BeginLoading and Loaded
   // the property setters only store their values) ---
   // The stored SkinStream value: a 32-bit little-endian length L, then L bytes
-  // of archive. With L > 0 the archive replaces ArchiveData and is loaded at
-  // once; a value cut short loads nothing.
+  // of archive. With L > 0 the archive is loaded at once and replaces
+  // ArchiveData when it loads; a value cut short loads nothing.
   void ReadSkinStream(std::span<const std::uint8_t> value);
   std::vector<std::uint8_t> WriteSkinStream() const;
   // Reading is done: hands the component to the skin manager (made now if
@@ -100,7 +103,9 @@ class TSkinData : public ui::TComponent {
   const std::vector<std::uint8_t>& ArchiveData() const { return archiveData_; }
   // Loads ArchiveData into the element records. False, with SkinEmpty true,
   // for an archive that is refused or holds no settings text. A picture that
-  // is no valid BMP throws EInvalidGraphic (SkinEmpty stays true).
+  // is no valid BMP throws EInvalidGraphic, a skin that would take more memory
+  // than a skin may ESkinTooLarge (SkinEmpty stays true). The records change
+  // only when the load completes.
   bool LoadSkinStream();
   // Makes the manager refresh every window of this component after a new skin loaded.
   void ReapplySkin();
@@ -122,6 +127,8 @@ class TSkinData : public ui::TComponent {
   void SetNcPaintEnabled(bool enabled) { ncPaintEnabled_ = enabled; }
 
  private:
+  // The load of LoadSkinStream, from any archive.
+  bool ReadSkin(std::span<const std::uint8_t> archive);
   void ReplaceFaceBrush();
 
   TSkinRequests& requests_;

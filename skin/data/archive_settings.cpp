@@ -1,7 +1,7 @@
 #include "skin/data/archive_settings.h"
 
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "skin/data/skin_settings_reader.h"
 
@@ -9,20 +9,24 @@ namespace skin {
 
 TEntryLookup ArchiveEntries(const TSkinReader& reader) {
   return [&reader](std::string_view name) {
-    std::vector<std::uint8_t> bytes;
-    reader.ExtractEntry(name, bytes);
-    return bytes;
+    const std::optional<std::size_t> index = reader.Find(name);
+    return index ? reader.Entry(*index) : std::span<const std::uint8_t>();
   };
 }
 
-bool ReadArchiveSettings(TSkinSettings& skin, const TSkinReader& reader) {
+bool ReadArchiveSettings(TSkinSettings& skin, const TSkinReader& reader, TSkinBudget& budget) {
   skin.SkinEmpty = true;
-  std::vector<std::uint8_t> text;
-  std::string name;
-  if (!reader.ExtractEntryContaining(".ini", text, name)) return false;
+  const std::optional<std::size_t> settings = reader.FindContaining(".ini");
+  if (!settings) return false;
+  const std::span<const std::uint8_t> text = reader.Entry(*settings);
   ReadSkinSettings(skin, std::string_view(reinterpret_cast<const char*>(text.data()), text.size()),
-                   ArchiveEntries(reader));
+                   ArchiveEntries(reader), budget);
   return true;
+}
+
+bool ReadArchiveSettings(TSkinSettings& skin, const TSkinReader& reader) {
+  TSkinBudget budget;
+  return ReadArchiveSettings(skin, reader, budget);
 }
 
 }  // namespace skin

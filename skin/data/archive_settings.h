@@ -13,8 +13,10 @@ namespace skin {
 TEntryLookup ArchiveEntries(const TSkinReader& reader);
 
 // Reads the archive's settings text into `skin`. False, with SkinEmpty true,
-// when the archive holds no settings text. Throws EInvalidGraphic as
-// ReadSkinSettings does.
+// when the archive holds no settings text. Throws EInvalidGraphic and
+// ESkinTooLarge as ReadSkinSettings does.
+bool ReadArchiveSettings(TSkinSettings& skin, const TSkinReader& reader, TSkinBudget& budget);
+// The same with a budget of its own.
 bool ReadArchiveSettings(TSkinSettings& skin, const TSkinReader& reader);
 
 }  // namespace skin

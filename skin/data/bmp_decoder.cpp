@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "skin/data/little_endian.h"
@@ -182,11 +183,18 @@ class TPixelWriter {
   TSkinBitmap& bitmap_;
 };
 
-TSkinBitmap DecodeRows(const TBmpLayout& layout) {
+// The empty picture of the layout's size, once the budget allows it.
+TSkinBitmap NewPicture(const TBmpLayout& layout, TSkinBudget& budget) {
+  budget.Reserve(TSkinBitmap::BytesFor(layout.Width, layout.Height),
+                 "a picture of " + std::to_string(layout.Width) + " x " + std::to_string(layout.Height) + " pixels");
+  return TSkinBitmap(layout.Width, layout.Height);
+}
+
+TSkinBitmap DecodeRows(const TBmpLayout& layout, TSkinBudget& budget) {
   const std::size_t stride = (static_cast<std::size_t>(layout.Width) * layout.BitCount + 31) / 32 * 4;
   // Checked before the picture is made, so a lying header cannot make us allocate.
   if (layout.Pixels.size() / stride < static_cast<std::size_t>(layout.Height)) Refuse("BMP pixel data cut short");
-  TSkinBitmap bitmap(layout.Width, layout.Height);
+  TSkinBitmap bitmap = NewPicture(layout, budget);
   const std::array<TChannel, 3> channels{TChannel(layout.Masks[0]), TChannel(layout.Masks[1]),
                                          TChannel(layout.Masks[2])};
   TPixelWriter writer(layout, bitmap);
@@ -221,8 +229,8 @@ TSkinBitmap DecodeRows(const TBmpLayout& layout) {
 // (0 then 0 end of line, 1 end of picture, 2 move, 3-255 literal run padded to a
 // 16-bit boundary). Pixels that the stream skips stay black; pixels it puts
 // outside the picture are dropped.
-TSkinBitmap DecodeRunLength(const TBmpLayout& layout) {
-  TSkinBitmap bitmap(layout.Width, layout.Height);
+TSkinBitmap DecodeRunLength(const TBmpLayout& layout, TSkinBudget& budget) {
+  TSkinBitmap bitmap = NewPicture(layout, budget);
   const bool rle4 = layout.Compression == kRle4;
   const std::span<const std::uint8_t> data = layout.Pixels;
   TPixelWriter writer(layout, bitmap);
@@ -264,13 +272,18 @@ TSkinBitmap DecodeRunLength(const TBmpLayout& layout) {
 }  // namespace
 
 TSkinBitmap DecodeBmp(std::span<const std::uint8_t> file) {
+  TSkinBudget budget;
+  return DecodeBmp(file, budget);
+}
+
+TSkinBitmap DecodeBmp(std::span<const std::uint8_t> file, TSkinBudget& budget) {
   const TBmpLayout layout = ReadLayout(file);
   const bool runLength = layout.Compression == kRle4 || layout.Compression == kRle8;
   try {
-    return runLength ? DecodeRunLength(layout) : DecodeRows(layout);
+    return runLength ? DecodeRunLength(layout, budget) : DecodeRows(layout, budget);
   } catch (const std::bad_alloc&) {
-    // A run-length header may ask for 16,384 x 16,384 pixels in a few bytes; where
-    // memory runs out that is one more picture the skin cannot have.
+    // Memory may run out within the budget too; that is one more picture the
+    // skin cannot have.
     Refuse("not enough memory for the BMP picture");
   }
 }

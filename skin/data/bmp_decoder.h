@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "skin/data/skin_bitmap.h"
+#include "skin/data/skin_budget.h"
 
 namespace skin {
 
@@ -21,7 +22,11 @@ class EInvalidGraphic : public std::runtime_error {
 
 constexpr int kMaxBmpSide = 16384;
 
-// Throws EInvalidGraphic for anything that is not a readable BMP file.
+// Throws EInvalidGraphic for anything that is not a readable BMP file, and
+// ESkinTooLarge, before allocating, when the picture's pixels would pass the
+// budget (a run-length file of a few bytes may declare 16,384 x 16,384 pixels).
+TSkinBitmap DecodeBmp(std::span<const std::uint8_t> file, TSkinBudget& budget);
+// The same with a budget of its own.
 TSkinBitmap DecodeBmp(std::span<const std::uint8_t> file);
 
 }  // namespace skin

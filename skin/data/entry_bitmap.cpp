@@ -1,6 +1,7 @@
 #include "skin/data/entry_bitmap.h"
 
 #include "skin/data/bmp_decoder.h"
+#include "skin/data/skin_names.h"
 #include "text/gbk_search.h"
 
 namespace skin {
@@ -16,18 +17,14 @@ std::string_view ExtensionOf(std::string_view entryName) {
 
 std::string_view EntryNameOf(std::string_view imageName) { return text::GbkAfterLast(imageName, "\\:"); }
 
-void LoadEntryBitmap(TSkinBitmap& bitmap, std::string_view imageName, const TEntryLookup& entries) {
+TSkinBitmap TSkinPictures::Picture(std::string_view imageName) {
   const std::string_view entryName = EntryNameOf(imageName);
-  if (entryName.empty() || ExtensionOf(entryName) != ".bmp") {
-    bitmap.Clear();
-    return;
-  }
-  const std::vector<std::uint8_t> bytes = entries(entryName);
-  if (bytes.empty()) {
-    bitmap.Clear();
-  } else {
-    bitmap = DecodeBmp(bytes);
-  }
+  if (entryName.empty() || ExtensionOf(entryName) != ".bmp") return {};
+  const std::string key = LowerAsciiLetters(entryName);
+  if (const auto found = decoded_.find(key); found != decoded_.end()) return found->second;
+  const std::span<const std::uint8_t> bytes = entries_(entryName);
+  TSkinBitmap picture = bytes.empty() ? TSkinBitmap() : DecodeBmp(bytes, budget_);
+  return decoded_.emplace(key, std::move(picture)).first->second;
 }
 
 }  // namespace skin

@@ -9,7 +9,7 @@ namespace {
 
 // Glyphs are 13 pixels square in a picture under 16 pixels high, else 16; at least four states.
 std::int32_t GlyphStates(std::int32_t given, const TSkinBitmap& glyphs) {
-  if (given > 0) return given;
+  if (given > 0) return UsableStates(given, glyphs.Width());
   const int side = glyphs.Height() < 16 ? 13 : 16;
   return std::max(glyphs.Width() / side, 4);
 }
@@ -34,7 +34,8 @@ void SetFrameCounts(TSkinSettings& skin, const TIniText& ini) {
         entry.Record);
     if (!element) continue;
     element->FrameCount = entry.FrameCount == kFrameCountFromSection
-                              ? AtLeastOneState(ini.ReadInteger(entry.Section, "FrameCount", 3))
+                              ? UsableStates(ini.ReadInteger(entry.Section, "FrameCount", 3),
+                                             std::max(element->Bitmap.Width(), element->Bitmap.Height()))
                               : entry.FrameCount;
   }
 }

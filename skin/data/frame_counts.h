@@ -9,8 +9,11 @@
 namespace skin {
 
 // Painters divide a picture by its state count, so a count the settings text
-// gives as 0 or less is taken as 1.
-constexpr std::int32_t AtLeastOneState(std::int32_t count) { return count < 1 ? 1 : count; }
+// gives as 0 or less, or as more states than the picture has pixels along them
+// (`extent`; cells of no pixel would draw nothing), is taken as 1.
+constexpr std::int32_t UsableStates(std::int32_t count, int extent) {
+  return count < 1 || (extent > 0 && count > extent) ? 1 : count;
+}
 
 // Gives every present element its state count: fixed ones from the element
 // table, the scroll thumbs' from their sections, and the check and radio

@@ -17,11 +17,19 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+// Names compare byte by byte without regard to ASCII case, trail bytes of
+// Chinese characters included, as the profile functions compare them.
+std::string LoweredName(std::string_view name) {
+  std::string lowered(name);
+  for (char& c : lowered) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+  }
+  return lowered;
 }
+
+// What one stored name or value costs beside its characters: the string and
+// its place in a hash table, roughly.
+constexpr std::size_t kEntryOverhead = 96;
 
 std::string ProfileValue(std::string_view raw) {
   std::string_view value = raw;
@@ -55,10 +63,14 @@ std::string GbkText(std::string_view bytes) {
 
 }  // namespace
 
-TIniText::TIniText(std::string_view bytes) {
+TIniText::TIniText(std::string_view bytes, TSkinBudget* budget) {
+  const auto charge = [budget](std::size_t size) {
+    if (budget) budget->Reserve(size, "the settings text");
+  };
+  charge(bytes.size());
   const std::string gbk = GbkText(bytes);
   std::string_view text = gbk;
-  sections_.push_back({});  // keys above the first section header, unreachable by name
+  TKeys* keys = nullptr;  // where key lines go; none before the first header, or in a repeated section
   while (!text.empty()) {
     const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
     const std::string_view line = Trim(text.substr(0, end));
@@ -70,25 +82,29 @@ TIniText::TIniText(std::string_view bytes) {
     if (line.front() == '[') {
       const std::size_t close = line.rfind(']');
       if (close != std::string_view::npos) {
-        sections_.push_back({std::string(Trim(line.substr(1, close - 1))), {}});
+        const std::string_view name = Trim(line.substr(1, close - 1));
+        charge(2 * name.size() + 2 * kEntryOverhead);
+        sectionNames_.emplace_back(name);
+        const auto [section, added] = sections_.try_emplace(LoweredName(name));
+        keys = added ? &section->second : nullptr;
         continue;
       }
       // Without a closing bracket the line is an ordinary key line.
     }
     const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    sections_.back().Keys.push_back(
-        {std::string(Trim(line.substr(0, equals))), ProfileValue(Trim(line.substr(equals + 1)))});
+    if (equals == std::string_view::npos || !keys) continue;
+    const std::string_view name = Trim(line.substr(0, equals));
+    std::string value = ProfileValue(Trim(line.substr(equals + 1)));
+    charge(name.size() + value.size() + kEntryOverhead);
+    keys->try_emplace(LoweredName(name), std::move(value));
   }
 }
 
 const std::string* TIniText::FindValue(std::string_view section, std::string_view key) const {
-  // Only the first section of a name is searched, as the profile functions do.
-  const auto found = std::ranges::find_if(sections_.begin() + 1, sections_.end(),
-                                          [&](const TSection& s) { return SameName(s.Name, section); });
+  const auto found = sections_.find(LoweredName(section));
   if (found == sections_.end()) return nullptr;
-  const auto entry = std::ranges::find_if(found->Keys, [&](const TKey& k) { return SameName(k.Name, key); });
-  return entry == found->Keys.end() ? nullptr : &entry->Value;
+  const auto entry = found->second.find(LoweredName(key));
+  return entry == found->second.end() ? nullptr : &entry->second;
 }
 
 std::string TIniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
@@ -104,8 +120,8 @@ std::int32_t TIniText::ReadInteger(std::string_view section, std::string_view ke
 
 std::vector<std::string> TIniText::ReadSections() const {
   std::vector<std::string> names;
-  for (auto it = sections_.begin() + 1; it != sections_.end(); ++it) {
-    if (!it->Name.empty()) names.push_back(it->Name);
+  for (const std::string& name : sectionNames_) {
+    if (!name.empty()) names.push_back(name);
   }
   return names;
 }

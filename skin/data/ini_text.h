@@ -12,18 +12,24 @@
 // Lines end at CR, LF or CR LF. A text that starts with a UTF-16 byte-order
 // mark (either byte order) or a UTF-8 one is read as Unicode, as the profile
 // functions do, and turned into the engine's GBK text; any other text is GBK.
+// Lookups go through an index of sections and keys built once, so reading a
+// text of many sections takes time in proportion to its length.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+#include "skin/data/skin_budget.h"
 
 namespace skin {
 
 class TIniText {
  public:
-  // `bytes`: the settings text as stored.
-  explicit TIniText(std::string_view bytes);
+  // `bytes`: the settings text as stored. With a budget, the text's copies and
+  // index count against it (ESkinTooLarge when they would pass it).
+  explicit TIniText(std::string_view bytes, TSkinBudget* budget = nullptr);
 
   // The key's value, or `fallback` when the section or key is missing.
   std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
@@ -38,18 +44,15 @@ class TIniText {
   static constexpr std::size_t kMaxValueLength = 2047;
 
  private:
-  struct TKey {
-    std::string Name;
-    std::string Value;
-  };
-  struct TSection {
-    std::string Name;
-    std::vector<TKey> Keys;
-  };
+  // Values by lowered key name, the first of a name kept.
+  using TKeys = std::unordered_map<std::string, std::string>;
 
   const std::string* FindValue(std::string_view section, std::string_view key) const;
 
-  std::vector<TSection> sections_;
+  // Every section name in file order, and the keys of the first section of
+  // each lowered name; keys above the first header belong to no section.
+  std::vector<std::string> sectionNames_;
+  std::unordered_map<std::string, TKeys> sections_;
 };
 
 }  // namespace skin

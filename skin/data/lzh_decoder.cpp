@@ -88,11 +88,14 @@ int DecodeDistance(Bits& bits) {
   return prefix.HighBits * 64 + (b & 63);
 }
 
+constexpr std::int64_t kWatchInterval = 4096;
+
 // The decoding loop over any reader and writer. The program's own decoding
 // passes plain lambdas: called through std::function, the per-byte reads and
-// writes took a third of the decoding time.
-template <class Read, class Write>
-std::int64_t UnpackStream(std::int32_t size, Read& read, Write& write) {
+// writes took a third of the decoding time. `carryOn` (bits used so far) is
+// asked every kWatchInterval bytes whether to go on.
+template <class Read, class Write, class CarryOn>
+std::int64_t UnpackStream(std::int32_t size, Read& read, Write& write, const CarryOn& carryOn) {
   const std::unique_ptr<TDecoderTables> tables = AllocateTables();
   std::array<std::uint8_t, kWindowSize>& window = tables->Window;
   // Bytes a well-formed stream never reads before writing them start as zero.
@@ -109,7 +112,12 @@ std::int64_t UnpackStream(std::int32_t size, Read& read, Write& write) {
   };
 
   std::int64_t count = 0;
+  std::int64_t nextWatch = kWatchInterval;
   while (count < size) {
+    if (count >= nextWatch) {
+      if (!carryOn(bits.Used())) break;
+      nextWatch = count + kWatchInterval;
+    }
     const int c = DecodeSymbol(tables->Model, bits);
     if (c < 256) {
       produce(static_cast<std::uint8_t>(c));
@@ -127,10 +135,11 @@ std::int64_t UnpackStream(std::int32_t size, Read& read, Write& write) {
 }  // namespace
 
 std::int64_t TLZH::Unpack(std::int32_t size, const TReadByte& read, const TWriteByte& write) {
-  return UnpackStream(size, read, write);
+  return UnpackStream(size, read, write, [](std::int64_t) { return true; });
 }
 
-std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream, bool* endedEarly) {
+std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream, bool* endedEarly,
+                                    const TLzhWatcher& watcher) {
   std::vector<std::uint8_t> output;
   // Decoding always writes `size` bytes, whatever the stream holds.
   output.reserve(static_cast<std::size_t>(std::max(size, 0)) + lzh::kLongestMatch);
@@ -141,8 +150,10 @@ std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint
     return 1;
   };
   auto write = [&](std::uint8_t byte) { output.push_back(byte); };
-  const std::int64_t used = UnpackStream(size, read, write);
-  if (endedEarly) *endedEarly = used > 8 * static_cast<std::int64_t>(stream.size());
+  const std::int64_t streamBits = 8 * static_cast<std::int64_t>(stream.size());
+  const auto carryOn = [&](std::int64_t used) { return !watcher || watcher({output, used > streamBits}); };
+  const std::int64_t used = UnpackStream(size, read, write, carryOn);
+  if (endedEarly) *endedEarly = used > streamBits;
   return output;
 }
 

@@ -24,10 +24,19 @@ class TLZH {
   std::int64_t Unpack(std::int32_t size, const TReadByte& read, const TWriteByte& write);
 };
 
+// How far a decoding has come.
+struct TLzhProgress {
+  std::span<const std::uint8_t> Output;  // every byte produced so far
+  bool PastEnd = false;                  // zero bits from past the stream's end have been used
+};
+// Told the progress every 4,096 bytes produced; returns false to stop there.
+using TLzhWatcher = std::function<bool(const TLzhProgress& progress)>;
+
 // Decodes `stream` (the bit stream alone) with a reader that stops at its end.
 // `endedEarly`, when given, tells whether the decoding used zero bits past the
-// stream's end: a stream cut short, which decodes anyway.
-std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream,
-                                    bool* endedEarly = nullptr);
+// stream's end: a stream cut short, which decodes anyway. A watcher may stop
+// the decoding early; the output then holds what was produced until then.
+std::vector<std::uint8_t> LzhDecode(std::int32_t size, std::span<const std::uint8_t> stream, bool* endedEarly = nullptr,
+                                    const TLzhWatcher& watcher = {});
 
 }  // namespace skin

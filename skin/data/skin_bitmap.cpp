@@ -4,13 +4,36 @@
 #include <cstring>
 
 namespace skin {
+namespace {
+
+std::size_t StrideFor(int width) { return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3}; }
+
+}  // namespace
 
 TSkinBitmap::TSkinBitmap(int width, int height) {
   if (width <= 0 || height <= 0) return;
   width_ = width;
   height_ = height;
-  stride_ = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-  bits_.assign(stride_ * static_cast<std::size_t>(height), 0);
+  stride_ = StrideFor(width);
+  bits_ = std::make_shared<std::vector<std::uint8_t>>(BytesFor(width, height), 0);
+}
+
+std::size_t TSkinBitmap::BytesFor(int width, int height) {
+  return width <= 0 || height <= 0 ? 0 : StrideFor(width) * static_cast<std::size_t>(height);
+}
+
+std::span<const std::uint8_t> TSkinBitmap::Bits() const {
+  return bits_ ? std::span<const std::uint8_t>(*bits_) : std::span<const std::uint8_t>();
+}
+
+std::uint8_t* TSkinBitmap::OwnBits() {
+  if (!bits_) return nullptr;
+  if (bits_.use_count() > 1) bits_ = std::make_shared<std::vector<std::uint8_t>>(*bits_);
+  return bits_->data();
+}
+
+bool TSkinBitmap::operator==(const TSkinBitmap& other) const {
+  return width_ == other.width_ && height_ == other.height_ && std::ranges::equal(Bits(), other.Bits());
 }
 
 TColour TSkinBitmap::Pixel(int x, int y) const {

@@ -10,10 +10,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "skin/data/skin_budget.h"
 
 namespace skin {
 
@@ -23,14 +26,22 @@ inline constexpr std::size_t kMaxSkinEntries = 1001;
 inline constexpr std::int32_t kMaxSkinImageSize = 64 << 20;
 // The image's header before its names: version, names length, two reserved fields.
 inline constexpr std::size_t kSkinImageHeaderSize = 16;
+// Larger skin files are refused by their size, unread: the decoder takes less
+// than 3 bytes of stream for each byte of the largest image it produces (the
+// model's codes stay under 24 bits while its root weight is below 32,768).
+inline constexpr std::uintmax_t kMaxSkinFileSize = 4 * std::uintmax_t{kMaxSkinImageSize};
 inline constexpr std::string_view kOlderSkinMessage = "This is Older Skin File\rPlease update to new version !";
+inline constexpr std::string_view kCutSkinMessage =
+    "This skin file is cut short\rIts data ends before the size it declares !";
 
 // Why the last LoadArchive failed.
 enum class TArchiveFault {
   None,
   NoDeclaredSize,    // fewer than 4 bytes
   ImageTooLarge,     // declared size above kMaxSkinImageSize
+  OverBudget,        // the image and its names would pass the skin's memory budget
   OlderVersion,      // version other than 20000 (the message has been shown)
+  StreamCut,         // the stream ends before the declared size (kCutSkinMessage has been shown)
   HeaderCut,         // image of version 20000 shorter than its 16-byte header
   NamesBeyondImage,  // names length negative or past the end of the image
   TooManyEntries,    // more than kMaxSkinEntries names
@@ -49,9 +60,16 @@ class TSkinReader {
 
   explicit TSkinReader(TShowMessage showMessage = {});
 
-  // Decompresses the whole archive and builds the directory. False when the
-  // version check fails (after showing kOlderSkinMessage) or the archive is
-  // malformed (silently); the reader is then empty and Fault() says why.
+  // Decompresses the whole archive and builds the directory, the image and
+  // names counting against `budget`. False when the version check fails (after
+  // showing kOlderSkinMessage), when the stream ends before the declared size
+  // (after showing kCutSkinMessage) or the archive is malformed or too large
+  // (silently); the reader is then empty and Fault() says why. Decoding stops
+  // as soon as the image cannot load: at a wrong version, at the end of the
+  // stream, or once the names block holds more line breaks than
+  // kMaxSkinEntries names can have.
+  bool LoadArchive(std::span<const std::uint8_t> archive, TSkinBudget& budget);
+  // The same with a budget of its own.
   bool LoadArchive(std::span<const std::uint8_t> archive);
 
   // The first entry whose name equals `name` after lowering. The destination
@@ -64,10 +82,8 @@ class TSkinReader {
                               std::string& foundName) const;
 
   TArchiveFault Fault() const { return fault_; }
-  // The compressed stream ended before the declared size was decoded; zero
-  // bits stood in for the rest, as the format allows. Set by every load.
-  bool StreamEndedEarly() const { return streamEndedEarly_; }
   std::int32_t DeclaredSize() const { return declaredSize_; }
+  // The bytes decoded, until the end or until decoding stopped.
   std::size_t ImageSize() const { return imageSize_; }
   std::int32_t Version() const { return version_; }
   std::int32_t NamesLength() const { return namesLength_; }
@@ -78,24 +94,30 @@ class TSkinReader {
   const std::vector<std::int32_t>& Sizes() const { return sizes_; }
   // The bytes of entry `index` (0 to EntryCount() - 1).
   std::span<const std::uint8_t> Entry(std::size_t index) const;
-  std::span<const std::uint8_t> DataArea() const { return data_; }
+  std::span<const std::uint8_t> DataArea() const { return std::span(image_).subspan(dataStart_); }
+  // The index of the first entry whose name equals `name` after lowering.
+  std::optional<std::size_t> Find(std::string_view name) const;
+  // The index of the first entry whose name contains `pattern` as given.
+  std::optional<std::size_t> FindContaining(std::string_view pattern) const;
 
  private:
   bool Refuse(TArchiveFault fault);
-  bool ReadDirectory(std::span<const std::uint8_t> image);
+  bool Decode(std::span<const std::uint8_t> stream, TSkinBudget& budget);
+  bool ReadDirectory(TSkinBudget& budget);
   void CopyOut(std::size_t index, std::vector<std::uint8_t>& destination) const;
 
   TShowMessage showMessage_;
   TArchiveFault fault_ = TArchiveFault::None;
   std::int32_t declaredSize_ = 0;
   std::size_t imageSize_ = 0;
-  bool streamEndedEarly_ = false;
   std::int32_t version_ = 0;
   std::int32_t namesLength_ = 0;
   std::vector<std::string> names_;
   std::vector<std::int32_t> sizes_;
   std::vector<std::size_t> offsets_;
-  std::vector<std::uint8_t> data_;
+  // The decompressed image, whose data area starts at dataStart_.
+  std::vector<std::uint8_t> image_;
+  std::size_t dataStart_ = 0;
 };
 
 }  // namespace skin

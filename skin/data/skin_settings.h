@@ -4,6 +4,7 @@
 // ReadSkinSettings; optional elements are absent when the skin has no picture
 // for them, and the painters test for that.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,6 +14,11 @@
 #include "skin/data/skin_elements.h"
 
 namespace skin {
+
+// Lengths and places a settings text gives (margins, picture ends, text
+// shifts, button places) are kept within this many pixels either way, what a
+// window can show; lengths are never negative.
+inline constexpr std::int32_t kMaxSkinLength = 4096;
 
 template <class TRecord>
 TRecord NamedRecord(std::string name) {

@@ -41,9 +41,17 @@ std::int32_t GuessButtonStates(const TDataSkinSysButton& button) {
 
 }  // namespace
 
+void ReadSkinSettings(TSkinSettings& skin, std::string_view settingsText, const TEntryLookup& entries,
+                      TSkinBudget& budget) {
+  skin.SkinEmpty = true;
+  const TIniText ini(settingsText, &budget);
+  TSkinPictures pictures(entries, budget);
+  TSkinSettingsReader(skin, ini, pictures, budget).ReadSkinSettings();
+}
+
 void ReadSkinSettings(TSkinSettings& skin, std::string_view settingsText, const TEntryLookup& entries) {
-  const TIniText ini(settingsText);
-  TSkinSettingsReader(skin, ini, entries).ReadSkinSettings();
+  TSkinBudget budget;
+  ReadSkinSettings(skin, settingsText, entries, budget);
 }
 
 void TSkinSettingsReader::ReadSkinSettings() {
@@ -63,6 +71,7 @@ void TSkinSettingsReader::ReadSkinSettings() {
       ReadBorderElement(skin_.*std::get<TBorderField>(entry.Record), entry.Section, entry.SecondImageKey);
     }
     if (entry.Section == "ComboButton" && skin_.ComboButton && !skin_.ComboButton->Bitmap.Empty()) {
+      budget_.Reserve(skin_.ComboButton->Bitmap.Bits().size(), "the mirrored combo button");
       skin_.ComboButton->Bitmap2 = skin_.ComboButton->Bitmap;
       MirrorBitmap(skin_.ComboButton->Bitmap2);
       // The one element with a second picture whose style means something: 1 asks for the plain combo box.
@@ -73,8 +82,18 @@ void TSkinSettingsReader::ReadSkinSettings() {
   skin_.SkinEmpty = false;
 }
 
+std::int32_t TSkinSettingsReader::ReadLength(std::string_view section, std::string_view key,
+                                             std::int32_t fallback) const {
+  return std::clamp(ini_.ReadInteger(section, key, fallback), 0, kMaxSkinLength);
+}
+
+std::int32_t TSkinSettingsReader::ReadPlace(std::string_view section, std::string_view key,
+                                            std::int32_t fallback) const {
+  return std::clamp(ini_.ReadInteger(section, key, fallback), -kMaxSkinLength, kMaxSkinLength);
+}
+
 void TSkinSettingsReader::LoadKeyBitmap(TSkinBitmap& bitmap, std::string_view section, std::string_view key) const {
-  skin::LoadEntryBitmap(bitmap, ini_.ReadString(section, key, ""), entries_);
+  bitmap = pictures_.Picture(ini_.ReadString(section, key, ""));
 }
 
 void TSkinSettingsReader::ReadBorders() {
@@ -86,16 +105,18 @@ void TSkinSettingsReader::ReadBorders() {
                                 TBorder{skin_.TopBorder, false}, TBorder{skin_.BottomBorder, false}}) {
     TDataSkinBorder& record = border.Record;
     const std::string& x = record.Name;
-    const std::int32_t first = ini_.ReadInteger("Personality", x + "TopHeight", 0);
-    const std::int32_t second = ini_.ReadInteger("Personality", x + "BotHeight", 0);
+    const std::int32_t first = ReadLength("Personality", x + "TopHeight", 0);
+    const std::int32_t second = ReadLength("Personality", x + "BotHeight", 0);
     record.TopHeight = border.Vertical ? first : 0;
     record.BottomHeight = border.Vertical ? second : 0;
     record.LeftWidth = border.Vertical ? 0 : first;
     record.RightWidth = border.Vertical ? 0 : second;
-    record.FrameCount = AtLeastOneState(ini_.ReadInteger("Personality", x + "Frame", 1));
     record.Tile = ini_.ReadInteger("Personality", x + "Stretch", 1);
     record.Trans = ini_.ReadInteger("Personality", x + "Trans", 1);
     LoadKeyBitmap(record.Bitmap, "Personality", x);
+    // Left and right states lie side by side, top and bottom ones stacked.
+    record.FrameCount = UsableStates(ini_.ReadInteger("Personality", x + "Frame", 1),
+                                     border.Vertical ? record.Bitmap.Width() : record.Bitmap.Height());
   }
 }
 
@@ -130,8 +151,8 @@ TDataSkinSysButton TSkinSettingsReader::ReadSysButton(const std::string& section
   auto button = NamedRecord<TDataSkinSysButton>(AsciiUpper(section));
   button.Action = ini_.ReadInteger(section, "Action", 0);
   button.Align = ini_.ReadInteger(section, "Align", 0);
-  button.XCoord = ini_.ReadInteger(section, "Xcoord", 0);
-  button.YCoord = ini_.ReadInteger(section, "Ycoord", 0);
+  button.XCoord = ReadPlace(section, "Xcoord", 0);
+  button.YCoord = ReadPlace(section, "Ycoord", 0);
   button.Visibility = ini_.ReadInteger(section, "Visibility", 0);
   button.Visibility1 = ini_.ReadInteger(section, "Visibility1", 0);
   button.CombineOp = ini_.ReadInteger(section, "CombineOp", -1);
@@ -142,7 +163,7 @@ TDataSkinSysButton TSkinSettingsReader::ReadSysButton(const std::string& section
     // The frame draws the window's icon in place of these two buttons.
     if (button.Action == 3 || button.Action == 11) button.Bitmap.Clear();
   }
-  button.FrameCount = AtLeastOneState(button.FrameCount);
+  button.FrameCount = UsableStates(button.FrameCount, button.Bitmap.Width());
   return button;
 }
 
@@ -167,6 +188,7 @@ void TSkinSettingsReader::CutMdiButtons(std::size_t first) {
   TSkinBitmap controls;
   LoadKeyBitmap(controls, "MDICONTROLS", "Image");
   if (controls.Empty()) return;
+  budget_.Reserve(controls.Bits().size(), "the multiple-document buttons");
   // Twelve states in all, four for each of the three buttons.
   const int w = controls.Width() / 12;
   for (int j = 0; j < 3; ++j) {
@@ -178,10 +200,10 @@ void TSkinSettingsReader::CutMdiButtons(std::size_t first) {
 
 void TSkinSettingsReader::ReadMargins(TDataSkinObject& record, std::string_view section, bool withStyle) const {
   if (withStyle) record.Style = ini_.ReadInteger(section, "Style", 0);
-  record.LeftWidth = ini_.ReadInteger(section, "LeftWidth", 0);
-  record.RightWidth = ini_.ReadInteger(section, "RightWidth", 0);
-  record.TopHeight = ini_.ReadInteger(section, "TopHeight", 0);
-  record.BottomHeight = ini_.ReadInteger(section, "BottomHeight", 0);
+  record.LeftWidth = ReadLength(section, "LeftWidth", 0);
+  record.RightWidth = ReadLength(section, "RightWidth", 0);
+  record.TopHeight = ReadLength(section, "TopHeight", 0);
+  record.BottomHeight = ReadLength(section, "BottomHeight", 0);
   record.Trans = ini_.ReadInteger(section, "Trans", 0);
   record.Tile = ini_.ReadInteger(section, "Tile", 0);
 }
@@ -209,15 +231,15 @@ void TSkinSettingsReader::ReadButtons() {
 void TSkinSettingsReader::ReadTitle(std::string_view section) {
   TDataSkinTitle& title = skin_.Title;
   LoadKeyBitmap(title.Bitmap, section, "TextBack");
-  title.LeftWidth = ini_.ReadInteger(section, "TextShift", 0);
-  title.TopHeight = ini_.ReadInteger(section, "TextShiftVert", 0);
-  title.RightWidth = ini_.ReadInteger(section, "TextRightClip", 0);
+  title.LeftWidth = ReadPlace(section, "TextShift", 0);
+  title.TopHeight = ReadPlace(section, "TextShiftVert", 0);
+  title.RightWidth = ReadPlace(section, "TextRightClip", 0);
   title.BottomHeight = 0;
   title.TextAlignment = ini_.ReadInteger(section, "TextAlignment", 0);
   title.TextBackground = ini_.ReadInteger(section, "Textbackground", 0);
-  title.FontHeight = ini_.ReadInteger("Fonts", "FontHeight", 14);
-  title.TextBackLeft = ini_.ReadInteger(section, "TXTBackleft", 0);
-  title.TextBackRight = ini_.ReadInteger(section, "TXTBackRight", 0);
+  title.FontHeight = ReadPlace("Fonts", "FontHeight", 14);  // negative: the characters' height
+  title.TextBackLeft = ReadLength(section, "TXTBackleft", 0);
+  title.TextBackRight = ReadLength(section, "TXTBackRight", 0);
   title.ActiveTextColour = title.InactiveTextColour = TDataSkinTitle::kNoTextColour;
   ReadRGBKeys(ini_, section, "ActiveText", title.ActiveTextColour);
   ReadRGBKeys(ini_, section, "InActiveText", title.InactiveTextColour);
@@ -230,7 +252,7 @@ TRecord* TSkinSettingsReader::StartElement(std::optional<TRecord>& record, std::
   const std::string image = ini_.ReadString(section, imageKey, "");
   if (image.empty()) return nullptr;
   TRecord& element = record.emplace(NamedRecord<TRecord>(std::string(section)));
-  skin::LoadEntryBitmap(element.Bitmap, image, entries_);
+  element.Bitmap = pictures_.Picture(image);
   return &element;
 }
 
@@ -239,8 +261,8 @@ void TSkinSettingsReader::ReadMenuBar(std::string_view section) {
   if (!menuBar) return;
   menuBar->TopHeight = menuBar->BottomHeight = 0;
   menuBar->Tile = ini_.ReadInteger(section, "TileMenu", 0);
-  menuBar->LeftWidth = ini_.ReadInteger(section, "TileLeftMenu", 1);
-  menuBar->RightWidth = ini_.ReadInteger(section, "TileRightMenu", 1);
+  menuBar->LeftWidth = ReadLength(section, "TileLeftMenu", 1);
+  menuBar->RightWidth = ReadLength(section, "TileRightMenu", 1);
 }
 
 void TSkinSettingsReader::ReadGenericFields(TDataSkinObject& record, std::string_view section, bool withStyle) const {

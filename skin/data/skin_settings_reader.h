@@ -12,15 +12,19 @@
 namespace skin {
 
 // The whole read. Missing sections, keys and pictures give defaults; an entry
-// that is no valid BMP file throws EInvalidGraphic, which ends the read with
+// that is no valid BMP file throws EInvalidGraphic, and a text or pictures that
+// would pass the budget throw ESkinTooLarge; either ends the read with
 // SkinEmpty true. SkinEmpty turns false only when the read is complete.
+void ReadSkinSettings(TSkinSettings& skin, std::string_view settingsText, const TEntryLookup& entries,
+                      TSkinBudget& budget);
+// The same with a budget of its own.
 void ReadSkinSettings(TSkinSettings& skin, std::string_view settingsText, const TEntryLookup& entries);
 
 // The readers ReadSkinSettings runs, in its order; each fills its part of the skin.
 class TSkinSettingsReader {
  public:
-  TSkinSettingsReader(TSkinSettings& skin, const TIniText& ini, const TEntryLookup& entries)
-      : skin_(skin), ini_(ini), entries_(entries) {}
+  TSkinSettingsReader(TSkinSettings& skin, const TIniText& ini, TSkinPictures& pictures, TSkinBudget& budget)
+      : skin_(skin), ini_(ini), pictures_(pictures), budget_(budget) {}
 
   void ReadSkinSettings();
 
@@ -43,6 +47,9 @@ class TSkinSettingsReader {
   // makes a new record named after the section with that picture.
   template <class TRecord>
   TRecord* StartElement(std::optional<TRecord>& record, std::string_view section, std::string_view imageKey) const;
+  // A length (0 to kMaxSkinLength) and a place (within kMaxSkinLength either way).
+  std::int32_t ReadLength(std::string_view section, std::string_view key, std::int32_t fallback) const;
+  std::int32_t ReadPlace(std::string_view section, std::string_view key, std::int32_t fallback) const;
   // The picture that key `key` of `section` names.
   void LoadKeyBitmap(TSkinBitmap& bitmap, std::string_view section, std::string_view key) const;
   void ReadMargins(TDataSkinObject& record, std::string_view section, bool withStyle) const;
@@ -52,7 +59,8 @@ class TSkinSettingsReader {
 
   TSkinSettings& skin_;
   const TIniText& ini_;
-  const TEntryLookup& entries_;
+  TSkinPictures& pictures_;
+  TSkinBudget& budget_;  // for the pictures the read makes from others
 };
 
 }  // namespace skin

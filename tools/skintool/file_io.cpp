@@ -70,13 +70,6 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path, std::
   return bytes;
 }
 
-void WriteFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (!file) throw TToolError(Utf8FromPath(path) + ": cannot be written");
-}
-
 bool IsPlainFileOrNothing(const std::filesystem::path& path) {
 #ifdef _WIN32
   // The standard library here does not tell links from what they point at.

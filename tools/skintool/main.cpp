@@ -34,7 +34,12 @@ int main() {
 
 #else
 
+#include <csignal>
+
 int main(int argc, char** argv) {
+  // Past a file size limit a write fails and the half-written file goes,
+  // instead of the tool being killed with it left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
   return skintool::RunSkinTool(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }
 

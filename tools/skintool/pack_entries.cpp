@@ -18,9 +18,18 @@ namespace fs = std::filesystem;
 
 std::string Lowered(const std::string& utf8) { return skin::LowerAsciiLetters(utf8); }
 
+// A file of the folder, read only when it is a plain file there: a symbolic
+// link (or other reparse point) could bring in any file of the system.
+std::vector<std::uint8_t> ReadFolderFile(const fs::path& path, std::uintmax_t maxBytes) {
+  if (!IsPlainFileOrNothing(path)) {
+    throw TToolError(Utf8FromPath(path) + " is a symbolic link or no plain file; pack reads none");
+  }
+  return ReadFileBytes(path, maxBytes);
+}
+
 // The file names that order.txt lists: one per line, blank lines skipped.
 std::vector<std::string> OrderedFileNames(const fs::path& orderFile) {
-  const std::vector<std::uint8_t> bytes = ReadFileBytes(orderFile, skin::kMaxSkinImageSize);
+  const std::vector<std::uint8_t> bytes = ReadFolderFile(orderFile, skin::kMaxSkinImageSize);
   std::string text(bytes.begin(), bytes.end());
   if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);  // a byte-order mark from Windows editors
   std::vector<std::string> names;
@@ -59,8 +68,8 @@ std::vector<skin::TSkinEntry> CollectPackEntries(const fs::path& dir) {
   std::error_code error;
   if (!fs::is_directory(dir, error)) throw TToolError(Utf8FromPath(dir) + ": no such folder");
   const fs::path orderFile = dir / kOrderFileName;
-  const std::vector<std::string> fileNames =
-      fs::exists(orderFile, error) ? OrderedFileNames(orderFile) : SkinFilesOf(dir);
+  const bool ordered = fs::exists(fs::symlink_status(orderFile, error));
+  const std::vector<std::string> fileNames = ordered ? OrderedFileNames(orderFile) : SkinFilesOf(dir);
   if (fileNames.size() > skin::kMaxSkinEntries) {
     throw TToolError(std::to_string(fileNames.size()) + " entries; a skin archive holds at most 1001");
   }
@@ -75,7 +84,7 @@ std::vector<skin::TSkinEntry> CollectPackEntries(const fs::path& dir) {
       throw TToolError("'" + fileName +
                        "' cannot be an entry name (a path, a device name, or characters GBK cannot hold)");
     }
-    entries.push_back({entryName, ReadFileBytes(dir / PathFromUtf8(fileName), room)});
+    entries.push_back({entryName, ReadFolderFile(dir / PathFromUtf8(fileName), room)});
     room -= std::min<std::uintmax_t>(room, entries.back().Bytes.size());
   }
   return entries;

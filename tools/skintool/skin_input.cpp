@@ -33,11 +33,6 @@ TLoadedSkin LoadSkin(std::span<const std::uint8_t> bytes) {
                        ")");
     }
   }
-  if (skin.Reader.StreamEndedEarly()) {
-    throw TToolError("the compressed stream of this " + std::string(LayerName(skin.Layer)) + " ends before its " +
-                     std::to_string(skin.Reader.DeclaredSize()) +
-                     " bytes are decoded; the program reads zero bits in its place, so the entries are damaged");
-  }
   return skin;
 }
 

@@ -10,11 +10,6 @@
 
 namespace skintool {
 
-// Larger files are refused unread. The image is at most 64 MiB, and the
-// decoder takes less than 3 bytes of stream for each byte it produces (the
-// model's codes stay under 24 bits while its root weight is below 32,768).
-inline constexpr std::uintmax_t kMaxSkinInputBytes = 4 * std::uintmax_t{skin::kMaxSkinImageSize};
-
 enum class TSkinLayer { SkinFile, SkinStream };
 
 // "skin file" or "SkinStream value".
@@ -29,9 +24,8 @@ struct TLoadedSkin {
 // when that fails, and the first 4 bytes count exactly the bytes after them,
 // as a SkinStream value. So every file the program loads as a skin file is
 // read as one, whatever its first 4 bytes happen to say. Throws TToolError with
-// the reason when neither loads, and when the compressed stream ends before
-// the declared size is decoded: the program reads zero bits in its place, so
-// entries past that point are damaged.
+// the reason when neither loads (a compressed stream that ends before its
+// declared size included, which the program refuses too).
 TLoadedSkin LoadSkin(std::span<const std::uint8_t> bytes);
 
 }  // namespace skintool

@@ -25,7 +25,7 @@ constexpr const char* kUsage =
 
 // ReadFileBytes names the file in its own errors; those of the archive get its name here.
 TLoadedSkin LoadSkinFile(const std::string& file) {
-  const std::vector<std::uint8_t> bytes = ReadFileBytes(PathFromUtf8(file), kMaxSkinInputBytes);
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(PathFromUtf8(file), skin::kMaxSkinFileSize);
   try {
     return LoadSkin(bytes);
   } catch (const TToolError& error) {
@@ -50,7 +50,7 @@ void Extract(const TArgs& args, std::ostream& out, std::ostream&) {
   const TLoadedSkin skin = LoadSkinFile(args[1]);
   ReadAs(skin, args[1], out);
   const std::vector<std::uint8_t> bytes = ExtractNamed(skin.Reader, args[2]);
-  WriteFileBytes(PathFromUtf8(args[3]), bytes);
+  WriteNewFileBytes(PathFromUtf8(args[3]), bytes);
   out << "wrote " << args[2] << " (" << bytes.size() << " bytes) to " << args[3] << '\n';
 }
 
@@ -69,7 +69,7 @@ void Pack(const TArgs& args, std::ostream& out, std::ostream&) {
   } catch (const std::invalid_argument& error) {
     throw TToolError(std::string("cannot pack: ") + error.what());
   }
-  WriteFileBytes(PathFromUtf8(args[2]), archive);
+  WriteNewFileBytes(PathFromUtf8(args[2]), archive);
   out << "packed " << entries.size() << " entries into " << args[2] << " (" << archive.size() << " bytes)\n";
 }
 

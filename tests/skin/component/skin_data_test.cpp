@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 
+#include "bmp_builder.h"
 #include "skin/data/bmp_decoder.h"
 #include "skin/data/skin_archive_writer.h"
 #include "skin/data/skin_reader.h"
@@ -313,19 +315,66 @@ TEST_F(SkinDataTest, APictureThatIsNoBmpEndsTheLoadWithItsError) {
   EXPECT_TRUE(data->SkinEmpty());
 }
 
-TEST_F(SkinDataTest, AMissingSkinFileLoadsNothingAndKeepsTheOldRecords) {
-  const auto data = NewSkinData();
+// A skin file the component refuses leaves the skin it had: its records and
+// archive stay, nothing is reapplied, and a cut file says why. Each is refused
+// by what it would cost, before it costs it.
+TEST_F(SkinDataTest, ARefusedSkinFileKeepsTheOldRecordsAndArchive) {
   const std::vector<std::uint8_t> archive = DefaultSkin();
-  data->ReadSkinStream(WriteSkinStream(archive));
-  const std::string skinName = data->Skin().SkinName;
-
-  data->SetSkinFile(std::string(RILVANTA_TESTDATA_DIR) + "/skins/no-such-skin.skn");
-  EXPECT_EQ(data->SkinFile(), std::string(RILVANTA_TESTDATA_DIR) + "/skins/no-such-skin.skn");
-  EXPECT_TRUE(data->SkinEmpty());
-  EXPECT_EQ(data->Skin().SkinName, skinName);
-  EXPECT_EQ(data->ArchiveData(), archive);
-  EXPECT_EQ(SkinManager(), nullptr);  // nothing to reapply
-  EXPECT_TRUE(messages.empty());
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("skin-data-test-" + std::to_string(GetCurrentProcessId()));
+  std::filesystem::create_directories(folder);
+  const auto write = [&folder](const char* name, std::span<const std::uint8_t> bytes) {
+    std::ofstream(folder / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return (folder / name).string();
+  };
+  // 16,384 x 16,384 pixels of 8 bits, run-length coded as one end-of-picture mark.
+  skintest::TBmpFields bomb;
+  bomb.Width = bomb.Height = 16384;
+  bomb.BitCount = 8;
+  bomb.Compression = 1;
+  bomb.Pixels = {0, 1};
+  const std::string huge = write("huge.skn", {});
+  std::filesystem::resize_file(huge, kMaxSkinFileSize + 1);  // sparse: refused by its size alone
+  struct TRefused {
+    const char* What;
+    std::string Path;
+    std::vector<std::string> Messages;
+    bool TooLarge;  // ESkinTooLarge reaches the caller
+  };
+  const std::vector<TRefused> files = {
+      {"missing", (folder / "missing.skn").string(), {}, false},
+      {"cut in half",
+       write("cut.skn", std::span(archive).first(archive.size() / 2)),
+       {std::string(kCutSkinMessage)},
+       false},
+      {"larger than any skin", huge, {}, false},
+      {"picture bomb",
+       write("bomb.skn", ComposeSkinArchive({{"bomb.bmp", skintest::BuildBmp(bomb)},
+                                             {"s.ini", Bytes("[Personality]\r\nLeft=bomb.bmp\r\n")}})),
+       {},
+       true},
+  };
+  for (const TRefused& file : files) {
+    SCOPED_TRACE(file.What);
+    FreeSkinManager();
+    messages.clear();
+    const auto data = NewSkinData();
+    data->ReadSkinStream(WriteSkinStream(archive));
+    const std::string skinName = data->Skin().SkinName;
+    if (file.TooLarge) {
+      EXPECT_THROW(data->SetSkinFile(file.Path), ESkinTooLarge);
+    } else {
+      EXPECT_FALSE(data->SetSkinFile(file.Path));
+    }
+    EXPECT_EQ(data->SkinFile(), file.Path);
+    EXPECT_TRUE(data->SkinEmpty());
+    EXPECT_EQ(data->Skin().SkinName, skinName);
+    EXPECT_FALSE(data->Skin().LeftBorder.Bitmap.Empty());
+    EXPECT_EQ(data->ArchiveData(), archive);
+    EXPECT_EQ(SkinManager(), nullptr);  // nothing to reapply
+    EXPECT_EQ(messages, file.Messages);
+  }
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(SkinDataTest, EveryLoadReplacesTheFaceBrushAndDestructionFreesIt) {

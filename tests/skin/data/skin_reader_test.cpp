@@ -99,17 +99,6 @@ TEST(SkinReaderSample, ContainingLookupTakesThePatternAsGiven) {
   EXPECT_EQ(found, "unchanged");
 }
 
-TEST(SkinReaderSample, AStreamCutShortStillLoadsAndTheReaderSaysSo) {
-  TBytes archive = ReadTestFile("skins/sample.skn");
-  TSkinReader reader;
-  ASSERT_TRUE(reader.LoadArchive(archive));
-  EXPECT_FALSE(reader.StreamEndedEarly());
-  archive.resize(archive.size() - 200);
-  ASSERT_TRUE(reader.LoadArchive(archive));
-  EXPECT_TRUE(reader.StreamEndedEarly());
-  EXPECT_EQ(reader.EntryCount(), 10u);
-}
-
 TEST(SkinReaderSample, SkinStreamValueHoldsTheSameArchive) {
   const TBytes value = ReadTestFile("skins/sample.skinstream");
   const TBytes file = ReadTestFile("skins/sample.skn");
@@ -293,6 +282,44 @@ TEST(SkinReaderMalformed, RefusedLoadLeavesNothingOfAnEarlierArchive) {
   EXPECT_FALSE(reader.ExtractEntry("sample.ini", entry));
   EXPECT_EQ(reader.EntryCount(), 0u);
   EXPECT_TRUE(reader.DataArea().empty());
+}
+
+// Small archives that would cost much: each is refused by the reader with its
+// reason, having decoded no more than the refusal needed.
+TEST(SkinReaderHostile, RefusedForWhatTheyWouldCost) {
+  struct THostile {
+    const char* What;
+    TBytes Archive;
+    std::size_t Budget;
+    TArchiveFault Fault;
+    std::size_t MostDecoded;
+    std::size_t Messages;
+  };
+  const TBytes sample = ReadTestFile("skins/sample.skn");
+  TRawImage manyLines;
+  manyLines.Names.assign(std::size_t{4} << 20, '\n');
+  const std::vector<THostile> cases = {
+      {"sample cut short by 200 bytes", TBytes(sample.begin(), sample.end() - 200), skin::kSkinMemoryBudget,
+       TArchiveFault::StreamCut, 23522 + 60, 1},
+      {"sample cut after one byte of stream", TBytes(sample.begin(), sample.begin() + 5), skin::kSkinMemoryBudget,
+       TArchiveFault::StreamCut, 4096 + 60, 1},
+      {"4 MiB names block of empty lines", ArchiveOf(manyLines.Image()), skin::kSkinMemoryBudget,
+       TArchiveFault::TooManyEntries, 8192 + 60, 0},
+      {"image larger than a small budget", sample, 16 << 10, TArchiveFault::OverBudget, 0, 0},
+  };
+  for (const THostile& hostile : cases) {
+    SCOPED_TRACE(hostile.What);
+    TShownMessages shown;
+    TSkinReader reader(shown.Sink());
+    skin::TSkinBudget budget(hostile.Budget);
+    EXPECT_FALSE(reader.LoadArchive(hostile.Archive, budget));
+    EXPECT_EQ(reader.Fault(), hostile.Fault);
+    EXPECT_LE(reader.ImageSize(), hostile.MostDecoded);
+    EXPECT_EQ(shown.Texts.size(), hostile.Messages);
+    EXPECT_EQ(reader.EntryCount(), 0u);
+  }
+  EXPECT_EQ(skin::DescribeArchiveFault(TArchiveFault::StreamCut),
+            "the compressed stream ends before the declared size is decoded");
 }
 
 TEST(SkinReaderImage, DataAfterTheLastEntryIsKeptAndIgnoredByLookups) {

@@ -22,11 +22,11 @@ class TEntries {
     Add(lowerName, Bmp24(width, height, [](int x, int y) { return RgbColour(x, y, 7); }));
   }
   TEntryLookup Lookup() const {
-    return [this](std::string_view name) {
+    return [this](std::string_view name) -> std::span<const std::uint8_t> {
       std::string lower(name);
       for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
       const auto found = entries_.find(lower);
-      return found == entries_.end() ? std::vector<std::uint8_t>() : found->second;
+      return found == entries_.end() ? std::span<const std::uint8_t>() : found->second;
     };
   }
 
@@ -99,17 +99,13 @@ TEST(EntryNames, PicturesLoadOnlyFromALowerCaseBmpExtension) {
   entries.AddPicture("left.bmp.txt", 3, 2);
   entries.AddPicture("noext", 3, 2);
   entries.AddPicture("\xb1\xed.bmp", 5, 2);
-  const TEntryLookup lookup = entries.Lookup();
-  TSkinBitmap bitmap;
+  TSkinBudget budget;
+  TSkinPictures pictures(entries.Lookup(), budget);
   for (const char* name : {"Left.bmp", "x\\LEFT.bmp", "d:left.bmp", "\xb1\xed.bmp"}) {
-    bitmap.Clear();
-    LoadEntryBitmap(bitmap, name, lookup);
-    EXPECT_FALSE(bitmap.Empty()) << name;
+    EXPECT_FALSE(pictures.Picture(name).Empty()) << name;
   }
   for (const char* name : {"left.BMP", "left.Bmp", "left.bmp.txt", "noext", "", "x\\", "missing.bmp"}) {
-    bitmap = TSkinBitmap(1, 1);
-    LoadEntryBitmap(bitmap, name, lookup);
-    EXPECT_TRUE(bitmap.Empty()) << name;
+    EXPECT_TRUE(pictures.Picture(name).Empty()) << name;
   }
 }
 
@@ -390,6 +386,82 @@ TEST(ReadTitle, TitleKeysIncludingTheFontSection) {
   EXPECT_EQ(title.FontHeight, 11);
   EXPECT_EQ(title.InactiveTextColour, RgbColour(1, 2, 3));
   EXPECT_EQ(title.ActiveTextColour, TDataSkinTitle::kNoTextColour);
+}
+
+// Readable but absurd values are kept to what a window can show.
+TEST(ReadSkinSettings, AbsurdLengthsPlacesAndStateCountsAreClamped) {
+  TEntries entries;
+  entries.AddPicture("wide.bmp", 40, 10);
+  const TSkinSettings skin = Read(
+      "[Personality]\nmenuBar=wide.bmp\nTileLeftMenu=-5\nTileRightMenu=2147483647\nLeft=wide.bmp\n"
+      "LeftFrame=100000\nLeftTopHeight=-7\nTop=wide.bmp\nTopFrame=10\nTextShift=-99999\n"
+      "[Button1]\nButtonImage=wide.bmp\nframe=41\nXcoord=-2147483648\n"
+      "[MenuItem]\nImage=wide.bmp\nLeftWidth=16384\n[HorzScrollThumb]\nImage=wide.bmp\nFrameCount=40\n",
+      entries);
+  struct TClamped {
+    const char* What;
+    std::int32_t Value, Expected;
+  };
+  for (const TClamped& c : {TClamped{"TileLeftMenu", skin.MenuBar->LeftWidth, 0},
+                            TClamped{"TileRightMenu", skin.MenuBar->RightWidth, kMaxSkinLength},
+                            TClamped{"LeftFrame beyond the width", skin.LeftBorder.FrameCount, 1},
+                            TClamped{"LeftTopHeight", skin.LeftBorder.TopHeight, 0},
+                            TClamped{"TopFrame within the height", skin.TopBorder.FrameCount, 10},
+                            TClamped{"TextShift", skin.Title.LeftWidth, -kMaxSkinLength},
+                            TClamped{"frame beyond the width", skin.SysButtons[0].FrameCount, 1},
+                            TClamped{"Xcoord", skin.SysButtons[0].XCoord, -kMaxSkinLength},
+                            TClamped{"LeftWidth", skin.MenuItem->LeftWidth, kMaxSkinLength},
+                            TClamped{"FrameCount within the width", skin.HorzScrollThumb->FrameCount, 40}}) {
+    EXPECT_EQ(c.Value, c.Expected) << c.What;
+  }
+}
+
+// Settings that would cost much: each is refused by the budget, with the
+// reason, before the memory is taken; a picture that many keys name is held once.
+TEST(ReadSkinSettings, ThePicturesAndTextOfASkinShareOneBudget) {
+  TEntries entries;
+  entries.AddPicture("big.bmp", 400, 300);  // 360,000 bytes of pixels
+  skintest::TBmpFields bomb;
+  bomb.Width = bomb.Height = 16384;
+  bomb.BitCount = 8;
+  bomb.Compression = 1;
+  bomb.Pixels = {0, 1};  // the end-of-picture mark alone
+  entries.Add("bomb.bmp", skintest::BuildBmp(bomb));
+  std::string allKeys = "[Personality]\n";
+  for (const char* key : {"Left", "Right", "Top", "Bottom", "TextBack", "menuBar"})
+    allKeys += key + std::string("=big.bmp\n");
+  for (int i = 0; i < 20; ++i) allKeys += "[Button" + std::to_string(i) + "]\nButtonImage=big.bmp\n";
+  std::string manySections;
+  for (int i = 0; i < 20000; ++i) manySections += "[Colour" + std::to_string(i) + "]\ncolor=1 2 3\n";
+  struct THostile {
+    const char* What;
+    std::string Text;
+    std::size_t Budget;
+    const char* Reason;  // empty: the skin loads within the budget
+    std::size_t MostUsed;
+  };
+  const std::vector<THostile> cases = {
+      {"a run-length picture of 16384 x 16384", "[Personality]\nLeft=bomb.bmp\n", kSkinMemoryBudget,
+       "a picture of 16384 x 16384 pixels", 0},
+      {"one picture named by 26 keys", allKeys, 600000, "", 600000},
+      {"the same under a budget below one picture", allKeys, 300000, "a picture of 400 x 300 pixels", 0},
+      {"20,000 sections under a small budget", manySections, 1 << 20, "the settings text", 0},
+  };
+  for (const THostile& hostile : cases) {
+    SCOPED_TRACE(hostile.What);
+    TSkinSettings skin;
+    TSkinBudget budget(hostile.Budget);
+    try {
+      ReadSkinSettings(skin, hostile.Text, entries.Lookup(), budget);
+      EXPECT_EQ(*hostile.Reason, '\0');
+      EXPECT_LE(budget.Used(), hostile.MostUsed);
+      EXPECT_EQ(skin.SysButtons[0].Bitmap.Bits().data(), skin.LeftBorder.Bitmap.Bits().data()) << "shared";
+    } catch (const ESkinTooLarge& refusal) {
+      EXPECT_NE(*hostile.Reason, '\0') << refusal.what();
+      EXPECT_TRUE(std::string(refusal.what()).starts_with(hostile.Reason)) << refusal.what();
+      EXPECT_TRUE(skin.SkinEmpty);
+    }
+  }
 }
 
 }  // namespace
