@@ -4,10 +4,12 @@
 // between any rectangles and finding region runs stay inside their bitmaps
 // (the sanitizers watch every pixel); an item's icon and caption find their
 // places for any sizes; a tab strip's layout holds any rectangles, and its
-// pictures and drawn strip turn to any side whole.
+// pictures and drawn strip turn to any side whole; a menu bar of any picture
+// ends lays its buttons out from inside the bar.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "skin/engine/geometry/frame_cell.h"
 #include "skin/engine/geometry/icon_caption_layout.h"
 #include "skin/engine/geometry/key_colour_copy.h"
+#include "skin/engine/geometry/menu_bar_layout.h"
 #include "skin/engine/geometry/nine_slice.h"
 #include "skin/engine/geometry/pixel_stretch.h"
 #include "skin/engine/geometry/region_runs.h"
@@ -150,5 +153,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
        {scroll.FirstArrow, scroll.SecondArrow, scroll.Track, scroll.FirstTrack(), scroll.SecondTrack()})
     if (!part.Empty() && !Inside(part, bar)) __builtin_trap();
   if (!scroll.Thumb.Empty() && !Inside(scroll.Thumb, scroll.Track)) __builtin_trap();
+
+  // A menu bar of a window's size with picture ends of any length (the
+  // sanitizer watches the sums): the first button stands inside the bar, or
+  // at the narrow bar's fixed offset.
+  const skin::TMenuBarGeometry menuBar{
+      in.ConsumeIntegralInRange(0, 32767), in.ConsumeIntegralInRange(0, 100), in.ConsumeBool(),
+      in.ConsumeIntegral<int>(),           in.ConsumeIntegral<int>(),         in.ConsumeBool()};
+  const int first = skin::FirstButtonOffset(menuBar);
+  if (first < 0 || first > std::max(menuBar.Width, 12)) __builtin_trap();
+  const std::vector<TPixelRect> buttons =
+      skin::LayoutMenuBarButtons(menuBar, {in.ConsumeIntegralInRange(0, 2000), in.ConsumeIntegralInRange(0, 2000)});
+  if (buttons.size() != 2) __builtin_trap();
   return 0;
 }

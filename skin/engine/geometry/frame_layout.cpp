@@ -11,7 +11,9 @@ constexpr unsigned kShowMaximized = 3;
 constexpr unsigned kShowMinNoActive = 7;
 constexpr unsigned kMinimize = 6;
 
-int CellSize(int pictureSize, int frameCount) { return pictureSize / std::max(frameCount, 1); }
+int BorderWidth(int pictureSize, int frameCount) {
+  return std::min(pictureSize / std::max(frameCount, 1), kMaxBorderWidth);
+}
 
 // One visibility rule: `full` is the stricter first form (the one in
 // Visibility), which also asks for the system menu where the button needs it.
@@ -80,10 +82,10 @@ std::uint32_t WithSystemStyles(std::uint32_t style, bool on, TAllowedButtons all
 }
 
 TFrameWidths FrameWidthsOf(const TSkinSettings& skin) {
-  return TFrameWidths{CellSize(skin.LeftBorder.Bitmap.Width(), skin.LeftBorder.FrameCount),
-                      CellSize(skin.TopBorder.Bitmap.Height(), skin.TopBorder.FrameCount),
-                      CellSize(skin.RightBorder.Bitmap.Width(), skin.RightBorder.FrameCount),
-                      CellSize(skin.BottomBorder.Bitmap.Height(), skin.BottomBorder.FrameCount)};
+  return TFrameWidths{BorderWidth(skin.LeftBorder.Bitmap.Width(), skin.LeftBorder.FrameCount),
+                      BorderWidth(skin.TopBorder.Bitmap.Height(), skin.TopBorder.FrameCount),
+                      BorderWidth(skin.RightBorder.Bitmap.Width(), skin.RightBorder.FrameCount),
+                      BorderWidth(skin.BottomBorder.Bitmap.Height(), skin.BottomBorder.FrameCount)};
 }
 
 int BorderFrame(bool active, int frameCount) { return active || frameCount == 1 ? 1 : 2; }

@@ -73,8 +73,10 @@ TAllowedButtons AllowedButtonsOf(std::uint32_t style, bool hasSystemMenu);
 std::uint32_t WithSystemStyles(std::uint32_t style, bool on, TAllowedButtons allowed);
 
 // The width of each border: one cell of its picture (left and right cells lie
-// side by side, top and bottom cells stacked). A picture of no frames counts
-// as one frame.
+// side by side, top and bottom cells stacked), at most kMaxBorderWidth so that
+// a window of huge border pictures keeps its client area on the screen. A
+// picture of no frames counts as one frame.
+inline constexpr int kMaxBorderWidth = 256;
 struct TFrameWidths {
   int Left = 0;
   int Title = 0;

@@ -1,5 +1,7 @@
 #include "skin/engine/geometry/menu_bar_layout.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cwctype>
 
 namespace skin {
@@ -15,8 +17,10 @@ constexpr int kCaptionPadding = 10;
 
 int FirstButtonOffset(const TMenuBarGeometry& bar) {
   if (!bar.HasPicture) return kPlainOffset;
-  const int offset = bar.RightToLeft ? bar.RightWidth + kRightToLeftLead : bar.LeftWidth + kLeftToRightLead;
-  return bar.Width < offset ? kNarrowBarOffset : offset;
+  // An end of negative length counts as none, so no bar starts before its edge.
+  const std::int64_t offset = bar.RightToLeft ? std::max(bar.RightWidth, 0) + std::int64_t{kRightToLeftLead}
+                                              : std::max(bar.LeftWidth, 0) + std::int64_t{kLeftToRightLead};
+  return bar.Width < offset ? kNarrowBarOffset : static_cast<int>(offset);
 }
 
 std::vector<TPixelRect> LayoutMenuBarButtons(const TMenuBarGeometry& bar, const std::vector<int>& captionWidths) {

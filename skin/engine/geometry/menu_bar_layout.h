@@ -20,7 +20,9 @@ struct TMenuBarGeometry {
   bool RightToLeft = false;
 };
 
-// Distance of the first button from the bar's leading edge.
+// Distance of the first button from the bar's leading edge: past the
+// picture's end (none when negative) and a lead; 12 when that is more than the
+// bar's width.
 int FirstButtonOffset(const TMenuBarGeometry& bar);
 
 // One rectangle per caption, in bar coordinates, side by side from the

@@ -42,11 +42,12 @@ TEST(FrameLayoutTest, BorderWidthsAreOneCellAndAPictureWithoutFramesCountsAsOne)
   skin.TopBorder.FrameCount = 2;
   skin.RightBorder.Bitmap = TSkinBitmap(5, 40);
   skin.RightBorder.FrameCount = 0;
+  skin.BottomBorder.Bitmap = TSkinBitmap(4, 16384);  // no border wider than the window can show
   const TFrameWidths widths = FrameWidthsOf(skin);
   EXPECT_EQ(widths.Left, 4);
   EXPECT_EQ(widths.Title, 30);
   EXPECT_EQ(widths.Right, 5);
-  EXPECT_EQ(widths.Bottom, 0);
+  EXPECT_EQ(widths.Bottom, kMaxBorderWidth);
   EXPECT_EQ(BorderFrame(false, 2), 2);
   EXPECT_EQ(BorderFrame(false, 1), 1);
   EXPECT_EQ(IdleCaptionButtonFrame(false, 3), 1);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace skin {
 namespace {
 
@@ -24,6 +26,10 @@ TEST(MenuBarLayoutTest, ButtonsRunFromTheLeadingEdgeAndAnEmptyCaptionTakesNoRoom
   // than the picture's end starts at 12.
   EXPECT_EQ(FirstButtonOffset(TMenuBarGeometry{300, 20, false, 3, 5, false}), 6);
   EXPECT_EQ(FirstButtonOffset(TMenuBarGeometry{10, 20, true, 20, 5, false}), 12);
+  // An end of negative length starts at the lead; one of any length never overflows.
+  EXPECT_EQ(FirstButtonOffset(TMenuBarGeometry{300, 20, true, -1000, 5, false}), 4);
+  EXPECT_EQ(FirstButtonOffset(TMenuBarGeometry{300, 20, true, INT_MIN, INT_MAX, true}), 12);
+  EXPECT_EQ(FirstButtonOffset(TMenuBarGeometry{300, 20, true, INT_MAX, 5, false}), 12);
 }
 
 TEST(MenuBarLayoutTest, TheAccessKeyFollowsTheSingleAmpersandInEitherCase) {
