@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "skin/component/skin_data.h"
@@ -24,6 +25,7 @@
 #include "window/browser.h"
 #include "window/clock.h"
 #include "window/model/month_view_model.h"
+#include "window/notification_icon.h"
 #include "window/start_with_windows.h"
 #include "window/web/web_endpoints.h"
 
@@ -38,6 +40,12 @@ class TFRM_Date : public ui::TForm {
   // Fills the header, the grid and the information labels for `date`; the
   // selection is left as it is.
   void ShowMonth(double date);
+
+  // Started with Windows: an icon in the notification area shows the
+  // calendar, losing activation hides it instead of ending the program, and
+  // the icon's menu ends it (resident.cpp).
+  void StayResident();
+  bool Resident() const { return icon_ != nullptr; }
 
   // The selection; a day-cell click changes the day only, the menus the month
   // or the year. The day is kept when a shorter month is chosen.
@@ -97,6 +105,9 @@ class TFRM_Date : public ui::TForm {
   ui::TMenuItem* N3;
   ui::TMenuItem* N4;
   ui::TMenuItem* N5;
+  // The notification-area icon's menu, made by StayResident.
+  ui::TPopupMenu* IconMenu = nullptr;
+  ui::TMenuItem* IconExit = nullptr;
 
   // Skins the window, its controls and its menus with the embedded skin.
   skin::TSkinData* SkinData1;
@@ -170,11 +181,20 @@ class TFRM_Date : public ui::TForm {
   void BitBtn1MouseUp(ui::TComponent* sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
   void N2Click(ui::TComponent* sender);
   void N3Click(ui::TComponent* sender);
+  // Registers, or removes the registration when there is one.
+  void ToggleStartWithWindows();
+  void PopupMenu1Popup(ui::TComponent* sender);
   void N4Click(ui::TComponent* sender);
   void N5Click(ui::TComponent* sender);
   void OpenShortcut(TSite site);
 
+  // A later copy of the program asked for the calendar (resident.cpp).
+  void BringToFront();
+  void IconExitClick(ui::TComponent* sender);
+  std::wstring IconTip() const;
+
   TTodaySource today_;
+  std::unique_ptr<TNotificationIcon> icon_;
 };
 
 }  // namespace DateWin

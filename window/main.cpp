@@ -4,4 +4,4 @@
 
 #include "window/start_up.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return DateWin::RunCalendar(); }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) { return DateWin::RunCalendar(arguments); }

@@ -48,6 +48,7 @@ void TFRM_Date::CreateMenus() {
 
   PopupMenu1 = new ui::TPopupMenu(this);
   PopupMenu1->SetName("PopupMenu1");
+  PopupMenu1->OnPopup = [this](ui::TComponent* s) { PopupMenu1Popup(s); };
   ui::TMenuItem* settings = PopupMenu1->Items();
   N1 = AddItem(this, settings, "N1", Gbk("返回今日"), [this](ui::TComponent* s) { N1Click(s); });
   N2 = AddItem(this, settings, "N2", Gbk("开机启动"), [this](ui::TComponent* s) { N2Click(s); });

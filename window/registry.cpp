@@ -31,9 +31,10 @@ void TRegistry::CloseKey() {
   current_ = nullptr;
 }
 
-bool TRegistry::ValueExists(const std::string& name) const {
-  const std::wstring wide = text::GbkToWide(name);
-  return current_ && RegQueryValueExW(current_, wide.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+bool TRegistry::ValueExists(const std::string& name) const { return ValueExists(text::GbkToWide(name)); }
+
+bool TRegistry::ValueExists(const std::wstring& name) const {
+  return current_ && RegQueryValueExW(current_, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 std::string TRegistry::ReadString(const std::string& name) const {
@@ -81,9 +82,10 @@ void TRegistry::Write(const std::wstring& name, DWORD type, const void* data, DW
     throw ERegistryException("Failed to set data for '" + text::WideToGbk(name) + "'");
 }
 
-bool TRegistry::DeleteValue(const std::string& name) {
-  const std::wstring wide = text::GbkToWide(name);
-  return current_ && RegDeleteValueW(current_, wide.c_str()) == ERROR_SUCCESS;
+bool TRegistry::DeleteValue(const std::string& name) { return DeleteValue(text::GbkToWide(name)); }
+
+bool TRegistry::DeleteValue(const std::wstring& name) {
+  return current_ && RegDeleteValueW(current_, name.c_str()) == ERROR_SUCCESS;
 }
 
 bool TRegistry::DeleteKey(const std::string& key) {

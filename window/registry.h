@@ -32,6 +32,7 @@ class TRegistry {
   HKEY CurrentKey() const { return current_; }
 
   bool ValueExists(const std::string& name) const;
+  bool ValueExists(const std::wstring& name) const;
   // The string value; empty when missing or not a string.
   std::string ReadString(const std::string& name) const;
   // Throws ERegistryException "Failed to set data for 'name'" when refused.
@@ -42,6 +43,7 @@ class TRegistry {
   int ReadInteger(const std::string& name) const;
   void WriteInteger(const std::string& name, int value);
   bool DeleteValue(const std::string& name);
+  bool DeleteValue(const std::wstring& name);
   // Deletes a key (without subkeys) under the root.
   bool DeleteKey(const std::string& key);
 

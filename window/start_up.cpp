@@ -1,16 +1,20 @@
 #include "window/start_up.h"
 
 #include "ui/forms/application.h"
+#include "window/command_line.h"
 #include "window/frm_date.h"
 #include "window/single_instance.h"
 
 namespace DateWin {
 
-int RunCalendar() {
-  if (DeferToRunningCopy()) return 0;
+int RunCalendar(std::wstring_view arguments) {
+  const TCommandLine options = ParseCommandLine(arguments);
+  const TSessionLock lock;
+  if (DeferToRunningCopy(lock)) return 0;
   ui::TApplication& application = ui::Application();
   application.SetTitle("Rilvanta");  // FormCreate empties it again
-  application.CreateForm<TFRM_Date>();
+  TFRM_Date* calendar = application.CreateForm<TFRM_Date>();
+  if (options.Autostart) calendar->StayResident();
   application.Run();
   return 0;
 }

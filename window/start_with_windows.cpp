@@ -16,11 +16,38 @@ std::wstring RunningProgramPath() {
 
 void WriteRunValue(TRegistry& key, const TRunValue& value) { key.WriteString(value.Name, value.Data); }
 
-void TStartWithWindows::Register() const {
+bool TStartWithWindows::Registered() const {
+  const std::wstring name = RunValueFor(ProgramPath()).Name;
+  for (const TRunKey& place : {MachineKey, UserKey}) {
+    TRegistry registry(KEY_READ);
+    registry.SetRootKey(place.Root);
+    if (registry.OpenKeyReadOnly(place.Path) && registry.ValueExists(name)) return true;
+  }
+  return false;
+}
+
+bool TStartWithWindows::WriteTo(const TRunKey& place, bool canCreate, const TRunValue& value) const {
   TRegistry registry(KEY_ALL_ACCESS);
-  registry.SetRootKey(Root);
-  if (!registry.OpenKey(KeyPath, false)) return;
-  WriteValue(registry, RunValueFor(ProgramPath()));
+  registry.SetRootKey(place.Root);
+  if (!registry.OpenKey(place.Path, canCreate)) return false;
+  WriteValue(registry, value);
+  return true;
+}
+
+TRegisteredFor TStartWithWindows::Register() const {
+  const TRunValue value = RunValueFor(ProgramPath());
+  if (WriteTo(MachineKey, false, value)) return TRegisteredFor::Machine;
+  if (WriteTo(UserKey, true, value)) return TRegisteredFor::User;
+  return TRegisteredFor::Nobody;
+}
+
+void TStartWithWindows::Unregister() const {
+  const std::wstring name = RunValueFor(ProgramPath()).Name;
+  for (const TRunKey& place : {MachineKey, UserKey}) {
+    TRegistry registry(KEY_SET_VALUE);
+    registry.SetRootKey(place.Root);
+    if (registry.OpenKey(place.Path, false)) registry.DeleteValue(name);
+  }
 }
 
 }  // namespace DateWin

@@ -4,6 +4,7 @@
 
 #include "ui/forms/application.h"
 #include "window/frm_date.h"
+#include "window/gbk_literal.h"
 #include "window/web/search_route.h"
 
 namespace DateWin {
@@ -47,7 +48,22 @@ void TFRM_Date::BitBtn1MouseUp(ui::TComponent* sender, ui::TMouseButton, ui::TSh
   if (x >= 0 && y >= 0 && x < button.Width() && y < button.Height()) button.SetFocus();
 }
 
-void TFRM_Date::N2Click(ui::TComponent*) { StartWithWindows.Register(); }
-void TFRM_Date::N3Click(ui::TComponent*) { StartWithWindows.Register(); }
+void TFRM_Date::N2Click(ui::TComponent*) { ToggleStartWithWindows(); }
+void TFRM_Date::N3Click(ui::TComponent*) { ToggleStartWithWindows(); }
+
+// The user learns when the registration holds for their account only: the
+// machine's key needs an administrator.
+void TFRM_Date::ToggleStartWithWindows() {
+  if (StartWithWindows.Registered()) return StartWithWindows.Unregister();
+  if (StartWithWindows.Register() == TRegisteredFor::User)
+    ui::Application().ShowMessage(Gbk("本机所有用户的开机启动需要管理员权限，已改为只为当前用户开机启动。"));
+}
+
+// Both items carry a check while the program is registered.
+void TFRM_Date::PopupMenu1Popup(ui::TComponent*) {
+  const bool registered = StartWithWindows.Registered();
+  N2->SetChecked(registered);
+  N3->SetChecked(registered);
+}
 
 }  // namespace DateWin

@@ -1,12 +1,14 @@
-// The window as a transient pop-up: shown once on today, moved by dragging
+// The window as a transient pop-up: shown on today, moved by dragging
 // anywhere that is not a control, closed (ending the program) as soon as it
-// loses activation to any window but a box of its own.
+// loses activation to any window but a box of its own; hidden instead when
+// it stays resident.
 
 #include <windows.h>
 
 #include "calendar/date_value.h"
 #include "ui/forms/application.h"
 #include "window/frm_date.h"
+#include "window/single_instance.h"
 
 namespace DateWin {
 namespace {
@@ -33,6 +35,7 @@ void TFRM_Date::WndProc(ui::TMessage& message) {
   const bool toOwnWindow = message.Msg == WM_ACTIVATE && LOWORD(message.WParam) == WA_INACTIVE &&
                            IsOwnedWindow(reinterpret_cast<HWND>(message.LParam), Handle());
   if (toOwnWindow) return DefaultHandler(message);
+  if (message.Msg == ShowCalendarMessage()) return BringToFront();
   ui::TForm::WndProc(message);
 }
 
@@ -50,10 +53,19 @@ void TFRM_Date::FormMouseDown(ui::TComponent*, ui::TMouseButton, ui::TShiftState
   SendMessageW(Handle(), WM_SYSCOMMAND, kMoveByCaption, 0);
 }
 
-void TFRM_Date::FormDeactivate(ui::TComponent*) { Close(); }
+// A resident calendar waits hidden for its icon to be clicked.
+void TFRM_Date::FormDeactivate(ui::TComponent*) {
+  if (Resident())
+    Hide();
+  else
+    Close();
+}
 
 // The application must not free the window at exit; closing the main window
-// ends the program.
-void TFRM_Date::FormClose(ui::TComponent*, ui::TCloseAction&) { ui::Application().RemoveComponent(this); }
+// ends the program, so the icon goes with it now.
+void TFRM_Date::FormClose(ui::TComponent*, ui::TCloseAction&) {
+  icon_.reset();
+  ui::Application().RemoveComponent(this);
+}
 
 }  // namespace DateWin

@@ -67,9 +67,7 @@ TEST(ProgramRunValue, AProgramInAFolderWithoutAGbkFormRegistersItsOwnPath) {
       PostMessageW(window, WM_KEYUP, key, 0xC0000001);
     }
     WaitForWindow([&] { return (written = RunValue(L"rilvanta.exe")) ? window : nullptr; });
-    const std::wstring expected =
-        copy.Path().find(L' ') == std::wstring::npos ? copy.Path() : L"\"" + copy.Path() + L"\"";
-    EXPECT_EQ(written, expected);
+    EXPECT_EQ(written, L"\"" + copy.Path() + L"\" --autostart");
   }
   DeleteRunValue(L"rilvanta.exe");
 }

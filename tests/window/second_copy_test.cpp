@@ -1,18 +1,61 @@
 // rilvanta.exe itself, seen from outside as another program sees it: its one
-// window, the second copy that defers to the first, and the end of the
-// program when another window is activated.
+// window, copies started later or at the same moment, which leave the running
+// calendar open and in front, the end of the program when another window is
+// activated, and the calendar started with Windows, which stays resident.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <string>
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <optional>
 #include <vector>
 
+#include "real_input.h"
 #include "running_program.h"
-#include "text/gbk.h"
 
 namespace window_test {
 namespace {
+
+// Another program's window, activated as the user's click on it would. A new
+// one each time: this thread does not handle its windows' messages, so an
+// old one never learns that it lost activation. It stands clear of the
+// calendar and of the notification area in the top-left corner.
+class TOtherWindow {
+ public:
+  TOtherWindow()
+      : window_(CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 600, 200, 100,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
+    SetForegroundWindow(window_);
+  }
+  ~TOtherWindow() { DestroyWindow(window_); }
+  TOtherWindow(const TOtherWindow&) = delete;
+  TOtherWindow& operator=(const TOtherWindow&) = delete;
+
+ private:
+  HWND window_;
+};
+
+std::vector<HWND> VisibleCalendars() {
+  std::vector<HWND> visible;
+  for (HWND window : TopLevelWindows(L"TFRM_Date"))
+    if (IsWindowVisible(window)) visible.push_back(window);
+  return visible;
+}
+
+// Wine's notification area, shown as a window of its own when the display has none.
+HWND NotificationIcon() {
+  for (HWND tray : TopLevelWindows(L"__winex11_standalone_tray"))
+    if (HWND icon = FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr)) return icon;
+  return nullptr;
+}
+
+POINT Centre(HWND window) {
+  RECT bounds;
+  GetWindowRect(window, &bounds);
+  return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+}
 
 TEST(Program, ShowsOneBorderlessWindowRightOfCentreAndEndsWhenAnotherWindowIsActivated) {
   ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280) << "the tests run on a 1280-pixel-wide virtual screen";
@@ -29,45 +72,90 @@ TEST(Program, ShowsOneBorderlessWindowRightOfCentreAndEndsWhenAnotherWindowIsAct
   EXPECT_EQ(client.right, 312);
   EXPECT_EQ(client.bottom, 311);
   EXPECT_EQ(calendar.WaitForExit(500), std::nullopt) << "it stays while it is active";
+  EXPECT_EQ(NotificationIcon(), nullptr) << "started by hand, it has no icon";
 
-  HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetForegroundWindow(other);
+  const TOtherWindow other;
   EXPECT_EQ(calendar.WaitForExit(60000), std::optional<DWORD>(0));
-  DestroyWindow(other);
 }
 
-TEST(Program, SecondCopyTellsTheUserAndEndsWithoutAWindowOfItsOwn) {
+TEST(Program, ASecondCopyEndsAndTheCalendarStaysOpenInFrontWithoutABox) {
   TProgram first;
   ASSERT_TRUE(first.Started());
-  ASSERT_NE(WaitForWindow([&] { return CalendarWindow(first.Id()); }), nullptr);
+  HWND window = WaitForWindow([&] { return CalendarWindow(first.Id()); });
+  ASSERT_NE(window, nullptr);
 
   TProgram second;
   ASSERT_TRUE(second.Started());
-  const std::wstring message = text::GbkToWide(text::Utf8ToGbk("软件正在运行中!"));
-  // The box counts once it shows with its text: while it is being built it
-  // still holds every kind of button.
-  HWND box = WaitForWindow([&second, &message]() -> HWND {
-    for (HWND candidate : TopLevelWindows(L"#32770", second.Id()))
-      if (IsWindowVisible(candidate) && FindWindowExW(candidate, nullptr, L"Static", message.c_str())) return candidate;
-    return nullptr;
-  });
-  ASSERT_NE(box, nullptr) << "no message box from the second copy";
-  EXPECT_EQ(WindowText(box), L"") << "an empty caption";
-  std::vector<HWND> buttons;
-  for (HWND child = FindWindowExW(box, nullptr, L"Button", nullptr); child;
-       child = FindWindowExW(box, child, L"Button", nullptr))
-    if (IsWindowVisible(child)) buttons.push_back(child);
-  ASSERT_EQ(buttons.size(), 1u) << "only an OK button";
-  HWND ok = buttons.front();
-  EXPECT_EQ(GetDlgCtrlID(ok), IDOK);
-  EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr) << "the box has no owner";
-  EXPECT_TRUE(TopLevelWindows(L"TFRM_Date", second.Id()).empty());
-
-  SendMessageW(ok, BM_CLICK, 0, 0);
   EXPECT_EQ(second.WaitForExit(60000), std::optional<DWORD>(0));
-  // The box took activation from the first copy's window, which therefore
-  // closed as any deactivated calendar does; nothing more to check there.
+  EXPECT_EQ(first.WaitForExit(500), std::nullopt) << "the running calendar stays";
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(GetForegroundWindow(), window);
+  EXPECT_TRUE(TopLevelWindows(L"#32770").empty()) << "no box took activation";
+
+  const TOtherWindow other;
+  EXPECT_EQ(first.WaitForExit(60000), std::optional<DWORD>(0));
+}
+
+TEST(Program, FiveCopiesStartedAtOnceLeaveOneCalendar) {
+  std::array<std::unique_ptr<TProgram>, 5> copies;
+  for (auto& copy : copies) copy = std::make_unique<TProgram>();
+  std::vector<TProgram*> running;
+  ASSERT_TRUE(WaitFor([&] {
+    running.clear();
+    for (auto& copy : copies)
+      if (!copy->WaitForExit(0)) running.push_back(copy.get());
+    return running.size() == 1;
+  })) << running.size()
+      << " copies still run";
+  for (auto& copy : copies) {
+    if (copy.get() == running.front()) continue;
+    EXPECT_EQ(copy->WaitForExit(0), std::optional<DWORD>(0));
+  }
+  HWND window = WaitForWindow([&] { return CalendarWindow(running.front()->Id()); });
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(VisibleCalendars(), std::vector<HWND>{window});
+
+  const TOtherWindow other;
+  EXPECT_EQ(running.front()->WaitForExit(60000), std::optional<DWORD>(0));
+}
+
+// Started with Windows: deactivated it hides and runs on; the icon shows it
+// again, and so does a second copy; the icon's 退出 ends it.
+TEST(Program, StartedWithWindowsItStaysResidentBehindAnIconUntilItsExitItem) {
+  TProgram calendar(BuiltProgramPath(), L"--autostart");
+  ASSERT_TRUE(calendar.Started());
+  HWND window = WaitForWindow([&] { return CalendarWindow(calendar.Id()); });
+  ASSERT_NE(window, nullptr);
+  HWND icon = WaitForWindow(NotificationIcon);
+  ASSERT_NE(icon, nullptr) << "no icon in the notification area";
+
+  {
+    const TOtherWindow other;
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); })) << "deactivated, it hides";
+    EXPECT_EQ(calendar.WaitForExit(500), std::nullopt) << "and runs on";
+  }
+  real_input::ClickAt(Centre(icon));
+  EXPECT_EQ(WaitForWindow([&] { return CalendarWindow(calendar.Id()); }), window) << "the icon shows it";
+  {
+    const TOtherWindow other;
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }));
+  }
+  {
+    TProgram second;
+    EXPECT_EQ(second.WaitForExit(60000), std::optional<DWORD>(0));
+  }
+  EXPECT_EQ(WaitForWindow([&] { return CalendarWindow(calendar.Id()); }), window) << "a second copy shows it";
+
+  // 退出, the icon menu's only item.
+  real_input::RightClickAt(Centre(icon));
+  ASSERT_TRUE(WaitFor([&] {
+    const std::vector<HWND> menus = TopLevelWindows(L"#32768", calendar.Id());
+    return std::any_of(menus.begin(), menus.end(), IsWindowVisible);
+  }));
+  real_input::PressKey(VK_DOWN);
+  real_input::PressKey(VK_RETURN);
+  EXPECT_EQ(calendar.WaitForExit(60000), std::optional<DWORD>(0));
+  EXPECT_TRUE(WaitFor([] { return NotificationIcon() == nullptr; })) << "the icon goes with the program";
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
-// The start-with-Windows items, for real in the machine's Run key: the value
-// they write, overwriting and renaming, the key that cannot be opened and the
-// write that is refused, whose error the application's box shows.
+// The start-with-Windows items, for real in the machine's and the user's Run
+// keys: the value they write, their check marks and removal, renaming, the
+// machine's key that cannot be opened (the user's takes the value, and the
+// user is told) and the write that is refused, whose error the application's
+// box shows.
 
 #include <windows.h>
 
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "message_boxes.h"
@@ -19,10 +22,12 @@ namespace {
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kMissingKeyParent[] = L"SOFTWARE\\Rilvanta test key that is not there";
 
-// The string values of the machine's Run key, read without the program's code.
+// The string values of a Run key, read without the program's code.
 class TRunKey {
  public:
-  TRunKey() { RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ | KEY_SET_VALUE, &key_); }
+  explicit TRunKey(HKEY root = HKEY_LOCAL_MACHINE) {
+    RegCreateKeyExW(root, kRunKey, 0, nullptr, 0, KEY_READ | KEY_SET_VALUE, nullptr, &key_, nullptr);
+  }
   ~TRunKey() {
     if (key_) RegCloseKey(key_);
   }
@@ -61,7 +66,10 @@ class StartWithWindowsTest : public WindowTest {
     before = run.Names();
   }
   void TearDown() override {
-    for (const std::wstring& name : written) run.Delete(name);
+    for (const std::wstring& name : written) {
+      run.Delete(name);
+      userRun.Delete(name);
+    }
     WindowTest::TearDown();
   }
   static bool RunKeyOpens() {
@@ -75,6 +83,13 @@ class StartWithWindowsTest : public WindowTest {
     form->StartWithWindows.ProgramPath = [path] { return path; };
     written.push_back(fileName);
     run.Delete(fileName);
+    userRun.Delete(fileName);
+  }
+  // The settings menu's two start items as it shows them, checked or not.
+  std::pair<bool, bool> CheckMarks() {
+    QueueMenuKeys({VK_ESCAPE});  // the menu opens and closes
+    ClickControl(*form->BitBtn5);
+    return {form->N2->Checked(), form->N3->Checked()};
   }
   // Value names added since the test began.
   std::set<std::wstring> Added() const {
@@ -84,30 +99,36 @@ class StartWithWindowsTest : public WindowTest {
     return added;
   }
 
-  TRunKey run;
+  TRunKey run, userRun{HKEY_CURRENT_USER};
   std::set<std::wstring> before;
   std::vector<std::wstring> written;
 };
 
-TEST_F(StartWithWindowsTest, BothItemsWriteTheRunningProgramsNameAndPathOnce) {
+// Either item registers the running program, both then show a check, and
+// choosing either again removes the value.
+TEST_F(StartWithWindowsTest, BothItemsRegisterTheRunningProgramResidentAndRemoveItWhenChecked) {
   wchar_t module[MAX_PATH];
   const std::wstring path(module, GetModuleFileNameW(nullptr, module, MAX_PATH));
   const std::wstring name = path.substr(path.find_last_of(L'\\') + 1);
-  const std::wstring data = path.find(L' ') == std::wstring::npos ? path : L"\"" + path + L"\"";
   written.push_back(name);
   run.Delete(name);
+  EXPECT_EQ(CheckMarks(), std::make_pair(false, false));
 
-  ChooseSetting(2);  // 开机启动
-  EXPECT_EQ(run.String(name), data);
-  ChooseSetting(3);  // 开机运行
-  EXPECT_EQ(run.String(name), data);
-  EXPECT_EQ(Added(), std::set<std::wstring>{name}) << "one value, overwritten";
+  for (int item : {2, 3}) {  // 开机启动, 开机运行
+    ChooseSetting(item);
+    EXPECT_EQ(run.String(name), L"\"" + path + L"\" --autostart") << item;
+    EXPECT_EQ(Added(), std::set<std::wstring>{name}) << item;
+    EXPECT_EQ(CheckMarks(), std::make_pair(true, true)) << item;
+    ChooseSetting(5 - item);  // the other item, checked: removes
+    EXPECT_EQ(run.String(name), std::nullopt) << item;
+    EXPECT_EQ(CheckMarks(), std::make_pair(false, false)) << item;
+  }
 }
 
 TEST_F(StartWithWindowsTest, APathWithABlankIsWrittenInQuotes) {
   RunFrom(L"C:\\Program Files\\Rilvanta 日历\\日历 test.exe", L"日历 test.exe");
   ChooseSetting(2);
-  EXPECT_EQ(run.String(L"日历 test.exe"), L"\"C:\\Program Files\\Rilvanta 日历\\日历 test.exe\"");
+  EXPECT_EQ(run.String(L"日历 test.exe"), L"\"C:\\Program Files\\Rilvanta 日历\\日历 test.exe\" --autostart");
   EXPECT_EQ(Added().size(), 1u);
 }
 
@@ -117,7 +138,7 @@ TEST_F(StartWithWindowsTest, APathWithoutAGbkFormIsWrittenAsItIs) {
   ASSERT_EQ(text::GbkToWide(text::WideToGbk(path)).find(L'\u0e01'), std::wstring::npos) << "no GBK form";
   RunFrom(path, L"\u0e01 test.exe");
   ChooseSetting(2);
-  EXPECT_EQ(run.String(L"\u0e01 test.exe"), L"\"" + path + L"\"");
+  EXPECT_EQ(run.String(L"\u0e01 test.exe"), L"\"" + path + L"\" --autostart");
   EXPECT_EQ(Added(), std::set<std::wstring>{L"\u0e01 test.exe"});
 }
 
@@ -126,19 +147,25 @@ TEST_F(StartWithWindowsTest, ARenamedProgramAddsASecondValueAndTheFirstStays) {
   ChooseSetting(3);
   RunFrom(L"D:\\tools\\rilvanta-test-renamed.exe", L"rilvanta-test-renamed.exe");
   ChooseSetting(3);
-  EXPECT_EQ(run.String(L"rilvanta-test-calendar.exe"), L"D:\\tools\\rilvanta-test-calendar.exe");
-  EXPECT_EQ(run.String(L"rilvanta-test-renamed.exe"), L"D:\\tools\\rilvanta-test-renamed.exe");
+  EXPECT_EQ(run.String(L"rilvanta-test-calendar.exe"), L"\"D:\\tools\\rilvanta-test-calendar.exe\" --autostart");
+  EXPECT_EQ(run.String(L"rilvanta-test-renamed.exe"), L"\"D:\\tools\\rilvanta-test-renamed.exe\" --autostart");
   EXPECT_EQ(Added().size(), 2u);
 }
 
-TEST_F(StartWithWindowsTest, AKeyThatCannotBeOpenedChangesNothingAndShowsNothing) {
+// As for a standard user, whom the machine's key refuses.
+TEST_F(StartWithWindowsTest, WhenTheMachinesKeyCannotBeOpenedTheUsersKeyTakesTheValueAndTheUserIsTold) {
   RunFrom(L"D:\\tools\\rilvanta-test-calendar.exe", L"rilvanta-test-calendar.exe");
-  form->StartWithWindows.KeyPath = text::WideToGbk(kMissingKeyParent) + "\\Run";
+  form->StartWithWindows.MachineKey.Path = text::WideToGbk(kMissingKeyParent) + "\\Run";
   TBoxWatcher boxes;
   ChooseSetting(2);
   Pump();
-  EXPECT_TRUE(boxes.Boxes().empty());
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_NE(boxes.Boxes().front().Text.find(L"当前用户"), std::wstring::npos) << "says it is for this user";
   EXPECT_EQ(run.Names(), before);
+  EXPECT_EQ(userRun.String(L"rilvanta-test-calendar.exe"), L"\"D:\\tools\\rilvanta-test-calendar.exe\" --autostart");
+  EXPECT_EQ(CheckMarks(), std::make_pair(true, true));
+  ChooseSetting(3);
+  EXPECT_EQ(userRun.String(L"rilvanta-test-calendar.exe"), std::nullopt) << "removed from the user's key";
   HKEY created;
   const bool keyMade = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMissingKeyParent, 0, KEY_READ, &created) == ERROR_SUCCESS;
   EXPECT_FALSE(keyMade) << "the key is not created";

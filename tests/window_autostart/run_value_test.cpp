@@ -4,16 +4,16 @@
 
 namespace {
 
-TEST(RunValueFor, APathWithoutBlanksIsTheDataAsItIs) {
+TEST(RunValueFor, TheDataStartsTheQuotedPathResident) {
   const DateWin::TRunValue value = DateWin::RunValueFor(L"D:\\tools\\calendar.exe");
   EXPECT_EQ(value.Name, L"calendar.exe");
-  EXPECT_EQ(value.Data, L"D:\\tools\\calendar.exe");
+  EXPECT_EQ(value.Data, L"\"D:\\tools\\calendar.exe\" --autostart");
 }
 
 TEST(RunValueFor, APathWithABlankIsQuotedSoWindowsCannotStartAnotherProgram) {
   const DateWin::TRunValue value = DateWin::RunValueFor(L"C:\\Program Files\\Rilvanta\\my calendar.exe");
   EXPECT_EQ(value.Name, L"my calendar.exe");
-  EXPECT_EQ(value.Data, L"\"C:\\Program Files\\Rilvanta\\my calendar.exe\"");
+  EXPECT_EQ(value.Data, L"\"C:\\Program Files\\Rilvanta\\my calendar.exe\" --autostart");
 }
 
 TEST(RunValueFor, TheNameIsWhatFollowsTheLastSeparator) {
@@ -28,7 +28,7 @@ TEST(RunValueFor, CharactersAreKeptWhateverTheirGbkForm) {
   const std::wstring path = L"D:\\日历\\乗筡\u0e01.exe";
   const DateWin::TRunValue value = DateWin::RunValueFor(path);
   EXPECT_EQ(value.Name, L"乗筡\u0e01.exe");
-  EXPECT_EQ(value.Data, path);
+  EXPECT_EQ(value.Data, L"\"" + path + L"\" --autostart");
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #pragma once
-// The value that makes Windows start the program for every user: named after
-// the program file, holding the command that starts it.
+// The value that makes Windows start the program: named after the program
+// file, holding the command that starts it resident (--autostart).
 
 #include <string>
 #include <string_view>
 
 namespace DateWin {
+
+inline constexpr wchar_t kAutostartArgument[] = L"--autostart";
 
 // Wide, as the system reports the program's path: a path need not have a GBK
 // form, and a value written through GBK would name another file.
@@ -14,9 +16,8 @@ struct TRunValue {
   std::wstring Data;  // the command line Windows runs
 };
 
-// For the program's full path. The data is the path itself, in double quotes
-// when it holds a blank: unquoted, "C:\Program Files\a.exe" would let Windows
-// start C:\Program.exe instead.
+// For the program's full path. The path is quoted: unquoted, an argument
+// after "C:\Program Files\a.exe" would let Windows start C:\Program.exe.
 TRunValue RunValueFor(std::wstring_view programPath);
 
 }  // namespace DateWin
