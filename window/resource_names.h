@@ -1,5 +1,6 @@
 #pragma once
-// Names of the pictures and the skin embedded in rilvanta.exe (see rilvanta.rc).
+// Names of the pictures, the skin and the help page embedded in rilvanta.exe
+// (see rilvanta.rc).
 
 namespace DateWin {
 
@@ -10,5 +11,9 @@ inline constexpr char kMallGlyph[] = "GLYPH_MALL";
 inline constexpr char kTaobaoGlyph[] = "GLYPH_TAOBAO";
 inline constexpr char kSettingsGlyph[] = "GLYPH_SETTINGS";
 inline constexpr wchar_t kSkinResource[] = L"DEFAULT_SKIN";  // RCDATA: the skin archive
+// RCDATA: the help page and its two screenshots.
+inline constexpr wchar_t kHelpPageResource[] = L"HELP_PAGE";
+inline constexpr wchar_t kHelpWindowPictureResource[] = L"HELP_WINDOW_PICTURE";
+inline constexpr wchar_t kHelpMenuPictureResource[] = L"HELP_MENU_PICTURE";
 
 }  // namespace DateWin

@@ -5,6 +5,7 @@
 #include "ui/forms/application.h"
 #include "window/frm_date.h"
 #include "window/gbk_literal.h"
+#include "window/help_page.h"
 #include "window/web/search_route.h"
 
 namespace DateWin {
@@ -39,8 +40,16 @@ void TFRM_Date::BitBtn1Click(ui::TComponent*) { OpenShortcut(TSite::WebDirectory
 void TFRM_Date::BitBtn2Click(ui::TComponent*) { OpenShortcut(TSite::OnlineShopping); }
 void TFRM_Date::BitBtn3Click(ui::TComponent*) { OpenShortcut(TSite::Mall); }
 void TFRM_Date::BitBtn4Click(ui::TComponent*) { OpenShortcut(TSite::ShoppingSite); }
-void TFRM_Date::N4Click(ui::TComponent*) { OpenShortcut(TSite::ProgramHelp); }
-void TFRM_Date::N5Click(ui::TComponent*) { OpenShortcut(TSite::ProgramHome); }
+// A help page that cannot be written out has nothing to open.
+void TFRM_Date::N4Click(ui::TComponent*) {
+  const std::string helpPage = WriteHelpPage();
+  if (!helpPage.empty()) OpenPage(ui::Application().Handle(), helpPage);
+}
+
+void TFRM_Date::N5Click(ui::TComponent* sender) {
+  if (ProgramHomePage().empty()) return N4Click(sender);
+  OpenPage(ui::Application().Handle(), std::string(ProgramHomePage()));
+}
 
 // A button released over takes the keyboard focus.
 void TFRM_Date::BitBtn1MouseUp(ui::TComponent* sender, ui::TMouseButton, ui::TShiftState, int x, int y) {

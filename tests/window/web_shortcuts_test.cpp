@@ -1,15 +1,21 @@
-// The four shortcut buttons and the help and home items open their sites'
-// bare hosts, owned by the application's hidden window; a button released
-// over takes the keyboard focus; with no browser at all nothing is said.
+// The four shortcut buttons open their sites' bare hosts and the help and
+// home items the help page shipped inside the program, owned by the
+// application's hidden window; a button released over takes the keyboard
+// focus; with no browser at all nothing is said.
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
 #include "message_boxes.h"
 #include "opened_pages.h"
+#include "text/gbk.h"
 #include "ui/forms/application.h"
+#include "window/web/url_encoding.h"
 #include "window/web/web_endpoints.h"
 
 namespace window_test {
@@ -66,14 +72,26 @@ TEST_F(WebShortcutsTest, TheHiddenMallButtonWouldOpenTheMallsBareHost) {
   EXPECT_EQ(opened[0].Address, BareHost(TSite::Mall));
 }
 
-TEST_F(WebShortcutsTest, HelpAndHomeItemsOpenTheProgramsPages) {
+// The help page comes out of the program into the temporary folder, its
+// screenshots beside it; the project page is, by default, that page too.
+TEST_F(WebShortcutsTest, HelpAndHomeItemsOpenTheHelpPageThatShipsWithTheProgram) {
+  wchar_t temporary[MAX_PATH + 1];
+  const std::wstring folder = std::wstring(temporary, GetTempPathW(MAX_PATH + 1, temporary)) + L"Rilvanta-help\\";
+  for (const wchar_t* name : {L"index.html", L"rilvanta-window.png", L"rilvanta-month-menu.png"})
+    DeleteFileW((folder + name).c_str());
   ChooseSetting(4);  // 人工帮助
   ChooseSetting(5);  // 官方网站
   ASSERT_EQ(opened.size(), 2u);
-  EXPECT_EQ(opened[0].Address, BareHost(TSite::ProgramHelp));
-  EXPECT_EQ(opened[1].Address, BareHost(TSite::ProgramHome));
-  EXPECT_EQ(opened[0].Owner, ui::Application().Handle());
-  EXPECT_EQ(opened[1].Owner, ui::Application().Handle());
+  EXPECT_EQ(opened[0].Address, DateWin::FileAddress(text::WideToUtf8(folder + L"index.html")));
+  EXPECT_EQ(opened[1].Address, opened[0].Address);
+  for (const TOpenedPage& page : opened) EXPECT_EQ(page.Owner, ui::Application().Handle());
+  std::ifstream page(std::filesystem::path(folder + L"index.html"));
+  const std::string html{std::istreambuf_iterator<char>(page), std::istreambuf_iterator<char>()};
+  EXPECT_NE(html.find("人工帮助"), std::string::npos);
+  for (const wchar_t* picture : {L"rilvanta-window.png", L"rilvanta-month-menu.png"}) {
+    EXPECT_NE(html.find(text::WideToUtf8(picture)), std::string::npos) << "the page shows it";
+    EXPECT_NE(GetFileAttributesW((folder + picture).c_str()), INVALID_FILE_ATTRIBUTES) << "written beside the page";
+  }
 }
 
 TEST_F(WebShortcutsTest, AButtonReleasedOverTakesTheFocus) {

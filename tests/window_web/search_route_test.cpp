@@ -59,7 +59,7 @@ TEST(ShortcutAddress, IsTheBareHostThatTheKeywordRouteOpensWithASlash) {
     EXPECT_NE(shortcut.back(), '/') << shortcut;
     EXPECT_EQ(shortcut + "/", DateWin::SearchButtonAddress(Gbk(site == TSite::Mall ? "淘宝商城" : "淘宝")));
   }
-  for (TSite site : {TSite::WebDirectory, TSite::OnlineShopping, TSite::ProgramHome, TSite::ProgramHelp})
+  for (TSite site : {TSite::WebDirectory, TSite::OnlineShopping})
     EXPECT_NE(DateWin::ShortcutAddress(site).back(), '/') << DateWin::ShortcutAddress(site);
 }
 

@@ -46,4 +46,10 @@ TEST(PercentEncode, EveryByteComesBackAndOnlyUnreservedOnesStayBare) {
   EXPECT_EQ(encoded.size(), 66u + (256u - 66u) * 3u) << "66 unreserved bytes, the rest as %XX";
 }
 
+TEST(FileAddress, EncodesEachPartOfThePathAndKeepsTheDrive) {
+  EXPECT_EQ(DateWin::FileAddress("C:\\Users\\张 三\\AppData\\Local\\Temp\\Rilvanta-help\\index.html"),
+            "file:///C:/Users/%E5%BC%A0%20%E4%B8%89/AppData/Local/Temp/Rilvanta-help/index.html");
+  EXPECT_EQ(DateWin::FileAddress("Z:/tmp/a#b%c.html"), "file:///Z:/tmp/a%23b%25c.html");
+}
+
 }  // namespace

@@ -27,4 +27,19 @@ std::string PercentEncode(std::string_view bytes) {
   return encoded;
 }
 
+std::string FileAddress(std::string_view utf8Path) {
+  std::string address = "file:///";
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t separator = utf8Path.find_first_of("\\/", start);
+    const std::string_view part = utf8Path.substr(start, separator - start);
+    // The drive's colon stays, as browsers expect it there.
+    const bool drive = start == 0 && part.size() == 2 && part[1] == ':';
+    address += drive ? std::string(part) : PercentEncode(part);
+    if (separator == std::string_view::npos) return address;
+    address += '/';
+    start = separator + 1;
+  }
+}
+
 }  // namespace DateWin

@@ -1,5 +1,5 @@
 #pragma once
-// Percent-encoding of text placed in a web address's query.
+// Percent-encoding of text placed in a web address.
 
 #include <string>
 #include <string_view>
@@ -10,5 +10,10 @@ namespace DateWin {
 // the text stands for itself: "&", "#", "+", "%", blanks and quotes can
 // neither cut the address nor reach a command line. Give it UTF-8.
 std::string PercentEncode(std::string_view bytes);
+
+// The file:/// address of a full Windows path (UTF-8): each part between
+// separators percent-encoded, "\" as "/". Plain ASCII, so it passes through
+// any code page unchanged.
+std::string FileAddress(std::string_view utf8Path);
 
 }  // namespace DateWin

@@ -2,8 +2,6 @@
 
 namespace DateWin {
 
-// The program's own pages stay under the reserved .example domain until the
-// project has a home of its own.
 std::string_view SiteRoot(TSite site) {
   switch (site) {
     case TSite::Search:
@@ -20,12 +18,10 @@ std::string_view SiteRoot(TSite site) {
       return "https://www.hao123.com";
     case TSite::OnlineShopping:
       return "https://www.jd.com";
-    case TSite::ProgramHome:
-      return "https://rilvanta.example";
-    case TSite::ProgramHelp:
-      return "https://help.rilvanta.example";
   }
   return "";
 }
+
+std::string_view ProgramHomePage() { return RILVANTA_HOME_PAGE; }
 
 }  // namespace DateWin
