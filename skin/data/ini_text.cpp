@@ -27,9 +27,9 @@ std::string LoweredName(std::string_view name) {
   return lowered;
 }
 
-// What one stored name or value costs beside its characters: the string and
-// its place in a hash table, roughly.
-constexpr std::size_t kEntryOverhead = 96;
+// What one stored name or value costs beside its characters: the string, its
+// node and bucket in a hash table and the allocator's share, measured roughly.
+constexpr std::size_t kEntryOverhead = 128;
 
 std::string ProfileValue(std::string_view raw) {
   std::string_view value = raw;
@@ -83,7 +83,7 @@ TIniText::TIniText(std::string_view bytes, TSkinBudget* budget) {
       const std::size_t close = line.rfind(']');
       if (close != std::string_view::npos) {
         const std::string_view name = Trim(line.substr(1, close - 1));
-        charge(2 * name.size() + 2 * kEntryOverhead);
+        charge(2 * name.size() + 3 * kEntryOverhead);  // its name twice, its node and its own key table
         sectionNames_.emplace_back(name);
         const auto [section, added] = sections_.try_emplace(LoweredName(name));
         keys = added ? &section->second : nullptr;

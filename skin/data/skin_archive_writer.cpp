@@ -21,7 +21,7 @@ std::vector<std::uint8_t> ComposeSkinImage(const std::vector<TSkinEntry>& entrie
     total += entry.Name.size() + 2 + 4 + entry.Bytes.size();
   }
   if (total > static_cast<std::size_t>(kMaxSkinImageSize) - kSkinImageHeaderSize)
-    throw std::invalid_argument("image above 64 MiB");
+    throw std::invalid_argument("image above 32 MiB");
 
   const std::string block = JoinNameLines(names);
   std::vector<std::uint8_t> image;

@@ -12,10 +12,10 @@
 
 namespace skin {
 
-// Enough for the largest image an archive may declare (64 MiB), its settings
-// text twice over and 64 MiB of pictures; with a skin file of up to 64 MiB
-// beside it a load stays within 256 MB.
-inline constexpr std::size_t kSkinMemoryBudget = std::size_t{192} << 20;
+// Enough for the largest image an archive may declare (32 MiB) and 96 MiB of
+// pictures, or a settings text filling the image and its index; with a skin
+// file of up to 64 MiB beside it a load takes less than 256 MB.
+inline constexpr std::size_t kSkinMemoryBudget = std::size_t{128} << 20;
 
 // A load that would pass its budget; the message names what asked.
 class ESkinTooLarge : public std::runtime_error {

@@ -49,7 +49,7 @@ std::string_view DescribeArchiveFault(TArchiveFault fault) {
     case TArchiveFault::NoDeclaredSize:
       return "the archive is shorter than its 4-byte decompressed size";
     case TArchiveFault::ImageTooLarge:
-      return "the declared decompressed size is above 64 MiB";
+      return "the declared decompressed size is above 32 MiB";
     case TArchiveFault::OverBudget:
       return "the decompressed image and its names need more memory than a skin may take";
     case TArchiveFault::OlderVersion:

@@ -23,7 +23,9 @@ namespace skin {
 inline constexpr std::int32_t kSkinArchiveVersion = 20000;
 inline constexpr std::size_t kMaxSkinEntries = 1001;
 // Larger declared sizes are refused before anything is allocated or decoded.
-inline constexpr std::int32_t kMaxSkinImageSize = 64 << 20;
+// Real skins stay far below; at this size even incompressible data, which the
+// decoder turns out slowest (about 25 MB a second), loads within two seconds.
+inline constexpr std::int32_t kMaxSkinImageSize = 32 << 20;
 // The image's header before its names: version, names length, two reserved fields.
 inline constexpr std::size_t kSkinImageHeaderSize = 16;
 // Larger skin files are refused by their size, unread: the decoder takes less

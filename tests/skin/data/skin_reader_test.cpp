@@ -215,9 +215,9 @@ TEST(SkinReaderMalformed, ShortArchiveOrHeaderIsRefusedSilently) {
   EXPECT_EQ(outcome.Messages, 0u);
 }
 
-TEST(SkinReaderMalformed, DeclaredSizeAbove64MiBIsRefusedWithoutDecoding) {
+TEST(SkinReaderMalformed, DeclaredSizeAbove32MiBIsRefusedWithoutDecoding) {
   TBytes archive;
-  skin::AppendInt32Le(archive, (64 << 20) + 1);
+  skin::AppendInt32Le(archive, (32 << 20) + 1);
   const TLoadOutcome outcome = Load(archive);
   EXPECT_EQ(outcome.Fault, TArchiveFault::ImageTooLarge);
   EXPECT_EQ(outcome.Messages, 0u);
