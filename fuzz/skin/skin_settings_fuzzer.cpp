@@ -1,8 +1,8 @@
 // Any bytes as the settings text of a skin whose pictures are the entries of
 // the sample skin, plus one entry that is no BMP file and one whose pixels
-// would pass the skin's memory budget: the read completes with
-// every state count usable by the painters, or ends with EInvalidGraphic or
-// ESkinTooLarge and the skin still empty.
+// would pass the skin's memory budget: the read completes with every state
+// count usable by the painters and every length within what a window can
+// show, or ends with EInvalidGraphic or ESkinTooLarge and the skin still empty.
 
 #include <cstddef>
 #include <cstdint>
@@ -42,8 +42,13 @@ std::vector<std::uint8_t> PictureBomb() {
   return file;
 }
 
+// Every state count usable, every length within what a window can show (the
+// title keeps places, which may be negative, in its length fields).
 void CheckStates(const skin::TDataSkinObject& element) {
   if (element.FrameCount < 1) __builtin_trap();
+  const int least = element.Name == "Title" ? -skin::kMaxSkinLength : 0;
+  for (const std::int32_t length : {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight})
+    if (length < least || length > skin::kMaxSkinLength) __builtin_trap();
 }
 
 void CheckLoaded(const skin::TSkinSettings& skin) {
