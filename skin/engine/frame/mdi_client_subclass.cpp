@@ -39,18 +39,20 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
     case WM_MDICREATE: {
       const LRESULT child = subclass_.CallOld(msg, wParam, lParam);
       data.SetMenuUpdate(false);
-      newMdiChild_ = reinterpret_cast<HWND>(child);
       // The child is attached once its creation is over and the client has
       // set the frame's menu up for it.
-      if (newMdiChild_) PostMessageW(client_, WM_MDIREFRESHMENU, 0, 0);
+      if (child) {
+        newMdiChildren_.push_back(reinterpret_cast<HWND>(child));
+        PostMessageW(client_, WM_MDIREFRESHMENU, 0, 0);
+      }
       return child;
     }
     case WM_MDIREFRESHMENU: {
       const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
-      if (newMdiChild_) {
-        host_.AttachMdiChild(newMdiChild_);
+      if (!newMdiChildren_.empty()) {
+        for (HWND child : newMdiChildren_) host_.AttachMdiChild(child);
         PostMessageW(frame_.WindowHandle(), SKM_REPAINTFRAME, 0, 0);
-        newMdiChild_ = nullptr;
+        newMdiChildren_.clear();
       }
       return result;
     }
@@ -66,7 +68,8 @@ LRESULT TMdiClientSubclass::ClientWindowProc(UINT msg, WPARAM wParam, LPARAM lPa
     }
     case WM_MDISETMENU: {
       TWinSkinMenu* bar = frame_.MenuBar();
-      const bool takesMenu = wParam && bar && (reinterpret_cast<HMENU>(wParam) != bar->MenuHandle() || newMdiChild_);
+      const bool takesMenu =
+          wParam && bar && (reinterpret_cast<HMENU>(wParam) != bar->MenuHandle() || !newMdiChildren_.empty());
       const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
       if (takesMenu) bar->BuildFromNativeMenu();
       // The skinned bar stands for the frame's menu.

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "skin/engine/frame/form_skinner_host.h"
 #include "skin/engine/win32/window_subclass.h"
 
@@ -33,7 +35,9 @@ class TMdiClientSubclass {
   // The skin component's MenuUpdate as the frame found it.
   const bool savedMenuUpdate_;
   HWND client_;
-  HWND newMdiChild_ = nullptr;
+  // Children created since the client last set the frame's menu up (several
+  // may be made before it does).
+  std::vector<HWND> newMdiChildren_;
   TWindowSubclass subclass_;
 };
 

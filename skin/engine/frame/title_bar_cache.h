@@ -1,8 +1,9 @@
 #pragma once
 // TTitleBarCache: the composed title bars of one skinned frame, one for each
 // activation, so that activation going back and forth composes nothing. Each
-// remembers what it was composed for, and keeps a copy of itself from before
-// the caption buttons were drawn on it, which a button's new state is laid over.
+// remembers what it was composed for (a bar is made from the skin's pieces
+// alone, so that is all it shows), and keeps a copy of itself from before the
+// caption buttons were drawn on it, which a button's new state is laid over.
 
 #include <windows.h>
 
@@ -17,8 +18,12 @@ namespace skin {
 // What a title bar was composed for; a repaint of the same copies it again.
 struct TTitleKey {
   int Width = 0;
+  // The side borders' pieces, whose top ends the bar shows, run the window's height.
+  int WindowHeight = 0;
   bool Active = false;
   TShowState ShowState = TShowState::Normal;
+  // An MDI frame whose active child is maximised shows other caption buttons.
+  bool MdiChildMaximized = false;
   std::wstring Caption;
   bool operator==(const TTitleKey&) const = default;
 };

@@ -121,7 +121,6 @@ void TWinSkinForm::ReadWindowFacts() {
   windowStyle_ = StyleOf(window_);
   const DWORD exStyle = ExStyleOf(window_);
   rightToLeft_ = (exStyle & framestyle::kExLeftScrollBar) != 0;
-  captionText_ = CaptionOf(window_);
   RECT client{};
   GetClientRect(window_, &client);
   clientRectAtAttach_ = client;
@@ -261,17 +260,16 @@ void TWinSkinForm::PaintNonClient(HDC dc) {
   const bool ownDc = dc == nullptr;
   if (ownDc) dc = GetWindowDC(window_);
   try {
-    RECT screenRect{};
-    GetWindowRect(window_, &screenRect);
-    windowWidth_ = screenRect.right - screenRect.left;
-    const int w = windowWidth_;
-    const int h = screenRect.bottom - screenRect.top;
+    const SIZE size = WindowSize(window_);
+    windowWidth_ = size.cx;
+    const int w = size.cx;
+    const int h = size.cy;
     const TSkinSettings& skin = data_->Skin();
     pieceCache_.Paint(dc, skin, TBorderSide::Left, RECT{0, 0, widths_.Left, h}, active_);
     pieceCache_.Paint(dc, skin, TBorderSide::Right, RECT{w - widths_.Right, 0, w, h}, active_);
     pieceCache_.Paint(dc, skin, TBorderSide::Bottom, RECT{widths_.Left, h - widths_.Bottom, w - widths_.Right, h},
                       active_);
-    PaintTitleBar(dc);
+    PaintTitleBar(dc, h);
     if (menuBar_ && menuBarHeight_ > 0)
       menuBar_->PaintBar(dc, RECT{widths_.Left, widths_.Title, w - widths_.Right, widths_.Title + menuBarHeight_});
   } catch (...) {
@@ -281,31 +279,35 @@ void TWinSkinForm::PaintNonClient(HDC dc) {
   if (ownDc) ReleaseDC(window_, dc);
 }
 
-void TWinSkinForm::PaintTitleBar(HDC dc) {
+void TWinSkinForm::PaintTitleBar(HDC dc, int windowHeight) {
   const int w = windowWidth_;
   const int h = widths_.Title;
   if (w <= 0 || h <= 0) return;
   TTitleBar* bar = titleBars_.Sized(dc, active_, w, h);
   if (!bar) return;
-  TTitleKey key{w, active_, showState_, captionText_};
+  // The text is read now: an MDI frame's is set behind the window procedure's back.
+  TTitleKey key{w, windowHeight, active_, showState_, CaptionState().MdiChildMaximized, CaptionOf(window_)};
   if (key == bar->Key) {
     // The buttons may show and stand otherwise in this state.
     LayoutCaptionButtons(bar->TextRect);
   } else {
-    ComposeTitleBar(dc, *bar, std::move(key));
+    ComposeTitleBar(*bar, std::move(key));
   }
   bar->Bar.CopyTo(dc, RECT{0, 0, w, h});
   SetBkMode(dc, OPAQUE);
 }
 
-void TWinSkinForm::ComposeTitleBar(HDC dc, TTitleBar& bar, TTitleKey key) {
+void TWinSkinForm::ComposeTitleBar(TTitleBar& bar, TTitleKey key) {
   const int w = bar.Bar.Width();
   const int h = bar.Bar.Height();
   const HDC title = bar.Bar.Dc();
-  BitBlt(title, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  const RECT area{widths_.Left, 0, w - widths_.Right, h};
-  pieceCache_.Paint(title, data_->Skin(), TBorderSide::Top, area, active_);
   const TSkinSettings& skin = data_->Skin();
+  // Made from the skin's pieces alone, never from what the screen shows: the
+  // side borders' top ends, the top border between them.
+  pieceCache_.Paint(title, skin, TBorderSide::Left, RECT{0, 0, widths_.Left, key.WindowHeight}, active_);
+  pieceCache_.Paint(title, skin, TBorderSide::Right, RECT{w - widths_.Right, 0, w, key.WindowHeight}, active_);
+  const RECT area{widths_.Left, 0, w - widths_.Right, h};
+  pieceCache_.Paint(title, skin, TBorderSide::Top, area, active_);
   const TCaptionTextStyle style{CaptionFont(),
                                 ui::ColourToRgb(active_ ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
                                 active_,

@@ -81,6 +81,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   // Opens the window's system menu at a screen point; asked again within the
   // double-click time, closes the window instead.
   void ShowSystemMenu(int x, int y);
+  // Opens it whenever asked (Alt+Space).
+  void PopupSystemMenu(int x, int y);
   // The skinners of the window's controls (the control skinners' tests find theirs here).
   TControlSkinners& ControlSkinners() { return controlSkinners_; }
 
@@ -97,6 +99,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   bool RightToLeft() const { return rightToLeft_; }
   // Window coordinates of a screen point (the client origin moved by the frame).
   POINT ScreenToFrame(POINT screen) const;
+  // The screen point of a point in window coordinates.
+  POINT FrameToScreen(POINT frame) const;
 
  private:
   void PaintCaptionButton(const TWinSysButton& button, int frame) override;
@@ -116,8 +120,8 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   void SetSystemStyles(bool on);
 
   // Painting steps.
-  void PaintTitleBar(HDC dc);
-  void ComposeTitleBar(HDC dc, TTitleBar& bar, TTitleKey key);
+  void PaintTitleBar(HDC dc, int windowHeight);
+  void ComposeTitleBar(TTitleBar& bar, TTitleKey key);
   // Decides which caption buttons show beside the caption text at `titleTextBox` and places them.
   void LayoutCaptionButtons(const TPixelRect& titleTextBox);
   TCaptionState CaptionState() const;
@@ -152,6 +156,12 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
   void OnAttached();
   void OnHoverTimer();
+  // The mouse came over the frame: the hover timer runs until it leaves.
+  void TrackFrameHover();
+  void OnNcMouseLeave();
+  // The system menu's commands as the window's state allows them (the
+  // skinner took the styles the system decides that from).
+  void EnableSystemMenuCommands(HMENU menu) const;
   // Tells the hot control skinner that the mouse left it.
   void ReleaseHotControl();
   // A timer of the window itself, so no window of its own is made for it.
@@ -186,7 +196,6 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   std::unique_ptr<TMdiClientSubclass> mdiClient_;
   bool hoverTimerOn_ = false;
   HFONT captionFont_ = nullptr;
-  bool attachedSeen_ = false;
   // The window was sized to the skin's frame (and is sized back when detached).
   bool fitted_ = false;
   // Unskin or UnskinOnDestroy has run.
@@ -204,8 +213,6 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   std::unique_ptr<ui::TPopupMenu> sysMenuPopup_;
   TColour savedColour_ = 0;
   DWORD windowStyle_ = 0;
-  // The window's text, read at attach and whenever it is set.
-  std::wstring captionText_;
   bool regionApplied_ = false;
   ui::TCanvas controlCanvas_;
   TCaptionButtons captionButtons_;

@@ -21,6 +21,14 @@ constexpr LPARAM kMenuKeyMinus = '-';
 
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
+// The show state as the style gives it. Not from the placement: Wine, asked
+// for it while restoring a minimised window, keeps the icon's rectangle as the
+// size to restore to.
+TShowState ShowStateOfStyle(LONG_PTR style) {
+  if (style & WS_MINIMIZE) return TShowState::Minimized;
+  return (style & WS_MAXIMIZE) ? TShowState::Maximized : TShowState::Normal;
+}
+
 bool IsRepostedSystemCommand(WORD command) {
   switch (command) {
     case SC_SIZE:
@@ -67,6 +75,8 @@ bool TWinSkinForm::HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       result = CallOldProc(msg, wParam, lParam);
       return true;
     case WM_NCDESTROY:
+      // The frame's bar may still show this child's buttons.
+      if (mdiKind_ == TMdiKind::Child) PostMessageW(GetAncestor(window_, GA_ROOT), SKM_REPAINTFRAME, 0, 0);
       state_ = TFormSkinnerState::Destroying;
       FreeMenuBar(true);
       UnskinOnDestroy();
@@ -83,7 +93,8 @@ bool TWinSkinForm::HandleStage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       return true;
     case WM_SETTEXT:
       result = CallOldProc(msg, wParam, lParam);
-      captionText_ = CaptionOf(window_);
+      // The system paints its own caption with the new text; the skin's goes over it.
+      if (SkinsFrames() && IsBareWindow()) PaintNonClient(nullptr);
       return true;
     case SKM_QUERYSKINNED:
       result = kSkinnedAnswer;
@@ -151,6 +162,14 @@ bool TWinSkinForm::HandleStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_MENUSELECT:
       if (menuBar_) menuBar_->MenuSelect(wParam, lParam);
       return false;
+    case WM_NCMOUSELEAVE:
+      OnNcMouseLeave();
+      return false;
+    case WM_INITMENUPOPUP:
+      if (!HIWORD(lParam)) return false;
+      result = CallOldProc(msg, wParam, lParam);
+      EnableSystemMenuCommands(reinterpret_cast<HMENU>(wParam));
+      return true;
     default:
       return false;
   }
@@ -178,9 +197,12 @@ bool TWinSkinForm::HandleStage3(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
     case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONUP:
       return OnCaptionMouse(msg, wParam, lParam, result);
     case SKM_REPAINTFRAME:
+      // A maximised child may have gone without the client being asked to destroy it.
+      if (mdiClient_ && MdiChildrenMaximized() && !mdiClient_->ActiveChildMaximized()) host_.SetMdiMaximized(false);
       PaintNonClient(nullptr);
       return true;
     default:
@@ -258,9 +280,11 @@ LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam) {
   active_ = wParam != 0;
-  SetHoverTimer(active_ && attachedSeen_);
-  // Without the timer nothing would see the mouse leave the hot control.
-  if (!hoverTimerOn_) ReleaseHotControl();
+  if (!active_) {
+    SetHoverTimer(false);
+    // Without the timer nothing would see the mouse leave the hot control.
+    ReleaseHotControl();
+  }
   if (!IsMdiChildNotNormal()) PaintNonClient(nullptr);
   // The system must not paint its own caption.
   return TRUE;
@@ -272,6 +296,7 @@ bool TWinSkinForm::OnCaptionMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_NCMOUSEMOVE: {
       // An inactive window's buttons do not light up.
       if (!active_) return true;
+      TrackFrameHover();
       if (TNCObject* object = FindHitObject(ScreenToFrame(cursor))) {
         object->Hover();
         return true;
@@ -307,9 +332,13 @@ bool TWinSkinForm::OnCaptionMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
       else if (allowed_.Maximize)
         ToggleMaximize();
       return true;
+    case WM_NCRBUTTONDOWN:
+      // The system's handling would take the release for a menu of its own.
+      return wParam == HTCAPTION && mdiKind_ != TMdiKind::Child;
     case WM_NCRBUTTONUP:
       if (wParam != HTCAPTION || mdiKind_ == TMdiKind::Child) return false;
-      ShowSystemMenu(cursor.x, cursor.y);
+      // Beside the pointer: a second click there ends the menu and reaches the caption again.
+      ShowSystemMenu(cursor.x + 1, cursor.y + 1);
       return true;
     default:
       return false;
@@ -318,6 +347,12 @@ bool TWinSkinForm::OnCaptionMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
 
 LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
   const WPARAM command = wParam & 0xFFF0;
+  // Alt+Space: the system opens no menu for a window without the system-menu style.
+  if (command == SC_KEYMENU && lParam == kMenuKeySpace && mdiKind_ != TMdiKind::Child && !MenuTracking()) {
+    const POINT corner = FrameToScreen(POINT{widths_.Left, widths_.Title});
+    PopupSystemMenu(corner.x, corner.y);
+    return 0;
+  }
   if (!MenuTracking() && command == SC_KEYMENU && lParam != kMenuKeySpace && lParam != kMenuKeyMinus && !GetCapture()) {
     // The menu key alone opens no system menu on a skinned frame.
     if (lParam == 0) return 1;
@@ -348,7 +383,7 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam) {
   const LRESULT result = CallOldProc(WM_GETMINMAXINFO, wParam, lParam);
-  RefreshShowState();
+  showState_ = ShowStateOfStyle(GetWindowLongPtrW(window_, GWL_STYLE));
   if (showState_ == TShowState::Minimized) {
     // The system draws a minimised window.
     SetSystemStyles(true);
@@ -376,9 +411,21 @@ void TWinSkinForm::OnAttached() {
     }
     state_ = TFormSkinnerState::Active;
     if (showState_ != TShowState::Minimized) UpdateRegion();
+    // Opaque borders cut no region, whose setting would have repainted the frame.
+    if (!regionApplied_) RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
   }
-  attachedSeen_ = true;
+}
+
+void TWinSkinForm::TrackFrameHover() {
+  if (hoverTimerOn_) return;
   SetHoverTimer(true);
+  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window_, 0};
+  TrackMouseEvent(&track);
+}
+
+void TWinSkinForm::OnNcMouseLeave() {
+  SetHoverTimer(false);
+  if (!MenuTracking()) OnHoverTimer();
 }
 
 void TWinSkinForm::OnHoverTimer() {
@@ -408,7 +455,6 @@ void TWinSkinForm::FormWindowProc(ui::TMessage& message) {
     case WM_SETTEXT:
       savedWindowProc_(message);
       // The new caption is painted with the frame.
-      captionText_ = CaptionOf(window_);
       RecalculateFrame();
       return;
     case SKM_REFRESH:
@@ -424,6 +470,12 @@ void TWinSkinForm::FormWindowProc(ui::TMessage& message) {
     default:
       savedWindowProc_(message);
   }
+}
+
+POINT TWinSkinForm::FrameToScreen(POINT frame) const {
+  RECT rect{};
+  GetWindowRect(window_, &rect);
+  return POINT{rect.left + frame.x, rect.top + frame.y};
 }
 
 POINT TWinSkinForm::ScreenToFrame(POINT screen) const {
@@ -518,20 +570,33 @@ void TWinSkinForm::Restore() {
 }
 
 void TWinSkinForm::ShowSystemMenu(int x, int y) {
-  // Made when first shown: most windows never show it.
-  if (!sysMenuPopup_)
-    sysMenuPopup_ = CreateSystemMenuPopup(allowed_, *data_, &host_, [this](int tag) { SysMenuClick(tag); });
-  EnableSystemMenuItems(*sysMenuPopup_, showState_);
   const DWORD now = GetTickCount();
   // A second click within the double-click time closes the window.
   if (now - lastSysMenuTime_ <= doubleClickTime_) return PostClose();
   lastSysMenuTime_ = now;
+  PopupSystemMenu(x, y);
+}
+
+void TWinSkinForm::PopupSystemMenu(int x, int y) {
+  // Made when first shown: most windows never show it.
+  if (!sysMenuPopup_)
+    sysMenuPopup_ = CreateSystemMenuPopup(allowed_, *data_, &host_, [this](int tag) { SysMenuClick(tag); });
+  EnableSystemMenuItems(*sysMenuPopup_, showState_);
   systemMenuShown_ = true;
   if (data_->SkinControls().Contains(TSkinControlType::xcSystemMenu) && mdiKind_ != TMdiKind::Child)
     sysMenuPopup_->Popup(x, y, ui::Application().Handle());
   else
     TrackPopupMenu(GetSystemMenu(window_, FALSE), TPM_RIGHTBUTTON, x, y, 0, window_, nullptr);
   systemMenuShown_ = false;
+}
+
+void TWinSkinForm::EnableSystemMenuCommands(HMENU menu) const {
+  const auto enable = [menu](UINT command, bool on) {
+    EnableMenuItem(menu, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+  };
+  enable(SC_RESTORE, showState_ != TShowState::Normal);
+  enable(SC_MAXIMIZE, allowed_.Maximize && showState_ != TShowState::Maximized);
+  enable(SC_MINIMIZE, allowed_.Minimize && showState_ != TShowState::Minimized);
 }
 
 void TWinSkinForm::SysMenuClick(int tag) {

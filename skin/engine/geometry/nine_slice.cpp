@@ -5,7 +5,7 @@
 namespace skin {
 namespace {
 
-// The margins that fit: a pair that does not fit the target goes as a pair.
+// The margins that fit a size: a pair that does not fit it goes as a pair.
 TSliceMargins FittingMargins(TSliceMargins margins, int width, int height) {
   margins.Left = std::max(margins.Left, 0);
   margins.Top = std::max(margins.Top, 0);
@@ -40,7 +40,8 @@ enum class TCentre { Stretched, Tiled, Omitted };
 TSlicePlan SlicePlan(const TPixelRect& cell, int width, int height, TSliceMargins margins, TCentre centrePiece) {
   TSlicePlan plan;
   if (width <= 0 || height <= 0 || cell.Empty()) return plan;
-  const auto [l, t, r, b] = FittingMargins(margins, width, height);
+  // Ends longer than the picture has cannot be cut from it, nor drawn longer than the target.
+  const auto [l, t, r, b] = FittingMargins(FittingMargins(margins, cell.Width(), cell.Height()), width, height);
   const TCellCut c(cell);
   // Source columns and rows of the cell: its edges and the inner lines the margins cut.
   const long long sx0 = c.Left(), sx1 = c.Left() + l, sx2 = c.Right() - r, sx3 = c.Right();

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "generated_skin.h"
 #include "skin/component/skin_data.h"
 #include "skin/engine/frame/form_skinner_factory.h"
 #include "skin/engine/frame/frame_region.h"
@@ -560,9 +563,14 @@ TEST_F(WinSkinFormTest, AltAloneOpensNoSystemMenuButAltSpaceDoes) {
   Skin(window);
   EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
   EXPECT_EQ(CountLogged(WM_SYSCOMMAND), 0);
+  // The skinner opens it: the system would not, the style being gone.
+  bool shown = false;
+  theMenuSteps = {[&] { shown = MenuPopupShown(); }};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, RunMenuStep);
   SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-  ASSERT_EQ(CountLogged(WM_SYSCOMMAND), 1);
-  EXPECT_EQ(theLog.back().LParam, ' ');
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(CountLogged(WM_SYSCOMMAND), 0);
 }
 
 TEST_F(WinSkinFormTest, AMaximisedWindowIsNotDraggedByItsTitle) {
@@ -894,6 +902,442 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
   PumpMessagesFor(50);
   EXPECT_FALSE(IsZoomed(childWindow));
   EXPECT_EQ(GetWindowLongW(childWindow, GWL_STYLE) & WS_SYSMENU, 0);
+  FreeSkinManager();
+}
+
+// --- Skins made from scratch, and input the system delivers ---
+
+// A window whose procedure is the system's own: its commands do what they say.
+const wchar_t* PlainClass() {
+  static const ATOM atom = [] {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = L"FramePlainWindow";
+    return RegisterClassW(&windowClass);
+  }();
+  return atom ? L"FramePlainWindow" : nullptr;
+}
+
+// The mouse and keyboard as the user works them, through the system's input queue.
+void SendMouse(POINT screen, DWORD buttons) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dx = ((screen.x << 16) + width / 2) / width;
+  input.mi.dy = ((screen.y << 16) + height / 2) / height;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+  SendInput(1, &input, sizeof(input));
+}
+void MoveMouse(POINT screen) {
+  SendMouse(screen, 0);
+  PumpMessagesFor(60);
+}
+void ClickAt(POINT screen, bool right = false, int times = 1) {
+  SendMouse(screen, 0);
+  for (int i = 0; i < times; ++i) {
+    SendMouse(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    SendMouse(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+  }
+}
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}});
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+    inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+POINT Centre(const RECT& window, const TPixelRect& box) {
+  return POINT{window.left + (box.Left + box.Right) / 2, window.top + (box.Top + box.Bottom) / 2};
+}
+
+// Chooses an item of the shown popup menu with a click.
+void ClickShownMenuItem(int item) {
+  HWND popup = FindWindowExW(nullptr, nullptr, L"#32768", nullptr);
+  while (popup && !IsWindowVisible(popup)) popup = FindWindowExW(nullptr, popup, L"#32768", nullptr);
+  RECT rect{};
+  if (!popup || !GetMenuItemRect(nullptr, reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)), item, &rect))
+    return;
+  ClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+// The pairwise set: every value of each setting meets every value of most others.
+const TSkinRecipe kRecipes[] = {
+    {"Cut, two cells, stretched", true, 2, false, 4, 1, 0, 4, 0, false},
+    {"Opaque, one cell, tiled, no margins", false, 1, true, 0, 0, 2, 3, 1, true},
+    {"Opaque, margins past the picture", false, 2, false, 100, 2, 6, 1, 2, false},
+    {"Cut, one cell, tiled, buttons after the text", true, 1, true, 100, 3, 0, 2, 1, false},
+    {"Opaque, tiled, elements missing", false, 2, true, 4, 1, 6, 3, 2, true},
+    {"Cut, buttons on the left, elements missing", true, 2, false, 0, 0, 2, 4, 0, true},
+};
+
+constexpr SIZE kPlainClient{400, 300};
+
+// Generated skins, with the manager hooked as in a program: windows are
+// attached at their first activation.
+class GeneratedSkinFrameTest : public WinSkinFormTest {
+ protected:
+  void UseSkin(const TSkinRecipe& recipe) {
+    data->ReadSkinStream(GeneratedSkinStream(recipe));
+    ASSERT_FALSE(data->SkinEmpty()) << recipe.Name;
+  }
+  void HookManager() {
+    TSkinManage& manager = *SkinManager();
+    manager.RegisterSkinData(data.get());
+    manager.SetEnabled(true);
+    manager.SetStarted(1);
+    manager.InstallHook();
+  }
+  static TWinSkinForm* SkinnerOf(HWND window) {
+    return dynamic_cast<TWinSkinForm*>(SkinManager()->FindFormSkinner(window));
+  }
+  // The skinner the manager attached at the window's activation, once it has
+  // fitted the window and the screen shows it.
+  static TWinSkinForm* AttachedSkinner(HWND window) {
+    PumpMessagesUntil([window] {
+      const TWinSkinForm* form = SkinnerOf(window);
+      return form && form->State() == TFormSkinnerState::Active;
+    });
+    PumpMessagesFor(150);
+    return SkinnerOf(window);
+  }
+  HWND NewPlainWindow(DWORD style, DWORD exStyle = 0, HMENU menu = nullptr) {
+    RECT rect{0, 0, kPlainClient.cx, kPlainClient.cy};
+    AdjustWindowRectEx(&rect, style, menu != nullptr, exStyle);
+    HWND window = CreateWindowExW(exStyle, PlainClass(), L"Generated", style, 100, 120, rect.right - rect.left,
+                                  rect.bottom - rect.top, nullptr, menu, GetModuleHandleW(nullptr), nullptr);
+    windows.push_back(window);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    return window;
+  }
+  const TWinSysButton* ButtonOf(HWND window, int action) const {
+    for (const auto& button : SkinnerOf(window)->CaptionButtons().Buttons())
+      if (button->Record.Action == action && button->Visible) return button.get();
+    return nullptr;
+  }
+};
+
+// What every window wearing a generated skin shows at once, from the screen.
+void ExpectFramePainted(HWND window, const TSkinRecipe& recipe, const char* kind) {
+  using namespace generatedskin;
+  SCOPED_TRACE(std::string(recipe.Name) + ", " + kind);
+  const TWinSkinForm* form = dynamic_cast<TWinSkinForm*>(SkinManager()->FindFormSkinner(window));
+  ASSERT_NE(form, nullptr);
+  const RECT rect = WindowRect(window);
+  const SIZE size = SizeOf(rect);
+  EXPECT_EQ(ScreenPixel(rect.left + 1, rect.top + size.cy / 2), kLeft);
+  EXPECT_EQ(ScreenPixel(rect.right - 2, rect.top + size.cy / 2), kRight);
+  EXPECT_EQ(ScreenPixel(rect.left + size.cx / 2, rect.bottom - 2), kBottom);
+  EXPECT_EQ(ScreenPixel(rect.left + kSideWidth + 1, rect.top + 1), kTop);
+  for (const auto& button : form->CaptionButtons().Buttons()) {
+    if (button->Record.Action != captionaction::kClose || !button->Visible) continue;
+    const TPixelRect& b = button->Bounds;
+    // Buttons placed by the window's edges, rather than by the text, stand where the skin says.
+    const int expectedLeft = recipe.ButtonAlign == 0   ? kSideWidth + kButtonOffsets[0] - kButtonSize
+                             : recipe.ButtonAlign == 1 ? size.cx - kButtonOffsets[0]
+                                                       : b.Left;
+    EXPECT_EQ(b.Left, expectedLeft);
+    EXPECT_EQ(b.Top, kButtonTop);
+    const bool inTitle = b.Left >= kSideWidth && b.Right <= size.cx - kSideWidth;
+    EXPECT_TRUE(!inTitle || ScreenPixel(rect.left + b.Left + 4, rect.top + b.Top + 4) == ButtonColour(0, 1));
+  }
+}
+
+TEST_F(GeneratedSkinFrameTest, EveryWindowKindIsFramedAtOnceInEverySkinAndItsMenuBarAnswers) {
+  struct TKind {
+    const char* Name;
+    DWORD Style, ExStyle;
+    bool WithMenu;
+  };
+  const TKind kinds[] = {{"window with a menu", WS_OVERLAPPEDWINDOW, 0, true},
+                         {"tool window", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW, false},
+                         {"dialog", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME, false}};
+  HookManager();
+  // One MDI frame, beside the other windows, whose children, opened later, wear each skin in turn.
+  ui::TForm frame(nullptr);
+  frame.SetFormStyle(ui::TFormStyle::fsMDIForm);
+  frame.SetBounds(600, 100, 520, 440);
+  GiveMainMenu(frame, "&Window", "&Tile");
+  frame.Show();
+  ASSERT_NE(AttachedSkinner(frame.Handle()), nullptr);
+  // Each skin in a component of its own: a window takes the component loaded last.
+  std::vector<std::unique_ptr<TSkinData>> skins;
+  for (const TSkinRecipe& recipe : kRecipes) {
+    skins.push_back(std::make_unique<TSkinData>(nullptr, ManagerRequests()));
+    skins.back()->ReadSkinStream(GeneratedSkinStream(recipe));
+    ASSERT_FALSE(skins.back()->SkinEmpty()) << recipe.Name;
+    SkinManager()->RegisterSkinData(skins.back().get());
+    for (const TKind& kind : kinds) {
+      HWND window = NewPlainWindow(kind.Style, kind.ExStyle, kind.WithMenu ? NewMenuBar() : nullptr);
+      TWinSkinForm* form = AttachedSkinner(window);
+      ASSERT_NE(form, nullptr) << recipe.Name << ", " << kind.Name;
+      ExpectFramePainted(window, recipe, kind.Name);
+      EXPECT_EQ(SizeOf(ClientRect(window)).cx, kPlainClient.cx) << recipe.Name << ", " << kind.Name;
+      EXPECT_EQ(SizeOf(ClientRect(window)).cy, kPlainClient.cy) << recipe.Name << ", " << kind.Name;
+      if (!kind.WithMenu) continue;
+      ASSERT_NE(form->MenuBar(), nullptr);
+      bool opened = false;
+      theMenuSteps = {[&] { opened = MenuPopupShown(); }};
+      const UINT_PTR timer = SetTimer(nullptr, 0, 150, RunMenuStep);
+      ClickAt(Centre(WindowRect(window), form->MenuBar()->Buttons()[0]->Bounds));
+      PumpMessagesUntil([&] { return theMenuSteps.empty() && !MenuPopupShown(); });
+      KillTimer(nullptr, timer);
+      EXPECT_TRUE(opened) << recipe.Name << ": a click on the bar opened no menu";
+    }
+    SetForegroundWindow(frame.Handle());
+    auto* child = new ui::TForm(&frame);
+    child->SetFormStyle(ui::TFormStyle::fsMDIChild);
+    child->SetClientSize(240, 120);
+    child->Show();
+    ASSERT_NE(AttachedSkinner(child->Handle()), nullptr) << recipe.Name;
+    ExpectFramePainted(child->Handle(), recipe, "MDI child");
+    EXPECT_EQ(SizeOf(ClientRect(child->Handle())).cx, 240);
+    EXPECT_EQ(SizeOf(ClientRect(child->Handle())).cy, 120);
+  }
+  // The skinners go before the components they read.
+  FreeSkinManager();
+}
+
+// Show-state changes, by command and by the mouse, end where the window began.
+enum class TStep { Maximize, Minimize, Restore, DoubleClickCaption, ClickMaximize, ClickMinimize };
+struct TRestoreCase {
+  const char* Name;
+  std::vector<TStep> Steps;
+};
+const TRestoreCase kRestoreCases[] = {
+    {"maximise, minimise, restore twice", {TStep::Maximize, TStep::Minimize, TStep::Restore, TStep::Restore}},
+    {"double click on the caption twice", {TStep::DoubleClickCaption, TStep::DoubleClickCaption}},
+    {"maximise and minimise buttons, restore twice",
+     {TStep::ClickMaximize, TStep::ClickMinimize, TStep::Restore, TStep::Restore}},
+    {"minimise button, restore", {TStep::ClickMinimize, TStep::Restore}},
+};
+
+TEST_F(GeneratedSkinFrameTest, RestoreSequencesGiveTheWindowItsSizeBack) {
+  UseSkin(kRecipes[1]);
+  HookManager();
+  for (const TRestoreCase& test : kRestoreCases) {
+    HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(AttachedSkinner(window), nullptr);
+    const RECT before = WindowRect(window);
+    for (TStep step : test.Steps) {
+      const RECT rect = WindowRect(window);
+      const POINT onTitle{rect.left + 30, rect.top + generatedskin::kTitleHeight / 2};
+      switch (step) {
+        case TStep::Maximize:
+        case TStep::Minimize:
+        case TStep::Restore: {
+          const WPARAM command = step == TStep::Maximize   ? SC_MAXIMIZE
+                                 : step == TStep::Minimize ? SC_MINIMIZE
+                                                           : SC_RESTORE;
+          PostMessageW(window, WM_SYSCOMMAND, command, 0);
+          break;
+        }
+        case TStep::DoubleClickCaption:
+          ClickAt(onTitle, false, 2);
+          break;
+        case TStep::ClickMaximize:
+        case TStep::ClickMinimize: {
+          const TWinSysButton* button = ButtonOf(window, step == TStep::ClickMaximize ? 1 : 2);
+          ASSERT_NE(button, nullptr) << test.Name;
+          ClickAt(Centre(rect, button->Bounds));
+          break;
+        }
+      }
+      PumpMessagesFor(300);
+    }
+    EXPECT_FALSE(IsZoomed(window) || IsIconic(window)) << test.Name;
+    const RECT after = WindowRect(window);
+    EXPECT_EQ(SizeOf(after).cx, SizeOf(before).cx) << test.Name;
+    EXPECT_EQ(SizeOf(after).cy, SizeOf(before).cy) << test.Name;
+  }
+}
+
+// The system menu, opened as the user opens it, changes the show state.
+struct TSystemMenuCase {
+  const char* Name;
+  bool ByKeys;  // Alt+Space, else a right click on the caption
+  int Item;     // 1 maximise, 2 minimise
+};
+const TSystemMenuCase kSystemMenuCases[] = {{"right click, maximise", false, 1}, {"Alt+Space, minimise", true, 2}};
+
+TEST_F(GeneratedSkinFrameTest, TheSystemMenuOpensByRightClickAndAltSpaceAndItsCommandsWork) {
+  UseSkin(kRecipes[1]);
+  HookManager();
+  for (const TSystemMenuCase& test : kSystemMenuCases) {
+    HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(AttachedSkinner(window), nullptr);
+    const RECT rect = WindowRect(window);
+    const POINT onTitle{rect.left + 60, rect.top + generatedskin::kTitleHeight / 2};
+    bool shown = false;
+    theMenuSteps = {[&] {
+      shown = MenuPopupShown();
+      ClickShownMenuItem(test.Item);
+    }};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, RunMenuStep);
+    if (test.ByKeys) {
+      // The keyboard follows the pointer without a window manager.
+      MoveMouse(onTitle);
+      PressKeys({VK_MENU, VK_SPACE});
+    } else {
+      ClickAt(onTitle, true);
+    }
+    PumpMessagesUntil([&] { return theMenuSteps.empty() && !MenuPopupShown(); });
+    KillTimer(nullptr, timer);
+    PumpMessagesFor(300);
+    EXPECT_TRUE(shown) << test.Name;
+    EXPECT_EQ(test.Item == 1, IsZoomed(window) != 0) << test.Name;
+    EXPECT_EQ(test.Item == 2, IsIconic(window) != 0) << test.Name;
+  }
+}
+
+TEST_F(GeneratedSkinFrameTest, TwoRightClicksOnTheCaptionClose) {
+  UseSkin(kRecipes[1]);
+  HookManager();
+  HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
+  ASSERT_NE(AttachedSkinner(window), nullptr);
+  const RECT rect = WindowRect(window);
+  const POINT onTitle{rect.left + 60, rect.top + generatedskin::kTitleHeight / 2};
+  theMenuSteps = {[&] { ClickAt(onTitle, true); }};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, RunMenuStep);
+  ClickAt(onTitle, true);
+  PumpMessagesUntil([] { return CountLogged(WM_CLOSE) > 0; });
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(CountLogged(WM_CLOSE), 1);
+}
+
+// Hover ticks the window's frame skinner had in that time.
+int HoverTicks(HWND window, DWORD ms) {
+  int ticks = 0;
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ticks += msg.message == WM_TIMER && msg.hwnd == window && msg.wParam == TWinSkinForm::kHoverTimerId;
+      DispatchMessageW(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return ticks;
+}
+
+TEST_F(GeneratedSkinFrameTest, TheHoverTimerRunsOnlyWhileTheMouseIsOverTheFrame) {
+  UseSkin(kRecipes[0]);
+  HookManager();
+  const POINT away{5, GetSystemMetrics(SM_CYSCREEN) - 5};
+  MoveMouse(away);
+  HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
+  ASSERT_NE(AttachedSkinner(window), nullptr);
+  EXPECT_EQ(HoverTicks(window, 700), 0) << "an idle window woke";
+  const RECT rect = WindowRect(window);
+  MoveMouse(POINT{rect.left + 60, rect.top + generatedskin::kTitleHeight / 2});
+  EXPECT_GT(HoverTicks(window, 700), 0) << "no tick over the caption";
+  MoveMouse(away);
+  PumpMessagesFor(700);
+  EXPECT_EQ(HoverTicks(window, 700), 0) << "the timer ran on after the mouse left";
+}
+
+// The title bar never shows what it was not drawn from: after each change,
+// no black (which no generated piece has) and nothing of a window that lay
+// over it, below the cut corners.
+TEST_F(GeneratedSkinFrameTest, TheTitleBarShowsOnlyTheSkinsPiecesAfterSkinSizeAndCoverChanges) {
+  UseSkin(kRecipes[0]);
+  HookManager();
+  HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
+  TWinSkinForm* form = AttachedSkinner(window);
+  ASSERT_NE(form, nullptr);
+  uint32_t foreign = 0;
+  auto expectOnlyPieces = [&](const char* change) {
+    PumpMessagesFor(150);
+    const RECT rect = WindowRect(window);
+    const RECT band{rect.left, rect.top + 3, rect.right, rect.top + generatedskin::kTitleHeight};
+    const std::vector<uint32_t> pixels = ScreenPixels(band);
+    const auto wrong = std::find_if(pixels.begin(), pixels.end(), [&](uint32_t p) { return p == 0 || p == foreign; });
+    EXPECT_TRUE(wrong == pixels.end()) << change << ": " << std::hex << *wrong << std::dec << " at column "
+                                       << (wrong - pixels.begin()) % SizeOf(band).cx;
+    EXPECT_EQ(ScreenPixel(rect.right - 2, rect.top + generatedskin::kTitleHeight / 2), generatedskin::kRight) << change;
+  };
+  expectOnlyPieces("attached");
+  UseSkin(kRecipes[3]);
+  form->ReleaseCaptionButtons();
+  form->RebuildFrameMetrics();
+  form->RefreshSkin();
+  expectOnlyPieces("a new skin");
+  // A window over the title's right end while the window grows under it, then moved away.
+  const RECT rect = WindowRect(window);
+  HWND cover = CreateWindowExW(WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP | SS_BLACKRECT, rect.right - 40, rect.top, 80,
+                               40, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  windows.push_back(cover);
+  ShowWindow(cover, SW_SHOWNOACTIVATE);
+  PumpMessagesFor(100);
+  foreign = PixelValue(ScreenPixel(rect.right - 20, rect.top + 10));
+  SetWindowPos(window, nullptr, 0, 0, SizeOf(rect).cx + 30, SizeOf(rect).cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PumpMessagesFor(100);
+  SetWindowPos(cover, nullptr, -400, -400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  expectOnlyPieces("grown under another window");
+}
+
+TEST_F(GeneratedSkinFrameTest, AnMdiFramesTitleAndBarFollowItsChildrenWhichOpenAtOneSize) {
+  UseSkin(kRecipes[0]);
+  HookManager();
+  ui::TForm frame(nullptr);
+  frame.SetFormStyle(ui::TFormStyle::fsMDIForm);
+  frame.SetCaption("MDI window");
+  frame.SetClientSize(600, 420);
+  GiveMainMenu(frame, "&Window", "&Tile");
+  frame.Show();
+  TWinSkinForm* frameSkinner = AttachedSkinner(frame.Handle());
+  ASSERT_NE(frameSkinner, nullptr);
+  std::vector<ui::TForm*> children;
+  for (int i = 1; i <= 3; ++i) {
+    auto* child = new ui::TForm(&frame);
+    child->SetFormStyle(ui::TFormStyle::fsMDIChild);
+    child->SetCaption("Child " + std::to_string(i));
+    child->SetClientSize(240, 120);
+    child->Show();
+    children.push_back(child);
+  }
+  PumpMessagesUntil([&] {
+    return std::all_of(children.begin(), children.end(), [](ui::TForm* child) {
+      return SendMessageW(child->Handle(), SKM_QUERYSKINNED, 0, 0) == kSkinnedAnswer;
+    });
+  });
+  PumpMessagesFor(150);
+  for (ui::TForm* child : children) {
+    EXPECT_EQ(SendMessageW(child->Handle(), SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+    EXPECT_EQ(SizeOf(WindowRect(child->Handle())).cx, SizeOf(WindowRect(children[0]->Handle())).cx);
+    EXPECT_EQ(SizeOf(WindowRect(child->Handle())).cy, SizeOf(WindowRect(children[0]->Handle())).cy);
+  }
+  // Where the caption's text ends, from the screen.
+  auto captionEnd = [&] {
+    PumpMessagesFor(150);
+    const RECT rect = WindowRect(frame.Handle());
+    const int right = frameSkinner->CaptionButtons().RightButtonsLeft();
+    const std::vector<uint32_t> title = ScreenPixels(RECT{rect.left, rect.top, rect.left + right, rect.top + 26});
+    const uint32_t text = PixelValue(generatedskin::kTitleText);
+    for (int x = right; x-- > 0;)
+      for (int y = 0; y < 26; ++y)
+        if (title[static_cast<std::size_t>(y) * right + x] == text) return x;
+    return -1;
+  };
+  const int plainEnd = captionEnd();
+  SendMessageW(frame.ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(children[2]->Handle()), 0);
+  EXPECT_GT(captionEnd(), plainEnd) << "the title did not take the child's caption";
+  auto mdiButtonsShown = [&] {
+    for (const auto& button : frameSkinner->CaptionButtons().Buttons())
+      if (button->Record.Action == captionaction::kMdiClose && button->Visible) return true;
+    return false;
+  };
+  EXPECT_TRUE(mdiButtonsShown());
+  // The maximised child closes, then the others: the bar loses its buttons.
+  for (auto child = children.rbegin(); child != children.rend(); ++child) delete *child;
+  PumpMessagesFor(200);
+  EXPECT_FALSE(SkinManager()->MdiMaximized());
+  EXPECT_FALSE(mdiButtonsShown());
+  EXPECT_EQ(captionEnd(), plainEnd);
   FreeSkinManager();
 }
 
