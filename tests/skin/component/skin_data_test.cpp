@@ -311,8 +311,12 @@ TEST_F(SkinDataTest, APictureThatIsNoBmpEndsTheLoadWithItsError) {
   ASSERT_FALSE(data->SkinEmpty());
   const std::vector<std::uint8_t> broken = ComposeSkinArchive(
       {{"left.bmp", Bytes("BM but nothing more")}, {"broken.ini", Bytes("[Personality]\r\nLeft=left.bmp\r\n")}});
+  const std::string skinName = data->Skin().SkinName;
   EXPECT_THROW(data->ReadSkinStream(WriteSkinStream(broken)), EInvalidGraphic);
   EXPECT_TRUE(data->SkinEmpty());
+  // Nothing of the broken skin replaced the records or the archive.
+  EXPECT_EQ(data->Skin().SkinName, skinName);
+  EXPECT_EQ(data->ArchiveData(), DefaultSkin());
 }
 
 // A skin file the component refuses leaves the skin it had: its records and
