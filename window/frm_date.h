@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "skin/component/skin_data.h"
 #include "ui/controls/bevel.h"
@@ -23,9 +24,11 @@
 #include "ui/forms/form.h"
 #include "ui/menus/popup_menu.h"
 #include "window/browser.h"
+#include "window/calendar_skins.h"
 #include "window/clock.h"
 #include "window/model/month_view_model.h"
 #include "window/notification_icon.h"
+#include "window/resource_names.h"
 #include "window/start_with_windows.h"
 #include "window/web/web_endpoints.h"
 
@@ -46,6 +49,11 @@ class TFRM_Date : public ui::TForm {
   // the icon's menu ends it (resident.cpp).
   void StayResident();
   bool Resident() const { return icon_ != nullptr; }
+
+  // The skin at start: a skin file for this run only when one is given, else
+  // the user's remembered choice. A skin that cannot be worn is said once and
+  // the calendar keeps its skin (skins.cpp).
+  void WearStartingSkin(const std::wstring& skinFileForThisRun);
 
   // The selection; a day-cell click changes the day only, the menus the month
   // or the year. The day is kept when a shorter month is chosen.
@@ -105,6 +113,7 @@ class TFRM_Date : public ui::TForm {
   ui::TMenuItem* N3;
   ui::TMenuItem* N4;
   ui::TMenuItem* N5;
+  ui::TMenuItem* N6;  // 皮肤: the built-in skins and the skins folder's, filled as the menu opens
   // The notification-area icon's menu, made by StayResident.
   ui::TPopupMenu* IconMenu = nullptr;
   ui::TMenuItem* IconExit = nullptr;
@@ -184,6 +193,10 @@ class TFRM_Date : public ui::TForm {
   // Registers, or removes the registration when there is one.
   void ToggleStartWithWindows();
   void PopupMenu1Popup(ui::TComponent* sender);
+  void FillSkinMenu();
+  void SkinItemClick(ui::TComponent* sender);
+  // True when worn; else the user was told.
+  bool WearSkinChoice(const TSkinChoice& choice);
   void N4Click(ui::TComponent* sender);
   void N5Click(ui::TComponent* sender);
   void OpenShortcut(TSite site);
@@ -195,6 +208,8 @@ class TFRM_Date : public ui::TForm {
 
   TTodaySource today_;
   std::unique_ptr<TNotificationIcon> icon_;
+  std::vector<TSkinChoice> skinChoices_;  // as the 皮肤 menu lists them, by item Tag
+  std::wstring wornSkinKey_ = kSkinResource;
 };
 
 }  // namespace DateWin

@@ -55,6 +55,7 @@ void TFRM_Date::CreateMenus() {
   N3 = AddItem(this, settings, "N3", Gbk("开机运行"), [this](ui::TComponent* s) { N3Click(s); });
   N4 = AddItem(this, settings, "N4", Gbk("人工帮助"), [this](ui::TComponent* s) { N4Click(s); });
   N5 = AddItem(this, settings, "N5", Gbk("官方网站"), [this](ui::TComponent* s) { N5Click(s); });
+  N6 = AddItem(this, settings, "N6", Gbk("皮肤"), nullptr);
 }
 
 void TFRM_Date::SetMonthMenuCaptions() {

@@ -38,18 +38,21 @@ bool TRegistry::ValueExists(const std::wstring& name) const {
 }
 
 std::string TRegistry::ReadString(const std::string& name) const {
-  const std::wstring wide = text::GbkToWide(name);
+  return text::WideToGbk(ReadString(text::GbkToWide(name)));
+}
+
+std::wstring TRegistry::ReadString(const std::wstring& name) const {
   DWORD type = 0, size = 0;
-  if (!current_ || RegQueryValueExW(current_, wide.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+  if (!current_ || RegQueryValueExW(current_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
       (type != REG_SZ && type != REG_EXPAND_SZ))
-    return "";
+    return L"";
   std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
   size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-  if (RegQueryValueExW(current_, wide.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size) !=
+  if (RegQueryValueExW(current_, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size) !=
       ERROR_SUCCESS)
-    return "";
+    return L"";
   data.resize(wcsnlen(data.c_str(), size / sizeof(wchar_t)));
-  return text::WideToGbk(data);
+  return data;
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {

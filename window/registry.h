@@ -35,6 +35,7 @@ class TRegistry {
   bool ValueExists(const std::wstring& name) const;
   // The string value; empty when missing or not a string.
   std::string ReadString(const std::string& name) const;
+  std::wstring ReadString(const std::wstring& name) const;
   // Throws ERegistryException "Failed to set data for 'name'" when refused.
   void WriteString(const std::string& name, const std::string& value);
   // For a name or data that may have no GBK form, such as a file path.

@@ -10,7 +10,8 @@ inline constexpr char kShoppingGlyph[] = "GLYPH_SHOPPING";
 inline constexpr char kMallGlyph[] = "GLYPH_MALL";
 inline constexpr char kTaobaoGlyph[] = "GLYPH_TAOBAO";
 inline constexpr char kSettingsGlyph[] = "GLYPH_SETTINGS";
-inline constexpr wchar_t kSkinResource[] = L"DEFAULT_SKIN";  // RCDATA: the skin archive
+inline constexpr wchar_t kSkinResource[] = L"DEFAULT_SKIN";   // RCDATA: the skin archive
+inline constexpr wchar_t kDarkSkinResource[] = L"SKIN_DARK";  // RCDATA: the other built-in skin
 // RCDATA: the help page and its two screenshots.
 inline constexpr wchar_t kHelpPageResource[] = L"HELP_PAGE";
 inline constexpr wchar_t kHelpWindowPictureResource[] = L"HELP_WINDOW_PICTURE";

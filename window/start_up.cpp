@@ -14,6 +14,7 @@ int RunCalendar(std::wstring_view arguments) {
   ui::TApplication& application = ui::Application();
   application.SetTitle("Rilvanta");  // FormCreate empties it again
   TFRM_Date* calendar = application.CreateForm<TFRM_Date>();
+  calendar->WearStartingSkin(options.SkinFile);
   if (options.Autostart) calendar->StayResident();
   application.Run();
   return 0;

@@ -68,11 +68,13 @@ void TFRM_Date::ToggleStartWithWindows() {
     ui::Application().ShowMessage(Gbk("本机所有用户的开机启动需要管理员权限，已改为只为当前用户开机启动。"));
 }
 
-// Both items carry a check while the program is registered.
+// Both items carry a check while the program is registered; the skins
+// folder is looked at again.
 void TFRM_Date::PopupMenu1Popup(ui::TComponent*) {
   const bool registered = StartWithWindows.Registered();
   N2->SetChecked(registered);
   N3->SetChecked(registered);
+  FillSkinMenu();
 }
 
 }  // namespace DateWin

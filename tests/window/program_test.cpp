@@ -1,19 +1,25 @@
 // rilvanta.exe itself, seen from outside as another program sees it: its one
 // window, copies started later or at the same moment, which leave the running
 // calendar open and in front, the end of the program when another window is
-// activated, and the calendar started with Windows, which stays resident.
+// activated, the calendar started with Windows, which stays resident, and a
+// skin file worn for one run.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "real_input.h"
 #include "running_program.h"
+#include "screen_pixels.h"
 
 namespace window_test {
 namespace {
@@ -30,6 +36,15 @@ class TOtherWindow {
     SetForegroundWindow(window_);
   }
   ~TOtherWindow() { DestroyWindow(window_); }
+  // Handles this thread's messages until `done` holds, so that the window
+  // takes part in the activation that the X server reports late.
+  static bool HandleMessagesUntil(const std::function<bool()>& done) {
+    return WaitFor([&] {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+      return done();
+    });
+  }
   TOtherWindow(const TOtherWindow&) = delete;
   TOtherWindow& operator=(const TOtherWindow&) = delete;
 
@@ -129,16 +144,17 @@ TEST(Program, StartedWithWindowsItStaysResidentBehindAnIconUntilItsExitItem) {
   HWND icon = WaitForWindow(NotificationIcon);
   ASSERT_NE(icon, nullptr) << "no icon in the notification area";
 
+  const auto hidden = [window] { return !IsWindowVisible(window); };
   {
     const TOtherWindow other;
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); })) << "deactivated, it hides";
+    EXPECT_TRUE(TOtherWindow::HandleMessagesUntil(hidden)) << "deactivated, it hides";
     EXPECT_EQ(calendar.WaitForExit(500), std::nullopt) << "and runs on";
   }
   real_input::ClickAt(Centre(icon));
   EXPECT_EQ(WaitForWindow([&] { return CalendarWindow(calendar.Id()); }), window) << "the icon shows it";
   {
     const TOtherWindow other;
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }));
+    ASSERT_TRUE(TOtherWindow::HandleMessagesUntil(hidden));
   }
   {
     TProgram second;
@@ -156,6 +172,63 @@ TEST(Program, StartedWithWindowsItStaysResidentBehindAnIconUntilItsExitItem) {
   real_input::PressKey(VK_RETURN);
   EXPECT_EQ(calendar.WaitForExit(60000), std::optional<DWORD>(0));
   EXPECT_TRUE(WaitFor([] { return NotificationIcon() == nullptr; })) << "the icon goes with the program";
+}
+
+// The "软件设置" button on the screen once the skin has painted it: the
+// pixels no longer change between two looks.
+std::vector<std::uint32_t> SettledSettingsButton(HWND calendar) {
+  RECT area;
+  GetWindowRect(calendar, &area);
+  area = {area.left + 238, area.top + 256, area.left + 238 + 71, area.top + 256 + 25};
+  std::vector<std::uint32_t> last = ScreenPixels(area), now;
+  WaitFor([&] {
+    Sleep(300);
+    now = ScreenPixels(area);
+    return std::exchange(last, now) == now;
+  });
+  return now;
+}
+
+// The calendar a copy shows, its settings button as painted, the copy ended.
+std::vector<std::uint32_t> SettingsButtonOf(TProgram& calendar) {
+  HWND window = WaitForWindow([&] { return CalendarWindow(calendar.Id()); });
+  if (!window) return {};
+  const std::vector<std::uint32_t> pixels = SettledSettingsButton(window);
+  const TOtherWindow other;
+  EXPECT_EQ(calendar.WaitForExit(60000), std::optional<DWORD>(0));
+  return pixels;
+}
+
+TEST(Program, ASkinFileIsWornForTheRunAndABadOneIsSaidOnceAndTheSkinStays) {
+  TProgram plain;
+  const std::vector<std::uint32_t> defaultLook = SettingsButtonOf(plain);
+  ASSERT_FALSE(defaultLook.empty());
+
+  TProgram dark(BuiltProgramPath(), L"--skin \"" + WinePath(RILVANTA_DARK_SKIN) + L"\"");
+  const std::vector<std::uint32_t> darkLook = SettingsButtonOf(dark);
+  EXPECT_NE(darkLook, defaultLook) << "the file's skin is worn";
+
+  // Garbage in a skin file's name.
+  wchar_t folder[MAX_PATH];
+  const std::wstring bad = std::wstring(folder, GetTempPathW(MAX_PATH, folder)) + L"rilvanta-bad-skin.skn";
+  HANDLE file = CreateFileW(bad.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "no skin at all", 14, &written, nullptr);
+  CloseHandle(file);
+  TProgram broken(BuiltProgramPath(), L"--skin \"" + bad + L"\"");
+  HWND box = WaitForWindow([&]() -> HWND {
+    for (HWND candidate : TopLevelWindows(L"#32770", broken.Id()))
+      if (IsWindowVisible(candidate)) return candidate;
+    return nullptr;
+  });
+  ASSERT_NE(box, nullptr) << "the bad file is said";
+  HWND text = FindWindowExW(box, nullptr, L"Static", nullptr);
+  while (text && WindowText(text).empty()) text = FindWindowExW(box, text, L"Static", nullptr);
+  EXPECT_NE(WindowText(text).find(L"rilvanta-bad-skin.skn"), std::wstring::npos) << "naming the file";
+  SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+  EXPECT_EQ(SettingsButtonOf(broken), defaultLook) << "the calendar keeps its skin";
+  EXPECT_EQ(TopLevelWindows(L"#32770", broken.Id()).size(), 0u) << "one box only";
+  DeleteFileW(bad.c_str());
 }
 
 }  // namespace
