@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "window/frm_date.h"
 #include "window/locale_texts.h"
 
@@ -32,6 +34,14 @@ void ApplyCell(const TCellView& view, ui::TLabel& day, ui::TLabel& lunar, TColou
   lunar.SetTag(view.Day);
 }
 
+// Where the layout puts the month number; a wider one moves left so that the
+// ">" beside it does not cover its last digit.
+constexpr int kMonthNumberLeft = 14;
+
+void KeepLeftOf(ui::TControl& label, const ui::TControl& neighbour) {
+  label.SetLeft(std::max(0, std::min(kMonthNumberLeft, neighbour.Left() - label.Width())));
+}
+
 }  // namespace
 
 void TFRM_Date::ShowMonth(double date) {
@@ -39,6 +49,7 @@ void TFRM_Date::ShowMonth(double date) {
   Label20->SetCaption(view.YearText);
   Label1->SetCaption(view.YearText);
   Label17->SetCaption(view.MonthText);
+  KeepLeftOf(*Label17, *SpeedButton1);
   Label16->SetCaption(view.MonthText);
   Label21->SetCaption(view.Info.YearNames);
   ShowInformation(view.Info);

@@ -253,12 +253,12 @@ TEST_F(Layout, YearMenuHoldsFifteenDecadesCaptionedByTheYearBefore) {
   EXPECT_EQ(decades->Items(14)->Items(9)->Caption(), "2050");
 }
 
-TEST_F(Layout, SettingsMenuListsItsFiveItemsInOrder) {
-  const char* names[] = {"N1", "N2", "N3", "N4", "N5"};
-  const char* captions[] = {"返回今日", "开机启动", "开机运行", "人工帮助", "官方网站"};
+TEST_F(Layout, SettingsMenuListsItsSixItemsInOrder) {
+  const char* names[] = {"N1", "N2", "N3", "N4", "N5", "N6"};
+  const char* captions[] = {"返回今日", "开机启动", "开机运行", "人工帮助", "官方网站", "皮肤"};
   ui::TMenuItem* items = form->PopupMenu1->Items();
-  ASSERT_EQ(items->Count(), 5);
-  for (int index = 0; index < 5; ++index) {
+  ASSERT_EQ(items->Count(), 6);
+  for (int index = 0; index < 6; ++index) {
     EXPECT_EQ(items->Items(index)->Name(), names[index]);
     EXPECT_EQ(items->Items(index)->Caption(), Gbk(captions[index]));
   }

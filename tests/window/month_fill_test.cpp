@@ -80,6 +80,18 @@ TEST_F(MonthFill, HeaderAndWatermarksShowYearAndMonthWithoutLeadingZero) {
   EXPECT_EQ(Text(*form->Label16), "11");
 }
 
+// The ">" beside the month number never covers a digit; one digit keeps its place.
+TEST_F(MonthFill, TwoDigitMonthsStandClearOfTheMonthButton) {
+  for (int month = 1; month <= 12; ++month) {
+    Show(Date(2026, month, 1));
+    EXPECT_LE(form->Label17->Left() + form->Label17->Width(), form->SpeedButton1->Left()) << month;
+    EXPECT_GE(form->Label17->Left(), 0) << month;
+    if (month < 10) {
+      EXPECT_EQ(form->Label17->Left(), 14) << month;
+    }
+  }
+}
+
 TEST_F(MonthFill, LunarNewYearShowsTheFestivalNotTheMonthName) {
   Show(Date(2010, 2, 1));
   EXPECT_EQ(Text(Lunar(14)), Gbk("春节"));
