@@ -9,10 +9,6 @@
 #include "tools/skinview/menu_items.h"
 #include "tools/skinview/right_to_left_window.h"
 #include "tools/skinview/window_kinds.h"
-#include "ui/controls/button_control.h"
-#include "ui/controls/group_box.h"
-#include "ui/controls/label.h"
-#include "ui/controls/speed_button.h"
 #include "ui/forms/application.h"
 #include "ui/forms/open_dialog.h"
 #include "ui/menus/main_menu.h"
@@ -86,7 +82,6 @@ void TSkinViewForm::BuildMenu() {
   skinningItem_ = AddMenuItem(this, skins, "Skinni&ng", [this](ui::TComponent*) {
     skinData_->SetActive(!skinData_->Active());
     skinningItem_->SetChecked(skinData_->Active());
-    ColourTexts();
   });
   AddMenuItem(this, skins, "-");
   AddMenuItem(this, skins, "E&xit", [this](ui::TComponent*) { Close(); });
@@ -126,20 +121,7 @@ void TSkinViewForm::SkinLoaded(const std::string& problem) {
   defaultSkinItem_->SetChecked(builtIn && source_.BuiltIn() == TBuiltInSkin::Default);
   darkSkinItem_->SetChecked(builtIn && source_.BuiltIn() == TBuiltInSkin::Dark);
   skinningItem_->SetChecked(skinData_->Active());
-  ColourTexts();
   if (!problem.empty()) ShowProblem(problem);
-}
-
-void TSkinViewForm::ColourTexts() {
-  const TColour colour =
-      skinData_->Active() && !skinData_->SkinEmpty() ? skinData_->Skin().WindowTextColour : clWindowText;
-  for (int index = 0; index < ComponentCount(); ++index) {
-    ui::TComponent* component = Components(index);
-    // A radio group's buttons follow its font.
-    if (dynamic_cast<ui::TLabel*>(component) || dynamic_cast<ui::TSpeedButton*>(component) ||
-        dynamic_cast<ui::TButtonControl*>(component) || dynamic_cast<ui::TGroupBox*>(component))
-      static_cast<ui::TControl*>(component)->Font().SetColor(colour);
-  }
 }
 
 void TSkinViewForm::ShowProblem(const std::string& problem) {

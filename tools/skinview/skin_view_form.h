@@ -42,10 +42,6 @@ class TSkinViewForm : public ui::TForm {
   // and the skinning state, and a problem with the file is shown.
   void SkinLoaded(const std::string& problem);
   void ShowProblem(const std::string& problem);
-  // Labels have no skinner, and a speed button's skinner writes in the
-  // button's own font colour: both take the skin's window text colour here
-  // (the system's while skinning is off), readable on a dark skin's faces.
-  void ColourTexts();
 
   skin::TSkinData* skinData_;
   TSkinSource source_;

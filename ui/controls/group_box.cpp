@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/graphics/canvas.h"
+#include "ui/graphics/colour.h"
 
 namespace ui {
 namespace {
@@ -41,7 +42,7 @@ void TGroupBox::PaintWindow(HDC dc) {
   text.right = std::min(text.right, static_cast<LONG>(Width() - kCaptionIndent));
   // The caption stands on the control's colour, breaking the frame's edge.
   canvas.Brush.Color = Color();
-  if (!Enabled()) canvas.Font.SetColor(clGrayText);
+  if (!Enabled()) canvas.Font.SetColor(DimmedText(ColourToRgb(Font().Color()), ColourToRgb(Color())));
   canvas.DrawText(caption, text, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 

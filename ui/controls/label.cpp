@@ -1,6 +1,7 @@
 #include "ui/controls/label.h"
 
 #include "ui/controls/win_control.h"
+#include "ui/graphics/colour.h"
 
 namespace ui {
 namespace {
@@ -64,7 +65,8 @@ void TLabel::Paint() {
   const RECT client = ClientRect();
   if (!transparent_) canvas.FillRect(client);
   canvas.Brush.Style = TBrushStyle::bsClear;
-  if (!Enabled()) canvas.Font.SetColor(clGrayText);
+  // Dimmed, yet readable on whatever colour the label stands on.
+  if (!Enabled()) canvas.Font.SetColor(DimmedText(ColourToRgb(Font().Color()), ColourToRgb(Color())));
   RECT area = client;
   if (layout_ != TTextLayout::tlTop) {
     RECT measured = client;

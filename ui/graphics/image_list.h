@@ -34,8 +34,13 @@ class TImageList : public TComponent {
   // A disabled image is drawn in the system's embossed grey look.
   void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
 
+  // One-colour marks (glyphs) that a drawer paints in the colour of the text beside them.
+  bool Marks() const { return marks_; }
+  void SetMarks(bool marks) { marks_ = marks; }
+
  private:
   int width_, height_;
+  bool marks_ = false;
   HIMAGELIST handle_;
 };
 

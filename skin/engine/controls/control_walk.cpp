@@ -84,7 +84,18 @@ void TControlWalk::AttachComponent(ui::TComponent& container, ui::TComponent& co
                                                                           });
   Prepare(component, choice.Preparation);
   Attach(component, choice.Kind, choice.Attach, choice.Recolour);
+  if (choice.Kind == TControlSkinKind::None) AttachTextColour(component);
   if (choice.Recurse) AttachControlSkins(component);
+}
+
+void TControlWalk::AttachTextColour(ui::TComponent& component) {
+  auto* control = dynamic_cast<ui::TControl*>(&component);
+  // Only text in the parent's font on the parent's face: a control with a
+  // font or colour of its own keeps them.
+  if (!control || !control->ParentColor() || !control->ParentFont() || control->Caption().empty()) return;
+  auto skinner = std::make_unique<TSkinControl>();
+  skinner->AttachControl(*control, data_, true, canvas_);
+  skinners_.Add(std::move(skinner));
 }
 
 bool TControlWalk::AttachChosenByHandler(ui::TComponent& container, ui::TComponent& component) {

@@ -126,7 +126,7 @@ COLORREF TSkinButton::TextColour(int frame) const {
     case kButtonPressed:
       return ui::ColourToRgb(skin.Buttons.PressedColour2);
     case kButtonDisabled:
-      return GetSysColor(COLOR_BTNSHADOW);
+      return ui::DimmedText(ui::ColourToRgb(skin.Buttons.NormalColour2), FaceRgb());
     default:
       return ui::ColourToRgb(skin.ButtonTextColour);
   }

@@ -1,7 +1,10 @@
 #include "skin/engine/controls/skin_check_mark.h"
 
+#include "skin/component/skin_data.h"
 #include "skin/data/skin_bitmap.h"
 #include "skin/engine/gdi/skin_drawing.h"
+#include "text/gbk.h"
+#include "ui/graphics/colour.h"
 
 namespace skin {
 namespace {
@@ -60,7 +63,40 @@ void TSkinCheckMark::DrawSkin(HDC dc, const RECT& rect) {
   RECT cover{};
   UnionRect(&cover, &box, &column);
   FillFace(dc, cover);
-  DrawFrameCell(dc, box, strip, true, frameCount, Frame((style & WS_DISABLED) == 0));
+  const bool enabled = (style & WS_DISABLED) == 0;
+  DrawFrameCell(dc, box, strip, true, frameCount, Frame(enabled));
+  // The system writes a disabled caption in its own grey, and a bare
+  // window's in the system's text colour: either may vanish on the skin's
+  // face, so the skin's text goes over them.
+  if (!enabled || !Control()) DrawOwnCaption(dc, rect, cover, leftText, enabled);
+}
+
+void TSkinCheckMark::DrawOwnCaption(HDC dc, const RECT& rect, const RECT& box, bool leftText, bool enabled) {
+  constexpr int kGap = 3;  // between the box and where the system starts the text
+  RECT area = rect;
+  if (leftText)
+    area.right = box.left - 1;
+  else
+    area.left = box.right + 1;
+  FillFace(dc, area);
+  if (leftText)
+    area.right -= kGap;
+  else
+    area.left += kGap;
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(WindowHandle(), WM_GETFONT, 0, 0));
+  const HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+  SetTextColor(dc, ui::ColourToRgb(SkinData()->Skin().ButtonTextColour));
+  DrawCaption(dc, area, leftText ? DT_RIGHT : DT_LEFT, enabled, Text());
+  if (enabled && IsFocused() && !(SendMessageW(WindowHandle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+    // Around the text where DrawCaption put it.
+    RECT measured{};
+    DrawTextW(dc, text::GbkToWide(Text()).c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+    const int left = leftText ? area.right - measured.right : area.left;
+    const int top = area.top + (area.bottom - area.top - measured.bottom) / 2 - 1;
+    RECT focus{left - 1, top - 1, left + measured.right + 1, top + measured.bottom + 1};
+    DrawFocusRect(dc, &focus);
+  }
+  if (oldFont) SelectObject(dc, oldFont);
 }
 
 }  // namespace skin

@@ -35,6 +35,9 @@ class TSkinCheckMark : public TSkinControl {
   virtual int Frame(bool enabled) const = 0;
   // The control's answer to a button message.
   LRESULT Ask(UINT msg) const;
+
+ private:
+  void DrawOwnCaption(HDC dc, const RECT& rect, const RECT& box, bool leftText, bool enabled);
 };
 
 }  // namespace skin

@@ -6,6 +6,7 @@
 #include "skin/engine/controls/control_skinners.h"
 #include "text/gbk.h"
 #include "ui/controls/win_control.h"
+#include "ui/graphics/colour.h"
 
 namespace skin {
 namespace {
@@ -47,10 +48,7 @@ void TSkinControl::AttachControl(ui::TControl& control, TSkinData& data, bool re
   oldWindowProc_ = control.WindowProc();
   control.SetWindowProc([this](ui::TMessage& message) { SkinWindowProc(message); });
   RefreshState();
-  if (recolour) {
-    savedColour_ = control.Color();
-    control.SetColor(data.Skin().ButtonFaceColour);
-  }
+  if (recolour) colours_.Wear(control, data.Skin());
   control.Invalidate();
   attached_ = true;
 }
@@ -75,7 +73,7 @@ void TSkinControl::Detach() {
     oldWindowProc_ = nullptr;
     if (auto* windowed = dynamic_cast<ui::TWinControl*>(control_)) windowed->SetDoubleBuffered(savedDoubleBuffered_);
     const bool ownerClosing = skinners_ && skinners_->OwnerDestroying();
-    if (recolour_ && !ownerClosing && !control_->Destroying()) control_->SetColor(savedColour_);
+    if (recolour_ && !ownerClosing && !control_->Destroying()) colours_.Restore(*control_);
   }
   subclass_.Restore();
   if (skinners_ && skinners_->HotControl() == this) skinners_->SetHotControl(nullptr);
@@ -145,7 +143,7 @@ void TSkinControl::PaintSkin(HDC dc) {
 }
 
 void TSkinControl::UpdateSkin() {
-  if (recolour_ && control_ && data_) control_->SetColor(data_->Skin().ButtonFaceColour);
+  if (recolour_ && control_ && data_) colours_.Wear(*control_, data_->Skin());
   if (handle_)
     InvalidateRect(handle_, nullptr, TRUE);
   else if (control_)
@@ -174,6 +172,8 @@ void TSkinControl::SendMouseLeave() {
     control_->Perform(ui::CM_MOUSELEAVE);
 }
 
+COLORREF TSkinControl::FaceRgb() const { return ui::ColourToRgb(data_ ? data_->Skin().ButtonFaceColour : clBtnFace); }
+
 void TSkinControl::FillFace(HDC dc, const RECT& rect) const {
   if (HBRUSH face = data_ ? data_->FaceBrush() : nullptr) {
     FillRect(dc, &rect, face);
@@ -182,7 +182,7 @@ void TSkinControl::FillFace(HDC dc, const RECT& rect) const {
   FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void TSkinControl::DrawCaption(HDC dc, const RECT& rect, UINT alignment, bool enabled, const std::string& text) {
+void TSkinControl::DrawCaption(HDC dc, const RECT& rect, UINT alignment, bool enabled, const std::string& text) const {
   const std::wstring wide = text::GbkToWide(text);
   const int length = static_cast<int>(wide.size());
   SetBkMode(dc, TRANSPARENT);
@@ -199,7 +199,7 @@ void TSkinControl::DrawCaption(HDC dc, const RECT& rect, UINT alignment, bool en
     measured.left = rect.left;
     measured.right = rect.right;
   }
-  if (!enabled) SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+  if (!enabled) SetTextColor(dc, ui::DimmedText(GetTextColor(dc), FaceRgb()));
   DrawTextW(dc, wide.c_str(), length, &measured, alignment | DT_EXPANDTABS);
 }
 

@@ -17,7 +17,7 @@
 #include <memory>
 #include <string>
 
-#include "colour/colour.h"
+#include "skin/engine/controls/control_colours.h"
 #include "skin/engine/win32/window_subclass.h"
 #include "ui/base/component.h"
 #include "ui/base/messages.h"
@@ -91,11 +91,13 @@ class TSkinControl : public ui::TComponent {
 
   // Fills `rect` with the skin's button face.
   void FillFace(HDC dc, const RECT& rect) const;
+  // The skin's face colour (the system's without a skin).
+  COLORREF FaceRgb() const;
   // Draws a GBK caption with a transparent background: centred (DT_CENTER)
   // one pixel above the exact centre, or left (DT_LEFT) or right (DT_RIGHT)
-  // aligned over the whole width at that height; in the system's
-  // button-shadow colour when not enabled, else in the DC's text colour.
-  static void DrawCaption(HDC dc, const RECT& rect, UINT alignment, bool enabled, const std::string& text);
+  // aligned over the whole width at that height; in the DC's text colour,
+  // dimmed towards the face (still readable) when not enabled.
+  void DrawCaption(HDC dc, const RECT& rect, UINT alignment, bool enabled, const std::string& text) const;
 
   // Reads IsFocused, IsEnabled and Text from the control again.
   void RefreshState();
@@ -158,7 +160,7 @@ class TSkinControl : public ui::TComponent {
   ui::TControl* control_ = nullptr;
   RECT lastWindowRect_{};
   bool recolour_ = false;
-  TColour savedColour_ = 0;
+  TControlColours colours_;
   bool savedDoubleBuffered_ = false;
   bool attached_ = false;
   TControlSkinners* skinners_ = nullptr;

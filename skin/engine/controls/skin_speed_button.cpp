@@ -97,8 +97,6 @@ void TSkinSpeedButton::PaintLook(HDC dc, const RECT& rect) {
       DrawGlyphAndCaption(buffer, face, button, Text(), image, true);
       return;
     }
-    // Without a glyph the caption keeps the button's own font colour.
-    SetTextColor(buffer, ui::ColourToRgb(button->Font().Color()));
     DrawCaption(buffer, face, DT_CENTER, IsEnabled(), Text());
   });
 }

@@ -70,6 +70,19 @@ void DrawMonochromeMark(HDC dc, HBITMAP mark, int x, int y, int w, int h, COLORR
   DeleteDC(source);
 }
 
+// An image of the list by its mask alone, in `colour`.
+void DrawGlyphAsMark(const ui::TImageList& images, int index, HDC dc, int x, int y, COLORREF colour) {
+  const int w = images.Width(), h = images.Height();
+  const TBitmapHandle mask(CreateBitmap(w, h, 1, 1, nullptr));
+  const HDC maskDc = CreateCompatibleDC(dc);
+  const HGDIOBJ old = SelectObject(maskDc, mask.get());
+  PatBlt(maskDc, 0, 0, w, h, WHITENESS);
+  ImageList_Draw(images.Handle(), index, maskDc, 0, 0, ILD_MASK);  // black where the glyph is
+  SelectObject(maskDc, old);
+  DeleteDC(maskDc);
+  DrawMonochromeMark(dc, mask.get(), x, y, w, h, colour);
+}
+
 }  // namespace
 
 int TMenuItemPainter::FaceMargin() const {
@@ -165,7 +178,7 @@ void TMenuItemPainter::DrawItemContent(ui::TMenuItem& item, ui::TCanvas& canvas,
   if (item.IsLine())
     box.left = box.right = rightToLeft ? r.right : 0;
   else
-    DrawCheckBox(item, canvas, box);
+    DrawCheckBox(item, canvas, box, selected);
 
   RECT t =
       rightToLeft ? RECT{r.left + 1, r.top, box.left - 3, r.bottom} : RECT{box.right + 3, r.top, r.right - 1, r.bottom};
@@ -188,7 +201,14 @@ void TMenuItemPainter::DrawItemContent(ui::TMenuItem& item, ui::TCanvas& canvas,
   DrawItemText(item, canvas, rightToLeft ? DT_LEFT : DT_RIGHT, selected, t, ui::ShortCutToText(item.ShortCut()));
 }
 
-void TMenuItemPainter::DrawCheckBox(ui::TMenuItem& item, ui::TCanvas& canvas, const RECT& box) const {
+COLORREF TMenuItemPainter::TextColour(const ui::TMenuItem& item, bool selected) const {
+  const TSkinSettings& skin = data_.Skin();
+  const COLORREF text = ui::ColourToRgb(selected ? skin.HilightTextColour : skin.MenuTextColour);
+  if (item.Enabled()) return text;
+  return ui::DimmedText(text, ui::ColourToRgb(selected ? skin.HilightColour : skin.MenuColour));
+}
+
+void TMenuItemPainter::DrawCheckBox(ui::TMenuItem& item, ui::TCanvas& canvas, const RECT& box, bool selected) const {
   const HDC dc = canvas.Handle();
   ui::TMenu* menu = item.GetParentMenu();
   ui::TImageList* images = menu ? menu->Images() : nullptr;
@@ -203,7 +223,10 @@ void TMenuItemPainter::DrawCheckBox(ui::TMenuItem& item, ui::TCanvas& canvas, co
       RECT edge = box;
       DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
     }
-    images->Draw(canvas, box.left, box.top, item.ImageIndex(), item.Enabled());
+    if (images->Marks())
+      DrawGlyphAsMark(*images, item.ImageIndex(), dc, box.left, box.top, TextColour(item, selected));
+    else
+      images->Draw(canvas, box.left, box.top, item.ImageIndex(), item.Enabled());
     return;
   }
   if (!item.Checked()) return;
@@ -212,7 +235,7 @@ void TMenuItemPainter::DrawCheckBox(ui::TMenuItem& item, ui::TCanvas& canvas, co
   if (!check || !GetObjectW(check.get(), sizeof(info), &info)) return;
   const int x = box.left + ((box.right - box.left) - info.bmWidth) / 2 + 1;
   const int y = box.top + ((box.bottom - box.top) - info.bmHeight) / 2 + 1;
-  DrawMonochromeMark(dc, check.get(), x, y, info.bmWidth, info.bmHeight, ui::ColourToRgb(clBtnText));
+  DrawMonochromeMark(dc, check.get(), x, y, info.bmWidth, info.bmHeight, TextColour(item, selected));
 }
 
 void TMenuItemPainter::DrawItemText(ui::TMenuItem& item, ui::TCanvas& canvas, UINT format, bool selected, RECT& t,
@@ -236,11 +259,9 @@ void TMenuItemPainter::DrawItemText(ui::TMenuItem& item, ui::TCanvas& canvas, UI
   if (measuring) {
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &t, format);
   } else {
-    const TSkinSettings& skin = data_.Skin();
-    TColour colour = selected ? skin.HilightTextColour : skin.MenuTextColour;
-    if (!item.Enabled())
-      colour = skin.ButtonShadowColour == skin.MenuTextColour ? clBtnShadow : skin.ButtonShadowColour;
-    const COLORREF oldColour = SetTextColor(dc, ui::ColourToRgb(colour));
+    // The face under the text may not be the skin's flat menu colour.
+    const COLORREF under = GetPixel(dc, t.left, (t.top + t.bottom) / 2);
+    const COLORREF oldColour = SetTextColor(dc, ui::ReadableText(TextColour(item, selected), under));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &t, format);
     SetBkMode(dc, oldMode);

@@ -52,7 +52,9 @@ class TMenuItemPainter {
   void DrawItemText(ui::TMenuItem& item, ui::TCanvas& canvas, UINT format, bool selected, RECT& t,
                     std::string text) const;
   void DrawSeparatorImage(ui::TCanvas& canvas, const RECT& r) const;
-  void DrawCheckBox(ui::TMenuItem& item, ui::TCanvas& canvas, const RECT& box) const;
+  void DrawCheckBox(ui::TMenuItem& item, ui::TCanvas& canvas, const RECT& box, bool selected) const;
+  // The skin's menu text (or highlight text) colour; dimmed, still readable, when disabled.
+  COLORREF TextColour(const ui::TMenuItem& item, bool selected) const;
 
   const TSkinData& data_;
   const TPopupBackgrounds* backgrounds_;

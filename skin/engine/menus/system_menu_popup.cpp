@@ -24,7 +24,8 @@ std::unique_ptr<ui::TPopupMenu> CreateSystemMenuPopup(TAllowedButtons allowed, T
   if (allowed.Maximize) add(" Maximize ", kSystemMenuMaximize);
   if (allowed.Minimize) add(" Minimize ", kSystemMenuMinimize);
   add("-", kSystemMenuLine);
-  add(" Close ", kSystemMenuClose, ui::scShift | VK_F4);
+  add(" Close ", kSystemMenuClose, ui::scAlt | VK_F4);
+  data.SysMenuGlyphs().SetMarks(true);  // black glyphs, drawn in the menu's text colour
   menu->SetImages(&data.SysMenuGlyphs());
   SetMenuItemsSkinned(*menu, data, backgrounds, true);
   return menu;

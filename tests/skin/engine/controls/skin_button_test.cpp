@@ -21,6 +21,7 @@
 #include "ui/controls/bit_btn.h"
 #include "ui/controls/speed_button.h"
 #include "ui/forms/form.h"
+#include "ui/graphics/colour.h"
 
 namespace skin {
 namespace {
@@ -244,10 +245,13 @@ TEST_F(SkinButtonTest, CaptionsAndGlyphsArePlacedAsTheLayoutSaysAndADisabledBitB
   EXPECT_NE(face->Pixel(1, 5), kGlyphGreen);
   EXPECT_NE(face->Pixel(19, 6), kGlyphGreen);
   EXPECT_NE(face->Pixel(2, 21), kGlyphGreen);
-  // The caption in the button-shadow colour, inside its place at (23, (25 - th + 1) / 2).
+  // The caption in the skin's text dimmed towards the face, inside its place at (23, (25 - th + 1) / 2).
+  const COLORREF dimmed = ui::DimmedText(ui::ColourToRgb(data->Skin().Buttons.NormalColour2),
+                                         ui::ColourToRgb(data->Skin().ButtonFaceColour));
+  ASSERT_NE(dimmed, ui::ColourToRgb(data->Skin().Buttons.NormalColour2));
   const RECT caption{23, (25 - text.cy + 1) / 2, 23 + text.cx, (25 - text.cy + 1) / 2 + text.cy};
-  EXPECT_GT(face->CountOf(GetSysColor(COLOR_BTNSHADOW), caption), 0);
-  EXPECT_EQ(face->CountOf(GetSysColor(COLOR_BTNSHADOW), RECT{19, 5, 23, 20}), 0);
+  EXPECT_GT(face->CountOf(dimmed, caption), 0);
+  EXPECT_EQ(face->CountOf(dimmed, RECT{19, 5, 23, 20}), 0);
   // A glyph drawn on again shows its new pixels.
   PatBlt(bit->Glyph().Canvas().Handle(), 1, 1, 17, 15, BLACKNESS);
   EXPECT_EQ(PaintedFace(*bit)->Pixel(2, 6), RGB(0, 0, 0));

@@ -252,7 +252,7 @@ TEST_F(SkinnedMenuTest, ASubmenuAndItsMenuEachDrawOnTheirOwnBackground) {
 }
 
 // The frame skinner's system menu is drawn skinned, each item with its glyph
-// among the skin's four (Close the fourth).
+// among the skin's four (Close the fourth), in the menu's text colour.
 TEST_F(SkinnedMenuTest, TheSystemMenuShowsTheSkinsGlyphs) {
   Skin();
   ui::TImageList& glyphs = data->SysMenuGlyphs();
@@ -275,7 +275,7 @@ TEST_F(SkinnedMenuTest, TheSystemMenuShowsTheSkinsGlyphs) {
                     const COLORREF wanted = GetPixel(close.Canvas().Handle(), x, y);
                     if (wanted == RGB(255, 0, 255)) continue;
                     ++compared;
-                    mismatches += ScreenPixel({box.x + x, box.y + y}) != wanted;
+                    mismatches += ScreenPixel({box.x + x, box.y + y}) != Rgb(data->Skin().MenuTextColour);
                   }
               }};
   SetTimer(nullptr, 0, 200, RunStep);
@@ -283,6 +283,10 @@ TEST_F(SkinnedMenuTest, TheSystemMenuShowsTheSkinsGlyphs) {
   skinner->ShowSystemMenu(300, 300);
   EXPECT_GT(compared, 20);
   EXPECT_EQ(mismatches, 0);
+
+  // Close names the key that closes.
+  const std::unique_ptr<ui::TPopupMenu> popup = CreateSystemMenuPopup(TAllowedButtons{}, *data, nullptr, [](int) {});
+  EXPECT_EQ(ui::ShortCutToText(popup->Items()->Items(popup->Items()->Count() - 1)->ShortCut()), "Alt+F4");
 }
 
 // Which menus and items are skinned, and what unskinning gives back.
@@ -324,10 +328,10 @@ TEST_F(SkinnedMenuTest, TaggedMenusAndOwnDrawingAreLeftAloneAndUnskinningTakesOn
   EXPECT_EQ(ownDrawn, 2);
 }
 
-// Caption colours: a disabled item is button-shadow coloured even when
-// selected. Captions are smoothed, so the darkest pixel tells the colour: no
-// darker than the shadow for the disabled item, darker for an enabled one.
-TEST_F(SkinnedMenuTest, ADisabledCaptionTakesTheButtonShadowColourEvenWhenSelected) {
+// Caption colours: a disabled item is dimmed, selected or not, yet stays
+// there. Captions are smoothed, so the darkest pixel tells the colour: the
+// disabled caption lighter than the enabled one, darker than no caption.
+TEST_F(SkinnedMenuTest, ADisabledCaptionIsDimmedYetShownEvenWhenSelected) {
   Skin();
   const auto sum = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
   const auto darkest = [&](ui::TBitmap& picture) {
@@ -337,25 +341,24 @@ TEST_F(SkinnedMenuTest, ADisabledCaptionTakesTheButtonShadowColourEvenWhenSelect
         least = std::min(least, sum(GetPixel(picture.Canvas().Handle(), x, y)));
     return least;
   };
-  const TSkinSettings& skin = data->Skin();
-  const int shadow = sum(Rgb(skin.ButtonShadowColour));
-  ASSERT_LT(sum(Rgb(skin.HilightTextColour)) + 60, shadow);
-  ASSERT_NE(Rgb(skin.ButtonShadowColour), Rgb(skin.MenuTextColour));
-  ui::TBitmap picture;
-  DrawItem(Item(2), picture, true);
-  const int disabled = darkest(picture);
-  EXPECT_GE(disabled, shadow);
-  Item(2).SetCaption("");
-  DrawItem(Item(2), picture, true);
-  EXPECT_LT(disabled, darkest(picture));  // the caption is there
-  Item(2).SetCaption("Disabled");
-  Item(2).SetEnabled(true);
-  DrawItem(Item(2), picture, true);
-  EXPECT_LT(darkest(picture), shadow - 30);
+  for (const bool selected : {false, true}) {
+    SCOPED_TRACE(selected ? "selected" : "not selected");
+    ui::TBitmap picture;
+    Item(2).SetEnabled(false);
+    DrawItem(Item(2), picture, selected);
+    const int disabled = darkest(picture);
+    Item(2).SetCaption("");
+    DrawItem(Item(2), picture, selected);
+    EXPECT_LT(disabled, darkest(picture) - 60);  // the caption is there
+    Item(2).SetCaption("Disabled");
+    Item(2).SetEnabled(true);
+    DrawItem(Item(2), picture, selected);
+    EXPECT_LT(darkest(picture), disabled - 30);
+  }
 }
 
 // The box left of the caption: a checked item without an image shows the
-// system's check mark in the button-text colour; a checked item with an image
+// system's check mark in the menu's text colour; a checked item with an image
 // shows the image on the checked pattern inside a sunken edge.
 TEST_F(SkinnedMenuTest, CheckedItemsShowTheCheckMarkOrTheirImageSunken) {
   Skin();
@@ -367,10 +370,11 @@ TEST_F(SkinnedMenuTest, CheckedItemsShowTheCheckMarkOrTheirImageSunken) {
     return count;
   };
   ui::TBitmap picture;
+  const COLORREF text = Rgb(data->Skin().MenuTextColour);
   DrawItem(Item(1), picture, false);
-  EXPECT_GT(countIn(picture, GetSysColor(COLOR_BTNTEXT)), 5);
+  EXPECT_GT(countIn(picture, text), 5);
   DrawItem(Item(0), picture, false);
-  EXPECT_EQ(countIn(picture, GetSysColor(COLOR_BTNTEXT)), 0);
+  EXPECT_EQ(countIn(picture, text), 0);
 
   menu->SetImages(&data->SysMenuGlyphs());
   Item(1).SetImageIndex(kSystemMenuClose);
