@@ -1,8 +1,10 @@
 // CreateDayCells: the 37 pairs of labels of the month grid, shaped after the
 // templates day1 (day numbers) and Cnday (lunar texts) and placed where the
-// month view model says (DayCellPosition, LunarCellPosition).
+// month view model says (DayCellPosition, LunarCellPosition), each with the
+// label of its 休 or 班 mark.
 
 #include "window/frm_date.h"
+#include "window/gbk_literal.h"
 
 namespace DateWin {
 namespace {
@@ -25,6 +27,24 @@ ui::TLabel* CreateCell(ui::TComponent* owner, ui::TWinControl* parent, const ui:
   return label;
 }
 
+// The 休 or 班 mark stands right of a day number's two digits and above its
+// lunar text, reaching into the gap between the columns.
+constexpr int kMarkRightOfCell = 29;
+constexpr int kMarkSize = 12;
+
+ui::TLabel* CreateHolidayMark(ui::TComponent* owner, ui::TWinControl* parent, TPoint dayCell) {
+  auto* mark = new ui::TLabel(owner);
+  mark->SetAutoSize(false);
+  mark->SetParent(parent);
+  mark->SetBounds(dayCell.Left + kMarkRightOfCell, dayCell.Top, kMarkSize, kMarkSize);
+  mark->Font().SetName(Gbk("宋体"));
+  mark->Font().SetCharset(GB2312_CHARSET);
+  mark->Font().SetHeight(kMarkSize);
+  mark->SetTransparent(true);
+  mark->SetVisible(false);
+  return mark;
+}
+
 }  // namespace
 
 void TFRM_Date::CreateDayCells() {
@@ -42,6 +62,7 @@ void TFRM_Date::CreateDayCells() {
     day->Font().SetColor(clBlack);
     DayCells[cell] = day;
     LunarCells[cell] = lunar;
+    HolidayMarks[cell] = CreateHolidayMark(this, Panel1, DayCellPosition(cell));
   }
 }
 

@@ -32,6 +32,16 @@ TFRM_Date::TFRM_Date(ui::TComponent* owner, TTodaySource today) : ui::TForm(owne
   OnMouseDown = [this](ui::TComponent* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
     FormMouseDown(s, b, sh, x, y);
   };
+  // Whichever control has the focus, the calendar's keys reach it.
+  const auto calendarKeys = [this](ui::TComponent* s, WORD& key, ui::TShiftState shift) {
+    CalendarKeyDown(s, key, shift);
+  };
+  for (ui::TWinControl* control : {static_cast<ui::TWinControl*>(this), static_cast<ui::TWinControl*>(Panel1),
+                                   static_cast<ui::TWinControl*>(BitBtn1), static_cast<ui::TWinControl*>(BitBtn2),
+                                   static_cast<ui::TWinControl*>(BitBtn3), static_cast<ui::TWinControl*>(BitBtn4),
+                                   static_cast<ui::TWinControl*>(BitBtn5), static_cast<ui::TWinControl*>(BitBtn6),
+                                   static_cast<ui::TWinControl*>(Button1)})
+    control->OnKeyDown = calendarKeys;
 }
 
 // Everything is in place, as at the end of reading a window resource.
@@ -55,6 +65,8 @@ void TFRM_Date::FormCreate(ui::TComponent*) {
   SetMonthMenuCaptions();
   CreateYearMenu();
   CreateDayCells();
+  LoadHolidayFiles();
+  dayTips_ = std::make_unique<TDayTooltips>(Panel1->Handle());
   StartDate = today_();
 }
 

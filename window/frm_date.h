@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/holidays/holiday_calendar.h"
 #include "skin/component/skin_data.h"
 #include "ui/controls/bevel.h"
 #include "ui/controls/bit_btn.h"
@@ -26,7 +27,10 @@
 #include "window/browser.h"
 #include "window/calendar_skins.h"
 #include "window/clock.h"
+#include "window/day_tooltips.h"
+#include "window/model/calendar_keys.h"
 #include "window/model/month_view_model.h"
+#include "window/model/selection.h"
 #include "window/notification_icon.h"
 #include "window/resource_names.h"
 #include "window/start_with_windows.h"
@@ -55,13 +59,14 @@ class TFRM_Date : public ui::TForm {
   // the calendar keeps its skin (skins.cpp).
   void WearStartingSkin(const std::wstring& skinFileForThisRun);
 
-  // The selection; a day-cell click changes the day only, the menus the month
-  // or the year. The day is kept when a shorter month is chosen.
-  std::uint16_t SelectedYear = 0;
-  std::uint16_t SelectedMonth = 0;
-  std::uint16_t SelectedDay = 0;
+  // The selection, and today apart from it; a day-cell click changes the day
+  // only, the menus the month or the year, the keys and the wheel move them.
+  // The day is kept when a shorter month is chosen.
+  TSelection Selection{0};
   // The date shown first, set by FormCreate.
   double StartDate = 0;
+  // The official days off and make-up workdays, with the user's holidays.txt.
+  DateCn::THolidayCalendar Holidays;
 
   // Controls on Panel1, graphic ones from back to front.
   ui::TPanel* Panel1;
@@ -70,6 +75,7 @@ class TFRM_Date : public ui::TForm {
   ui::TLabel* Label16;
   ui::TImage* Image1;
   ui::TShape* Shape2;
+  ui::TShape* ShapeToday;  // today's own mark, in front of the selection's
   ui::TLabel* day1;
   ui::TImage* image_month;
   ui::TImage* image_year;
@@ -129,6 +135,8 @@ class TFRM_Date : public ui::TForm {
   // The grid, built by CreateDayCells; index 0 is unused, cells are 1 ... 37.
   std::array<ui::TLabel*, kCellCount + 1> DayCells{};
   std::array<ui::TLabel*, kCellCount + 1> LunarCells{};
+  // The 休 or 班 in each cell's top right corner, clear of the day number.
+  std::array<ui::TLabel*, kCellCount + 1> HolidayMarks{};
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -164,6 +172,14 @@ class TFRM_Date : public ui::TForm {
   void lbl4Click(ui::TComponent* sender);
   void N1Click(ui::TComponent* sender);
   void ShowToday();
+  // Shows the selection's month, marks and all.
+  void ShowSelection();
+  void MenuMonthPopup(ui::TComponent* sender);
+  void MenuYearPopup(ui::TComponent* sender);
+  // Keys of the whole window (keys_and_wheel.cpp); the search box keeps its own.
+  void CalendarKeyDown(ui::TComponent* sender, WORD& key, ui::TShiftState shift);
+  void TurnByWheel(int delta);
+  void LoadHolidayFiles();
   void MenuMonth_1Click(ui::TComponent* sender);
   void MenuYearClick(ui::TComponent* sender);
   void SpeedButton1Click(ui::TComponent* sender);
@@ -208,6 +224,8 @@ class TFRM_Date : public ui::TForm {
 
   TTodaySource today_;
   std::unique_ptr<TNotificationIcon> icon_;
+  std::unique_ptr<TDayTooltips> dayTips_;
+  TWheelTurns wheel_;
   std::vector<TSkinChoice> skinChoices_;  // as the 皮肤 menu lists them, by item Tag
   std::wstring wornSkinKey_ = kSkinResource;
 };

@@ -17,10 +17,11 @@ namespace {
 using ui::TAlignment;
 using ui::TTextLayout;
 
-constexpr TColour kYearWatermarkColour = 14543103;   // #FFE8DD
-constexpr TColour kMonthWatermarkColour = 15461355;  // #EBEBEB
-constexpr TColour kMarkerColour = 8512126;           // #7EE281
-constexpr TColour kMonthNumberColour = 12615808;     // #8080C0
+constexpr TColour kYearWatermarkColour = 14543103;             // #FFE8DD
+constexpr TColour kMonthWatermarkColour = 15461355;            // #EBEBEB
+constexpr TColour kMarkerColour = 8512126;                     // #7EE281
+constexpr TColour kMonthNumberColour = 12615808;               // #8080C0
+constexpr TColour kTodayColour = RgbColour(0xE6, 0x51, 0x00);  // deep orange, apart from the selection's green
 
 struct TFontLook {
   std::string_view Face;  // UTF-8
@@ -145,6 +146,11 @@ void TFRM_Date::CreateGraphicControls() {
   Image1 = Place<ui::TImage>(this, Panel1, "Image1", RECT{9, 56, 297, 191});
   Image1->OnMouseDown = drag;
   Shape2 = PlaceShape(this, Panel1, "Shape2", RECT{12, 56, 38, 30}, kMarkerColour, clGreen);
+  // An outline only, so the selection's green shows through when today is selected.
+  ShapeToday = Place<ui::TShape>(this, Panel1, "ShapeToday", RECT{12, 56, 38, 30});
+  ShapeToday->SetBrush(ui::TBrush{clWhite, ui::TBrushStyle::bsClear});
+  ShapeToday->SetPen(ui::TPen{kTodayColour, 2});
+  ShapeToday->SetVisible(false);
   const TFontLook dayFont{"Arial Black", 14, clBlack};
   day1 = PlaceCentredText(this, Panel1, "day1", RECT{14, 56, 36, 16}, dayFont, false);
   image_month = Place<ui::TImage>(this, Panel1, "image_month", RECT{0, 0, 95, 40});

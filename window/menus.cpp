@@ -7,11 +7,11 @@
 #include "window/frm_date.h"
 #include "window/gbk_literal.h"
 #include "window/locale_texts.h"
+#include "window/model/selection.h"
 
 namespace DateWin {
 namespace {
 
-constexpr int kFirstYear = 1901;
 constexpr int kDecades = 15;
 constexpr int kYearsPerDecade = 10;
 
@@ -44,7 +44,9 @@ void TFRM_Date::CreateMenus() {
                                   [this](ui::TComponent* s) { MenuMonth_1Click(s); });
     item->SetTag(month);
   }
+  MenuMonth->OnPopup = [this](ui::TComponent* s) { MenuMonthPopup(s); };
   MenuYear = NavigationMenu(this, "MenuYear");
+  MenuYear->OnPopup = [this](ui::TComponent* s) { MenuYearPopup(s); };
 
   PopupMenu1 = new ui::TPopupMenu(this);
   PopupMenu1->SetName("PopupMenu1");

@@ -3,10 +3,8 @@
 
 #include <windows.h>
 
-#include "calendar/date_value.h"
 #include "window/frm_date.h"
 #include "window/locale_texts.h"
-#include "window/model/month_dates.h"
 
 namespace DateWin {
 namespace {
@@ -19,13 +17,16 @@ void PopupAtCursor(ui::TPopupMenu& menu, HWND owner) {
 
 }  // namespace
 
+// The clock may have passed midnight since the last look.
+void TFRM_Date::ShowSelection() {
+  Selection.SetToday(today_());
+  ShowMonth(Selection.ShownDate());
+}
+
 void TFRM_Date::ShowToday() {
-  const double today = today_();
-  const DateCn::TCivilDate civil = DateCn::DecodeDate(today);
-  SelectedYear = static_cast<std::uint16_t>(civil.Year);
-  SelectedMonth = static_cast<std::uint16_t>(civil.Month);
-  SelectedDay = static_cast<std::uint16_t>(civil.Day);
-  ShowMonth(today);
+  Selection.SetToday(today_());
+  Selection.GoToToday();
+  ShowSelection();
 }
 
 void TFRM_Date::image_todayClick(ui::TComponent*) { ShowToday(); }
@@ -33,13 +34,34 @@ void TFRM_Date::lbl4Click(ui::TComponent*) { ShowToday(); }
 void TFRM_Date::N1Click(ui::TComponent*) { ShowToday(); }
 
 void TFRM_Date::MenuMonth_1Click(ui::TComponent* sender) {
-  SelectedMonth = static_cast<std::uint16_t>(sender->Tag());
-  ShowMonth(ClampedDate(SelectedYear, SelectedMonth, SelectedDay));
+  Selection.ChooseMonth(sender->Tag());
+  ShowSelection();
 }
 
 void TFRM_Date::MenuYearClick(ui::TComponent* sender) {
-  SelectedYear = static_cast<std::uint16_t>(sender->Tag());
-  ShowMonth(ClampedDate(SelectedYear, SelectedMonth, SelectedDay));
+  Selection.ChooseYear(sender->Tag());
+  ShowSelection();
+}
+
+// The shown month and year carry the check, their decade too.
+void TFRM_Date::MenuMonthPopup(ui::TComponent*) {
+  for (int index = 0; index < MenuMonth->Items()->Count(); ++index) {
+    ui::TMenuItem* item = MenuMonth->Items()->Items(index);
+    item->SetChecked(item->Tag() == Selection.Month());
+  }
+}
+
+void TFRM_Date::MenuYearPopup(ui::TComponent*) {
+  for (int group = 0; group < MenuYear->Items()->Count(); ++group) {
+    ui::TMenuItem* decade = MenuYear->Items()->Items(group);
+    bool holdsShown = false;
+    for (int index = 0; index < decade->Count(); ++index) {
+      const bool shown = decade->Items(index)->Tag() == Selection.Year();
+      decade->Items(index)->SetChecked(shown);
+      holdsShown = holdsShown || shown;
+    }
+    decade->SetChecked(holdsShown);
+  }
 }
 
 void TFRM_Date::SpeedButton1Click(ui::TComponent*) { PopupAtCursor(*MenuMonth, MenuOwnerWindow()); }
@@ -65,8 +87,8 @@ void TFRM_Date::SelectCellDay(const ui::TComponent& label) {
       break;
     }
   }
-  SelectedDay = static_cast<std::uint16_t>(label.Tag());
-  const double date = ClampedDate(SelectedYear, SelectedMonth, SelectedDay);
+  Selection.ChooseDay(label.Tag());
+  const double date = Selection.ShownDate();
   ShowInformation(InformationFor(date, ShortDateText(date)));
 }
 
@@ -78,7 +100,7 @@ void TFRM_Date::ShowInformation(const TInformationTexts& info) {
   lbl3->SetCaption(info.SpecialDays);
 }
 
-void TFRM_Date::CnDayClick(ui::TComponent* sender) { SelectedDay = static_cast<std::uint16_t>(sender->Tag()); }
-void TFRM_Date::CHnDayClick(ui::TComponent* sender) { SelectedDay = static_cast<std::uint16_t>(sender->Tag()); }
+void TFRM_Date::CnDayClick(ui::TComponent* sender) { Selection.ChooseDay(sender->Tag()); }
+void TFRM_Date::CHnDayClick(ui::TComponent* sender) { Selection.ChooseDay(sender->Tag()); }
 
 }  // namespace DateWin

@@ -15,8 +15,12 @@ constexpr wchar_t kEnter = 13;
 
 }  // namespace
 
-// The clear button comes with any key and goes when the text is empty.
-void TFRM_Date::Edit1KeyDown(ui::TComponent*, WORD&, ui::TShiftState) { BitBtn6->SetVisible(true); }
+// The clear button comes with any key and goes when the text is empty; the
+// calendar's keys that are not the box's own work here too.
+void TFRM_Date::Edit1KeyDown(ui::TComponent* sender, WORD& key, ui::TShiftState shift) {
+  BitBtn6->SetVisible(true);
+  CalendarKeyDown(sender, key, shift);
+}
 
 void TFRM_Date::Edit1Change(ui::TComponent*) {
   if (Edit1->Caption().empty()) BitBtn6->SetVisible(false);

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include "calendar/date_value.h"
 #include "ui/forms/application.h"
 #include "window/frm_date.h"
 #include "window/single_instance.h"
@@ -36,14 +35,13 @@ void TFRM_Date::WndProc(ui::TMessage& message) {
                            IsOwnedWindow(reinterpret_cast<HWND>(message.LParam), Handle());
   if (toOwnWindow) return DefaultHandler(message);
   if (message.Msg == ShowCalendarMessage()) return BringToFront();
+  // Wheel turns over any control reach the window: a control passes on what it does not use.
+  if (message.Msg == WM_MOUSEWHEEL) return TurnByWheel(GET_WHEEL_DELTA_WPARAM(message.WParam));
   ui::TForm::WndProc(message);
 }
 
 void TFRM_Date::FormShow(ui::TComponent*) {
-  const DateCn::TCivilDate start = DateCn::DecodeDate(StartDate);
-  SelectedYear = static_cast<std::uint16_t>(start.Year);
-  SelectedMonth = static_cast<std::uint16_t>(start.Month);
-  SelectedDay = static_cast<std::uint16_t>(start.Day);
+  Selection = TSelection(StartDate);
   ShowMonth(StartDate);
 }
 

@@ -20,9 +20,9 @@ class Navigation : public WindowTest {
     EXPECT_EQ(form->Shape2->Top(), form->DayCells[cell]->Top() + 1);
   }
   void ExpectSelection(int year, int month, int day) {
-    EXPECT_EQ(form->SelectedYear, year);
-    EXPECT_EQ(form->SelectedMonth, month);
-    EXPECT_EQ(form->SelectedDay, day);
+    EXPECT_EQ(form->Selection.Year(), year);
+    EXPECT_EQ(form->Selection.Month(), month);
+    EXPECT_EQ(form->Selection.Day(), day);
   }
   // Records the drags the window starts instead of letting the system move it.
   void WatchDrags() {
@@ -102,7 +102,7 @@ TEST_F(Navigation, ClickingALunarCellPutsTheMarkerWhereItsDayWouldPutIt) {
   Open(Date(2009, 2, 1));
   const int cell = CellShowing(25);
   ClickControl(*form->LunarCells[cell]);
-  EXPECT_EQ(form->SelectedDay, 25);
+  EXPECT_EQ(form->Selection.Day(), 25);
   EXPECT_EQ(form->Shape2->Left(), form->DayCells[cell]->Left() - 1);
   EXPECT_EQ(form->Shape2->Top(), form->DayCells[cell]->Top() + 1);
 }
@@ -118,7 +118,7 @@ TEST_F(Navigation, RightButtonPressOnACellSelectsItButOnTheBackgroundDoesNotDrag
   Open(Date(2009, 2, 1));
   WatchDrags();
   RightClick(form->DayCells[CellShowing(10)]->Left() + 18, form->DayCells[CellShowing(10)]->Top() + 8);
-  EXPECT_EQ(form->SelectedDay, 10);
+  EXPECT_EQ(form->Selection.Day(), 10);
   RightClick(150, 300 - 60);  // the grid area below the last row
   RightClick(5, 5);
   EXPECT_TRUE(drags.empty());

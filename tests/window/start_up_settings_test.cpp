@@ -62,9 +62,9 @@ TEST_F(StartUpSettings, ApplicationTitleIsEmptiedAndItsHiddenWindowIsOnlyAToolWi
 TEST_F(StartUpSettings, OpensOnTodayWithTodaySelected) {
   Open(Date(2024, 2, 29));
   EXPECT_EQ(form->StartDate, Date(2024, 2, 29));
-  EXPECT_EQ(form->SelectedYear, 2024);
-  EXPECT_EQ(form->SelectedMonth, 2);
-  EXPECT_EQ(form->SelectedDay, 29);
+  EXPECT_EQ(form->Selection.Year(), 2024);
+  EXPECT_EQ(form->Selection.Month(), 2);
+  EXPECT_EQ(form->Selection.Day(), 29);
   EXPECT_EQ(Text(*form->Label1), "2024");
   EXPECT_EQ(Text(*form->Label17), "2");
   const int cell = CellShowing(29);

@@ -1,0 +1,28 @@
+#pragma once
+// The tooltips of the month grid: one per cell, over its day number and
+// lunar text, telling all the calendar knows of the day.
+
+#include <windows.h>
+
+#include <string>
+
+namespace DateWin {
+
+class TDayTooltips {
+ public:
+  // Tools of `owner`'s client area; the tooltip watches the mouse there itself.
+  explicit TDayTooltips(HWND owner);
+  ~TDayTooltips();
+  TDayTooltips(const TDayTooltips&) = delete;
+  TDayTooltips& operator=(const TDayTooltips&) = delete;
+
+  // The cell's area and its text (GBK, lines parted by "\r\n"); an empty
+  // text shows no tooltip.
+  void SetCell(int cell, const RECT& area, const std::string& text);
+
+ private:
+  HWND owner_;
+  HWND tooltip_ = nullptr;
+};
+
+}  // namespace DateWin
