@@ -146,6 +146,12 @@ void TMenuItemPainter::Compose(HMENU menu, ui::TMenuItem& item, ui::TCanvas& can
   if (!separatorImage) DrawItemContent(item, work, selected, whole);
   BitBlt(canvas.Handle(), r.left, r.top, w, h, dc, 0, 0, SRCCOPY);
   if (separatorImage) DrawSeparatorImage(canvas, r);
+  // The system draws a submenu's arrow after the item, as a monochrome
+  // bitmap in the DC's text colour on its background colour: left as the
+  // item's text on the face, so no square of the system's highlight shows.
+  const COLORREF underArrow = GetPixel(dc, w - 1 - GetSystemMetrics(SM_CXMENUCHECK) / 2, h / 2);
+  SetBkColor(canvas.Handle(), underArrow);
+  SetTextColor(canvas.Handle(), ui::ReadableText(TextColour(item, selected), underArrow));
 }
 
 void TMenuItemPainter::DrawSeparatorImage(ui::TCanvas& canvas, const RECT& r) const {

@@ -231,7 +231,18 @@ TEST_F(SkinnedMenuTest, ASubmenuAndItsMenuEachDrawOnTheirOwnBackground) {
     keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
   };
   bool checked = false;
-  PopupWith({[] {}, [&] { press(VK_DOWN); }, [&] { press(VK_RIGHT); },
+  int highlightAtArrow = -1;
+  PopupWith({[] {}, [&] { press(VK_DOWN); },
+             [&] {
+               // The selected item's submenu arrow stands on the skin's face, not on the system's highlight.
+               RECT item{};
+               ASSERT_TRUE(GetMenuItemRect(nullptr, menu->Handle(), 0, &item));
+               highlightAtArrow = 0;
+               for (int y = item.top; y < item.bottom; ++y)
+                 for (int x = item.right - 24; x < item.right; ++x)
+                   highlightAtArrow += ScreenPixel({x, y}) == GetSysColor(COLOR_HIGHLIGHT);
+               press(VK_RIGHT);
+             },
              [&] {
                EXPECT_EQ(SkinManager()->PopupSkinnerCount(), 2u);
                const TPopupBackground* outer = SkinManager()->FindPopupBackground(menu->Handle());
@@ -249,6 +260,7 @@ TEST_F(SkinnedMenuTest, ASubmenuAndItsMenuEachDrawOnTheirOwnBackground) {
                checked = true;
              }});
   EXPECT_TRUE(checked);
+  EXPECT_EQ(highlightAtArrow, 0);
 }
 
 // The frame skinner's system menu is drawn skinned, each item with its glyph
