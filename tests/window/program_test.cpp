@@ -93,7 +93,7 @@ TEST(Program, ShowsOneBorderlessWindowRightOfCentreAndEndsWhenAnotherWindowIsAct
   EXPECT_EQ(calendar.WaitForExit(60000), std::optional<DWORD>(0));
 }
 
-TEST(Program, ASecondCopyEndsAndTheCalendarStaysOpenInFrontWithoutABox) {
+TEST(Program, ASecondCopyEndsAndTheCalendarStaysOpenInFrontWithoutABoxUntilEsc) {
   TProgram first;
   ASSERT_TRUE(first.Started());
   HWND window = WaitForWindow([&] { return CalendarWindow(first.Id()); });
@@ -107,8 +107,8 @@ TEST(Program, ASecondCopyEndsAndTheCalendarStaysOpenInFrontWithoutABox) {
   EXPECT_EQ(GetForegroundWindow(), window);
   EXPECT_TRUE(TopLevelWindows(L"#32770").empty()) << "no box took activation";
 
-  const TOtherWindow other;
-  EXPECT_EQ(first.WaitForExit(60000), std::optional<DWORD>(0));
+  real_input::PressKey(VK_ESCAPE);
+  EXPECT_EQ(first.WaitForExit(60000), std::optional<DWORD>(0)) << "Esc closes it";
 }
 
 TEST(Program, FiveCopiesStartedAtOnceLeaveOneCalendar) {

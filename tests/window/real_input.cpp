@@ -1,6 +1,7 @@
 #include "real_input.h"
 
 #include <chrono>
+#include <iterator>
 #include <thread>
 
 namespace real_input {
@@ -47,9 +48,17 @@ void RightClickAt(POINT screen) {
   Send(Mouse(MOUSEEVENTF_RIGHTUP));
 }
 
-void PressKey(WORD virtualKey) {
-  Send(Key(virtualKey, 0));
-  Send(Key(virtualKey, KEYEVENTF_KEYUP));
+void PressKey(WORD virtualKey) { PressChord({virtualKey}); }
+
+void PressChord(std::initializer_list<WORD> virtualKeys) {
+  for (WORD key : virtualKeys) Send(Key(key, 0));
+  for (auto key = std::rbegin(virtualKeys); key != std::rend(virtualKeys); ++key) Send(Key(*key, KEYEVENTF_KEYUP));
+}
+
+void TurnWheel(int notches) {
+  INPUT wheel = Mouse(MOUSEEVENTF_WHEEL);
+  wheel.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+  Send(wheel);
 }
 
 void PressKeyWith(WORD modifier, WORD virtualKey) {

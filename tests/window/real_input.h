@@ -4,12 +4,18 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace real_input {
 
 void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);  // left button
 void RightClickAt(POINT screen);
 void PressKey(WORD virtualKey);
+// Keys held together, pressed in order and released in reverse (Ctrl, Page Down).
+void PressChord(std::initializer_list<WORD> virtualKeys);
+// Wheel notches where the pointer is; positive away from the user (up).
+void TurnWheel(int notches);
 // The key pressed while `modifier` (VK_MENU, VK_CONTROL, VK_SHIFT) is held down.
 void PressKeyWith(WORD modifier, WORD virtualKey);
 
