@@ -59,7 +59,6 @@ void TSkinData::SetActive(bool active) {
 }
 
 bool TSkinData::SetSkinFile(std::string path) {
-  skin_.SkinEmpty = true;
   skinFile_ = std::move(path);
   std::vector<std::uint8_t> bytes;
   if (skinFile_.empty() || !ReadFileBytes(skinFile_, bytes) || !ReadSkin(bytes)) return false;
@@ -79,7 +78,6 @@ std::vector<std::uint8_t> TSkinData::WriteSkinStream() const { return skin::Writ
 bool TSkinData::LoadSkinStream() { return ReadSkin(archiveData_); }
 
 bool TSkinData::ReadSkin(std::span<const std::uint8_t> archive) {
-  skin_.SkinEmpty = true;
   // One budget for the image, the settings and the pictures together.
   TSkinBudget budget;
   TSkinReader reader(ShowMessage);

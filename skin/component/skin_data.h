@@ -68,8 +68,8 @@ class TSkinData : public ui::TComponent {
   void SetSkin3rd(std::vector<std::string> lines) { skin3rd_ = std::move(lines); }
   // A skin archive file (GBK path); setting it loads that file when it exists
   // and is no larger than kMaxSkinFileSize. True when the file's skin loaded;
-  // otherwise the element records and archive stay as they were (SkinEmpty
-  // true) and the windows keep what they show.
+  // otherwise the skin worn before stays: element records, archive and
+  // SkinEmpty as they were, and the windows keep what they show.
   const std::string& SkinFile() const { return skinFile_; }
   bool SetSkinFile(std::string path);
   // A display value only: "(none)" at run time; writing it changes nothing.
@@ -101,11 +101,11 @@ class TSkinData : public ui::TComponent {
 
   // --- The skin ---
   const std::vector<std::uint8_t>& ArchiveData() const { return archiveData_; }
-  // Loads ArchiveData into the element records. False, with SkinEmpty true,
-  // for an archive that is refused or holds no settings text. A picture that
-  // is no valid BMP throws EInvalidGraphic, a skin that would take more memory
-  // than a skin may ESkinTooLarge (SkinEmpty stays true). The records change
-  // only when the load completes.
+  // Loads ArchiveData into the element records. False for an archive that is
+  // refused or holds no settings text. A picture that is no valid BMP throws
+  // EInvalidGraphic, a skin that would take more memory than a skin may
+  // ESkinTooLarge. The records (SkinEmpty too) change only when the load
+  // completes.
   bool LoadSkinStream();
   // Makes the manager refresh every window of this component after a new skin loaded.
   void ReapplySkin();

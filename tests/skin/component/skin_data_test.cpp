@@ -313,7 +313,7 @@ TEST_F(SkinDataTest, APictureThatIsNoBmpEndsTheLoadWithItsError) {
       {{"left.bmp", Bytes("BM but nothing more")}, {"broken.ini", Bytes("[Personality]\r\nLeft=left.bmp\r\n")}});
   const std::string skinName = data->Skin().SkinName;
   EXPECT_THROW(data->ReadSkinStream(WriteSkinStream(broken)), EInvalidGraphic);
-  EXPECT_TRUE(data->SkinEmpty());
+  EXPECT_FALSE(data->SkinEmpty());
   // Nothing of the broken skin replaced the records or the archive.
   EXPECT_EQ(data->Skin().SkinName, skinName);
   EXPECT_EQ(data->ArchiveData(), DefaultSkin());
@@ -371,7 +371,7 @@ TEST_F(SkinDataTest, ARefusedSkinFileKeepsTheOldRecordsAndArchive) {
       EXPECT_FALSE(data->SetSkinFile(file.Path));
     }
     EXPECT_EQ(data->SkinFile(), file.Path);
-    EXPECT_TRUE(data->SkinEmpty());
+    EXPECT_FALSE(data->SkinEmpty());
     EXPECT_EQ(data->Skin().SkinName, skinName);
     EXPECT_FALSE(data->Skin().LeftBorder.Bitmap.Empty());
     EXPECT_EQ(data->ArchiveData(), archive);
