@@ -55,6 +55,23 @@ void TCaptionButtons::Layout(const TCaptionPlacement& placement, const TCaptionS
   }
 }
 
+std::pair<int, int> TCaptionButtons::FreeTitleSpan(int left, int right) const {
+  constexpr int kGap = 5;
+  const int middle = left + (right - left) / 2;
+  std::pair<int, int> span{left, right};
+  for (const auto& button : buttons_) {
+    const TDataSkinSysButton& record = button->Record;
+    const bool byEdge = record.Align == 0 || record.Align == 1;
+    if (!button->Visible || record.Bitmap.Empty() || !byEdge || StandsInMenuBar(*button)) continue;
+    const TPixelRect& b = button->Bounds;
+    if (b.Left + b.Width() / 2 < middle)
+      span.first = std::max(span.first, b.Right + kGap);
+    else
+      span.second = std::min(span.second, b.Left - kGap);
+  }
+  return span;
+}
+
 TWinSysButton* TCaptionButtons::ButtonAt(POINT point) const {
   for (const auto& button : buttons_)
     if (button->Visible && button->Record.Action >= 0 && Contains(button->Bounds, point.x, point.y))

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "skin/data/skin_bitmap.h"
@@ -35,6 +36,9 @@ class TCaptionButtons {
   void Layout(const TCaptionPlacement& placement, const TCaptionState& state);
   // The left edge of the right-aligned buttons as last placed (0 without any).
   int RightButtonsLeft() const { return rightButtonsLeft_; }
+  // The part of the title between `left` and `right` that the buttons placed
+  // by the window's edges leave free, a gap away from them, as last placed.
+  std::pair<int, int> FreeTitleSpan(int left, int right) const;
   // The visible button with an action under a point in window coordinates, or nullptr.
   TWinSysButton* ButtonAt(POINT point) const;
   const std::vector<std::unique_ptr<TWinSysButton>>& Buttons() const { return buttons_; }

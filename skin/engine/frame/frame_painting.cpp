@@ -1,5 +1,7 @@
 #include "skin/engine/frame/frame_painting.h"
 
+#include <algorithm>
+
 #include "skin/engine/gdi/skin_drawing.h"
 #include "skin/engine/geometry/frame_layout.h"
 
@@ -66,9 +68,11 @@ TPixelRect PaintTitleText(HDC dc, const TDataSkinTitle& title, const RECT& rect,
   std::wstring measured = prefix + L" " + caption;
   RECT extent{rect.left, rect.top, rect.left, rect.top};
   DrawTextW(dc, measured.c_str(), static_cast<int>(measured.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
-  const TPixelRect box =
+  TPixelRect box =
       TitleTextBoxOf(title, TTitleTextInput{ToPixelRect(rect), extent.right - extent.left, extent.bottom - extent.top,
                                             style.RightToLeft, style.Popup, style.RightButtonsLeft});
+  box.Left = std::max(box.Left, style.FreeLeft);
+  box.Right = std::max(box.Left, std::min(box.Right, style.FreeRight));
   if (!title.Bitmap.Empty()) {
     const TSliceMargins ends{title.TextBackLeft, 0, title.TextBackRight, 0};
     DrawThreeSlice(dc, RECT{box.Left, rect.top, box.Right, rect.bottom}, title.Bitmap, true, true, kTitleTextBackFrames,

@@ -44,10 +44,14 @@ struct TCaptionTextStyle {
   // A popup window's caption text reaches at least to the right-aligned buttons.
   bool Popup = false;
   int RightButtonsLeft = 0;
+  // What the buttons at the title's ends leave to the text: it never runs under them.
+  int FreeLeft = 0;
+  int FreeRight = 0;
 };
 
-// Draws `prefix` + `caption` into the title rectangle and answers where the
-// text (with its background's ends) was placed.
+// Draws `prefix` + `caption` into the title rectangle, within the free span
+// (cut short with an ellipsis), and answers where the text (with its
+// background's ends) was placed.
 TPixelRect PaintTitleText(HDC dc, const TDataSkinTitle& title, const RECT& rect, const std::wstring& prefix,
                           const std::wstring& caption, const TCaptionTextStyle& style);
 

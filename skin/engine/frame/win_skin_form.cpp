@@ -308,12 +308,17 @@ void TWinSkinForm::ComposeTitleBar(TTitleBar& bar, TTitleKey key) {
   pieceCache_.Paint(title, skin, TBorderSide::Right, RECT{w - widths_.Right, 0, w, key.WindowHeight}, active_);
   const RECT area{widths_.Left, 0, w - widths_.Right, h};
   pieceCache_.Paint(title, skin, TBorderSide::Top, area, active_);
+  // The buttons by the window's edges stand where this state puts them before the text goes between them.
+  LayoutCaptionButtons(TPixelRect{area.left, 0, area.right, h});
+  const auto [freeLeft, freeRight] = captionButtons_.FreeTitleSpan(area.left, area.right);
   const TCaptionTextStyle style{CaptionFont(),
                                 ui::ColourToRgb(active_ ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
                                 active_,
                                 rightToLeft_,
                                 (windowStyle_ & WS_POPUP) != 0,
-                                captionButtons_.RightButtonsLeft()};
+                                captionButtons_.RightButtonsLeft(),
+                                freeLeft,
+                                freeRight};
   bar.TextRect = PaintTitleText(title, skin.Title, area, kTitlePrefix, key.Caption, style);
   BitBlt(bar.Background.Dc(), 0, 0, w, h, title, 0, 0, SRCCOPY);
   LayoutCaptionButtons(bar.TextRect);

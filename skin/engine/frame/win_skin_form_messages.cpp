@@ -285,8 +285,10 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam) {
     // Without the timer nothing would see the mouse leave the hot control.
     ReleaseHotControl();
   }
+  // The system keeps its record of the caption's state (which its own frame
+  // shows once the skin is gone), without painting it: lParam -1.
+  CallOldProc(WM_NCACTIVATE, wParam, -1);
   if (!IsMdiChildNotNormal()) PaintNonClient(nullptr);
-  // The system must not paint its own caption.
   return TRUE;
 }
 

@@ -1002,10 +1002,11 @@ class GeneratedSkinFrameTest : public WinSkinFormTest {
     PumpMessagesFor(150);
     return SkinnerOf(window);
   }
-  HWND NewPlainWindow(DWORD style, DWORD exStyle = 0, HMENU menu = nullptr) {
-    RECT rect{0, 0, kPlainClient.cx, kPlainClient.cy};
+  HWND NewPlainWindow(DWORD style, DWORD exStyle = 0, HMENU menu = nullptr, int width = kPlainClient.cx,
+                      int left = 100) {
+    RECT rect{0, 0, width, kPlainClient.cy};
     AdjustWindowRectEx(&rect, style, menu != nullptr, exStyle);
-    HWND window = CreateWindowExW(exStyle, PlainClass(), L"Generated", style, 100, 120, rect.right - rect.left,
+    HWND window = CreateWindowExW(exStyle, PlainClass(), L"Generated", style, left, 120, rect.right - rect.left,
                                   rect.bottom - rect.top, nullptr, menu, GetModuleHandleW(nullptr), nullptr);
     windows.push_back(window);
     ShowWindow(window, SW_SHOW);
@@ -1278,6 +1279,102 @@ TEST_F(GeneratedSkinFrameTest, TheTitleBarShowsOnlyTheSkinsPiecesAfterSkinSizeAn
   SetWindowPos(cover, nullptr, -400, -400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   expectOnlyPieces("grown under another window");
+}
+
+// The columns of the title between the side borders that show `colour` in
+// any of the rows from `top` to `bottom`, in order.
+std::vector<int> TitleColumnsOf(HWND window, COLORREF colour, int top, int bottom) {
+  const RECT rect = WindowRect(window);
+  const int side = generatedskin::kSideWidth;
+  const int width = SizeOf(rect).cx - 2 * side;
+  const std::vector<uint32_t> pixels =
+      ScreenPixels(RECT{rect.left + side, rect.top + top, rect.right - side, rect.top + bottom});
+  std::vector<int> columns;
+  for (int x = 0; x < width && !pixels.empty(); ++x)
+    for (int y = 0; y < bottom - top; ++y)
+      if (pixels[static_cast<std::size_t>(y) * width + x] == PixelValue(colour)) {
+        columns.push_back(side + x);
+        break;
+      }
+  return columns;
+}
+
+// Where the caption text goes: the same in either activation, never under
+// the buttons at the title's ends, cut short in a narrow window.
+struct TCaptionTextCase {
+  const char* Name;
+  TSkinRecipe Recipe;
+  DWORD Style, ExStyle;
+  int ClientWidth;
+  const wchar_t* Caption;
+};
+const TCaptionTextCase kCaptionTextCases[] = {
+    {"dialog", kRecipes[0], WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, kPlainClient.cx, L"Dialog"},
+    {"right to left, little room on the right",
+     {.ButtonAlign = 1, .TextRightClip = 4},
+     WS_OVERLAPPEDWINDOW,
+     WS_EX_LEFTSCROLLBAR,
+     kPlainClient.cx,
+     L"Right to left"},
+    {"narrow, right-aligned, buttons on the left",
+     {.ButtonAlign = 0, .TitleAlignment = 2, .TextRightClip = 4},
+     WS_OVERLAPPEDWINDOW,
+     0,
+     200,
+     L"Help: a caption far too long for this narrow window"},
+};
+
+TEST_F(GeneratedSkinFrameTest, CaptionTextKeepsItsPlaceInEitherActivationAndStaysOffTheButtons) {
+  HookManager();
+  for (const TCaptionTextCase& test : kCaptionTextCases) {
+    UseSkin(test.Recipe);
+    HWND window = NewPlainWindow(test.Style, test.ExStyle, nullptr, test.ClientWidth);
+    SetWindowTextW(window, test.Caption);
+    TWinSkinForm* form = AttachedSkinner(window);
+    ASSERT_NE(form, nullptr) << test.Name;
+    const int width = SizeOf(WindowRect(window)).cx;
+    const auto [freeLeft, freeRight] =
+        form->CaptionButtons().FreeTitleSpan(generatedskin::kSideWidth, width - generatedskin::kSideWidth);
+    // The text background fills the title's height; its second row has no text on it.
+    const std::vector<int> active = TitleColumnsOf(window, generatedskin::kTextBack, 1, 2);
+    ASSERT_FALSE(active.empty()) << test.Name;
+    EXPECT_GE(active.front(), freeLeft) << test.Name;
+    EXPECT_LE(active.back(), freeRight) << test.Name;
+    // No caption text under the buttons at either end.
+    const std::vector<int> text = TitleColumnsOf(window, generatedskin::kTitleText, 2, generatedskin::kTitleHeight - 2);
+    ASSERT_FALSE(text.empty()) << test.Name;
+    EXPECT_GE(text.front(), freeLeft) << test.Name;
+    EXPECT_LE(text.back(), freeRight) << test.Name;
+    // Another window takes activation: the inactive background spans the same columns.
+    NewPlainWindow(WS_OVERLAPPEDWINDOW, 0, nullptr, 200, 700);
+    PumpMessagesUntil([form] { return !form->Active(); });
+    PumpMessagesFor(150);
+    EXPECT_EQ(TitleColumnsOf(window, generatedskin::kTextBackInactive, 1, 2), active) << test.Name;
+  }
+}
+
+TEST_F(GeneratedSkinFrameTest, SkinningSwitchedOffLeavesOnlyTheActiveWindowWithAnActiveCaption) {
+  UseSkin(kRecipes[1]);
+  HookManager();
+  HWND first = NewPlainWindow(WS_OVERLAPPEDWINDOW);
+  ASSERT_NE(AttachedSkinner(first), nullptr);
+  HWND second = NewPlainWindow(WS_OVERLAPPEDWINDOW, 0, nullptr, kPlainClient.cx, 600);
+  ASSERT_NE(AttachedSkinner(second), nullptr);
+  SkinManager()->SetStarted(0);
+  SkinManager()->ScheduleAction(TSkinAction::Deactivate, 0);
+  SkinManager()->SetPendingSkinData(data.get());
+  SkinManager()->RunPendingAction();
+  ASSERT_NE(SendMessageW(first, SKM_QUERYSKINNED, 0, 0), kSkinnedAnswer);
+  PumpMessagesFor(200);
+  // The system's captions, row by row: the inactive window's differs from the active one's.
+  auto caption = [](HWND window) {
+    const RECT rect = WindowRect(window);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    return ScreenPixels(
+        RECT{rect.left + 30, (rect.top + client.y) / 2, rect.right - 80, (rect.top + client.y) / 2 + 1});
+  };
+  EXPECT_NE(caption(first), caption(second));
 }
 
 TEST_F(GeneratedSkinFrameTest, AnMdiFramesTitleAndBarFollowItsChildrenWhichOpenAtOneSize) {

@@ -68,7 +68,8 @@ std::string Settings(const TSkinRecipe& recipe) {
         << side << "Stretch=" << (recipe.TiledEdges ? 0 : 1) << '\n'
         << side << "Trans=" << (recipe.TransparentBorders ? 1 : 0) << '\n';
   }
-  ini << "TextAlignment=" << recipe.TitleAlignment << "\nTextShift=4\nTextShiftVert=0\nTextRightClip=64\n";
+  ini << "TextAlignment=" << recipe.TitleAlignment
+      << "\nTextShift=4\nTextShiftVert=0\nTextRightClip=" << recipe.TextRightClip << '\n';
   if (!recipe.ElementsMissing)
     ini << "TextBack=textback.bmp\nTXTBackleft=3\nTXTBackRight=3\nmenuBar=menubar.bmp\nTileLeftMenu=2\n"
            "TileRightMenu=2\n";
@@ -106,7 +107,7 @@ std::vector<TSkinEntry> Entries(const TSkinRecipe& recipe) {
                                    [i](int frame, int, int) { return ButtonColour(i, frame); })});
   if (!recipe.ElementsMissing) {
     entries.push_back({"textback.bmp", CellPicture(20, kTitleHeight, 2, true, [](int frame, int, int) {
-                         return frame == 1 ? RGB(90, 90, 230) : RGB(70, 70, 110);
+                         return frame == 1 ? kTextBack : kTextBackInactive;
                        })});
     entries.push_back({"menubar.bmp", CellPicture(40, kMenuBarHeight, 2, true, [](int frame, int, int) {
                          return frame == 1 ? kMenuBar : InactiveShade(kMenuBar);

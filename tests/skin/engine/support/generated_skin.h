@@ -32,6 +32,8 @@ struct TSkinRecipe {
   // Leaves out the menu bar, the caption's text background, the MDI buttons
   // and the system-menu button.
   bool ElementsMissing = false;
+  // Room the caption text leaves at the title's right end.
+  int TextRightClip = 64;
 };
 
 // Sizes and colours of every generated skin.
@@ -51,6 +53,9 @@ inline constexpr COLORREF kFace = RGB(220, 216, 200);
 inline constexpr COLORREF kMenuBar = RGB(150, 150, 170);
 inline constexpr COLORREF kTitleText = RGB(255, 255, 255);
 inline constexpr COLORREF kTitleTextInactive = RGB(160, 160, 160);
+// The caption's text background, active and inactive.
+inline constexpr COLORREF kTextBack = RGB(90, 90, 230);
+inline constexpr COLORREF kTextBackInactive = RGB(70, 70, 110);
 
 // A border's colour in its inactive cell (the active cell when it has only one).
 COLORREF InactiveShade(COLORREF active);
