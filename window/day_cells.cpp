@@ -63,6 +63,11 @@ void TFRM_Date::CreateDayCells() {
     DayCells[cell] = day;
     LunarCells[cell] = lunar;
     HolidayMarks[cell] = CreateHolidayMark(this, Panel1, DayCellPosition(cell));
+    for (ui::TLabel* label : {day, lunar, HolidayMarks[cell]})
+      label->OnMouseMove = [this](ui::TComponent* s, ui::TShiftState, int x, int y) {
+        const auto& moved = static_cast<const ui::TControl&>(*s);
+        if (dayTips_) dayTips_->MouseMovedTo({moved.Left() + x, moved.Top() + y});
+      };
   }
 }
 

@@ -24,7 +24,7 @@ bool TooltipClassRegistered() {
 TTTOOLINFOW Tool(HWND owner, int cell) {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_SUBCLASS;
+  tool.uFlags = 0;
   tool.hwnd = owner;
   tool.uId = static_cast<UINT_PTR>(cell);
   return tool;
@@ -52,6 +52,14 @@ void TDayTooltips::SetCell(int cell, const RECT& area, const std::string& text) 
   tool.lpszText = wide.data();
   SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (!wide.empty()) SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TDayTooltips::MouseMovedTo(POINT inOwner) {
+  if (!tooltip_) return;
+  MSG move{owner_, WM_MOUSEMOVE, 0, MAKELPARAM(inOwner.x, inOwner.y), static_cast<DWORD>(GetMessageTime()), {}};
+  ClientToScreen(owner_, &inOwner);
+  move.pt = inOwner;
+  SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 }  // namespace DateWin
