@@ -1,5 +1,7 @@
 #include "ui/controls/combo_box.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "text/gbk.h"
@@ -13,6 +15,19 @@ constexpr int kDroppedItems = 8;
 void AddToWindow(HWND window, const std::string& item) {
   const std::wstring wide = text::GbkToWide(item);
   SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+// Alt and a character in the edit of a drop-down or simple combo box go
+// through the combo box's key handling, as in any control, so that the form's
+// menu opens: the edit alone would hand them to its own window menu.
+LRESULT CALLBACK EditKeys(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR combo) {
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(edit, EditKeys, id);
+  } else if (msg == WM_SYSCHAR) {
+    reinterpret_cast<TComboBox*>(combo)->Perform(msg, wParam, lParam);
+    return 0;
+  }
+  return DefSubclassProc(edit, msg, wParam, lParam);
 }
 
 }  // namespace
@@ -101,6 +116,10 @@ HWND TComboBox::CreateWindowHandle(const TCreateParams& params) {
   for (const std::string& item : items_) AddToWindow(window, item);
   items_.clear();
   if (itemIndex_ >= 0) SendMessageW(window, CB_SETCURSEL, itemIndex_, 0);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetComboBoxInfo(window, &info) && info.hwndItem && info.hwndItem != window)
+    SetWindowSubclass(info.hwndItem, EditKeys, 0, reinterpret_cast<DWORD_PTR>(this));
   return window;
 }
 

@@ -99,6 +99,15 @@ LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
     theTracking.Bar->EndMenuTracking();
     return 0;
   }
+  // A press on the open popup's own title closes it, and goes no further:
+  // reaching the bar it would open the popup again.
+  if (msg->message == WM_LBUTTONDOWN || msg->message == WM_NCLBUTTONDOWN) {
+    const TMenuBtn* pressed = theTracking.Bar->PopupButtonAt(msg->pt);
+    if (pressed && pressed->Index == theTracking.TrackedIndex) {
+      EndMenu();
+      return 1;
+    }
+  }
   const TMenuBtn* target = SwitchRequest(*msg);
   if (!target || target->Index == theTracking.TrackedIndex) return 0;
   // The open popup closes; the bar then opens the other one.

@@ -284,6 +284,89 @@ TEST_F(DarkSkinView, OpensEveryKindOfWindowInTheSkin) {
   }
 }
 
+// The focused window of the gallery's thread.
+HWND FocusOf(HWND window) {
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof(thread);
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+  return thread.hwndFocus;
+}
+
+bool MenuOpen(HWND window) {
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof(thread);
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) && (thread.flags & GUI_INMENUMODE);
+}
+
+RECT ScreenRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+POINT Centre(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+// Alt and a menu's letter, pressed on the keyboard, open that menu of the bar
+// whatever control has the focus, and type nothing into it.
+TEST_F(DarkSkinView, AltAndAMenusLetterOpensTheMenuFromEveryKindOfFocusedControl) {
+  struct TFocused {
+    wchar_t PageKey;
+    const wchar_t* ClassName;  // the first shown control of the class on the page takes the click
+    const wchar_t* Inner;      // the child that takes the focus, when the control has one
+  };
+  for (const TFocused& focused :
+       {TFocused{L'e', L"TEdit", nullptr}, TFocused{L'b', L"TButton", nullptr}, TFocused{L'k', L"TCheckBox", nullptr},
+        TFocused{L'l', L"TListView", nullptr}, TFocused{L'c', L"TComboBox", L"Edit"}}) {
+    SCOPED_TRACE(Narrow(focused.ClassName));
+    ASSERT_TRUE(ChooseMenuItemUntil(window, L'c', focused.PageKey, [&] {
+      const std::vector<HWND> pages = ShownDescendants(window, L"TControlPage");
+      return pages.size() == 1 && !ShownDescendants(pages.front(), focused.ClassName).empty();
+    }));
+    const HWND page = ShownDescendants(window, L"TControlPage").front();
+    const std::vector<HWND> shown = ShownDescendants(page, focused.ClassName);
+    const auto enabled = std::ranges::find_if(shown, [](HWND control) { return IsWindowEnabled(control) != 0; });
+    ASSERT_NE(enabled, shown.end());
+    HWND control = focused.Inner ? ChildWindow(*enabled, focused.Inner) : *enabled;
+    ASSERT_NE(control, nullptr);
+    SetForegroundWindow(window);
+    ASSERT_TRUE(WaitFor([this] { return GetForegroundWindow() == window; }));
+    real_input::ClickAt(Centre(ScreenRect(control)));
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(window) == control; }, std::chrono::seconds(10)))
+        << std::hex << FocusOf(window) << " has the focus, not " << control;
+    const std::wstring text = WindowText(control);
+    real_input::PressKeyWith(VK_MENU, 'S');
+    EXPECT_TRUE(WaitFor([this] { return MenuOpen(window); }, std::chrono::seconds(10))) << "no menu opened";
+    EXPECT_EQ(WindowText(control), text) << "the letter was typed";
+    real_input::PressKey(VK_ESCAPE);
+    real_input::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([this] { return !MenuOpen(window); }));
+  }
+}
+
+// The shown menu popup window of the gallery, or nullptr.
+HWND ShownPopup(const TProgram& program) {
+  for (HWND popup : TopLevelWindows(L"#32768", program.Id()))
+    if (IsWindowVisible(popup)) return popup;
+  return nullptr;
+}
+
+// A click on the title of the menu that is open closes it, as it opened it.
+TEST_F(DarkSkinView, ClickingTheTitleOfTheOpenMenuClosesIt) {
+  SetForegroundWindow(window);
+  ASSERT_TRUE(WaitFor([this] { return GetForegroundWindow() == window; }));
+  real_input::PressKeyWith(VK_MENU, 'S');
+  HWND popup = WaitForWindow([this] { return ShownPopup(gallery); });
+  ASSERT_NE(popup, nullptr);
+  // The popup hangs from its title's bottom-left corner.
+  const RECT below = ScreenRect(popup);
+  real_input::ClickAt(POINT{below.left + 8, below.top - 6});
+  EXPECT_TRUE(WaitFor([this] { return !MenuOpen(window); }, std::chrono::seconds(10))) << "the menu stayed open";
+  real_input::WaitForInputToRest();
+  Sleep(500);  // a popup opened again by the click would show by now
+  EXPECT_FALSE(MenuOpen(window)) << "the click opened the menu again";
+  EXPECT_EQ(ShownPopup(gallery), nullptr);
+}
+
 // However the user closes the gallery, with every kind of window it opens
 // still open, the program ends by itself with exit code 0.
 TEST(SkinView, EndsWithCodeZeroHoweverItIsClosedWithEveryWindowOpen) {
