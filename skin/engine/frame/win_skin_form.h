@@ -159,9 +159,6 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   // The mouse came over the frame: the hover timer runs until it leaves.
   void TrackFrameHover();
   void OnNcMouseLeave();
-  // The system menu's commands as the window's state allows them (the
-  // skinner took the styles the system decides that from).
-  void EnableSystemMenuCommands(HMENU menu) const;
   // Tells the hot control skinner that the mouse left it.
   void ReleaseHotControl();
   // A timer of the window itself, so no window of its own is made for it.

@@ -165,11 +165,6 @@ bool TWinSkinForm::HandleStage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_NCMOUSELEAVE:
       OnNcMouseLeave();
       return false;
-    case WM_INITMENUPOPUP:
-      if (!HIWORD(lParam)) return false;
-      result = CallOldProc(msg, wParam, lParam);
-      EnableSystemMenuCommands(reinterpret_cast<HMENU>(wParam));
-      return true;
     default:
       return false;
   }
@@ -585,20 +580,17 @@ void TWinSkinForm::PopupSystemMenu(int x, int y) {
     sysMenuPopup_ = CreateSystemMenuPopup(allowed_, *data_, &host_, [this](int tag) { SysMenuClick(tag); });
   EnableSystemMenuItems(*sysMenuPopup_, showState_);
   systemMenuShown_ = true;
-  if (data_->SkinControls().Contains(TSkinControlType::xcSystemMenu) && mdiKind_ != TMdiKind::Child)
+  if (data_->SkinControls().Contains(TSkinControlType::xcSystemMenu) && mdiKind_ != TMdiKind::Child) {
     sysMenuPopup_->Popup(x, y, ui::Application().Handle());
-  else
+  } else {
+    // The system enables the commands of the window's own menu by the styles
+    // the skinner took away: they are back while it shows.
+    const bool stylesOn = (windowStyle_ & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) != 0;
+    SetSystemStyles(true);
     TrackPopupMenu(GetSystemMenu(window_, FALSE), TPM_RIGHTBUTTON, x, y, 0, window_, nullptr);
+    SetSystemStyles(stylesOn);
+  }
   systemMenuShown_ = false;
-}
-
-void TWinSkinForm::EnableSystemMenuCommands(HMENU menu) const {
-  const auto enable = [menu](UINT command, bool on) {
-    EnableMenuItem(menu, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-  };
-  enable(SC_RESTORE, showState_ != TShowState::Normal);
-  enable(SC_MAXIMIZE, allowed_.Maximize && showState_ != TShowState::Maximized);
-  enable(SC_MINIMIZE, allowed_.Minimize && showState_ != TShowState::Minimized);
 }
 
 void TWinSkinForm::SysMenuClick(int tag) {

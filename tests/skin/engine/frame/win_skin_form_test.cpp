@@ -1155,18 +1155,37 @@ TEST_F(GeneratedSkinFrameTest, RestoreSequencesGiveTheWindowItsSizeBack) {
   }
 }
 
-// The system menu, opened as the user opens it, changes the show state.
+// The system menu, opened as the user opens it, changes the show state:
+// the skinned one, or the window's own where the skin leaves it to the system.
 struct TSystemMenuCase {
   const char* Name;
   bool ByKeys;  // Alt+Space, else a right click on the caption
-  int Item;     // 1 maximise, 2 minimise
+  bool SkinnedMenu;
+  UINT Command;  // SC_MAXIMIZE or SC_MINIMIZE
 };
-const TSystemMenuCase kSystemMenuCases[] = {{"right click, maximise", false, 1}, {"Alt+Space, minimise", true, 2}};
+const TSystemMenuCase kSystemMenuCases[] = {{"right click, maximise", false, true, SC_MAXIMIZE},
+                                            {"Alt+Space, minimise", true, true, SC_MINIMIZE},
+                                            {"the window's own menu, maximise", false, false, SC_MAXIMIZE}};
+
+// Where the command stands in the shown menu: the skinned system menu has
+// maximise second and minimise third; the system's finds it by identifier.
+int MenuPosition(const TSystemMenuCase& test) {
+  HWND popup = FindWindowExW(nullptr, nullptr, L"#32768", nullptr);
+  while (popup && !IsWindowVisible(popup)) popup = FindWindowExW(nullptr, popup, L"#32768", nullptr);
+  if (test.SkinnedMenu) return test.Command == SC_MAXIMIZE ? 1 : 2;
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+  for (int i = 0; i < GetMenuItemCount(menu); ++i)
+    if (GetMenuItemID(menu, i) == test.Command) return i;
+  return -1;
+}
 
 TEST_F(GeneratedSkinFrameTest, TheSystemMenuOpensByRightClickAndAltSpaceAndItsCommandsWork) {
   UseSkin(kRecipes[1]);
   HookManager();
   for (const TSystemMenuCase& test : kSystemMenuCases) {
+    TSkinControls controls = TSkinControls::Default();
+    if (!test.SkinnedMenu) controls.Exclude(TSkinControlType::xcSystemMenu);
+    data->SetSkinControls(controls);
     HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
     ASSERT_NE(AttachedSkinner(window), nullptr);
     const RECT rect = WindowRect(window);
@@ -1174,7 +1193,7 @@ TEST_F(GeneratedSkinFrameTest, TheSystemMenuOpensByRightClickAndAltSpaceAndItsCo
     bool shown = false;
     theMenuSteps = {[&] {
       shown = MenuPopupShown();
-      ClickShownMenuItem(test.Item);
+      ClickShownMenuItem(MenuPosition(test));
     }};
     const UINT_PTR timer = SetTimer(nullptr, 0, 200, RunMenuStep);
     if (test.ByKeys) {
@@ -1188,8 +1207,8 @@ TEST_F(GeneratedSkinFrameTest, TheSystemMenuOpensByRightClickAndAltSpaceAndItsCo
     KillTimer(nullptr, timer);
     PumpMessagesFor(300);
     EXPECT_TRUE(shown) << test.Name;
-    EXPECT_EQ(test.Item == 1, IsZoomed(window) != 0) << test.Name;
-    EXPECT_EQ(test.Item == 2, IsIconic(window) != 0) << test.Name;
+    EXPECT_EQ(test.Command == SC_MAXIMIZE, IsZoomed(window) != 0) << test.Name;
+    EXPECT_EQ(test.Command == SC_MINIMIZE, IsIconic(window) != 0) << test.Name;
   }
 }
 
