@@ -21,6 +21,7 @@ constexpr THelpFile kHelpFiles[] = {
     {kHelpPageResource, L"index.html"},
     {kHelpWindowPictureResource, L"rilvanta-window.png"},
     {kHelpMenuPictureResource, L"rilvanta-month-menu.png"},
+    {kHelpHolidaysPictureResource, L"rilvanta-holidays.png"},
 };
 
 bool WriteWholeFile(const std::wstring& path, std::span<const std::uint8_t> bytes) {

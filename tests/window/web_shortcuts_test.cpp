@@ -77,8 +77,9 @@ TEST_F(WebShortcutsTest, TheHiddenMallButtonWouldOpenTheMallsBareHost) {
 TEST_F(WebShortcutsTest, HelpAndHomeItemsOpenTheHelpPageThatShipsWithTheProgram) {
   wchar_t temporary[MAX_PATH + 1];
   const std::wstring folder = std::wstring(temporary, GetTempPathW(MAX_PATH + 1, temporary)) + L"Rilvanta-help\\";
-  for (const wchar_t* name : {L"index.html", L"rilvanta-window.png", L"rilvanta-month-menu.png"})
-    DeleteFileW((folder + name).c_str());
+  const auto pictures = {L"rilvanta-window.png", L"rilvanta-month-menu.png", L"rilvanta-holidays.png"};
+  for (const wchar_t* name : pictures) DeleteFileW((folder + name).c_str());
+  DeleteFileW((folder + L"index.html").c_str());
   ChooseSetting(4);  // 人工帮助
   ChooseSetting(5);  // 官方网站
   ASSERT_EQ(opened.size(), 2u);
@@ -88,7 +89,7 @@ TEST_F(WebShortcutsTest, HelpAndHomeItemsOpenTheHelpPageThatShipsWithTheProgram)
   std::ifstream page(std::filesystem::path(folder + L"index.html"));
   const std::string html{std::istreambuf_iterator<char>(page), std::istreambuf_iterator<char>()};
   EXPECT_NE(html.find("人工帮助"), std::string::npos);
-  for (const wchar_t* picture : {L"rilvanta-window.png", L"rilvanta-month-menu.png"}) {
+  for (const wchar_t* picture : pictures) {
     EXPECT_NE(html.find(text::WideToUtf8(picture)), std::string::npos) << "the page shows it";
     EXPECT_NE(GetFileAttributesW((folder + picture).c_str()), INVALID_FILE_ATTRIBUTES) << "written beside the page";
   }
