@@ -56,17 +56,20 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 
-const wchar_t* RecordingClass() {
-  static const ATOM atom = [] {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = RecordingProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = L"FrameTestWindow";
-    return RegisterClassW(&windowClass);
-  }();
-  return atom ? L"FrameTestWindow" : nullptr;
+// The name of a window class of that procedure, registered when first asked
+// for; nullptr when it cannot be.
+const wchar_t* WindowClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSW windowClass{};
+  if (GetClassInfoW(GetModuleHandleW(nullptr), name, &windowClass)) return name;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = name;
+  return RegisterClassW(&windowClass) ? name : nullptr;
 }
+const wchar_t* RecordingClass() { return WindowClass(L"FrameTestWindow", RecordingProc); }
+// A window whose procedure is the system's own: its commands do what they say.
+const wchar_t* PlainClass() { return WindowClass(L"FramePlainWindow", DefWindowProcW); }
 
 template <class Done>
 void PumpMessagesUntil(Done done, DWORD limitMs = 3000) {
@@ -906,19 +909,6 @@ TEST_F(WinSkinFormTest, AnMdiFrameAttachesItsNewChildrenWhichGiveTheirFrameToThe
 }
 
 // --- Skins made from scratch, and input the system delivers ---
-
-// A window whose procedure is the system's own: its commands do what they say.
-const wchar_t* PlainClass() {
-  static const ATOM atom = [] {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = L"FramePlainWindow";
-    return RegisterClassW(&windowClass);
-  }();
-  return atom ? L"FramePlainWindow" : nullptr;
-}
 
 // The mouse and keyboard as the user works them, through the system's input queue.
 void SendMouse(POINT screen, DWORD buttons) {
