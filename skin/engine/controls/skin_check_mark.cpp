@@ -58,8 +58,10 @@ void TSkinCheckMark::DrawSkin(HDC dc, const RECT& rect) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(WindowHandle(), GWL_STYLE));
   const bool leftText = (style & BS_LEFTTEXT) != 0;
   const RECT box = BoxRect(rect, width, height, leftText);
-  // The face covers the control's own box too, which a smaller frame would leave showing around it.
-  const RECT column = BoxRect(rect, kBoxColumn, kBoxColumn, leftText);
+  // The face covers the control's own box too, which a smaller frame would
+  // leave showing around it: over the control's whole height, as the system
+  // places its box by the text and may put it a pixel off the frame.
+  const RECT column = BoxRect(rect, kBoxColumn, rect.bottom - rect.top, leftText);
   RECT cover{};
   UnionRect(&cover, &box, &column);
   FillFace(dc, cover);

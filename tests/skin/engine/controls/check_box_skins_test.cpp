@@ -149,12 +149,20 @@ TEST_F(CheckBoxSkinsTest, NarrowFramesAreCentredInAFourteenPixelColumnAtTheirEdg
     EXPECT_TRUE(EqualRect(&c.right, &static_cast<const RECT&>(face->Bounds(CheckColour(1), all))));
     const auto leftFace = PaintedFace(leftText->Handle());
     EXPECT_TRUE(EqualRect(&c.left, &static_cast<const RECT&>(leftFace->Bounds(CheckColour(1), all))));
-    // Nothing of the control's own box shows around a smaller frame.
-    for (int y = 1; y < 15; ++y)
-      for (int x = 0; x < 14; ++x) {
-        const COLORREF pixel = face->Pixel(x, y);
-        EXPECT_TRUE(pixel == kFace || pixel == CheckColour(1)) << x << "," << y;
-      }
+    // Nothing of the control's own box shows around a smaller frame, at
+    // any height of the control (the system places its box by the text).
+    for (const int height : {kHeight, 18, 20, 23}) {
+      box->SetHeight(height);
+      MoveOnto(box->Handle(), 5, height / 2);
+      SetFocus(box->Handle());
+      UpdateWindow(box->Handle());
+      for (int y = 0; y < height; ++y)
+        for (int x = 0; x < 14; ++x) {
+          const COLORREF pixel = WindowPixel(box->Handle(), x, y);
+          EXPECT_TRUE(pixel == kFace || pixel == CheckColour(1)) << x << "," << y << " of " << height;
+        }
+    }
+    box->SetHeight(kHeight);
   }
 }
 
