@@ -31,6 +31,18 @@ void DrawButton(HDC dc, const RECT& area, const TDataSkinBorder& button, bool on
   DrawFrameCell(dc, area, button.Bitmap, transparent, button.FrameCount, state);
 }
 
+// Whether the control's drop-down button stands at its left: asked of the
+// control, as Wine keeps a combo box's button at the right whatever
+// WS_EX_LEFTSCROLLBAR says; a control that cannot tell goes by the style.
+bool ButtonOnLeft(HWND window, DWORD exStyle) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  RECT client{};
+  if (GetComboBoxInfo(window, &info) && !IsRectEmpty(&info.rcButton) && GetClientRect(window, &client))
+    return info.rcButton.left + info.rcButton.right < client.right;
+  return (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+}
+
 }  // namespace
 
 void TSkinComBox::AfterMessage(ui::TMessage& message) {
@@ -106,7 +118,7 @@ void TSkinComBox::DrawSkin(HDC dc, const RECT& rect) {
   const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
   if (IsSimpleComboBox(style)) return;
   const TState state = State((style & WS_DISABLED) == 0);
-  const bool onLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+  const bool onLeft = ButtonOnLeft(window, exStyle);
   if (skin.ComboButton->Style == kPlainButtonStyle) return DrawPlain(dc, rect, state, onLeft);
   if (!skin.SunkEdge || skin.SunkEdge->Bitmap.Empty()) return;
 

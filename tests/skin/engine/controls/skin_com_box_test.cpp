@@ -126,14 +126,27 @@ TEST_F(SkinComBoxTest, BorderButtonAndArrowFollowTheStateAndTheTextAreaKeepsTheC
   ExpectLook(*PaintedFace(list->Handle()), width, height, TSkinComBox::kNormal, "focus gone");
 }
 
-TEST_F(SkinComBoxTest, WithTheScrollBarOnTheLeftTheMirroredButtonIsOnTheLeftInTheSameState) {
+// The button is drawn where the control has it, whatever its scroll-bar side
+// says (Wine keeps it at the right), and never over the text: from the
+// mirrored picture at the left edge only when the control's button is there.
+TEST_F(SkinComBoxTest, TheButtonIsDrawnWhereTheControlHasItWhicheverSideTheScrollBarStyleNames) {
+  const auto plain = PaintedFace(left->Handle());
   Skin(TestSkin(true));
   const int width = left->Width(), height = left->Height(), w = GetSystemMetrics(SM_CXHSCROLL);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(left->Handle(), &info));
   const auto face = PaintedFace(left->Handle());
-  EXPECT_EQ(face->Pixel(0, height / 2), kMarker) << "the marker column comes first";
-  EXPECT_EQ(face->Pixel(w + 1, 1), ButtonColour(TSkinComBox::kNormal));
-  EXPECT_EQ(face->Pixel(2 + (w - 4) / 2 + 1, (height - 4) / 2 + 1), ArrowColour(TSkinComBox::kNormal));
-  EXPECT_EQ(face->Pixel(width - 1, height / 2), EdgeColour(TSkinComBox::kNormal));
+  if (info.rcButton.left + info.rcButton.right < width) {
+    EXPECT_EQ(face->Pixel(0, height / 2), kMarker) << "the marker column comes first";
+    EXPECT_EQ(face->Pixel(w + 1, 1), ButtonColour(TSkinComBox::kNormal));
+    EXPECT_EQ(face->Pixel(2 + (w - 4) / 2 + 1, (height - 4) / 2 + 1), ArrowColour(TSkinComBox::kNormal));
+    EXPECT_EQ(face->Pixel(width - 1, height / 2), EdgeColour(TSkinComBox::kNormal));
+    return;
+  }
+  ExpectLook(*face, width, height, TSkinComBox::kNormal, "the button at the right, where the control has it");
+  for (int y = 2; y < height - 2; ++y)
+    for (int x = 2; x < width - w - 4; ++x) ASSERT_EQ(face->Pixel(x, y), plain->Pixel(x, y)) << x << "," << y;
 }
 
 TEST_F(SkinComBoxTest, BareComboBoxDateTimePickerPlainButtonStyleAndASkinWithoutThePictures) {
