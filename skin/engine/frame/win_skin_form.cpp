@@ -82,7 +82,12 @@ bool TWinSkinForm::SkinWindow(HWND window) {
   if (SkinsFrames()) {
     const bool keepStyles =
         (mdiKind_ == TMdiKind::Child && MdiChildrenMaximized()) || showState_ == TShowState::Minimized;
+    RECT before{};
+    GetClientRect(window_, &before);
     CreateMenuBar();
+    RECT after{};
+    GetClientRect(window_, &after);
+    menuTakenHeight_ = after.bottom - before.bottom;
     if (!keepStyles) SetSystemStyles(false);
     RebuildFrameMetrics();
   }
@@ -123,7 +128,7 @@ void TWinSkinForm::ReadWindowFacts() {
   rightToLeft_ = (exStyle & framestyle::kExLeftScrollBar) != 0;
   RECT client{};
   GetClientRect(window_, &client);
-  clientRectAtAttach_ = client;
+  firstFitClient_ = client;
   const SIZE size = WindowSize(window_);
   systemFrameSize_ = SIZE{size.cx - client.right, size.cy - client.bottom};
   // Asking for the system menu makes one; a window with the style has one anyway.
@@ -183,12 +188,17 @@ void TWinSkinForm::SetHoverTimer(bool on) {
     KillTimer(window_, kHoverTimerId);
 }
 
+void TWinSkinForm::KeepClientForFirstFit() {
+  GetClientRect(window_, &firstFitClient_);
+  firstFitClient_.bottom -= menuTakenHeight_;
+}
+
 void TWinSkinForm::FitWindowToFrame(bool rereadClient) {
   if (showState_ == TShowState::Maximized) {
     RecalculateFrame();
     return;
   }
-  RECT client = clientRectAtAttach_;
+  RECT client = firstFitClient_;
   if (rereadClient) GetClientRect(window_, &client);
   const int width = client.right - client.left + widths_.Left + widths_.Right;
   const int height = client.bottom - client.top + widths_.Title + widths_.Bottom + menuBarHeight_;

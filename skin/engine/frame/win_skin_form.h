@@ -113,8 +113,12 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   void FreeMenuBar(bool windowDestroyed);
 
   // The frame.
-  // Sizes the window around its client rectangle (read now, or as it was at attach).
+  // Sizes the window around its client rectangle (read now, or as kept for the first fit).
   void FitWindowToFrame(bool rereadClient);
+  // The client the first fit keeps: the window's now (it may have been
+  // resized since it was attached, by a cascade of MDI children), less the
+  // room the system's menu bar took before the skinned bar replaced it.
+  void KeepClientForFirstFit();
   void UpdateRegion();
   // Puts the system-menu, minimise and maximise styles back (on) or takes them away.
   void SetSystemStyles(bool on);
@@ -198,7 +202,9 @@ class TWinSkinForm : public TFormSkinner, private TCaptionButtonPainter {
   // Unskin or UnskinOnDestroy has run.
   bool detached_ = false;
 
-  RECT clientRectAtAttach_{};
+  RECT firstFitClient_{};
+  // How much the client grew when the skinned bar took the window's menu.
+  int menuTakenHeight_ = 0;
   SIZE systemFrameSize_{};
   DWORD lastSysMenuTime_ = 0;
   DWORD doubleClickTime_ = 0;

@@ -404,6 +404,7 @@ void TWinSkinForm::OnAttached() {
       RecalculateFrame();
     } else if (showState_ != TShowState::Minimized && borderKind_ != TBorderKind::None) {
       state_ = TFormSkinnerState::Fitting;
+      KeepClientForFirstFit();
       FitWindowToFrame(false);
     }
     state_ = TFormSkinnerState::Active;

@@ -1406,6 +1406,8 @@ TEST_F(GeneratedSkinFrameTest, AnMdiFramesTitleAndBarFollowItsChildrenWhichOpenA
     child->Show();
     children.push_back(child);
   }
+  // As the gallery opens them: cascaded at once.
+  frame.Cascade();
   PumpMessagesUntil([&] {
     return std::all_of(children.begin(), children.end(), [](ui::TForm* child) {
       return SendMessageW(child->Handle(), SKM_QUERYSKINNED, 0, 0) == kSkinnedAnswer;
