@@ -107,6 +107,43 @@ HWND TSkinTab::FindUpDown() {
   return (GetWindowLongPtrW(upDown, GWL_STYLE) & WS_VISIBLE) != 0 ? upDown : nullptr;
 }
 
+bool TSkinTab::BeforeMessage(ui::TMessage& message) {
+  if (!TabElement(SkinData())) return true;
+  switch (message.Msg) {
+    case WM_ERASEBKGND:
+      message.Result = 1;  // the composed picture covers everything
+      return false;
+    case WM_PAINT:
+      PaintComposed(message);
+      return false;
+    default:
+      return true;
+  }
+}
+
+void TSkinTab::PaintComposed(ui::TMessage& message) {
+  const HWND window = WindowHandle();
+  RECT client{};
+  GetClientRect(window, &client);
+  PAINTSTRUCT paint{};
+  const bool ownPaint = message.WParam == 0;
+  const HDC target = ownPaint ? BeginPaint(window, &paint) : reinterpret_cast<HDC>(message.WParam);
+  if (target && !IsRectEmpty(&client)) {
+    const HDC memory = CreateCompatibleDC(target);
+    const TBitmapHandle picture(CreateCompatibleBitmap(target, client.right, client.bottom));
+    const HGDIOBJ old = SelectObject(memory, picture.get());
+    FillFace(memory, client);
+    ui::TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(memory), 0};
+    CallOldHandler(own);
+    DrawSkin(memory, client);
+    BitBlt(target, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+  }
+  if (ownPaint) EndPaint(window, &paint);
+  message.Result = 0;
+}
+
 void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
   const TDataSkinBorder* tabs = TabElement(SkinData());
   if (!tabs) return;

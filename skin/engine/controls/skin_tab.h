@@ -1,6 +1,6 @@
 #pragma once
-// The skinner of a tab control window: after the control paints itself, its
-// tab strip is painted again from the skin's tab picture (the focused tab in
+// The skinner of a tab control window: the control paints itself off-screen,
+// then its tab strip is painted again there from the skin's tab picture (the focused tab in
 // the picture's second state) with each tab's icon and caption, and the page
 // border from the tab element's border picture. The strip is drawn upright
 // and turned to the side the tabs stand on. The control's scroll arrows get
@@ -27,9 +27,13 @@ class TSkinTab : public TSkinControl {
   void UpdateSkin() override;
 
  protected:
+  bool BeforeMessage(ui::TMessage& message) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
 
  private:
+  // The control paints itself into a bitmap, the skin goes over it there, and
+  // the screen gets the whole in one copy: no repaint shows the system's look.
+  void PaintComposed(ui::TMessage& message);
   // The tab side from the window style, and the pictures turned to it.
   void PrepareTabImages();
   // Skins the control's scroll arrows once (when the frame skinner's list

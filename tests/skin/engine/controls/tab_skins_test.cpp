@@ -7,7 +7,9 @@
 
 #include <commctrl.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "bmp_builder.h"
@@ -196,6 +198,33 @@ TEST_F(TabSkinsTest, TabSetHangsThePictureUpsideDownAndLeavesOutTheTabThatDoesNo
     EXPECT_EQ(CaptionPixels(*face, tabs[i], frame != 2), 0) << i;
   }
   EXPECT_EQ(face->Pixel(tabs[2].right + 2, 10), kFace) << "nothing after the last tab that fits";
+}
+
+// Repainted again and again, a tab control never shows the system's look on
+// the screen: another thread reads a tab's pixel from the screen meanwhile.
+TEST_F(TabSkinsTest, RepaintingNeverShowsTheSystemsLookOnTheScreen) {
+  Skin(true);
+  ui::TTabControl& tabs = *tabControls[0];
+  POINT point = InTab(Landed(tabs, 0), tabs.TabPosition(), 0.25);
+  ClientToScreen(tabs.Handle(), &point);
+  UpdateWindow(tabs.Handle());
+  std::atomic<bool> done = false;
+  int captures = 0, systemLooks = 0;
+  std::thread reader([&] {
+    const HDC screen = GetDC(nullptr);
+    while (!done) {
+      const COLORREF pixel = GetPixel(screen, point.x, point.y);
+      ++captures;
+      systemLooks += pixel != Outer(1);
+    }
+    ReleaseDC(nullptr, screen);
+  });
+  for (int round = 0; round < 300; ++round)
+    RedrawWindow(tabs.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  done = true;
+  reader.join();
+  EXPECT_GT(captures, 20);
+  EXPECT_EQ(systemLooks, 0) << "of " << captures;
 }
 
 }  // namespace
