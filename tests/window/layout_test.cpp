@@ -147,7 +147,7 @@ TEST_F(Layout, TextsHaveTheirFacesSizesAndColours) {
       {"Label19", "宋体", 14, clWindowText, ui::fsBold},
       {"Label21", "宋体", 12, clFuchsia, 0},
       {"lbl3", "宋体", 12, clFuchsia, 0},
-      {"lbl4", "宋体", 12, clWindowText, 0},
+      {"lbl4", "宋体", 12, form->SkinData1->Skin().ButtonTextColour, 0},  // on the skin's face, in its text colour
       {"Edit1", "宋体", 16, clWindowText, 0},
       {"Button1", "宋体", 12, clWindowText, 0},
   };
