@@ -2,7 +2,7 @@
 // move the selection (the search box keeping its own keys), today keeps its
 // mark apart, the menus check what is shown, a day's tooltip tells its
 // details, and the 休 and 班 marks stand on the screen beside, never over,
-// the day numbers.
+// the day numbers, with later years from a holidays.txt.
 
 #include <windows.h>
 
@@ -195,6 +195,28 @@ TEST_F(CalendarInput, DaysOffAndWorkDaysCarryAReadableMarkBesideTheDayNumber) {
     EXPECT_GE(Contrast(day.MarkColour, 0xFFFFFF), 4.5);
     Input([] { real_input::PressKey(VK_HOME); });
   }
+}
+
+// A later year's days come from a holidays.txt beside the program.
+class HolidaysFile : public WindowTest {};
+
+TEST_F(HolidaysFile, BesideTheProgramMarksALaterYearsDays) {
+  wchar_t module[MAX_PATH];
+  const std::wstring program(module, GetModuleFileNameW(nullptr, module, MAX_PATH));
+  const std::wstring path = program.substr(0, program.find_last_of(L'\\') + 1) + L"holidays.txt";
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  const std::string lines = "# test\n2030-01-02 \xE4\xBC\x91 New Year\nnot a day\n2030-01-05 \xE7\x8F\xAD New Year\n";
+  DWORD written = 0;
+  WriteFile(file, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr);
+  CloseHandle(file);
+  Open(Date(2026, 5, 15));
+  DeleteFileW(path.c_str());
+  form->ShowMonth(Date(2030, 1, 1));
+  for (const auto& [day, mark] : {std::pair{2, "休"}, {5, "班"}}) {
+    EXPECT_TRUE(form->HolidayMarks[CellShowing(day)]->Visible()) << day;
+    EXPECT_EQ(Text(*form->HolidayMarks[CellShowing(day)]), Gbk(mark)) << day;
+  }
+  EXPECT_FALSE(form->HolidayMarks[CellShowing(3)]->Visible());
 }
 
 }  // namespace
