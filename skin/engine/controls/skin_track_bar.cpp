@@ -10,6 +10,9 @@
 namespace skin {
 namespace {
 
+// Frames of the thumb picture.
+constexpr int kNormalThumb = 2, kDisabledThumb = 4;
+
 bool IsCustomDraw(const ui::TMessage& message) {
   return (message.Msg == WM_NOTIFY || message.Msg == ui::CN_NOTIFY) &&
          reinterpret_cast<const NMHDR*>(message.LParam)->code == static_cast<UINT>(NM_CUSTOMDRAW);
@@ -24,6 +27,11 @@ const TDataSkinObject* ThumbPicture(const TSkinSettings& skin, bool vertical) {
 }
 
 }  // namespace
+
+void TSkinTrackBar::AttachControl(ui::TControl& control, TSkinData& data, bool, ui::TCanvas& canvas) {
+  // The control erases around its channel in its own colour: the skin's face.
+  TSkinControl::AttachControl(control, data, true, canvas);
+}
 
 bool TSkinTrackBar::BeforeMessage(ui::TMessage& message) {
   if (message.Msg == WM_ERASEBKGND) {
@@ -56,7 +64,8 @@ void TSkinTrackBar::DrawThumb(HDC dc) {
   const bool vertical = (GetWindowLongPtrW(window, GWL_STYLE) & TBS_VERT) != 0;
   const TSkinSettings& skin = SkinData()->Skin();
   if (const TDataSkinObject* picture = ThumbPicture(skin, vertical)) {
-    DrawFrameCell(dc, thumb, picture->Bitmap, true, picture->FrameCount, 2);
+    const bool disabled = !IsWindowEnabled(window) && picture->FrameCount >= kDisabledThumb;
+    DrawFrameCell(dc, thumb, picture->Bitmap, true, picture->FrameCount, disabled ? kDisabledThumb : kNormalThumb);
     return;
   }
   const TPenHandle outline(CreatePen(PS_SOLID, 1, ui::ColourToRgb(skin.ButtonShadowColour)));

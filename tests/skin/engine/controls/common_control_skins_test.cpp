@@ -181,6 +181,7 @@ TEST_F(CommonControlSkinsTest, ProgressFillsThePositionsShareOfTheUpperLimitInBo
   EXPECT_NE(face->Pixel(2, 71), kBlock) << "centred across the bar";
 }
 
+// The thumb in the picture's second frame, its fourth when disabled, on the skin's face.
 TEST_F(CommonControlSkinsTest, TrackBarThumbIsTheSkinsSecondFrameOrAPlainOutlinedBox) {
   Skin(TestSkin(true));
   ASSERT_NE(SkinnerOf<TSkinTrackBar>(track->Handle()), nullptr);
@@ -191,6 +192,12 @@ TEST_F(CommonControlSkinsTest, TrackBarThumbIsTheSkinsSecondFrameOrAPlainOutline
   EXPECT_EQ(face->Pixel((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2), ThumbColour(2));
   const COLORREF channelEdge = face->Pixel(channel.left + 2, channel.top);
   EXPECT_NE(channelEdge, kFace) << "the control draws its own channel";
+  EXPECT_EQ(face->Pixel(1, 1), kFace) << "the skin's face around the channel";
+  track->SetEnabled(false);
+  EXPECT_EQ(PaintedFace(track->Handle())->Pixel((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2),
+            ThumbColour(4))
+      << "a disabled thumb";
+  track->SetEnabled(true);
 
   data->ReadSkinStream(TestSkin(false));
   face = PaintedFace(track->Handle());
