@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <utility>
 
 #include "ui/forms/application.h"
@@ -36,11 +37,8 @@ TFRM_Date::TFRM_Date(ui::TComponent* owner, TTodaySource today) : ui::TForm(owne
   const auto calendarKeys = [this](ui::TComponent* s, WORD& key, ui::TShiftState shift) {
     CalendarKeyDown(s, key, shift);
   };
-  for (ui::TWinControl* control : {static_cast<ui::TWinControl*>(this), static_cast<ui::TWinControl*>(Panel1),
-                                   static_cast<ui::TWinControl*>(BitBtn1), static_cast<ui::TWinControl*>(BitBtn2),
-                                   static_cast<ui::TWinControl*>(BitBtn3), static_cast<ui::TWinControl*>(BitBtn4),
-                                   static_cast<ui::TWinControl*>(BitBtn5), static_cast<ui::TWinControl*>(BitBtn6),
-                                   static_cast<ui::TWinControl*>(Button1)})
+  for (ui::TWinControl* control : std::initializer_list<ui::TWinControl*>{this, Panel1, BitBtn1, BitBtn2, BitBtn3,
+                                                                          BitBtn4, BitBtn5, BitBtn6, Button1})
     control->OnKeyDown = calendarKeys;
 }
 
