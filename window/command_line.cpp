@@ -1,5 +1,7 @@
 #include "window/command_line.h"
 
+#include "window/autostart/run_value.h"
+
 #include <utility>
 #include <vector>
 
@@ -32,7 +34,7 @@ TCommandLine ParseCommandLine(std::wstring_view arguments) {
   TCommandLine options;
   const std::vector<std::wstring> words = SplitArguments(arguments);
   for (std::size_t index = 0; index < words.size(); ++index) {
-    if (words[index] == L"--autostart")
+    if (words[index] == kAutostartArgument)
       options.Autostart = true;
     else if (words[index] == L"--skin" && index + 1 < words.size())
       options.SkinFile = words[++index];
