@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generated_skin.h"
@@ -1112,7 +1113,10 @@ TEST_F(GeneratedSkinFrameTest, RestoreSequencesGiveTheWindowItsSizeBack) {
     HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
     ASSERT_NE(AttachedSkinner(window), nullptr);
     const RECT before = WindowRect(window);
+    // Every step changes what the window shows.
+    const auto shown = [window] { return std::pair{IsZoomed(window) != 0, IsIconic(window) != 0}; };
     for (TStep step : test.Steps) {
+      const std::pair<bool, bool> was = shown();
       const RECT rect = WindowRect(window);
       const POINT onTitle{rect.left + 30, rect.top + generatedskin::kTitleHeight / 2};
       switch (step) {
@@ -1136,7 +1140,8 @@ TEST_F(GeneratedSkinFrameTest, RestoreSequencesGiveTheWindowItsSizeBack) {
           break;
         }
       }
-      PumpMessagesFor(300);
+      PumpMessagesUntil([&] { return shown() != was; }, 1000);
+      PumpMessagesFor(50);
     }
     EXPECT_FALSE(IsZoomed(window) || IsIconic(window)) << test.Name;
     const RECT after = WindowRect(window);
