@@ -45,6 +45,36 @@ bool ButtonOnLeft(HWND window, DWORD exStyle) {
 
 }  // namespace
 
+void TSkinComBox::AttachControl(ui::TControl& control, TSkinData& data, bool recolour, ui::TCanvas& canvas) {
+  TSkinControl::AttachControl(control, data, recolour, canvas);
+  WatchEdit();
+}
+
+void TSkinComBox::AttachHandle(HWND window, TSkinData& data, ui::TCanvas& canvas) {
+  TSkinControl::AttachHandle(window, data, canvas);
+  WatchEdit();
+}
+
+void TSkinComBox::WatchEdit() {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  const HWND window = WindowHandle();
+  if (!window || !GetComboBoxInfo(window, &info) || !info.hwndItem || info.hwndItem == window) return;
+  const HWND edit = info.hwndItem;
+  editSubclass_.Attach(edit, [this, window, edit](UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_MOUSEMOVE && !HasMouseBit(kMouseOver)) {
+      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, edit, 0};
+      TrackMouseEvent(&track);
+      SetMouseOver(true);
+    } else if (msg == WM_MOUSELEAVE) {
+      POINT cursor{};
+      RECT bounds{};
+      if (!GetCursorPos(&cursor) || !GetWindowRect(window, &bounds) || !PtInRect(&bounds, cursor)) SetMouseOver(false);
+    }
+    return editSubclass_.CallOld(msg, wParam, lParam);
+  });
+}
+
 void TSkinComBox::AfterMessage(ui::TMessage& message) {
   if (IsMouseLeave(message)) return SetMouseOver(false);
   switch (message.Msg) {

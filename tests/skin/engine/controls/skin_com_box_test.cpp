@@ -53,6 +53,13 @@ std::vector<std::uint8_t> TestSkin(bool elements, int buttonStyle = 0) {
   return WriteSkinStream(ComposeSkinArchive(entries));
 }
 
+// The edit of a drop-down combo box.
+HWND ChildWindowOf(HWND combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
+}
+
 class SkinComBoxTest : public SkinnedFormTest {
  protected:
   void SetUp() override {
@@ -121,6 +128,10 @@ TEST_F(SkinComBoxTest, BorderButtonAndArrowFollowTheStateAndTheTextAreaKeepsTheC
   ExpectLook(*PaintedFace(list->Handle()), width, height, TSkinComBox::kHot, "mouse over");
   SendMessageW(list->Handle(), ui::CM_MOUSELEAVE, 0, 0);
   ExpectLook(*PaintedFace(disabled->Handle()), width, height, TSkinComBox::kDisabled, "disabled");
+  MoveOnto(ChildWindowOf(edit->Handle()), 5, 5);
+  ExpectLook(*PaintedFace(edit->Handle()), width, height, TSkinComBox::kHot, "mouse over its edit");
+  SendMessageW(edit->Handle(), ui::CM_MOUSELEAVE, 0, 0);
+  SetCursorPos(0, 0);
   edit->SetFocus();
   ExpectLook(*PaintedFace(edit->Handle()), width, height, TSkinComBox::kHot, "its edit has the focus");
   ExpectLook(*PaintedFace(list->Handle()), width, height, TSkinComBox::kNormal, "focus gone");
