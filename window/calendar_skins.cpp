@@ -76,12 +76,10 @@ std::wstring SkinsFolderBesideProgram() {
 
 TSkinChoice SkinFileChoice(const std::wstring& path) { return {text::WideToGbk(FileName(path)), nullptr, path}; }
 
-// The component's own archive is still the last skin worn: reading it again
-// gives the element records back.
+// A refused skin leaves the component wearing the one before.
 std::string WearSkin(skin::TSkinData& data, const TSkinChoice& choice) {
   std::string readerSays;
   if (Load(data, choice, readerSays)) return {};
-  data.LoadSkinStream();
   return Gbk("无法使用皮肤文件“") + text::WideToGbk(choice.File) + Gbk("”：它不是能读取的皮肤文件") +
          (readerSays.empty() ? std::string() : Gbk("（") + readerSays + Gbk("）")) + Gbk("。日历保持原来的皮肤。");
 }
