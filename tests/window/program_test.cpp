@@ -20,6 +20,7 @@
 #include "real_input.h"
 #include "running_program.h"
 #include "screen_pixels.h"
+#include "text/gbk.h"
 
 namespace window_test {
 namespace {
@@ -143,6 +144,21 @@ TEST(Program, StartedWithWindowsItStaysResidentBehindAnIconUntilItsExitItem) {
   ASSERT_NE(window, nullptr);
   HWND icon = WaitForWindow(NotificationIcon);
   ASSERT_NE(icon, nullptr) << "no icon in the notification area";
+  // Its tooltip: today's date, then the lunar one.
+  real_input::MoveMouseTo(Centre(icon));
+  std::wstring tip;
+  EXPECT_TRUE(WaitFor([&] {
+    for (HWND tooltip : TopLevelWindows(L"tooltips_class32")) {
+      wchar_t text[128] = L"";
+      if (IsWindowVisible(tooltip)) SendMessageW(tooltip, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text));
+      if (*text) tip = text;
+    }
+    return !tip.empty();
+  }));
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  EXPECT_NE(tip.find(std::to_wstring(now.wYear)), std::wstring::npos) << text::WideToUtf8(tip);
+  EXPECT_NE(tip.find(L"年"), std::wstring::npos) << "the lunar year";
 
   const auto hidden = [window] { return !IsWindowVisible(window); };
   {
