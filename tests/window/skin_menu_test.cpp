@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "message_boxes.h"
+#include "running_program.h"
 #include "window_test_support.h"
 
 namespace window_test {
@@ -44,11 +45,6 @@ class SkinMenuTest : public WindowTest {
     for (const wchar_t* name : {L"\\a 坏的.skn", L"\\b 夜色.skn"}) DeleteFileW((folder + name).c_str());
     RemoveDirectoryW(folder.c_str());
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Skin");
-  }
-  static std::wstring WinePath(const char* path) {
-    std::wstring wide = L"Z:";
-    for (const char* c = path; *c; ++c) wide += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return wide;
   }
   // Opens the settings menu, then 皮肤 (its sixth item) and chooses its item 1, 2, ...
   void ChooseSkin(int item) {
