@@ -159,7 +159,11 @@ void TSkinHeader::DrawItem(HDC dc, const TDataSkinObject& picture, int index, co
   SetTextColor(dc, ui::ColourToRgb(colour));
   // An owner-drawn item keeps its image index too.
   const bool hasImage = (item.fmt & (HDF_IMAGE | HDF_OWNERDRAW)) != 0;
-  DrawIconCaption(dc, rect, AlignmentOf(item.fmt), text::WideToGbk(text), hasImage ? item.iImage : kNoImage, images,
+  // A right-aligned caption keeps clear of the divider the picture's right edge draws.
+  const TCaptionAlignment alignment = AlignmentOf(item.fmt);
+  RECT captionArea = rect;
+  if (alignment == TCaptionAlignment::Right) captionArea.right -= picture.RightWidth;
+  DrawIconCaption(dc, captionArea, alignment, text::WideToGbk(text), hasImage ? item.iImage : kNoImage, images,
                   enabled);
 }
 

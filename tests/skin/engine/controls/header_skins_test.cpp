@@ -92,7 +92,8 @@ TEST_F(HeaderSkinsTest, ItemsAndTheAreaAfterThemWearThePictureWithIconAndCaption
   };
   const HFONT bold = crispFont(FW_BOLD, true), plainFont = crispFont(FW_NORMAL, false);
   SendMessageW(header->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
-  // A right-aligned item wide enough for its icon and caption to start 42 pixels in.
+  // A right-aligned item wide enough for its icon and caption to start 42
+  // pixels in, before the picture's 2-pixel right edge (the divider).
   HDC screen = GetDC(nullptr);
   const HGDIOBJ old = SelectObject(screen, plainFont);
   SIZE extent{};
@@ -100,8 +101,8 @@ TEST_F(HeaderSkinsTest, ItemsAndTheAreaAfterThemWearThePictureWithIconAndCaption
   SelectObject(screen, old);
   ReleaseDC(nullptr, screen);
   header->AddSection({"", 100, ui::TAlignment::taLeftJustify, 0});
-  header->AddSection({caption, 42 + 16 + extent.cx + 2, ui::TAlignment::taRightJustify, 0});
-  header->AddSection({"Kind", 300 - 100 - (42 + 16 + extent.cx + 2)});
+  header->AddSection({caption, 42 + 16 + extent.cx + 2 + 2, ui::TAlignment::taRightJustify, 0});
+  header->AddSection({"Kind", 300 - 100 - (42 + 16 + extent.cx + 2 + 2)});
   ShowForm();
   Skin();
   const HWND window = header->Handle();
@@ -124,7 +125,7 @@ TEST_F(HeaderSkinsTest, ItemsAndTheAreaAfterThemWearThePictureWithIconAndCaption
   const RECT ink = InkColumns(*face, sized, HeaderColour(1), kIcon);
   EXPECT_GE(ink.left - sized.left, 59);
   EXPECT_LE(ink.left - sized.left, 61);
-  EXPECT_LE(ink.right, sized.right - 2);
+  EXPECT_LE(ink.right, sized.right - 2 - 2) << "the caption runs into the divider";
   EXPECT_GT(face->CountOf(kText, sized), 0) << "the caption in the picture's text colour";
   // A left-aligned caption without icon starts 3 pixels in.
   const RECT kind = ItemRect(window, 2);
