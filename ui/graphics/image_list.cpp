@@ -42,8 +42,8 @@ bool ImageListIconSize(HIMAGELIST images, int& width, int& height) {
   return images && ImageLists().GetIconSize(images, &width, &height);
 }
 
-void DrawImageListImage(HIMAGELIST images, int index, HDC dc, int x, int y) {
-  if (images) ImageLists().Draw(images, index, dc, x, y, ILD_TRANSPARENT);
+void DrawImageListImage(HIMAGELIST images, int index, HDC dc, int x, int y, UINT style) {
+  if (images) ImageLists().Draw(images, index, dc, x, y, style);
 }
 
 TImageList::TImageList(TComponent* owner, int width, int height)

@@ -13,8 +13,9 @@ namespace ui {
 
 // An image list's image size; false for a list without images of a size.
 bool ImageListIconSize(HIMAGELIST images, int& width, int& height);
-// Image `index` of the list at (x, y), its mask colour left out.
-void DrawImageListImage(HIMAGELIST images, int index, HDC dc, int x, int y);
+// Image `index` of the list at (x, y): by default its mask colour left out,
+// with ILD_MASK its mask alone (black where the image is).
+void DrawImageListImage(HIMAGELIST images, int index, HDC dc, int x, int y, UINT style = ILD_TRANSPARENT);
 
 class TImageList : public TComponent {
  public:

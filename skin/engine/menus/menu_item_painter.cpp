@@ -77,7 +77,7 @@ void DrawGlyphAsMark(const ui::TImageList& images, int index, HDC dc, int x, int
   const HDC maskDc = CreateCompatibleDC(dc);
   const HGDIOBJ old = SelectObject(maskDc, mask.get());
   PatBlt(maskDc, 0, 0, w, h, WHITENESS);
-  ImageList_Draw(images.Handle(), index, maskDc, 0, 0, ILD_MASK);  // black where the glyph is
+  ui::DrawImageListImage(images.Handle(), index, maskDc, 0, 0, ILD_MASK);
   SelectObject(maskDc, old);
   DeleteDC(maskDc);
   DrawMonochromeMark(dc, mask.get(), x, y, w, h, colour);
