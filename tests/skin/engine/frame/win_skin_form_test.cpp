@@ -1150,6 +1150,58 @@ TEST_F(GeneratedSkinFrameTest, RestoreSequencesGiveTheWindowItsSizeBack) {
   }
 }
 
+// Drags with the mouse: by the caption the window moves, by a border it is
+// sized, and a maximised window's caption holds it where it is.
+struct TDragCase {
+  const char* Name;
+  bool Maximised;
+  // Where the drag starts, as a fraction of the window's size (in 1/100), or
+  // at the border when 100.
+  int AtX, AtY;
+  SIZE By;
+  POINT Moved;
+  SIZE Grown;
+};
+const TDragCase kDragCases[] = {
+    {"caption", false, 20, 0, {40, 30}, {40, 30}, {0, 0}},
+    {"right border", false, 100, 50, {30, 0}, {0, 0}, {30, 0}},
+    {"bottom border", false, 50, 100, {0, 25}, {0, 0}, {0, 25}},
+    {"maximised caption", true, 20, 0, {40, 30}, {0, 0}, {0, 0}},
+};
+
+TEST_F(GeneratedSkinFrameTest, DragsMoveByTheCaptionSizeByTheBordersAndLeaveAMaximisedWindow) {
+  UseSkin(kRecipes[1]);
+  HookManager();
+  for (const TDragCase& test : kDragCases) {
+    HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(AttachedSkinner(window), nullptr);
+    if (test.Maximised) {
+      PostMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+      PumpMessagesUntil([window] { return IsZoomed(window) != 0; });
+    }
+    const RECT before = WindowRect(window);
+    const SIZE size = SizeOf(before);
+    const auto along = [](LONG start, LONG length, int at) {
+      return at == 100 ? start + length - 2 : start + length * at / 100;
+    };
+    const POINT from{along(before.left, size.cx, test.AtX), test.AtY == 0 ? before.top + generatedskin::kTitleHeight / 2
+                                                                          : along(before.top, size.cy, test.AtY)};
+    const POINT to{from.x + test.By.cx, from.y + test.By.cy};
+    // All queued at once: the system's move and size loop, started by the press, reads the rest.
+    SendMouse(from, 0);
+    SendMouse(from, MOUSEEVENTF_LEFTDOWN);
+    SendMouse(POINT{(from.x + to.x) / 2, (from.y + to.y) / 2}, 0);
+    SendMouse(to, 0);
+    SendMouse(to, MOUSEEVENTF_LEFTUP);
+    PumpMessagesFor(300);
+    const RECT after = WindowRect(window);
+    EXPECT_EQ(after.left - before.left, test.Moved.x) << test.Name;
+    EXPECT_EQ(after.top - before.top, test.Moved.y) << test.Name;
+    EXPECT_EQ(SizeOf(after).cx - size.cx, test.Grown.cx) << test.Name;
+    EXPECT_EQ(SizeOf(after).cy - size.cy, test.Grown.cy) << test.Name;
+  }
+}
+
 // The system menu, opened as the user opens it, changes the show state:
 // the skinned one, or the window's own where the skin leaves it to the system.
 struct TSystemMenuCase {
