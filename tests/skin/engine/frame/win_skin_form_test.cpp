@@ -973,6 +973,11 @@ class GeneratedSkinFrameTest : public WinSkinFormTest {
     data->ReadSkinStream(GeneratedSkinStream(recipe));
     ASSERT_FALSE(data->SkinEmpty()) << recipe.Name;
   }
+  // The manager hooked, wearing that skin.
+  void HookManager(const TSkinRecipe& recipe) {
+    UseSkin(recipe);
+    HookManager();
+  }
   void HookManager() {
     TSkinManage& manager = *SkinManager();
     manager.RegisterSkinData(data.get());
@@ -1107,8 +1112,7 @@ const TRestoreCase kRestoreCases[] = {
 };
 
 TEST_F(GeneratedSkinFrameTest, RestoreSequencesGiveTheWindowItsSizeBack) {
-  UseSkin(kRecipes[1]);
-  HookManager();
+  HookManager(kRecipes[1]);
   for (const TRestoreCase& test : kRestoreCases) {
     HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
     ASSERT_NE(AttachedSkinner(window), nullptr);
@@ -1170,8 +1174,7 @@ const TDragCase kDragCases[] = {
 };
 
 TEST_F(GeneratedSkinFrameTest, DragsMoveByTheCaptionSizeByTheBordersAndLeaveAMaximisedWindow) {
-  UseSkin(kRecipes[1]);
-  HookManager();
+  HookManager(kRecipes[1]);
   for (const TDragCase& test : kDragCases) {
     HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
     ASSERT_NE(AttachedSkinner(window), nullptr);
@@ -1227,8 +1230,7 @@ int MenuPosition(const TSystemMenuCase& test) {
 }
 
 TEST_F(GeneratedSkinFrameTest, TheSystemMenuOpensByRightClickAndAltSpaceAndItsCommandsWork) {
-  UseSkin(kRecipes[1]);
-  HookManager();
+  HookManager(kRecipes[1]);
   for (const TSystemMenuCase& test : kSystemMenuCases) {
     TSkinControls controls = TSkinControls::Default();
     if (!test.SkinnedMenu) controls.Exclude(TSkinControlType::xcSystemMenu);
@@ -1260,8 +1262,7 @@ TEST_F(GeneratedSkinFrameTest, TheSystemMenuOpensByRightClickAndAltSpaceAndItsCo
 }
 
 TEST_F(GeneratedSkinFrameTest, TwoRightClicksOnTheCaptionClose) {
-  UseSkin(kRecipes[1]);
-  HookManager();
+  HookManager(kRecipes[1]);
   HWND window = NewWindow(WS_OVERLAPPEDWINDOW);
   ASSERT_NE(AttachedSkinner(window), nullptr);
   const RECT rect = WindowRect(window);
@@ -1290,8 +1291,7 @@ int HoverTicks(HWND window, DWORD ms) {
 }
 
 TEST_F(GeneratedSkinFrameTest, TheHoverTimerRunsOnlyWhileTheMouseIsOverTheFrame) {
-  UseSkin(kRecipes[0]);
-  HookManager();
+  HookManager(kRecipes[0]);
   const POINT away{5, GetSystemMetrics(SM_CYSCREEN) - 5};
   MoveMouse(away);
   HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
@@ -1309,8 +1309,7 @@ TEST_F(GeneratedSkinFrameTest, TheHoverTimerRunsOnlyWhileTheMouseIsOverTheFrame)
 // no black (which no generated piece has) and nothing of a window that lay
 // over it, below the cut corners.
 TEST_F(GeneratedSkinFrameTest, TheTitleBarShowsOnlyTheSkinsPiecesAfterSkinSizeAndCoverChanges) {
-  UseSkin(kRecipes[0]);
-  HookManager();
+  HookManager(kRecipes[0]);
   HWND window = NewPlainWindow(WS_OVERLAPPEDWINDOW);
   TWinSkinForm* form = AttachedSkinner(window);
   ASSERT_NE(form, nullptr);
@@ -1420,8 +1419,7 @@ TEST_F(GeneratedSkinFrameTest, CaptionTextKeepsItsPlaceInEitherActivationAndStay
 }
 
 TEST_F(GeneratedSkinFrameTest, SkinningSwitchedOffLeavesOnlyTheActiveWindowWithAnActiveCaption) {
-  UseSkin(kRecipes[1]);
-  HookManager();
+  HookManager(kRecipes[1]);
   HWND first = NewPlainWindow(WS_OVERLAPPEDWINDOW);
   ASSERT_NE(AttachedSkinner(first), nullptr);
   HWND second = NewPlainWindow(WS_OVERLAPPEDWINDOW, 0, nullptr, kPlainClient.cx, 600);
@@ -1444,8 +1442,7 @@ TEST_F(GeneratedSkinFrameTest, SkinningSwitchedOffLeavesOnlyTheActiveWindowWithA
 }
 
 TEST_F(GeneratedSkinFrameTest, AnMdiFramesTitleAndBarFollowItsChildrenWhichOpenAtOneSize) {
-  UseSkin(kRecipes[0]);
-  HookManager();
+  HookManager(kRecipes[0]);
   ui::TForm frame(nullptr);
   frame.SetFormStyle(ui::TFormStyle::fsMDIForm);
   frame.SetCaption("MDI window");
