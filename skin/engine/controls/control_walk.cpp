@@ -90,9 +90,11 @@ void TControlWalk::AttachComponent(ui::TComponent& container, ui::TComponent& co
 
 void TControlWalk::AttachTextColour(ui::TComponent& component) {
   auto* control = dynamic_cast<ui::TControl*>(&component);
-  // Only text in the parent's font on the parent's face: a control with a
-  // font or colour of its own keeps them.
-  if (!control || !control->ParentColor() || !control->ParentFont() || control->Caption().empty()) return;
+  // Only text in the parent's font on the parent's face or the system's
+  // (a page control's sheet): a control with a font or colour of its own keeps them.
+  if (!control || !(control->ParentColor() || control->Color() == clBtnFace) || !control->ParentFont() ||
+      control->Caption().empty())
+    return;
   auto skinner = std::make_unique<TSkinControl>();
   skinner->AttachControl(*control, data_, true, canvas_);
   skinners_.Add(std::move(skinner));

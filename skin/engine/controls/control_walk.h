@@ -40,8 +40,9 @@ class TControlWalk {
   bool AttachChosenByHandler(ui::TComponent& container, ui::TComponent& component);
   void Prepare(ui::TComponent& component, TControlPreparation preparation);
   void Attach(ui::TComponent& component, TControlSkinKind kind, TSkinAttach attach, bool recolour);
-  // A control the table leaves alone that writes on the skinned face (a
-  // label, a group box) takes the skin's text colour, given back on detach.
+  // A control the table leaves alone that writes on the skinned face or
+  // shows the system's (a label, a group box, a sheet) takes the skin's face
+  // and text colours, given back on detach.
   void AttachTextColour(ui::TComponent& component);
   void AttachWindow(HWND window, TControlSkinKind kind);
   bool IsPreviewForm() const;

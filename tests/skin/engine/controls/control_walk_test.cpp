@@ -8,12 +8,17 @@
 #include <vector>
 
 #include "skin/component/skin_data.h"
+#include "skin/data/skin_archive_writer.h"
+#include "skin/data/skin_stream.h"
 #include "skin/engine/skin_manage.h"
 #include "ui/controls/bit_btn.h"
 #include "ui/controls/edit.h"
+#include "ui/controls/group_box.h"
 #include "ui/controls/label.h"
+#include "ui/controls/page_control.h"
 #include "ui/controls/panel.h"
 #include "ui/controls/speed_button.h"
+#include "ui/controls/tab_sheet.h"
 #include "ui/forms/form.h"
 #include "ui/graphics/canvas.h"
 
@@ -159,6 +164,33 @@ TEST_F(ControlWalkTest, AFormsComponentsAreSkinnedInTheirOrderAndOnlyOnce) {
   EXPECT_EQ(log.front(), "button detached");
   EXPECT_EQ(log.back(), "box detached");
   EXPECT_EQ(skinners->Count(), 0u);
+}
+
+// Texts the table leaves alone on the skin's face (or on the system's, as a
+// sheet's) take the skin's face and text colours until the skinners let go;
+// a text with a colour of its own keeps it.
+TEST_F(ControlWalkTest, TextsOnTheFaceTakeTheSkinsTextColourUntilDetached) {
+  const std::string ini = "[TitlebarSkin]\r\nSkinName=Test\r\n[Colours]\r\nButtonFace=4 5 6\r\nButtonText=1 2 3\r\n";
+  data->ReadSkinStream(WriteSkinStream(ComposeSkinArchive({{"test.ini", {ini.begin(), ini.end()}}})));
+  ASSERT_FALSE(data->SkinEmpty());
+  auto* pages = Add<ui::TPageControl>("pages");
+  auto* sheet = new ui::TTabSheet(form.get());
+  sheet->SetPageControl(pages);
+  std::vector<ui::TControl*> texts{Add<ui::TLabel>("label"), Add<ui::TGroupBox>("group"), sheet};
+  auto* own = Add<ui::TLabel>("own");
+  own->Font().SetColor(clRed);
+  for (ui::TControl* text : texts) text->SetCaption(text->Name() + " text");
+  sheet->SetCaption("sheet");
+  own->SetCaption("own colour");
+  Walk().AttachControlSkins(*form);
+  for (ui::TControl* text : texts) {
+    EXPECT_EQ(text->Font().Color(), RgbColour(1, 2, 3)) << text->Name();
+    EXPECT_EQ(text->Color(), RgbColour(4, 5, 6)) << text->Name();
+  }
+  EXPECT_EQ(own->Font().Color(), clRed);
+  skinners->DetachAll();
+  for (ui::TControl* text : texts) EXPECT_NE(text->Font().Color(), RgbColour(1, 2, 3)) << text->Name();
+  EXPECT_EQ(sheet->Color(), clBtnFace);
 }
 
 TEST_F(ControlWalkTest, APanelIsWalkedEvenWithoutItsSkinnerAndAMissingSkinnerLeavesAControlAlone) {
