@@ -38,7 +38,8 @@ class TStartClock {
 int main() {
   const TStartClock clock;
   const double entered = clock.Now();
-  if (DateWin::DeferToRunningCopy()) return 1;
+  const DateWin::TSessionLock lock;
+  if (DateWin::DeferToRunningCopy(lock)) return 1;
   ui::TApplication& application = ui::Application();
   application.SetTitle("Rilvanta");
   auto* form = application.CreateForm<DateWin::TFRM_Date>();
