@@ -35,13 +35,14 @@ std::string TSkinSource::LoadFile(const std::string& path) {
       readerSays.assign(text);
       std::replace(readerSays.begin(), readerSays.end(), '\r', ' ');
     });
+    bool loaded = false;
     try {
-      data_.SetSkinFile(path);  // applies the skin itself when it loads
+      loaded = data_.SetSkinFile(path);  // applies the skin itself when it loads
     } catch (const std::exception&) {
-      // A picture that is no valid BMP; the component stays without a skin.
+      // A picture that is no valid BMP or a skin too large; the skin worn before stays.
     }
     data_.ShowMessage = std::move(showMessage);
-    if (data_.SkinEmpty())
+    if (!loaded)
       problem = "\"" + path + "\" is not a skin file that can be read" +
                 (readerSays.empty() ? std::string(".") : " (" + readerSays + ").");
   }
@@ -49,6 +50,8 @@ std::string TSkinSource::LoadFile(const std::string& path) {
     filePath_ = path;
     return {};
   }
+  // The skin worn before, and the file it came from (which Reload reads), stay.
+  if (!data_.SkinEmpty()) return problem + " The skin shown before stays.";
   LoadBuiltIn(TBuiltInSkin::Default);
   return problem + " The default skin is shown instead.";
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Where the gallery's skin comes from: a skin file, read through the skin
 // component's SkinFile, or one of the two skins built into the program. A
-// file that cannot be read as a skin gives one message and the default skin.
+// file that cannot be read as a skin gives one message and leaves the skin
+// worn before, or the default skin when there was none.
 
 #include <string>
 
@@ -18,8 +19,8 @@ class TSkinSource {
   explicit TSkinSource(skin::TSkinData& data) : data_(data) {}
 
   // Loads the skin file (GBK path). When it is missing or no readable skin,
-  // loads the default skin instead and returns the message for the user;
-  // else returns the empty text.
+  // keeps the skin worn before (or, with none, loads the default skin) and
+  // returns the message for the user; else returns the empty text.
   std::string LoadFile(const std::string& path);
   void LoadBuiltIn(TBuiltInSkin skin);
   // Reads the current skin file, or the built-in skin, again.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -230,8 +231,12 @@ TEST_F(DarkSkinView, ShowsEachPageOfControlsWearingTheSkin) {
   }
 }
 
-TEST(SkinView, WearsTheSkinFileGivenOnItsCommandLine) {
-  TProgram gallery(WinePath(SKINVIEW_EXE), L"\"" + WinePath(DARK_SKIN_FILE) + L"\"");
+// The file is then cut short, as a failed write would leave it: Reload names
+// the fault and the skin already worn stays.
+TEST(SkinView, WearsTheSkinFileGivenOnItsCommandLineAndKeepsItWhenTheFileIsCut) {
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "skinview-cut-test.skn";
+  std::filesystem::copy_file(WinePath(DARK_SKIN_FILE), file, std::filesystem::copy_options::overwrite_existing);
+  TProgram gallery(WinePath(SKINVIEW_EXE), L"\"" + file.wstring() + L"\"");
   ASSERT_TRUE(gallery.Started());
   HWND window = GalleryWindow(gallery);
   ASSERT_NE(window, nullptr);
@@ -239,6 +244,21 @@ TEST(SkinView, WearsTheSkinFileGivenOnItsCommandLine) {
   EXPECT_TRUE(WaitFor([window] { return SendMessageW(window, kQuerySkinned, 0, 0) == 1; }));
   EXPECT_TRUE(WaitFor([window] { return TitleBrightness(window) < 110; })) << "no dark title bar";
   EXPECT_TRUE(MessageBoxes(gallery).empty()) << "a good skin file needs no message";
+
+  std::filesystem::resize_file(file, std::filesystem::file_size(file) / 2);
+  ASSERT_TRUE(ChooseMenuItemUntil(window, L's', L'r', [&gallery] { return !MessageBoxes(gallery).empty(); }));
+  HWND box = MessageBoxes(gallery)[0];
+  const std::wstring text = BoxText(box);
+  EXPECT_NE(text.find(L"cut short"), std::wstring::npos) << Narrow(text);
+  EXPECT_NE(text.find(L"The skin shown before stays."), std::wstring::npos) << Narrow(text);
+  SendMessageW(ChildWindow(box, L"Button"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&gallery] { return MessageBoxes(gallery).empty(); }));
+  EXPECT_EQ(WindowText(window), L"Skin Viewer - Rilvanta Night");
+  EXPECT_EQ(SendMessageW(window, kQuerySkinned, 0, 0), 1);
+  EXPECT_TRUE(WaitFor([window] { return TitleBrightness(window) < 110; })) << "the dark title bar is gone";
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(gallery.WaitForExit(30000), std::optional<DWORD>(0));
+  std::filesystem::remove(file);
 }
 
 TEST_F(DarkSkinView, OpensEveryKindOfWindowInTheSkin) {
