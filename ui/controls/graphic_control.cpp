@@ -17,6 +17,10 @@ void TGraphicControl::WndProc(TMessage& message) {
   canvas_.Pen = TPen{};
   Paint();
   canvas_.SetHandle(nullptr);
+  // The font is remade from the control's at every paint: between paints it
+  // would only hold a GDI font, one more for every label ever painted, a
+  // hidden one keeping its own forever.
+  canvas_.Font.ReleaseHandle();
 }
 
 }  // namespace ui

@@ -6,9 +6,7 @@ namespace ui {
 
 TFont::TFont() : name_("\xCB\xCE\xCC\xE5"), height_(12), charset_(GB2312_CHARSET), color_(clWindowText) {}  // 宋体
 
-TFont::~TFont() {
-  if (handle_) DeleteObject(handle_);
-}
+TFont::~TFont() { ReleaseHandle(); }
 
 void TFont::Assign(const TFont& other) {
   if (&other == this) return;
@@ -73,11 +71,14 @@ HFONT TFont::Handle() const {
   return handle_;
 }
 
+void TFont::ReleaseHandle() {
+  if (!handle_) return;
+  DeleteObject(handle_);
+  handle_ = nullptr;
+}
+
 void TFont::Changed(bool handleStale) {
-  if (handleStale && handle_) {
-    DeleteObject(handle_);
-    handle_ = nullptr;
-  }
+  if (handleStale) ReleaseHandle();
   if (OnChange) OnChange();
 }
 

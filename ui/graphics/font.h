@@ -37,6 +37,9 @@ class TFont {
   void SetColor(TColour color);
 
   HFONT Handle() const;
+  // Frees the GDI font until the next Handle(), for a font kept between
+  // uses that should hold no GDI object meanwhile.
+  void ReleaseHandle();
 
   // Called after every change; controls repaint with it.
   std::function<void()> OnChange;
