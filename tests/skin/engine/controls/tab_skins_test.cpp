@@ -219,7 +219,7 @@ TEST_F(TabSkinsTest, RepaintingNeverShowsTheSystemsLookOnTheScreen) {
     }
     ReleaseDC(nullptr, screen);
   });
-  for (int round = 0; round < 300; ++round)
+  for (int round = 0; round < 60; ++round)
     RedrawWindow(tabs.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   done = true;
   reader.join();
