@@ -126,8 +126,9 @@ bool ChooseMenuItemUntil(HWND window, wchar_t menuKey, wchar_t itemKey, const st
   for (int attempt = 0; attempt < 3; ++attempt) {
     ChooseMenuItem(window, menuKey, itemKey);
     if (WaitFor(done, std::chrono::seconds(15))) return true;
-    PostMessageW(window, WM_CANCELMODE, 0, 0);  // ends a menu the lost key left open
-    WaitFor([window] { return !InMenuMode(window); });
+    // Ends a menu the lost key left open; the next attempt's Alt ends one this does not.
+    PostMessageW(window, WM_CANCELMODE, 0, 0);
+    WaitFor([window] { return !InMenuMode(window); }, std::chrono::seconds(5));
   }
   return done();
 }
