@@ -48,7 +48,6 @@ SHADOW = (28, 30, 35)
 DARK_SHADOW = (16, 17, 20)
 TEXT = (224, 228, 234)
 DISABLED_TEXT = (112, 117, 126)
-DISABLED_GLYPH = (128, 133, 142)  # a grey outline and mark, 3.5:1 on the face: dimmed yet plain to see
 
 ACCENT = (64, 170, 200)
 ACCENT_DARK = (36, 112, 140)
@@ -302,8 +301,8 @@ def push_button():
 GLYPH_LOOKS = [  # off or on, edge, top, bottom, mark: 1 off, 2 on, 3-4 disabled, 5 off and hot
     (False, DARK_SHADOW, (30, 32, 38), (40, 43, 50), ACCENT),
     (True, DARK_SHADOW, (30, 32, 38), (40, 43, 50), ACCENT),
-    (False, DISABLED_GLYPH, (44, 46, 52), (46, 48, 54), DISABLED_GLYPH),
-    (True, DISABLED_GLYPH, (44, 46, 52), (46, 48, 54), DISABLED_GLYPH),
+    (False, (40, 42, 48), (44, 46, 52), (46, 48, 54), (84, 88, 96)),
+    (True, (40, 42, 48), (44, 46, 52), (46, 48, 54), (84, 88, 96)),
     (False, ACCENT, (34, 46, 54), (40, 56, 66), ACCENT),
 ]
 
